@@ -1,0 +1,28 @@
+#pragma once
+// The four buffer primitives: copy bytes, copy floats, zero bytes, zero floats. Each
+// does nothing for a zero length (the pointers may then be null). No allocation and
+// no lock: safe on the audio thread. [any-thread]
+
+#include <cstddef>
+#include <cstring>
+
+namespace Util {
+
+inline void CopyBytes(void* destination, const void* source, std::size_t count) noexcept {
+    if (count != 0) std::memmove(destination, source, count);
+}
+
+inline void CopyFloats(float* destination, const float* source, std::size_t count) noexcept {
+    if (count != 0) std::memmove(destination, source, count * sizeof(float));
+}
+
+inline void ZeroBytes(void* destination, std::size_t count) noexcept {
+    if (count != 0) std::memset(destination, 0, count);
+}
+
+inline void ZeroFloats(float* destination, std::size_t count) noexcept {
+    // All-zero bits are +0.0f for IEEE-754 floats.
+    if (count != 0) std::memset(destination, 0, count * sizeof(float));
+}
+
+}  // namespace Util

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "support/StringPrinting.h"
+#include "util/Error.h"
+#include "util/FormatArg.h"
+#include "util/NumberText.h"
+
+using Util::FormatArg;
+using Util::String;
+
+namespace {
+
+struct FillCase {
+    const char* name;
+    const char* templ;
+    const char* first;
+    const char* second;  // null: only one value is filled
+    const char* expected;
+};
+
+class PlaceholderFilling : public ::testing::TestWithParam<FillCase> {};
+
+TEST_P(PlaceholderFilling, FillsLowestNumberedLeftmostPlaceholderPerCall) {
+    const FillCase& c = GetParam();
+    String result = FormatArg(String(c.templ), String(c.first));
+    if (c.second) result = FormatArg(result, String(c.second));
+    EXPECT_EQ(result, String(c.expected));
+    EXPECT_FALSE(result.IsNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Templates, PlaceholderFilling,
+    ::testing::Values(
+        FillCase{"SecondBeforeFirst", "%2 before %1", "A", "B", "B before A"},
+        FillCase{"SamePlaceholderTwice", "%1%1", "A", "B", "AB"},
+        FillCase{"NoPlaceholderAppends", "no placeholder ", "X", nullptr, "no placeholder X"},
+        FillCase{"EmptyTemplateIsTheValue", "", "X", nullptr, "X"},
+        FillCase{"TrailingLonePercentIsLiteral", "50%", "X", nullptr, "50%X"},
+        FillCase{"PlaceholderIsTwoBytes", "%10", "X", nullptr, "X0"},
+        FillCase{"PercentBeforeNonDigit", "%a%1", "X", nullptr, "%aX"},
+        FillCase{"LowestDigitWinsOverPosition", "%3 %2 %9", "A", "B", "B A %9"},
+        FillCase{"EmptyValueRemovesPlaceholder", "[%1]", "", nullptr, "[]"},
+        FillCase{"ValueContainingPlaceholderIsFilledLater", "%1 and %2", "%1", "Y", "Y and %2"}),
+    [](const ::testing::TestParamInfo<FillCase>& info) { return std::string(info.param.name); });
+
+TEST(PlaceholderFilling, PathMessageUsesSecondPercentOneForThePath) {
+    const String templ(
+        "One of the files this plug-in needs is corrupt or invalid, please reinstall or contact technical "
+        "support for assistance [0x%1] (attempting to load %1)");
+    const String message = FormatArg(FormatArg(templ, std::uint64_t{0x7F}, 16), String("C:\\x\\core.dll"));
+    const std::string tail = "[0x7F] (attempting to load C:\\x\\core.dll)";
+    ASSERT_GE(message.Size(), tail.size());
+    EXPECT_EQ(message.Bytes().substr(message.Size() - tail.size()), tail);
+}
+
+TEST(PlaceholderFilling, WindowsErrorCodesAreUpperHexWithoutPrefix) {
+    EXPECT_EQ(FormatArg(String("[0x%1]"), std::uint64_t{0xC1}, 16), String("[0xC1]"));
+    EXPECT_EQ(FormatArg(String("[0x%1]"), std::uint64_t{2}, 16), String("[0x2]"));
+    EXPECT_EQ(FormatArg(String("[0x%1]"), std::uint64_t{126}, 16), String("[0x7E]"));
+}
+
+TEST(PlaceholderFilling, NullValueFillsAsEmpty) {
+    EXPECT_EQ(FormatArg(String("a%1b"), String()), String("ab"));
+}
+
+struct NumberCase {
+    const char* name;
+    String (*convert)();
+    const char* expected;
+};
+
+class NumberConversion : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberConversion, GivesExpectedDigits) {
+    const String text = GetParam().convert();
+    EXPECT_EQ(text, String(GetParam().expected));
+    EXPECT_FALSE(text.IsNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllForms, NumberConversion,
+    ::testing::Values(
+        NumberCase{"U32Radix2Width10", [] { return Util::UInt32ToText(255, 2, 10); }, "0011111111"},
+        NumberCase{"U32Radix1IsDecimal", [] { return Util::UInt32ToText(255, 1); }, "255"},
+        NumberCase{"U32Radix37IsDecimal", [] { return Util::UInt32ToText(255, 37); }, "255"},
+        NumberCase{"U32Radix36UpperCase", [] { return Util::UInt32ToText(35, 36); }, "Z"},
+        NumberCase{"U32Radix16Max", [] { return Util::UInt32ToText(0xFFFFFFFFu, 16); }, "FFFFFFFF"},
+        NumberCase{"U32Zero", [] { return Util::UInt32ToText(0, 10); }, "0"},
+        NumberCase{"U32WidthShorterThanDigits", [] { return Util::UInt32ToText(12345, 10, 2); }, "12345"},
+        NumberCase{"U64Hex", [] { return Util::UInt64ToText(0xDEADBEEFCAFEull, 16); }, "DEADBEEFCAFE"},
+        NumberCase{"U64OtherRadixIsDecimal", [] { return Util::UInt64ToText(255, 2); }, "255"},
+        NumberCase{"U64Max", [] { return Util::UInt64ToText(~0ull, 10); }, "18446744073709551615"},
+        NumberCase{"U64HexWidth4", [] { return Util::UInt64ToText(0x409, 16, 4); }, "0409"},
+        NumberCase{"I64NegativeWidth3", [] { return Util::Int64ToText(-5, 10, 3); }, "-005"},
+        NumberCase{"I64NegativeNoWidth", [] { return Util::Int64ToText(-42, 10); }, "-42"},
+        NumberCase{"I64PositiveWidth3", [] { return Util::Int64ToText(7, 10, 3); }, "007"},
+        NumberCase{"I64Min", [] { return Util::Int64ToText(INT64_MIN, 10); }, "-9223372036854775808"},
+        NumberCase{"I64NegativeHexIsTwosComplement", [] { return Util::Int64ToText(-1, 16); }, "FFFFFFFFFFFFFFFF"}),
+    [](const ::testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
+
+TEST(NumberConversion, FormatArgOverloadsUseTheirOwnConversion) {
+    EXPECT_EQ(FormatArg(String("%1"), std::uint32_t{255}, 2, 10), String("0011111111"));
+    EXPECT_EQ(FormatArg(String("%1"), std::int64_t{-5}, 10, 3), String("-005"));
+    EXPECT_EQ(FormatArg(String("%1"), std::uint64_t{255}, 2), String("255"));
+}
+
+class TestError : public Util::BasicError<TestError> {
+public:
+    using BasicError::BasicError;
+};
+
+TEST(ErrorValue, MessageFillsArgumentsInOrderAndCopiesWhole) {
+    const TestError original(String("File"), 5, String("%2 then %1"), {String("a"), String("b")});
+    const TestError copy = original;
+    const Util::Error& error = copy;
+    EXPECT_EQ(error.Category(), String("File"));
+    EXPECT_EQ(error.Code(), 5u);
+    EXPECT_EQ(error.MessageTemplate(), String("%2 then %1"));
+    ASSERT_EQ(error.Arguments().count, 2u);
+    EXPECT_EQ(error.Arguments().first[1], String("b"));
+    EXPECT_EQ(error.Message(), String("b then a"));
+}
+
+TEST(ErrorValue, NoArgumentsGivesEmptyViewAndTheTemplate) {
+    const TestError error(String("File"), 5, String("Close failed"));
+    EXPECT_EQ(error.Arguments().first, nullptr);
+    EXPECT_EQ(error.Arguments().count, 0u);
+    EXPECT_EQ(error.Message(), String("Close failed"));
+}
+
+}  // namespace
