@@ -17,15 +17,28 @@ if [ ! -x "$WINE" ]; then
   exit 127
 fi
 
-mkdir -p "$(dirname "$WINEPREFIX")"
-# A server started detached, with its output sent away, so it never holds the
-# caller's pipes open; a second one for the same prefix simply exits.
-setsid "$WINESERVER" -p30 </dev/null >/dev/null 2>&1 &
+# Whether a wineserver already serves this prefix: the server works in a folder named
+# after the prefix's device and inode.
+server_running() {
+  local id pid cwd
+  id="server-$(stat -c %D "$WINEPREFIX")-$(printf %x "$(stat -c %i "$WINEPREFIX")")"
+  for pid in $(pgrep wineserver); do
+    cwd=$(readlink "/proc/$pid/cwd" 2>/dev/null) || continue
+    [ "${cwd##*/}" = "$id" ] && return 0
+  done
+  return 1
+}
 
+mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  "$WINE" wineboot --init </dev/null >/dev/null 2>&1 || true
+if [ ! -f "$WINEPREFIX/system.reg" ] || ! server_running; then
+  # Start the server, and the prefix's system processes with it, detached and with
+  # their output sent away: anything started from the test's own process would hold
+  # CTest's output pipe open for as long as the server lives.
+  setsid "$WINESERVER" -p30 </dev/null >/dev/null 2>&1 &
+  for _ in $(seq 50); do server_running && break; sleep 0.1; done
+  setsid "$WINE" wineboot --init </dev/null >/dev/null 2>&1 || true
 fi
 flock -u 9
 exec 9>&-

@@ -1,0 +1,104 @@
+// The "LMHOOK" resources read from real DLLs (built by windres, loaded by Wine's
+// loader) through the same readers the module uses.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "hook/HookConfigResource.h"
+#include "support/FatalErrorCapture.h"
+#include "support/StringPrinting.h"
+#include "support/TestBinaries.h"
+
+namespace {
+
+class FixtureModule {
+public:
+    explicit FixtureModule(const wchar_t* name) : module_(LoadLibraryW(TestBinaryPath(name).c_str())) {}
+    ~FixtureModule() {
+        if (module_) FreeLibrary(module_);
+    }
+    FixtureModule(const FixtureModule&) = delete;
+    FixtureModule& operator=(const FixtureModule&) = delete;
+    HMODULE get() const { return module_; }
+
+private:
+    HMODULE module_;
+};
+
+struct ConfigCase {
+    const wchar_t* dll;
+    bool present;            // false: the result is the null text (absent)
+    std::string text;        // when present
+    std::vector<std::string> messages;
+};
+
+class ConfigResource : public ::testing::TestWithParam<ConfigCase> {};
+
+TEST_P(ConfigResource, ReadsTextOrReportsInvalidResource) {
+    const ConfigCase& c = GetParam();
+    FixtureModule module(c.dll);
+    ASSERT_NE(module.get(), nullptr) << "fixture missing";
+    FatalErrorCapture errors;
+
+    const Util::String config = ReadHookConfigResource(module.get());
+
+    EXPECT_EQ(!config.IsNull(), c.present);
+    if (c.present) {
+        EXPECT_EQ(config.Bytes(), c.text);
+    }
+    EXPECT_EQ(errors.Messages(), c.messages);
+}
+
+const std::string kInvalid = "Invalid hook config resource";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConfigResource,
+    ::testing::Values(
+        ConfigCase{L"fx_hook_none.dll", true, "", {}},           // absent: empty, no error
+        ConfigCase{L"fx_hook_zero.dll", true, "", {}},           // size 0: empty, no error
+        ConfigCase{L"fx_hook_nul.dll", true, "", {}},            // one NUL byte
+        ConfigCase{L"fx_hook_unterminated.dll", false, "", {kInvalid}},
+        ConfigCase{L"fx_hook_1023.dll", true, std::string(1023, 'a'), {}},
+        ConfigCase{L"fx_hook_1024.dll", false, "", {kInvalid}},
+        ConfigCase{L"fx_hook_embedded_nul.dll", true, "FixedChannelConfig:mono", {}},
+        ConfigCase{L"fx_hook_valid.dll", true, "FixedChannelConfig:stereo|Media:VST-One,AU-One|CoreConfig:abc", {}}));
+
+struct ShortNameCase {
+    const wchar_t* dll;
+    std::string text;
+};
+
+class ShortNameResource : public ::testing::TestWithParam<ShortNameCase> {};
+
+TEST_P(ShortNameResource, ReadsUpToFirstNulNeverPastTheResource) {
+    FixtureModule module(GetParam().dll);
+    ASSERT_NE(module.get(), nullptr) << "fixture missing";
+    FatalErrorCapture errors;
+    const Util::String name = ReadShortNameResource(module.get());
+    EXPECT_FALSE(name.IsNull());
+    EXPECT_EQ(name.Bytes(), GetParam().text);
+    EXPECT_TRUE(errors.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ShortNameResource,
+    ::testing::Values(ShortNameCase{L"fx_hook_none.dll", ""}, ShortNameCase{L"fx_hook_zero.dll", ""},
+                      ShortNameCase{L"fx_hook_nul.dll", ""}, ShortNameCase{L"fx_hook_valid.dll", "Brisa"},
+                      ShortNameCase{L"fx_hook_unterminated.dll", "Brisa"},
+                      ShortNameCase{L"fx_hook_embedded_nul.dll", "Brisa"}));
+
+TEST(HookResources, DefaultModuleIsTheOneHoldingTheCode) {
+    // This test executable carries no "LMHOOK" resources: empty configuration, no
+    // short name, and nothing to report.
+    FatalErrorCapture errors;
+    const Util::String config = ReadHookConfigResource();
+    EXPECT_FALSE(config.IsNull());
+    EXPECT_TRUE(config.IsEmpty());
+    EXPECT_TRUE(ReadHookShortName().IsNull());
+    EXPECT_TRUE(errors.Messages().empty());
+}
+
+}  // namespace
