@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "util/BufferOps.h"
+
+namespace {
+
+TEST(BufferOps, ZeroLengthWithNullPointersDoesNothing) {
+    Util::CopyBytes(nullptr, nullptr, 0);
+    Util::CopyFloats(nullptr, nullptr, 0);
+    Util::ZeroBytes(nullptr, 0);
+    Util::ZeroFloats(nullptr, 0);
+    SUCCEED();  // reaching here is the test: none of them touched the null pointers
+}
+
+// Each operation writes exactly elements 1..n of a buffer with a guard element on each side.
+TEST(BufferOps, CopiesAndFillsTouchExactlyTheGivenCount) {
+    const std::uint8_t sourceBytes[5] = {1, 2, 3, 4, 5};
+    std::uint8_t bytes[7] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    Util::CopyBytes(bytes + 1, sourceBytes, 5);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 7),
+              (std::vector<std::uint8_t>{0xEE, 1, 2, 3, 4, 5, 0xEE}));
+    Util::ZeroBytes(bytes + 2, 3);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 7),
+              (std::vector<std::uint8_t>{0xEE, 1, 0, 0, 0, 5, 0xEE}));
+
+    const float sourceFloats[4] = {0.5f, -1.0f, 2.25f, 3.0f};
+    float floats[6] = {9, 9, 9, 9, 9, 9};
+    Util::CopyFloats(floats + 1, sourceFloats, 4);
+    EXPECT_EQ(std::vector<float>(floats, floats + 6),
+              (std::vector<float>{9, 0.5f, -1.0f, 2.25f, 3.0f, 9}));
+    Util::ZeroFloats(floats + 1, 3);
+    EXPECT_EQ(std::vector<float>(floats, floats + 6), (std::vector<float>{9, 0, 0, 0, 3.0f, 9}));
+}
+
+TEST(BufferOps, FloatZeroIsPositiveZero) {
+    float samples[3] = {-1.0f, -0.0f, -3.5f};
+    Util::ZeroFloats(samples, 3);
+    for (float sample : samples) {
+        EXPECT_EQ(sample, 0.0f);
+        EXPECT_FALSE(std::signbit(sample));
+    }
+}
+
+}  // namespace

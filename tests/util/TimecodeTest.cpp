@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "util/Timecode.h"
+
+using Util::FramesToSamples;
+using Util::FramesToTimecode;
+using Util::Timecode;
+using Util::TimecodeToSamples;
+
+namespace {
+
+constexpr double kFps2997 = 30000.0 / 1001.0;
+constexpr double kFps23976 = 24000.0 / 1001.0;
+
+struct Label {
+    unsigned hours, minutes, seconds;
+    float frames;
+    bool operator==(const Label& o) const {
+        return hours == o.hours && minutes == o.minutes && seconds == o.seconds && frames == o.frames;
+    }
+};
+
+void PrintTo(const Label& l, std::ostream* os) {
+    *os << l.hours << ':' << l.minutes << ':' << l.seconds << ';' << l.frames;
+}
+
+Label Of(const Timecode& t) { return {t.hours, t.minutes, t.seconds, t.frames}; }
+
+TEST(Timecode, DropFrameCountsGiveTheirSmpteLabels) {
+    struct Case {
+        double count;
+        Label label;
+    };
+    const Case cases[] = {
+        {0, {0, 0, 0, 0}},
+        {1799, {0, 0, 59, 29}},
+        {1800, {0, 1, 0, 2}},      // ;00 and ;01 do not exist in minute 1
+        {1828, {0, 1, 1, 0}},
+        {3597, {0, 1, 59, 29}},
+        {3598, {0, 2, 0, 2}},
+        {17981, {0, 9, 59, 29}},
+        {17982, {0, 10, 0, 0}},    // every tenth minute keeps its ;00
+        {19782, {0, 11, 0, 2}},
+        {107892, {1, 0, 0, 0}},
+        {1800.5, {0, 1, 0, 2.5f}},  // the fraction stays with the frame label
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Of(FramesToTimecode(c.count, kFps2997, true)), c.label) << "count " << c.count;
+}
+
+TEST(Timecode, NonDropCountsSplitAtTheNominalRate) {
+    EXPECT_EQ(Of(FramesToTimecode(90000, 25, false)), (Label{1, 0, 0, 0}));
+    EXPECT_EQ(Of(FramesToTimecode(1800, kFps2997, false)), (Label{0, 1, 0, 0}));
+    EXPECT_EQ(Of(FramesToTimecode(24 * 61 + 23.25, kFps23976, false)), (Label{0, 1, 1, 23.25f}));
+}
+
+TEST(Timecode, DropFrameLabelAndCountOfTheSameFrameGiveTheSamePosition) {
+    const Timecode label{0, 1, 0, 2.0f};
+    EXPECT_DOUBLE_EQ(TimecodeToSamples(label, 48000, kFps2997, true),
+                     FramesToSamples(1800, 48000, kFps2997, true));
+    EXPECT_DOUBLE_EQ(TimecodeToSamples(Timecode{0, 10, 0, 0.0f}, 48000, kFps2997, true),
+                     FramesToSamples(17982, 48000, kFps2997, true));
+}
+
+TEST(Timecode, KnownPositions) {
+    EXPECT_NEAR(FramesToSamples(30, 48000, kFps2997, true), 48048.0, 1e-6);
+    EXPECT_NEAR(FramesToSamples(107892, 48000, kFps2997, true), 107892.0 * 48000 * 1001 / 30000,
+                1e-4);
+    EXPECT_EQ(FramesToSamples(90000, 48000, 25, false), 3600.0 * 48000);
+    EXPECT_NEAR(TimecodeToSamples(Timecode{1, 0, 0, 0.0f}, 48000, kFps2997, false),
+                108000.0 * 48000 * 1001 / 30000, 1e-4);
+}
+
+TEST(Timecode, DropFrameNeedsANominalRateOf30) {
+    EXPECT_EQ(FramesToSamples(90000, 48000, 25, true), 0.0);
+    EXPECT_EQ(FramesToSamples(1000, 48000, 60000.0 / 1001.0, true), 0.0);
+    EXPECT_EQ(FramesToSamples(1000, 48000, kFps23976, true), 0.0);
+}
+
+TEST(Timecode, UnusableRatesAndCountsGiveZeroInsteadOfFaulting) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (double fps : {0.0, -25.0, nan, 1e12}) {
+        EXPECT_EQ(FramesToSamples(1000, 48000, fps, false), 0.0) << fps;
+        EXPECT_EQ(TimecodeToSamples(Timecode{0, 1, 0, 0.0f}, 48000, fps, false), 0.0) << fps;
+    }
+    for (double count : {-1.0, -0.5, nan, 1e30}) {
+        EXPECT_EQ(FramesToSamples(count, 48000, 25, false), 0.0) << count;
+        EXPECT_EQ(Of(FramesToTimecode(count, kFps2997, true)), (Label{0, 0, 0, 0})) << count;
+    }
+}
+
+// The defining property: whatever the labels, a count of frames lasts
+// count / framesPerSecond seconds.
+struct Rate {
+    const char* name;
+    double fps;
+    bool dropFrame;
+};
+
+std::vector<double> SweepCounts() {
+    std::vector<double> counts;
+    for (double n = 0; n < 40000; ++n) counts.push_back(n);  // every frame of the first 20 minutes
+    for (double base : {107892.0, 108000.0, 17982.0 * 143, 2589408.0, 86400.0 * 30, 1e7, 123456789.0})
+        for (double d = -40; d <= 40; ++d) counts.push_back(base + d);
+    return counts;
+}
+
+void PrintTo(const Rate& rate, std::ostream* os) { *os << rate.name; }
+
+class FrameCountSweep : public ::testing::TestWithParam<Rate> {};
+
+TEST_P(FrameCountSweep, SamplesAreFramesTimesSampleRateOverFrameRate) {
+    const Rate rate = GetParam();
+    for (double sampleRate : {44100.0, 48000.0, 96000.0}) {
+        int failures = 0;
+        for (double count : SweepCounts()) {
+            const double expected = count * sampleRate / rate.fps;
+            const double actual = FramesToSamples(count, sampleRate, rate.fps, rate.dropFrame);
+            if (std::abs(actual - expected) > 1e-12 * expected && ++failures <= 5)
+                ADD_FAILURE() << rate.name << " at " << sampleRate << " Hz, count " << count
+                              << ": " << actual << " instead of " << expected;
+        }
+        EXPECT_EQ(failures, 0);
+    }
+}
+
+TEST_P(FrameCountSweep, FractionalCountsKeepTheirFraction) {
+    const Rate rate = GetParam();
+    const double sampleRate = 48000;
+    // The fraction travels in the label's 32-bit float: good to a millionth of a frame.
+    const double tolerance = 1e-6 * sampleRate / rate.fps;
+    for (double base : {0.0, 1799.0, 1800.0, 17981.0, 17982.0, 107891.0, 2589407.0})
+        for (double fraction : {0.1, 0.25, 0.5, 0.999}) {
+            const double count = base + fraction;
+            EXPECT_NEAR(FramesToSamples(count, sampleRate, rate.fps, rate.dropFrame),
+                        count * sampleRate / rate.fps, tolerance)
+                << rate.name << ", count " << count;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Timecode, FrameCountSweep,
+                         ::testing::Values(Rate{"29.97 drop", kFps2997, true},
+                                           Rate{"29.97", kFps2997, false},
+                                           Rate{"30 drop", 30, true},
+                                           Rate{"30", 30, false},
+                                           Rate{"25", 25, false},
+                                           Rate{"24", 24, false},
+                                           Rate{"23.976", kFps23976, false}),
+                         [](const ::testing::TestParamInfo<Rate>& info) {
+                             std::string name;
+                             for (const char* p = info.param.name; *p; ++p)
+                                 name += (*p == '.' || *p == ' ') ? '_' : *p;
+                             return name;
+                         });
+
+TEST(Timecode, DropFrameCountingNeverProducesADroppedLabel) {
+    Timecode previous = FramesToTimecode(0, kFps2997, true);
+    for (double n = 1; n < 2 * 107892; ++n) {
+        const Timecode label = FramesToTimecode(n, kFps2997, true);
+        if (label.seconds == 0 && label.minutes % 10 != 0) {
+            ASSERT_GE(label.frames, 2.0f) << "count " << n;
+        }
+        // Consecutive counts give consecutive labels: the frame number moves on by one
+        // or wraps to the start of the next second.
+        if (label.seconds == previous.seconds) {
+            ASSERT_EQ(label.frames, previous.frames + 1) << "count " << n;
+        } else {
+            ASSERT_EQ(label.seconds, (previous.seconds + 1) % 60) << "count " << n;
+            ASSERT_EQ(previous.frames, 29.0f) << "count " << n;
+        }
+        previous = label;
+    }
+}
+
+}  // namespace
