@@ -198,14 +198,6 @@ TEST(PathNativeText, ShortNamesAreExpandedToLongNames) {
     EXPECT_TRUE(String::EqualsIgnoreCase(Path(U8(L"\\\\?\\" + shortFile)).NativeText(), U8(longFile)));
 }
 
-TEST(PathFileName, IsTheLastComponentOfTheResolvedText) {
-    EXPECT_EQ(Path(String("C:/a/core.dll")).FileName(), String("core.dll"));
-    EXPECT_EQ(Path(String("C:\\a\\dir\\")).FileName(), String("dir"));
-    EXPECT_TRUE(Path(String("/")).FileName().IsNull());
-    EXPECT_EQ(Path::AppendSeparator(String("C:\\dir")), String("C:\\dir/"));
-    EXPECT_EQ(Path::AppendSeparator(String()), String("/"));
-}
-
 TEST(FileExists, IsTrueForExistingFilesAndFoldersOnly) {
     TempFolder folder;
     const std::wstring file = folder.MakeFile(L"present.dll");
