@@ -1,0 +1,261 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/StringPrinting.h"
+#include "util/File.h"
+#include "util/Path.h"
+#include "util/WideText.h"
+
+using Util::File;
+using Util::FromWide;
+using Util::Path;
+using Util::String;
+
+namespace {
+
+// Sets (or, with nullptr, removes) an environment variable for the life of the object.
+class ScopedVariable {
+public:
+    ScopedVariable(const wchar_t* name, const wchar_t* value) : name_(name) {
+        wchar_t old[4096];
+        const DWORD length = GetEnvironmentVariableW(name, old, 4096);
+        hadValue_ = length > 0 && length < 4096;
+        if (hadValue_) old_.assign(old, length);
+        SetEnvironmentVariableW(name, value);
+    }
+    ~ScopedVariable() { SetEnvironmentVariableW(name_, hadValue_ ? old_.c_str() : nullptr); }
+
+private:
+    const wchar_t* name_;
+    bool hadValue_ = false;
+    std::wstring old_;
+};
+
+// A fresh folder under the temporary folder, made the working directory while it lives.
+// Tests list what they create in it so that it can be removed again.
+class TempFolder {
+public:
+    TempFolder() {
+        wchar_t temp[MAX_PATH + 1];
+        GetTempPathW(MAX_PATH + 1, temp);
+        path_ = std::wstring(temp) + L"LmPathTest" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(path_.c_str(), nullptr);
+        GetCurrentDirectoryW(MAX_PATH + 1, temp);
+        oldWorkingDirectory_ = temp;
+        SetCurrentDirectoryW(path_.c_str());
+    }
+    ~TempFolder() {
+        SetCurrentDirectoryW(oldWorkingDirectory_.c_str());
+        for (auto it = created_.rbegin(); it != created_.rend(); ++it)
+            if (!DeleteFileW(it->c_str())) RemoveDirectoryW(it->c_str());
+        RemoveDirectoryW(path_.c_str());
+    }
+    const std::wstring& Wide() const { return path_; }
+    std::wstring Join(const std::wstring& name) const { return path_ + L"\\" + name; }
+    std::wstring MakeFile(const std::wstring& name) {
+        const std::wstring full = Join(name);
+        HANDLE file = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        EXPECT_NE(file, INVALID_HANDLE_VALUE) << "cannot create a test file";
+        CloseHandle(file);
+        created_.push_back(full);
+        return full;
+    }
+    std::wstring MakeFolder(const std::wstring& name) {
+        const std::wstring full = Join(name);
+        EXPECT_TRUE(CreateDirectoryW(full.c_str(), nullptr));
+        created_.push_back(full);
+        return full;
+    }
+
+private:
+    std::wstring path_;
+    std::wstring oldWorkingDirectory_;
+    std::vector<std::wstring> created_;
+};
+
+String U8(const std::wstring& text) { return FromWide(text.c_str()); }
+
+std::wstring ShortNameOf(const std::wstring& path) {
+    wchar_t buffer[1024] = {};
+    const DWORD length = GetShortPathNameW(path.c_str(), buffer, 1024);
+    return length > 0 && length < 1024 ? std::wstring(buffer, length) : std::wstring();
+}
+
+TEST(PathConstruction, WhiteSpaceOnlyTextGivesTheNullPath) {
+    for (const char* text : {"", " ", "  \t \t ", "\r\n\v\f", "\xC2\xA0 \t", " \xE2\x82"}) {
+        const Path path{String(text)};
+        EXPECT_TRUE(path.IsNull()) << '"' << text << '"';
+        EXPECT_TRUE(path.NativeText().IsNull()) << '"' << text << '"';
+        EXPECT_TRUE(path.FileName().IsNull()) << '"' << text << '"';
+    }
+    EXPECT_TRUE(Path(String()).IsNull());
+    EXPECT_TRUE(Path().IsNull());
+}
+
+TEST(PathConstruction, TextWithAnyVisibleCharacterIsAPath) {
+    // "\xC3\xA0" is a letter whose second byte equals the no-break space's second byte.
+    for (const char* text : {"\xC3\xA0", " x ", "\xC2\xA0x", "."}) EXPECT_FALSE(Path(String(text)).IsNull()) << text;
+}
+
+TEST(PathConstruction, TildeResolvesUnderHome) {
+    const ScopedVariable home(L"HOME", L"C:\\homes\\tester");
+    const struct {
+        const char* text;
+        const char* resolved;
+        const char* native;
+    } cases[] = {
+        {"~", "C:\\homes\\tester/", "C:\\homes\\tester"},
+        {"~/x", "C:\\homes\\tester/x", "C:\\homes\\tester\\x"},
+        {"~\\x", "C:\\homes\\tester/x", "C:\\homes\\tester\\x"},
+        {"~/a/../core.dll", "C:\\homes\\tester/a/../core.dll", "C:\\homes\\tester\\core.dll"},
+    };
+    for (const auto& c : cases) {
+        const Path path{String(c.text)};
+        EXPECT_EQ(path.Text(), String(c.resolved)) << c.text;
+        EXPECT_EQ(path.NativeText(), String(c.native)) << c.text;
+    }
+    // Only a leading "~" followed by a separator names the home folder.
+    EXPECT_EQ(Path(String("C:/x/~/y")).Text(), String("C:/x/~/y"));
+    EXPECT_NE(Path(String("~x")).Text().Bytes().find("/~x"), std::string::npos);
+}
+
+TEST(PathConstruction, TildeResolvesUnderRootWithoutHome) {
+    const ScopedVariable home(L"HOME", nullptr);
+    EXPECT_EQ(Path(String("~/x")).Text(), String("/x"));
+    EXPECT_EQ(Path(String("~\\x")).Text(), String("/x"));
+    EXPECT_EQ(Path(String("~/x")).NativeText(), String("\\x"));
+    EXPECT_EQ(Path(String("~")).Text(), String("/"));
+}
+
+TEST(PathConstruction, RelativeTextResolvesAgainstTheWorkingDirectory) {
+    TempFolder folder;
+    wchar_t cwd[MAX_PATH + 1];
+    GetCurrentDirectoryW(MAX_PATH + 1, cwd);
+    EXPECT_EQ(Path(String("x.dll")).Text(), U8(cwd) + String("/x.dll"));
+    EXPECT_EQ(Path(String("x.dll")).NativeText(), U8(folder.Join(L"x.dll")));
+    EXPECT_EQ(Path(String("sub/../y.dll")).NativeText(), U8(folder.Join(L"y.dll")));
+    // Drive, network and rooted texts are not relative.
+    for (const char* text : {"C:/x.dll", "c:x.dll", "\\\\server\\share", "//server/share", "/x.dll", "\\x.dll"})
+        EXPECT_EQ(Path(String(text)).Text(), String(text)) << text;
+}
+
+TEST(PathNativeText, NormalisesSeparatorsDotsAndTrailingSeparators) {
+    const struct {
+        const char* text;
+        const char* native;
+    } cases[] = {
+        {"C:/a/../b", "C:\\b"},
+        {"C:\\a\\\\b\\.\\c\\", "C:\\a\\b\\c"},
+        {"C:/./a//./", "C:\\a"},
+        {"C:/a/b/../../../x", "C:\\x"},  // ".." above the drive is dropped
+        {"C:/..", "C:"},
+        {"C:/", "C:"},
+        {"/../x/", "\\x"},
+        {"C:/Programme/Produ\xC3\xA0/x.dll", "C:\\Programme\\Produ\xC3\xA0\\x.dll"},
+        {"//server/share/dir/../x", "\\\\server\\share\\x"},
+        {"\\\\server\\\\share\\x\\", "\\\\server\\share\\x"},
+        {"\\\\?\\C:\\a\\.\\b", "C:\\a\\b"},
+        {"//?/C:/a", "C:\\a"},
+        {"\\\\?\\UNC\\server\\share\\x", "\\\\server\\share\\x"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Path(String(c.text)).NativeText(), String(c.native)) << c.text;
+}
+
+TEST(PathNativeText, TildeTextNamingNothingKeepsItsText) {
+    const struct {
+        const char* text;
+        const char* native;
+    } cases[] = {
+        {"C:\\no-such-dir~1\\core~2.dll", "C:\\no-such-dir~1\\core~2.dll"},
+        {"C:/no-such~dir//x~y/", "C:\\no-such~dir\\x~y"},
+        {"C:/no~such/./../x~y", "C:\\x~y"},
+        {"\\\\server~1\\share\\x", "\\\\server~1\\share\\x"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Path(String(c.text)).NativeText(), String(c.native)) << c.text;
+}
+
+TEST(PathNativeText, ShortNamesAreExpandedToLongNames) {
+    TempFolder folder;
+    folder.MakeFolder(L"Long Folder Name");
+    const std::wstring longFile = folder.MakeFile(L"Long Folder Name\\Another Long File.dll");
+    const std::wstring shortFile = ShortNameOf(longFile);
+    ASSERT_NE(shortFile.find(L'~'), std::wstring::npos) << "no short name was made for the test file";
+
+    EXPECT_TRUE(String::EqualsIgnoreCase(Path(U8(shortFile)).NativeText(), U8(longFile)));
+    // The long names come back exactly as they were created.
+    const String native = Path(U8(shortFile)).NativeText();
+    EXPECT_NE(native.Bytes().find("\\Long Folder Name\\Another Long File.dll"), std::string::npos) << native.Bytes();
+
+    // Forward separators, a trailing separator and the long-path prefix are taken off first.
+    std::wstring forward = ShortNameOf(folder.Join(L"Long Folder Name")) + L"/";
+    for (wchar_t& c : forward)
+        if (c == L'\\') c = L'/';
+    EXPECT_TRUE(String::EqualsIgnoreCase(Path(U8(forward)).NativeText(), U8(folder.Join(L"Long Folder Name"))));
+    EXPECT_TRUE(String::EqualsIgnoreCase(Path(U8(L"\\\\?\\" + shortFile)).NativeText(), U8(longFile)));
+}
+
+TEST(FileExists, IsTrueForExistingFilesAndFoldersOnly) {
+    TempFolder folder;
+    const std::wstring file = folder.MakeFile(L"present.dll");
+    const std::wstring sub = folder.MakeFolder(L"sub");
+    const struct {
+        String text;
+        bool exists;
+    } cases[] = {
+        {U8(file), true},
+        {String("present.dll"), true},  // relative to the working directory
+        {U8(sub), true},
+        {U8(sub) + String("\\"), true},
+        {U8(sub) + String("/../present.dll"), true},
+        {U8(folder.Join(L"missing.dll")), false},
+        {U8(folder.Join(L"missing\\present.dll")), false},
+        {U8(folder.Join(L"no~such.dll")), false},
+        {String(" \t "), false},
+        {String(), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(File(Path(c.text)).Exists(), c.exists) << c.text.Bytes();
+}
+
+TEST(FileLifetime, DestructorClosesTheOpenStream) {
+    TempFolder folder;
+    const std::wstring name = folder.MakeFile(L"stream.bin");
+    const auto openExclusively = [&] {
+        HANDLE h = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        CloseHandle(h);
+        return true;
+    };
+    {
+        File file{Path(U8(name))};
+        EXPECT_FALSE(file.IsOpen());  // construction opens nothing
+        ASSERT_TRUE(file.Open("rb"));
+        EXPECT_TRUE(file.IsOpen());
+        EXPECT_FALSE(file.Open("rb"));  // one stream per object
+        EXPECT_FALSE(openExclusively());
+    }
+    EXPECT_TRUE(openExclusively());
+
+    File null{Path()};
+    EXPECT_FALSE(null.Open("rb"));
+    File missing{Path(U8(folder.Join(L"missing.bin")))};
+    EXPECT_FALSE(missing.Open("rb"));
+}
+
+TEST(FileError, CarriesCategoryCodeAndItsOwnFields) {
+    const File::Error withNumber(String("Close failed"), String("C:\\x.dll"), 9);
+    const File::Error copy = withNumber;  // errors are values, copied whole
+    const Util::Error& error = copy;
+    EXPECT_EQ(error.Category(), String("File"));
+    EXPECT_EQ(error.Code(), 5u);
+    EXPECT_EQ(error.Message(), String("Close failed"));
+    EXPECT_EQ(error.Arguments().count, 0u);
+    EXPECT_EQ(copy.NativePath(), String("C:\\x.dll"));
+    EXPECT_EQ(copy.ErrorNumber(), 9);
+    EXPECT_FALSE(File::Error(String("Close failed"), String("C:\\x.dll")).ErrorNumber().has_value());
+}
+
+}  // namespace
