@@ -7,7 +7,9 @@ namespace {
 
 char LowerAscii(char c) noexcept { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
-bool IsTrimByte(unsigned char c) noexcept { return c == ' ' || (c >= 9 && c <= 13) || c == 0xA0; }
+bool IsBlankByte(unsigned char c) noexcept { return c == ' ' || (c >= 9 && c <= 13); }
+
+bool IsUtf8LeadByte(unsigned char c) noexcept { return c >= 0xC2 && c <= 0xF4; }
 
 }  // namespace
 
@@ -26,9 +28,35 @@ String String::ToLowerAscii() const {
 
 String String::Trimmed() const {
     if (null_) return String();
+    // The no-break space counts both as the lone byte 0xA0 and as its UTF-8 form C2 A0.
+    // An 0xA0 that ends a multibyte character ("\xC3\xA0" is U+00E0) is text, not blank:
+    // trimming it would cut the character in half.
+    const auto byteAt = [this](std::size_t i) { return static_cast<unsigned char>(bytes_[i]); };
     std::size_t begin = 0, end = bytes_.size();
-    while (begin < end && IsTrimByte(static_cast<unsigned char>(bytes_[begin]))) ++begin;
-    while (end > begin && IsTrimByte(static_cast<unsigned char>(bytes_[end - 1]))) --end;
+    while (begin < end) {
+        if (IsBlankByte(byteAt(begin)) || byteAt(begin) == 0xA0)
+            ++begin;
+        else if (byteAt(begin) == 0xC2 && begin + 1 < end && byteAt(begin + 1) == 0xA0)
+            begin += 2;
+        else
+            break;
+    }
+    while (end > begin) {
+        const unsigned char last = byteAt(end - 1);
+        if (IsBlankByte(last)) {
+            --end;
+        } else if (last == 0xA0) {
+            const unsigned char before = end - 1 > begin ? byteAt(end - 2) : 0;
+            if (before == 0xC2)
+                end -= 2;
+            else if (!IsUtf8LeadByte(before) && (before & 0xC0) != 0x80)
+                --end;
+            else
+                break;
+        } else {
+            break;
+        }
+    }
     return String(bytes_.substr(begin, end - begin));
 }
 

@@ -77,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Y"}, {"Invalid hook config media strings CLAP-X,VST-Y, unknown hook format"}},
         ParseCase{"LaterMediaEntryReplacesList", "Media:AU-A|Media:AU-B|FixedChannelConfig:mono", 9, 37, 0, true,
                   {"B"}, {}},
+        ParseCase{"ValueEndingInAccentedLetterKeepsIt", "Media:VST-Voil\xC3\xA0|FixedChannelConfig:mono", 2, 37, 0,
+                  true, {"Voil\xC3\xA0"}, {}},
         ParseCase{"CoreConfigIsAcceptedWithoutEffect", "CoreConfig:xyz", 6, 1, 1, false, {}, {}}),
     [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
