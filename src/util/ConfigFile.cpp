@@ -156,12 +156,19 @@ bool ConfigFile::SetString(const String& name, const String& text) {
     return SetValue(name, REG_SZ, wide.CStr(), (wide.Length() + 1) * sizeof(wchar_t));
 }
 
-float ConfigFile::GetFloat(const String& name, float defaultValue) const {
+// A fixed-size value of `type`: its first sizeof(T) bytes, or the default. The value may
+// hold up to `maximumSize` bytes.
+template <typename T>
+T ConfigFile::GetScalar(const String& name, std::uint32_t type, std::size_t maximumSize, T defaultValue) const {
     std::vector<std::uint8_t> bytes;
-    if (!GetValue(name, REG_BINARY, sizeof(float), kAnySize, bytes)) return defaultValue;
-    float value = 0;
+    if (!GetValue(name, type, sizeof(T), maximumSize, bytes)) return defaultValue;
+    T value{};
     std::memcpy(&value, bytes.data(), sizeof value);
     return value;
+}
+
+float ConfigFile::GetFloat(const String& name, float defaultValue) const {
+    return GetScalar(name, REG_BINARY, kAnySize, defaultValue);
 }
 
 bool ConfigFile::SetFloat(const String& name, float value) { return SetValue(name, REG_BINARY, &value, sizeof value); }
@@ -173,11 +180,7 @@ bool ConfigFile::GetBool(const String& name, bool defaultValue) const {
 bool ConfigFile::SetBool(const String& name, bool value) { return SetUInt(name, value ? 1u : 0u); }
 
 std::uint32_t ConfigFile::GetUInt(const String& name, std::uint32_t defaultValue) const {
-    std::vector<std::uint8_t> bytes;
-    if (!GetValue(name, REG_DWORD, sizeof(std::uint32_t), sizeof(std::uint32_t), bytes)) return defaultValue;
-    std::uint32_t value = 0;
-    std::memcpy(&value, bytes.data(), sizeof value);
-    return value;
+    return GetScalar(name, REG_DWORD, sizeof(std::uint32_t), defaultValue);
 }
 
 bool ConfigFile::SetUInt(const String& name, std::uint32_t value) {
@@ -185,11 +188,7 @@ bool ConfigFile::SetUInt(const String& name, std::uint32_t value) {
 }
 
 std::uint64_t ConfigFile::GetUInt64(const String& name, std::uint64_t defaultValue) const {
-    std::vector<std::uint8_t> bytes;
-    if (!GetValue(name, REG_QWORD, sizeof(std::uint64_t), sizeof(std::uint64_t), bytes)) return defaultValue;
-    std::uint64_t value = 0;
-    std::memcpy(&value, bytes.data(), sizeof value);
-    return value;
+    return GetScalar(name, REG_QWORD, sizeof(std::uint64_t), defaultValue);
 }
 
 bool ConfigFile::SetUInt64(const String& name, std::uint64_t value) {

@@ -80,6 +80,8 @@ private:
     // or else HKEY_LOCAL_MACHINE.
     bool GetValue(const String& name, std::uint32_t type, std::size_t minimumSize, std::size_t maximumSize,
                   std::vector<std::uint8_t>& bytes) const;
+    template <typename T>
+    T GetScalar(const String& name, std::uint32_t type, std::size_t maximumSize, T defaultValue) const;
     // Writes under the root key, creating the key if needed.
     bool SetValue(const String& name, std::uint32_t type, const void* data, std::size_t size);
 
