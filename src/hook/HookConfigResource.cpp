@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "hook/ModuleResource.h"
 #include "util/FatalError.h"
 
 namespace {
@@ -14,7 +13,10 @@ constexpr std::size_t kMaxConfigLength = 1023;
 }  // namespace
 
 Util::String ReadHookConfigResource(void* module) {
-    const ModuleResource resource = FindModuleResource(module, kHookResourceType, "CONFIG");
+    return HookConfigFromResource(FindModuleResource(module, kHookResourceType, "CONFIG"));
+}
+
+Util::String HookConfigFromResource(const ModuleResource& resource) {
     switch (resource.status) {
     case ModuleResource::Status::NotFound:
     case ModuleResource::Status::Empty:
@@ -28,6 +30,7 @@ Util::String ReadHookConfigResource(void* module) {
     case ModuleResource::Status::Found:
         break;
     }
+    if (resource.data == nullptr || resource.size == 0) return Util::String("");
 
     const char* text = reinterpret_cast<const char*>(resource.data);
     const std::size_t length = strnlen(text, resource.size);

@@ -2,6 +2,7 @@
 // The hook's own "LMHOOK" resources, written into a copy of the generic module when it
 // is primed for a product: "CONFIG" (the configuration string) and "SHORTNAME".
 
+#include "hook/ModuleResource.h"
 #include "util/ModuleInstance.h"
 #include "util/String.h"
 
@@ -10,6 +11,10 @@
 // "Fatal Error", the result is the null text: core loading then gives up.
 // Called under the core-link lock.
 Util::String ReadHookConfigResource(void* module = Util::ModuleInstance());
+
+// The configuration string from a looked-up resource: the checks and messages of
+// ReadHookConfigResource, apart from the lookup.
+Util::String HookConfigFromResource(const ModuleResource& resource);
 
 // The text of `module`'s "SHORTNAME" resource up to its first NUL (never past the
 // resource's end); "" when the resource is missing or unreadable. Shows nothing.

@@ -90,6 +90,23 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortNameCase{L"fx_hook_unterminated.dll", "Brisa"},
                       ShortNameCase{L"fx_hook_embedded_nul.dll", "Brisa"}));
 
+TEST(HookResources, ResourcesThatCannotBeLoadedOrLockedGiveNoConfiguration) {
+    // Windows gives no way to make these steps fail on a real module.
+    const struct {
+        ModuleResource::Status status;
+        const char* message;
+    } cases[] = {{ModuleResource::Status::LoadFailed, "Can't load hook config resource"},
+                 {ModuleResource::Status::LockFailed, "Can't lock hook config resource"}};
+    for (const auto& c : cases) {
+        FatalErrorCapture errors;
+        ModuleResource resource;
+        resource.status = c.status;
+        resource.size = 4;
+        EXPECT_TRUE(HookConfigFromResource(resource).IsNull());
+        EXPECT_EQ(errors.Messages(), std::vector<std::string>{c.message});
+    }
+}
+
 TEST(HookResources, DefaultModuleIsTheOneHoldingTheCode) {
     // This test executable carries no "LMHOOK" resources: empty configuration, no
     // short name, and nothing to report.
