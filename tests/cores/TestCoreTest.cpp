@@ -1,0 +1,337 @@
+// The test core, loaded from the build's bin folder as the hook loads a core: it must
+// answer like a core (handles, records, sizes, status bytes) and record every request.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "hook/CoreRequest.h"
+#include "support/TestBinaries.h"
+#include "testcore/TestCoreClient.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const std::wstring kCorePath = TestBinaryPath(L"LmTestCore.dll");
+
+class TestCore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(module_, nullptr) << "LmTestCore.dll not beside the tests";
+        ASSERT_TRUE(control_.Valid());
+        ASSERT_NE(entry_, nullptr);
+        control_.Reset();
+    }
+    void TearDown() override {
+        if (module_) FreeLibrary(module_);
+    }
+
+    HMODULE module_ = LoadLibraryW(kCorePath.c_str());
+    TestCoreClient control_{module_};
+    PluginCoreCallbackFn entry_ =
+        reinterpret_cast<PluginCoreCallbackFn>(reinterpret_cast<void*>(module_ ? GetProcAddress(module_, "PluginCoreCallback") : nullptr));
+};
+
+template <class Record>
+Bytes BytesOf(const Record& record) {
+    const auto* begin = reinterpret_cast<const std::uint8_t*>(&record);
+    return Bytes(begin, begin + sizeof record);
+}
+
+TEST_F(TestCore, RecordsEverySelectorWithArgumentInstanceThreadAndRecordCopy) {
+    ParameterValueRecord value{3, 0.25f};
+    ConfigureRecord configure{48000.0f, 2};
+    std::uint8_t own[8] = {1, 2, 3};
+    SendCoreRequest<CoreSelector::SetParameter>(entry_, 0, 0x1000, value);
+    SendCoreRequest<CoreSelector::Configure>(entry_, 1, 0x1000, configure);
+    SendCoreRequest<CoreSelector::ParametersReady>(entry_, 1, 0x1000);
+    SendCoreRequest<CoreSelector::Request30>(entry_, 1, 0x1000, own);
+
+    const auto calls = control_.Calls();
+    ASSERT_EQ(calls.size(), 4u);
+    const std::uint32_t selectors[] = {11, 17, 5, 30};
+    const Bytes records[] = {BytesOf(value), BytesOf(configure), {}, {}};
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].info.magic, kCoreMagic);
+        EXPECT_EQ(calls[i].info.selector, selectors[i]);
+        EXPECT_EQ(calls[i].info.instance, 0x1000u);
+        EXPECT_EQ(calls[i].info.threadId, GetCurrentThreadId());
+        EXPECT_EQ(calls[i].record, records[i]) << "call " << i;
+    }
+    EXPECT_EQ(calls[0].info.argument, 0u);
+    EXPECT_EQ(calls[3].info.recordAddress, reinterpret_cast<std::uint64_t>(own));
+}
+
+TEST_F(TestCore, RefusesWrongMagicUnknownSelectorAndMissingRecordWithoutWriting) {
+    U32Out out{0xCAFE};
+    control_.SetLatency(64);
+    EXPECT_NE(entry_(kCoreMagic - 1, 18, 1, 0, &out), 0u);
+    EXPECT_NE(entry_(kCoreMagic, 99, 1, 0, &out), 0u);
+    EXPECT_NE(entry_(kCoreMagic, 18, 1, 0, nullptr), 0u);
+    EXPECT_EQ(out.value, 0xCAFEu);
+
+    const auto calls = control_.Calls();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].info.magic, kCoreMagic - 1);
+    EXPECT_TRUE(calls[0].record.empty());
+    EXPECT_EQ(calls[1].info.selector, 99u);
+}
+
+TEST_F(TestCore, ConcurrentCallersAreAllRecordedWithTheirThreads) {
+    auto send = [this] {
+        ParameterValueRecord value{1, 0.5f};
+        for (int i = 0; i < 300; ++i) SendCoreRequest<CoreSelector::SetParameter>(entry_, 0, 0x1000, value);
+        return GetCurrentThreadId();
+    };
+    DWORD first = 0, second = 0;
+    std::thread a([&] { first = send(); }), b([&] { second = send(); });
+    a.join();
+    b.join();
+
+    int fromFirst = 0, fromSecond = 0;
+    for (const auto& call : control_.Calls()) {
+        fromFirst += call.info.threadId == first;
+        fromSecond += call.info.threadId == second;
+    }
+    EXPECT_EQ(fromFirst, 300);
+    EXPECT_EQ(fromSecond, 300);
+}
+
+InstanceCreateRequest CreateRequest(std::uint64_t callback, std::uint64_t hook, std::uint64_t* handle) {
+    InstanceCreateRequest request{};
+    request.hookCallbackAddress = callback;
+    request.hookAddress = hook;
+    request.instanceHandleAddress = reinterpret_cast<std::uint64_t>(handle);
+    std::strcpy(request.coreConfig, "abc");
+    return request;
+}
+
+TEST_F(TestCore, WritesDistinctInstanceHandlesAndForgetsTheHookAtDestroy) {
+    std::uint64_t first = 0, second = 0, third = 0;
+    auto a = CreateRequest(0x10, 0xA0, &first), b = CreateRequest(0x10, 0xB0, &second);
+    SendCoreRequest<CoreSelector::CreateInstance>(entry_, 1, 0, a);
+    SendCoreRequest<CoreSelector::CreateInstance>(entry_, 1, 0, b);
+    EXPECT_EQ(first, 0x1000u);
+    EXPECT_EQ(second, 0x1001u);
+    EXPECT_EQ(control_.HookAddress(first), 0xA0u);
+    EXPECT_EQ(control_.CallsOf(1).at(1).As<InstanceCreateRequest>().hookAddress, 0xB0u);
+
+    SendCoreRequest<CoreSelector::DestroyInstance>(entry_, 1, first);
+    EXPECT_EQ(control_.HookAddress(first), 0u);
+    EXPECT_EQ(control_.HookAddress(second), 0xB0u);
+
+    control_.SetNextInstanceHandle(0x77);
+    auto c = CreateRequest(0x10, 0xC0, &third);
+    SendCoreRequest<CoreSelector::CreateInstance>(entry_, 1, 0, c);
+    EXPECT_EQ(third, 0x77u);
+}
+
+TEST_F(TestCore, ServesStaticInformationPerFormatWithinTheOutputArea) {
+    Bytes realtime(9204, 0x11), offline(100, 0x22);
+    control_.SetStaticInfo(6, realtime.data(), 9204, 0);
+    control_.SetStaticInfo(7, offline.data(), 100, 3);
+
+    struct Case { std::uint32_t format; std::uint32_t result; Bytes area; };
+    Bytes offlineArea(9204, 0);
+    std::fill(offlineArea.begin(), offlineArea.begin() + 100, 0x22);
+    const Case cases[] = {{6, 0, realtime}, {7, 3, offlineArea}, {2, TESTCORE_REFUSED, Bytes(9204, 0xCD)}};
+    for (const Case& c : cases) {
+        Bytes area(9208, 0xCD);  // four canary bytes past the 9204 the core may write
+        StaticInfoRequest request{};
+        request.pluginFormat = c.format;
+        request.outputAddress = reinterpret_cast<std::uint64_t>(area.data());
+        EXPECT_EQ(SendCoreRequest<CoreSelector::StaticInfo>(entry_, 1, 0, request), c.result) << c.format;
+        EXPECT_EQ(Bytes(area.begin(), area.begin() + 9204), c.area) << c.format;
+        EXPECT_EQ(Bytes(area.begin() + 9204, area.end()), Bytes(4, 0xCD)) << c.format;
+    }
+}
+
+TEST_F(TestCore, DescribesScriptedParametersIntoNoMoreRecordsThanRequested) {
+    std::vector<CoreParameterInfo> scripted(2);
+    std::strcpy(scripted[0].names, "Gain");
+    std::strcpy(scripted[1].names, "Mix");
+    control_.SetParameters(2, scripted.data());
+
+    U32Out count{};
+    SendCoreRequest<CoreSelector::ParameterCount>(entry_, 1, 0x1000, count);
+    EXPECT_EQ(count.value, 2u);
+
+    std::vector<CoreParameterInfo> three(3), one(2);
+    ParameterDescriptionsRequest all{3, 0, three.data()}, first{1, 0, one.data()};
+    SendCoreRequest<CoreSelector::ParameterInfo>(entry_, 1, 0x1000, all);
+    SendCoreRequest<CoreSelector::ParameterInfo>(entry_, 1, 0x1000, first);
+    EXPECT_STREQ(three[1].names, "Mix");
+    EXPECT_EQ(BytesOf(three[2]), BytesOf(CoreParameterInfo{}));
+    EXPECT_STREQ(one[0].names, "Gain");
+    EXPECT_EQ(BytesOf(one[1]), BytesOf(CoreParameterInfo{}));
+}
+
+TEST_F(TestCore, AnswersQueriesAndKeepsDoingSoUnderAScriptedResult) {
+    control_.SetLatency(128);
+    control_.SetU32Answer(9);
+    control_.SetTextAnswer(std::string(2000, 'x').c_str());
+    control_.SetResult(18, 7);
+    U32Out latency{}, value{};
+    TextQueryRecord text{};
+    std::memset(text.text, 'y', sizeof text.text);
+    EXPECT_EQ(SendCoreRequest<CoreSelector::Latency>(entry_, 1, 0x1000, latency), 7u);
+    EXPECT_EQ(SendCoreRequest<CoreSelector::QueryU32>(entry_, 1, 0x1000, value), 0u);
+    SendCoreRequest<CoreSelector::QueryText>(entry_, 1, 0x1000, text);
+    EXPECT_EQ(latency.value, 128u);
+    EXPECT_EQ(value.value, 9u);
+    EXPECT_EQ(std::strlen(text.text), 1023u);
+}
+
+StateRequest State(std::uint32_t operation, Bytes& bytes, std::uint32_t size) {
+    StateRequest request{};
+    request.operation = operation;
+    request.size = size;
+    request.bytes = bytes.data();
+    return request;
+}
+
+TEST_F(TestCore, StateSizeReadLoadAndCompareRoundTrip) {
+    control_.SetState(Bytes{1, 2, 3, 4, 5}.data(), 5);
+    Bytes buffer(5, 0), tooSmall(4, 0xEE), loaded{9, 8, 7}, other{9, 8, 6};
+
+    auto size = State(kStateSizeQuery, buffer, 0);
+    SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, size);
+    EXPECT_EQ(size.size, 5u);
+    auto read = State(kStateRead, buffer, 5);
+    SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, read);
+    EXPECT_EQ(read.status, 0);
+    EXPECT_EQ(buffer, (Bytes{1, 2, 3, 4, 5}));
+    auto wrongSize = State(kStateRead, tooSmall, 4);
+    SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, wrongSize);
+    EXPECT_NE(wrongSize.status, 0);
+    EXPECT_EQ(tooSmall, Bytes(4, 0xEE));
+
+    auto load = State(kStateLoad, loaded, 3);
+    load.stateVersion = 4;
+    SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, load);
+    EXPECT_EQ(control_.State(), loaded);
+    EXPECT_EQ(control_.LastLoadedStateVersion(), 4u);
+    EXPECT_EQ(control_.CallsOf(32).back().data, loaded);
+
+    auto same = State(kStateCompare, loaded, 3), differs = State(kStateCompare, other, 3);
+    SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, same);
+    SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, differs);
+    EXPECT_EQ(same.result, 1);
+    EXPECT_EQ(differs.result, 0);
+
+    control_.SetStateStatus(kStateLoad, 2);
+    auto refused = State(kStateLoad, other, 3);
+    SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, refused);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(control_.State(), loaded);
+}
+
+TEST_F(TestCore, StateThatChangesSizeBeforeTheReadReportsTheNewSize) {
+    for (const int silent : {0, 1}) {
+        control_.SetState(Bytes(5, 1).data(), 5);
+        control_.SetStateSizeChange(2, silent);
+        Bytes buffer(5, 0xEE);
+        auto size = State(kStateSizeQuery, buffer, 0);
+        SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, size);
+        auto read = State(kStateRead, buffer, size.size);
+        SendCoreRequest<CoreSelector::State>(entry_, 1, 0x1000, read);
+        EXPECT_EQ(size.size, 5u);
+        EXPECT_EQ(read.size, 7u);
+        EXPECT_EQ(read.status != 0, silent == 0);
+        EXPECT_EQ(buffer, Bytes(5, 0xEE));
+    }
+}
+
+TEST_F(TestCore, LegacyLoadKeepsTheWholeBlobAndSetsTheScriptedStatus) {
+    control_.SetLegacyLoadStatus(3);
+    const Bytes blob{1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 42};
+    LegacyStateLoad load{0, {}, static_cast<std::uint32_t>(blob.size()), blob.data()};
+    SendCoreRequest<CoreSelector::LegacyStateLoad>(entry_, 1, 0x1000, load);
+    EXPECT_EQ(load.status, 3);
+    EXPECT_EQ(control_.LastLegacy(), blob);
+}
+
+TEST_F(TestCore, CapturesMidiTransportAndAudioThenAppliesTheGain) {
+    const std::uint32_t words[] = {0x90403C00, 0x80403C00}, offsets[] = {0, 17};
+    MidiBatchRecord midi{2, words, offsets};
+    SendCoreRequest<CoreSelector::Midi>(entry_, 0, 0x1000, midi);
+    Bytes expectedMidi(16);
+    std::memcpy(expectedMidi.data(), words, 8);
+    std::memcpy(expectedMidi.data() + 8, offsets, 8);
+    EXPECT_EQ(control_.Calls().back().data, expectedMidi);
+
+    control_.SetBlockChannels(2, 1);
+    control_.SetBlockGain(0.5f);
+    std::vector<float> left(4, 1.0f), right(4, -2.0f);
+    float* channels[] = {left.data(), right.data()};
+    TransportRecord transport{};
+    transport.tempo = 120.0;
+    BlockRecord block{};
+    block.sampleCount = 4;
+    block.channels = channels;
+    block.transport = &transport;
+    SendCoreRequest<CoreSelector::ProcessBlock>(entry_, 0, 0x1000, block);
+
+    const Bytes data = control_.Calls().back().data;
+    ASSERT_EQ(data.size(), sizeof transport + 2 * 8 + 2 * 4 * sizeof(float));
+    EXPECT_EQ(Bytes(data.begin(), data.begin() + sizeof transport), BytesOf(transport));
+    std::uint64_t pointers[2];
+    std::memcpy(pointers, data.data() + sizeof transport, sizeof pointers);
+    EXPECT_EQ(pointers[1], reinterpret_cast<std::uint64_t>(right.data()));
+    float captured[8];
+    std::memcpy(captured, data.data() + sizeof transport + sizeof pointers, sizeof captured);
+    EXPECT_EQ(captured[0], 1.0f);  // the input, before the gain
+    EXPECT_EQ(captured[4], -2.0f);
+    EXPECT_EQ(left, std::vector<float>(4, 0.5f));
+    EXPECT_EQ(right, std::vector<float>(4, -1.0f));
+}
+
+struct HookCall {
+    std::uint32_t magic, selector, argument;
+    void* hook;
+    void* record;
+};
+HookCall lastHookCall;
+
+std::uint32_t FakeHookCallback(std::uint32_t magic, std::uint32_t selector, std::uint32_t argument, void* hook,
+                               void* record) {
+    lastHookCall = {magic, selector, argument, hook, record};
+    return 5;
+}
+
+TEST_F(TestCore, CallHookReachesTheHookCallbackWithItsHookAddress) {
+    std::uint64_t handle = 0;
+    auto request = CreateRequest(reinterpret_cast<std::uint64_t>(&FakeHookCallback), 0xABC0, &handle);
+    SendCoreRequest<CoreSelector::CreateInstance>(entry_, 1, 0, request);
+    int record = 0;
+
+    EXPECT_EQ(control_.CallHook(handle, 13, 1, &record), 5u);
+    EXPECT_EQ(lastHookCall.magic, kCoreMagic);
+    EXPECT_EQ(lastHookCall.selector, 13u);
+    EXPECT_EQ(lastHookCall.argument, 1u);
+    EXPECT_EQ(lastHookCall.hook, reinterpret_cast<void*>(0xABC0));
+    EXPECT_EQ(lastHookCall.record, &record);
+
+    control_.CallHookWithMagic(handle, 1089, 2, 0, nullptr);
+    EXPECT_EQ(lastHookCall.magic, 1089u);
+    EXPECT_EQ(control_.CallHook(handle + 1, 13, 1, &record), TESTCORE_NO_HOOK);
+}
+
+// Holds no reference of its own between the checks, so the counts move with each load.
+TEST(TestCoreLifetime, LoadAndUnloadCountsFollowLoadLibraryAndFreeLibrary) {
+    ASSERT_EQ(GetModuleHandleW(kCorePath.c_str()), nullptr) << "another test kept the core loaded";
+    const std::uint32_t loads = TestCore_LoadCount(), unloads = TestCore_UnloadCount();
+    HMODULE core = LoadLibraryW(kCorePath.c_str());
+    ASSERT_NE(core, nullptr);
+    EXPECT_EQ(TestCore_LoadCount(), loads + 1);
+    EXPECT_EQ(TestCore_UnloadCount(), unloads);
+    FreeLibrary(core);
+    EXPECT_EQ(TestCore_UnloadCount(), unloads + 1);
+    EXPECT_EQ(GetModuleHandleW(kCorePath.c_str()), nullptr);
+}
+
+}  // namespace
