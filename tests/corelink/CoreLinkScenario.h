@@ -1,0 +1,105 @@
+#pragma once
+// A product installed in a temporary folder: a primed copy of the real hook module
+// (loaded, and made the module instance that the core link reads its resources and
+// folder from), the test core under the product's core name, and registry values.
+// Every primed hook carries the short name "CoreLinkTests"; the process reads the
+// short name once, so all scenarios share it.
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ModuleResources.h"
+#include "Priming.h"
+#include "support/TestBinaries.h"
+#include "util/ConfigFile.h"
+#include "util/ModuleInstance.h"
+
+inline const char* const kScenarioShortName = "CoreLinkTests";
+inline const char* const kScenarioRegistryKey = "SOFTWARE\\Lumetra\\CoreLinkTests";
+
+class CoreLinkScenario {
+public:
+    CoreLinkScenario() {
+        static int counter = 0;
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + L"lm-corelink-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                  std::to_wstring(++counter);
+        std::filesystem::create_directories(folder_);
+        hookPath_ = folder_ + L"\\hook" + std::to_wstring(counter) + L".dll";
+        Util::ConfigFile(Util::String(kScenarioRegistryKey)).DeleteValue(Util::String("CorePath"));
+    }
+    ~CoreLinkScenario() {
+        Util::SetModuleInstance(nullptr);
+        if (hook_) FreeLibrary(hook_);
+        Util::ConfigFile(Util::String(kScenarioRegistryKey)).DeleteValue(Util::String("CorePath"));
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    CoreLinkScenario(const CoreLinkScenario&) = delete;
+    CoreLinkScenario& operator=(const CoreLinkScenario&) = delete;
+
+    const std::wstring& Folder() const { return folder_; }
+
+    // Copies the test core (or `source` from the build folder) to `relative`.
+    std::wstring AddCore(const std::wstring& relative = L"LmBrisa3.dll",
+                         const std::wstring& source = L"LmTestCore.dll") {
+        const std::wstring target = folder_ + L"\\" + relative;
+        std::filesystem::create_directories(std::filesystem::path(target).parent_path());
+        std::filesystem::copy_file(TestBinaryPath(source), target,
+                                   std::filesystem::copy_options::overwrite_existing);
+        return target;
+    }
+
+    // Primes the hook with `core` as its PATH text (and `config` when given), then
+    // loads it as the module instance. Returns the priming error, "" on success.
+    std::string UseHook(const std::string& core, const char* config = nullptr, bool unprimed = false) {
+        PrimeSettings settings;
+        settings.core = core;
+        settings.unprimed = unprimed;
+        settings.shortName = kScenarioShortName;
+        if (config) settings.config = std::string(config);
+        std::string error;
+        if (!PrimeModule(TestBinaryPath(L"LmHook.dll"), hookPath_, settings, error)) return error;
+        return Load();
+    }
+
+    // Writes raw resources into the hook copy (for resources priming refuses to make).
+    std::string UseHookWithResources(const std::vector<NamedResource>& resources) {
+        std::vector<NamedResource> all = resources;
+        all.push_back({"LMHOOK", "SHORTNAME", Bytes(kScenarioShortName)});
+        std::string error;
+        if (!WriteModuleCopy(TestBinaryPath(L"LmHook.dll"), hookPath_, all, error)) return error;
+        return Load();
+    }
+
+    void SetRegistryCorePath(const std::wstring& path) {
+        Util::ConfigFile(Util::String(kScenarioRegistryKey))
+            .SetString(Util::String("CorePath"), Utf8(path));
+    }
+
+    static std::vector<unsigned char> Bytes(const std::string& text, bool nul = true) {
+        std::vector<unsigned char> bytes(text.begin(), text.end());
+        if (nul) bytes.push_back(0);
+        return bytes;
+    }
+    static Util::String Utf8(const std::wstring& text) {
+        std::filesystem::path p(text);
+        return Util::String(p.u8string());
+    }
+
+private:
+    std::string Load() {
+        hook_ = LoadLibraryW(hookPath_.c_str());
+        if (!hook_) return "the primed hook does not load";
+        Util::SetModuleInstance(hook_);
+        return "";
+    }
+
+    std::wstring folder_;
+    std::wstring hookPath_;
+    HMODULE hook_ = nullptr;
+};
