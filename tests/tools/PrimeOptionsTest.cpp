@@ -1,0 +1,142 @@
+// lmprime's command-line parser: what each accepted form sets, and a named reason for
+// every refused one.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PrimeOptions.h"
+
+namespace {
+
+using Args = std::vector<std::wstring>;
+
+PrimeCommand Parsed(const Args& arguments) {
+    PrimeCommand command;
+    std::string error;
+    EXPECT_TRUE(ParsePrimeArguments(arguments, command, error)) << error;
+    return command;
+}
+
+TEST(PrimeOptions, PrimeFormTakesModulesAndTextsInAnyOrder) {
+    const PrimeCommand command = Parsed({L"--short-name", L"Brisa", L"in.dll", L"--core", L"LmBrisa3.dll", L"out.dll",
+                                         L"--config", L"FixedChannelConfig:mono"});
+    EXPECT_EQ(command.action, PrimeCommand::Action::Prime);
+    EXPECT_EQ(command.inModule, L"in.dll");
+    EXPECT_EQ(command.outModule, L"out.dll");
+    EXPECT_FALSE(command.settings.unprimed);
+    EXPECT_EQ(command.settings.core, "LmBrisa3.dll");
+    EXPECT_EQ(command.settings.config, std::string("FixedChannelConfig:mono"));
+    EXPECT_EQ(command.settings.shortName, std::string("Brisa"));
+}
+
+TEST(PrimeOptions, OmittedConfigAndShortNameStayAbsentWhileEmptyConfigIsGiven) {
+    const PrimeCommand bare = Parsed({L"in.dll", L"out.dll", L"--unprimed"});
+    EXPECT_TRUE(bare.settings.unprimed);
+    EXPECT_FALSE(bare.settings.config.has_value());
+    EXPECT_FALSE(bare.settings.shortName.has_value());
+
+    const PrimeCommand empty = Parsed({L"in.dll", L"out.dll", L"--core", L"c.dll", L"--config", L""});
+    EXPECT_EQ(empty.settings.config, std::string());
+}
+
+TEST(PrimeOptions, TextsArriveAsUtf8AndLimitsCountUtf8Bytes) {
+    const PrimeCommand command = Parsed({L"in.dll", L"out.dll", L"--core", L"C:\\Programme\\K\u00e4se\\LmBrisa3.dll",
+                                         L"--short-name", L"Bri\u00dfa \u97f3\U0001F3B5"});
+    EXPECT_EQ(command.settings.core, "C:\\Programme\\K\xC3\xA4se\\LmBrisa3.dll");
+    EXPECT_EQ(command.settings.shortName, std::string("Bri\xC3\x9F" "a \xE9\x9F\xB3\xF0\x9F\x8E\xB5"));
+
+    // 511 two-byte characters are 1022 bytes and fit; 512 are 1024 bytes and do not.
+    Parsed({L"in.dll", L"out.dll", L"--core", L"c", L"--config", std::wstring(511, L'\u00e9') + L"a"});
+    PrimeCommand command2;
+    std::string error;
+    EXPECT_FALSE(ParsePrimeArguments({L"in.dll", L"out.dll", L"--core", L"c", L"--config", std::wstring(512, L'\u00e9')},
+                                     command2, error));
+    EXPECT_NE(error.find("1024 bytes"), std::string::npos) << error;
+}
+
+TEST(PrimeOptions, DoubleDashMakesLaterArgumentsModules) {
+    const PrimeCommand command = Parsed({L"--core", L"c.dll", L"--", L"--in.dll", L"-out.dll"});
+    EXPECT_EQ(command.inModule, L"--in.dll");
+    EXPECT_EQ(command.outModule, L"-out.dll");
+}
+
+TEST(PrimeOptions, BundleFormNamesFolderNameAndCoreFile) {
+    const PrimeCommand command = Parsed({L"in.dll", L"--bundle", L"out\\bundles", L"--name", L"Brisa", L"--core",
+                                         L"LmBrisa3.dll", L"--core-file", L"build\\LmBrisa3.dll"});
+    EXPECT_EQ(command.action, PrimeCommand::Action::Bundle);
+    EXPECT_EQ(command.inModule, L"in.dll");
+    EXPECT_EQ(command.bundle.directory, L"out\\bundles");
+    EXPECT_EQ(command.bundle.name, L"Brisa");
+    EXPECT_EQ(command.bundle.coreFile, L"build\\LmBrisa3.dll");
+}
+
+TEST(PrimeOptions, ShowAndHelp) {
+    const PrimeCommand show = Parsed({L"--show", L"primed.dll"});
+    EXPECT_EQ(show.action, PrimeCommand::Action::Show);
+    EXPECT_EQ(show.inModule, L"primed.dll");
+    EXPECT_EQ(Parsed({L"in.dll", L"--help"}).action, PrimeCommand::Action::Help);
+    EXPECT_EQ(Parsed({L"-h"}).action, PrimeCommand::Action::Help);
+    EXPECT_NE(std::string(PrimeUsage()).find("--bundle DIR --name NAME"), std::string::npos);
+}
+
+struct RefusedCase {
+    Args arguments;
+    const char* reason;  // a part of the error text
+};
+
+class RefusedArguments : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedArguments, NameTheProblem) {
+    PrimeCommand command;
+    std::string error;
+    EXPECT_FALSE(ParsePrimeArguments(GetParam().arguments, command, error));
+    EXPECT_NE(error.find(GetParam().reason), std::string::npos) << "error: " << error;
+}
+
+const std::wstring kBadSurrogate(1, static_cast<wchar_t>(0xD800));
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedArguments,
+    ::testing::Values(
+        RefusedCase{{}, "nothing to do"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core"}, "--core needs a value"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"a", L"--core", L"b"}, "--core is given twice"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--cor", L"a"}, "unknown option \"--cor\""},
+        RefusedCase{{L"in.dll", L"out.dll"}, "missing --core"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"a", L"--unprimed"}, "exclude each other"},
+        RefusedCase{{L"--core", L"a"}, "missing the input module"},
+        RefusedCase{{L"in.dll", L"--core", L"a"}, "missing the output module"},
+        RefusedCase{{L"in.dll", L"out.dll", L"extra", L"--core", L"a"}, "unexpected argument \"extra\""},
+        RefusedCase{{L"in.dll", L"", L"--core", L"a"}, "module path is empty"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L""}, "core name or path is empty"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", std::wstring(2048, L'c')}, "2048 bytes"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--config", std::wstring(1024, L'x')}, "configuration"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", std::wstring(1024, L'x')}, "short name"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", L""}, "short name is empty"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", kBadSurrogate}, "not valid Unicode"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--name", L"B"}, "--name belongs to --bundle"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--core-file", L"c"}, "--core-file belongs to --bundle"},
+        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--core", L"c"}, "--bundle needs --name"},
+        RefusedCase{{L"in.dll", L"out.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"c"},
+                    "a bundle takes no output module"},
+        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"a\\b", L"--core", L"c"}, "not a usable file name"},
+        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"NUL", L"--core", L"c"}, "not a usable file name"},
+        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--unprimed", L"--core-file", L"c"},
+                    "--core-file needs --core"},
+        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"C:\\", L"--core-file", L"f"},
+                    "no usable file name"},
+        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"b.aaxplugin", L"--core-file", L"f"},
+                    "the module's own name"},
+        RefusedCase{{L"--show", L"a.dll", L"b.dll"}, "--show takes only the module"}));
+
+TEST(BundledCoreName, BareNameAsGivenPathByItsLastComponent) {
+    EXPECT_EQ(BundledCoreName("LmBrisa3.dll"), L"LmBrisa3.dll");
+    EXPECT_EQ(BundledCoreName("C:\\Program Files\\Lumetra\\LmBrisa3.dll"), L"LmBrisa3.dll");
+    EXPECT_EQ(BundledCoreName("cores/K\xC3\xA4se.dll"), L"K\u00e4se.dll");
+    EXPECT_EQ(BundledCoreName("C:core.dll"), L"");  // bare for the hook, but no file name here
+    EXPECT_EQ(BundledCoreName("core.dll."), L"");
+}
+
+}  // namespace

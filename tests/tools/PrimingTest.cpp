@@ -1,0 +1,191 @@
+// Priming through lmprime's library, on real copies of the built hook module, read
+// back through the hook's own resource readers.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "LmPrimeTestSupport.h"
+#include "ModuleReport.h"
+#include "ModuleResources.h"
+#include "Priming.h"
+#include "hook/HookConfigResource.h"
+#include "hook/ModuleResource.h"
+#include "support/FatalErrorCapture.h"
+#include "support/StringPrinting.h"
+
+namespace {
+
+constexpr WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+const std::string kNul(1, '\0');
+
+// The bytes of a resource as the hook finds it (no language asked for); "<absent>" or
+// "<status n>" when it finds none.
+std::string HookSees(HMODULE module, const char* type, const char* name) {
+    const ModuleResource found = FindModuleResource(module, type, name);
+    if (found.status == ModuleResource::Status::NotFound) return "<absent>";
+    if (found.status != ModuleResource::Status::Found) return "<status " + std::to_string(int(found.status)) + ">";
+    return std::string(reinterpret_cast<const char*>(found.data), found.size);
+}
+
+PrimeSettings Branded() {
+    PrimeSettings settings;
+    settings.core = "LmBrisa3.dll";
+    settings.config = "FixedChannelConfig:stereo|Media:VST-One,AU-One|CoreConfig:abc";
+    settings.shortName = "Brisa";
+    return settings;
+}
+
+TEST(Priming, PrimedCopyCarriesTheTextsTheHookReads) {
+    ScratchFolder scratch;
+    const std::wstring generic = scratch.CopyOfHook();
+    const std::wstring primed = scratch.Join(L"primed.dll");
+    std::string error;
+    ASSERT_TRUE(PrimeModule(generic, primed, Branded(), error)) << error;
+
+    const DataFile module(primed);
+    ASSERT_NE(module.Get(), nullptr);
+    FatalErrorCapture errors;
+    EXPECT_EQ(HookSees(module.Get(), "LMCORE", "PATH"), "LmBrisa3.dll" + kNul);
+    EXPECT_EQ(HookSees(module.Get(), "LMHOOK", "CONFIG"), *Branded().config + kNul);
+    EXPECT_EQ(ReadHookConfigResource(module.Get()), Util::String(*Branded().config));
+    EXPECT_EQ(ReadShortNameResource(module.Get()), Util::String("Brisa"));
+    EXPECT_TRUE(errors.Messages().empty());
+    EXPECT_EQ(FileBytes(generic), FileBytes(TestBinaryPath(L"LmHook.dll"))) << "the input must stay generic";
+}
+
+TEST(Priming, OnlyGivenTextsAreWrittenAndUnprimedIsOneNulByte) {
+    ScratchFolder scratch;
+    const std::wstring primed = scratch.Join(L"primed.dll");
+    PrimeSettings settings;
+    settings.unprimed = true;
+    std::string error;
+    ASSERT_TRUE(PrimeModule(scratch.CopyOfHook(), primed, settings, error)) << error;
+
+    const DataFile module(primed);
+    EXPECT_EQ(HookSees(module.Get(), "LMCORE", "PATH"), kNul);
+    EXPECT_EQ(HookSees(module.Get(), "LMHOOK", "CONFIG"), "<absent>");
+    EXPECT_EQ(HookSees(module.Get(), "LMHOOK", "SHORTNAME"), "<absent>");
+}
+
+TEST(Priming, RePrimingReplacesResourcesInEveryLanguage) {
+    ScratchFolder scratch;
+    const std::wstring module = scratch.CopyOfHook(L"primed.dll");
+    std::string error;
+    ASSERT_TRUE(PrimeModule(module, module, Branded(), error)) << error;
+    // Left by some other tool: a lookup without a language could pick these up.
+    ASSERT_TRUE(AddResourceInLanguage(module, L"LMCORE", L"PATH", kEnglish, "English.dll" + kNul));
+    ASSERT_TRUE(AddResourceInLanguage(module, L"LMHOOK", L"SHORTNAME", kEnglish, "English" + kNul));
+
+    PrimeSettings again;
+    again.core = "C:\\Cores\\Other.dll";
+    ASSERT_TRUE(PrimeModule(module, module, again, error)) << error;
+
+    EXPECT_EQ(ResourceBytes(module, L"LMCORE", L"PATH", kNeutralLanguage), "C:\\Cores\\Other.dll" + kNul);
+    EXPECT_EQ(ResourceBytes(module, L"LMCORE", L"PATH", kEnglish), "<none>");
+    const DataFile data(module);
+    EXPECT_EQ(HookSees(data.Get(), "LMHOOK", "CONFIG"), "<absent>");
+    EXPECT_EQ(HookSees(data.Get(), "LMHOOK", "SHORTNAME"), "<absent>");
+}
+
+TEST(Priming, KeepsUnrelatedResourcesWithTheirLanguages) {
+    ScratchFolder scratch;
+    const std::wstring module = scratch.CopyOfHook();
+    ASSERT_TRUE(AddResourceInLanguage(module, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(7), kEnglish, "seven"));
+    ASSERT_TRUE(AddResourceInLanguage(module, L"LMHOOK", L"OTHER", kNeutralLanguage, "other"));
+    const std::wstring primed = scratch.Join(L"primed.dll");
+    std::string error;
+    ASSERT_TRUE(PrimeModule(module, primed, Branded(), error)) << error;
+
+    EXPECT_EQ(ResourceBytes(primed, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(7), kEnglish), "seven");
+    EXPECT_EQ(ResourceBytes(primed, L"LMHOOK", L"OTHER", kNeutralLanguage), "other");
+    EXPECT_EQ(ResourceBytes(primed, L"LMHOOK", L"SHORTNAME", kNeutralLanguage), "Brisa" + kNul);
+}
+
+TEST(Priming, PrimedModuleStillLoadsAsALibrary) {
+    ScratchFolder scratch;
+    const std::wstring primed = scratch.Join(L"primed.dll");
+    std::string error;
+    ASSERT_TRUE(PrimeModule(scratch.CopyOfHook(), primed, Branded(), error)) << error;
+    const HMODULE loaded = LoadLibraryW(primed.c_str());
+    EXPECT_NE(loaded, nullptr) << "error " << GetLastError();
+    if (loaded) FreeLibrary(loaded);
+}
+
+TEST(Priming, RawResourcesAreWrittenAsGivenEvenWhenTheHookRefusesThem) {
+    // Tests of the core link write broken resources this way.
+    ScratchFolder scratch;
+    const std::wstring module = scratch.CopyOfHook();
+    std::string error;
+    ASSERT_TRUE(WriteResources(module,
+                               {{"LMCORE", "PATH", std::vector<unsigned char>{'a', 'b', 'c'}},
+                                {"lmhook", "config", std::vector<unsigned char>(1025, 'a')}},
+                               error))
+        << error;
+
+    const DataFile data(module);
+    EXPECT_EQ(HookSees(data.Get(), "LMCORE", "PATH"), "abc");
+    FatalErrorCapture errors;
+    EXPECT_TRUE(ReadHookConfigResource(data.Get()).IsNull());
+    EXPECT_EQ(errors.Messages(), std::vector<std::string>{"Invalid hook config resource"});
+}
+
+TEST(Priming, FailuresLeaveNoOutputAndNoTemporaryFile) {
+    ScratchFolder scratch;
+    const std::wstring generic = scratch.CopyOfHook();
+    const std::wstring notModule = scratch.WriteFile(L"notes.txt", "MZ but nothing more");
+    PrimeSettings tooLong;
+    tooLong.core = std::string(2048, 'c');
+    const struct {
+        std::wstring in;
+        PrimeSettings settings;
+        const char* reason;
+    } cases[] = {
+        {generic, tooLong, "2048 bytes"},
+        {notModule, Branded(), "not a Windows module"},
+        {scratch.Join(L"missing.dll"), Branded(), "missing.dll"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(PrimeModule(c.in, scratch.Join(L"out.dll"), c.settings, error));
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        EXPECT_EQ(FolderEntries(scratch.Path()), (std::vector<std::wstring>{L"LmHook.dll", L"notes.txt"}));
+    }
+}
+
+struct DescribeCase {
+    std::string type;
+    std::optional<std::string> bytes;
+    std::size_t maxLength;
+    std::string shown;
+};
+
+class DescribedResource : public ::testing::TestWithParam<DescribeCase> {};
+
+TEST_P(DescribedResource, NamesWhatTheResourceHolds) {
+    const DescribeCase& c = GetParam();
+    NamedResource resource{c.type, "X", std::nullopt};
+    if (c.bytes) resource.bytes = std::vector<unsigned char>(c.bytes->begin(), c.bytes->end());
+    EXPECT_EQ(DescribeResource(resource, c.maxLength), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DescribedResource,
+    ::testing::Values(
+        DescribeCase{"LMHOOK", std::nullopt, 1023, "absent"},
+        DescribeCase{"LMHOOK", std::string(), 1023, "empty resource (0 bytes, no NUL)"},
+        DescribeCase{"LMCORE", kNul, 2047, "empty text (unprimed hook)"},
+        DescribeCase{"LMHOOK", kNul, 1023, "empty text"},
+        DescribeCase{"LMHOOK", std::string("Brisa") + kNul, 1023, "\"Brisa\" (5 bytes)"},
+        DescribeCase{"LMHOOK", std::string("abc"), 1023, "\"abc\" (3 bytes, not NUL-terminated)"},
+        DescribeCase{"LMHOOK", std::string("a") + kNul + "tail" + kNul, 1023,
+                     "\"a\" (1 byte, 5 more bytes after the first NUL)"},
+        DescribeCase{"LMHOOK", std::string(4, 'x') + kNul, 3, "\"xxxx\" (4 bytes, too long: the hook accepts at most 3)"},
+        // UTF-8 passes through; control bytes and broken sequences are escaped.
+        DescribeCase{"LMHOOK", std::string("K\xC3\xA4se\t\xFF\xC3") + kNul, 1023,
+                     "\"K\xC3\xA4se\\x09\\xFF\\xC3\" (8 bytes)"}));
+
+}  // namespace
