@@ -13,6 +13,7 @@
 #include "description/CoreStaticInfoCache.h"
 #include "hook/CoreLink.h"
 #include "hook/records/RecordText.h"
+#include "hook/records/StaticInfoRequest.h"
 #include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
 #include "testcore/TestCoreClient.h"
