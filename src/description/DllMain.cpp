@@ -3,7 +3,13 @@
 
 #include <windows.h>
 
+#include "hook/HookCallback.h"
 #include "util/ModuleInstance.h"
+
+// The module's code comes from a static library, whose objects are linked only when
+// something refers to them: this reference keeps the object that exports
+// PluginHookCallback (by name, for the core) in the module.
+extern "C" const PluginHookCallbackFn g_exportedHookCallback = &PluginHookCallback;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
     if (reason == DLL_PROCESS_ATTACH) Util::SetModuleInstance(instance);
