@@ -68,5 +68,6 @@ using PluginHookCallbackFn = std::uint32_t (*)(std::uint32_t magic, std::uint32_
 
 // Exported by name from the hook module. Never throws: an exception from an operation
 // is caught here and answered with HookStatus::Refused. [core-thread]
-extern "C" std::uint32_t PluginHookCallback(std::uint32_t magic, std::uint32_t selector, std::uint32_t argument,
-                                            PluginHook* hook, void* record) noexcept;
+extern "C" __declspec(dllexport) std::uint32_t PluginHookCallback(std::uint32_t magic, std::uint32_t selector,
+                                                                 std::uint32_t argument, PluginHook* hook,
+                                                                 void* record) noexcept;
