@@ -8,18 +8,10 @@
 
 #include "util/FileName.h"
 #include "util/FormatArg.h"
+#include "util/HostExecutablePath.h"
 
 namespace Util {
 namespace {
-
-// The host executable's full path, or null. A path that does not fit the buffer comes
-// back cut short, which would name another file; it counts as a failure.
-String HostExecutablePath() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return String();
-    return String(path, length);
-}
 
 // The host executable's whole version resource, or an empty buffer.
 std::vector<char> HostVersionResource() {
