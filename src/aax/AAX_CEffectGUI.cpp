@@ -1,0 +1,100 @@
+#include "aax/AAX_CEffectGUI.h"
+
+#include "aax/AAX_CString.h"
+#include "aax/AAX_VController.h"
+#include "aax/AAX_VTransport.h"
+#include "aax/AAX_VViewContainer.h"
+
+AAX_CEffectGUI::AAX_CEffectGUI() = default;
+
+AAX_CEffectGUI::~AAX_CEffectGUI() = default;
+
+AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* controller) noexcept {
+    if (controller == nullptr) return AAX_ERROR_NOT_INITIALIZED;
+    try {
+        controller_ = std::make_unique<AAX_VController>(controller);
+        transport_ = std::make_unique<AAX_VTransport>(controller);
+        if (!transport_->IsValid()) transport_.reset();
+        IACFUnknown* parameters = nullptr;
+        effectParameters_.Reset();
+        if (controller_->GetEffectParameters(&parameters) == AAX_SUCCESS && parameters != nullptr) {
+            effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(parameters, IID_AAX_IACFEffectParameters);
+            parameters->Release();
+        }
+        CreateViewContents();
+        return AAX_SUCCESS;
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+}
+
+AAX_Result AAX_CEffectGUI::Uninitialize() noexcept {
+    effectParameters_.Reset();
+    transport_.reset();
+    controller_.reset();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectGUI::NotificationReceived(AAX_CTypeID, const void*, std::uint32_t) noexcept {
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* container) noexcept {
+    try {
+        if (container == nullptr) {
+            viewContainer_.reset();
+            DeleteViewContainer();
+            return AAX_SUCCESS;
+        }
+        auto wrapped = std::make_unique<AAX_VViewContainer>(container);
+        if (!wrapped->IsValid()) return AAX_ERROR_NULL_OBJECT;
+        viewContainer_ = std::move(wrapped);
+        CreateViewContainer();
+        UpdateAllParameters();
+        return AAX_SUCCESS;
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+}
+
+AAX_Result AAX_CEffectGUI::GetViewSize(AAX_Point* outSize) noexcept {
+    return outSize != nullptr ? AAX_SUCCESS : AAX_ERROR_NULL_ARGUMENT;
+}
+
+AAX_Result AAX_CEffectGUI::Draw(const AAX_Point&, const AAX_Point&) noexcept { return AAX_SUCCESS; }
+
+AAX_Result AAX_CEffectGUI::TimerWakeup() noexcept { return AAX_SUCCESS; }
+
+AAX_Result AAX_CEffectGUI::ParameterUpdated(AAX_CParamID) noexcept { return AAX_SUCCESS; }
+
+AAX_Result AAX_CEffectGUI::GetCustomLabel(AAX_EPlugInStrings, AAX_IString*) noexcept { return AAX_ERROR_NULL_OBJECT; }
+
+AAX_Result AAX_CEffectGUI::SetControlHighlightInfo(AAX_CParamID, AAX_CBoolean, std::int32_t) noexcept {
+    return AAX_SUCCESS;
+}
+
+void AAX_CEffectGUI::CreateViewContents() {}
+
+void AAX_CEffectGUI::CreateViewContainer() {}
+
+void AAX_CEffectGUI::DeleteViewContainer() {}
+
+void AAX_CEffectGUI::UpdateAllParameters() {
+    if (!effectParameters_) return;
+    std::int32_t count = 0;
+    if (effectParameters_->GetNumberOfParameters(&count) != AAX_SUCCESS) return;
+    AAX_CString identifier;
+    for (std::int32_t index = 0; index < count; ++index)
+        if (effectParameters_->GetParameterIDFromIndex(index, &identifier) == AAX_SUCCESS)
+            ParameterUpdated(identifier.Get());
+}
+
+AAX_IController* AAX_CEffectGUI::Controller() const noexcept { return controller_.get(); }
+
+AAX_ITransport* AAX_CEffectGUI::Transport() const noexcept { return transport_.get(); }
+
+AAX_IEffectParameters* AAX_CEffectGUI::EffectParameters() const noexcept {
+    return static_cast<AAX_IEffectParameters*>(effectParameters_.Get());
+}
+
+AAX_IViewContainer* AAX_CEffectGUI::ViewContainer() const noexcept { return viewContainer_.get(); }

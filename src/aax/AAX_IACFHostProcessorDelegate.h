@@ -1,0 +1,27 @@
+#pragma once
+// AAX_IACFHostProcessorDelegate: the host's side of an offline (AudioSuite) pass,
+// implemented by the host and reached by querying the controller passed to the
+// processor's Initialize for IID_AAX_IACFHostProcessorDelegate. [offline-thread]
+// unless stated.
+
+#include <cstdint>
+
+#include "aax/AAX.h"
+#include "aax/acfunknown.h"
+
+class AAX_IACFHostProcessorDelegate : public IACFUnknown {
+public:
+    // Reads the selection's audio at `location` (samples from the selection start) into
+    // the host's own input buffers, the ones it passed to RenderAudio or AnalyzeAudio:
+    // `inputs` holds `inputCount` of them. *ioSamples asks for a count and returns the
+    // count read, which may be smaller at the end of the selection.
+    virtual AAX_Result GetAudio(const float* const inputs[], std::int32_t inputCount, std::int64_t location,
+                                std::int32_t* ioSamples) noexcept = 0;
+    // Asks the host to run the analysis pass again. [any-thread]
+    virtual AAX_Result ForceAnalyze() noexcept = 0;
+
+protected:
+    ~AAX_IACFHostProcessorDelegate() = default;
+};
+
+inline constexpr acfIID IID_AAX_IACFHostProcessorDelegate = {0x7668B8AE, 0x9539, 0x4BDB, {0x9B, 0x8F, 0x86, 0x1E, 0xF5, 0x2E, 0x0D, 0x52}};

@@ -1,0 +1,40 @@
+#pragma once
+// AAX_IACFViewContainer: the host's view that holds an editor, implemented by the host
+// and passed to the editor's SetViewContainer. Besides the native view it carries the
+// editor's size requests and the mouse gestures on parameter controls, which the host
+// turns into its automation shortcuts. Modifiers are the host's bit mask; the
+// module may add its own bits to what GetModifiers returned. Identifiers are borrowed
+// for the call. [ui-thread]
+
+#include <cstdint>
+
+#include "aax/AAX.h"
+#include "aax/AAX_Point.h"
+#include "aax/acfunknown.h"
+
+class AAX_IACFViewContainer : public IACFUnknown {
+public:
+    // AAX_EViewContainer_Type of GetPtr.
+    virtual std::int32_t GetType() noexcept = 0;
+    // The native view (a HWND for AAX_eViewContainer_Type_HWND), owned by the host.
+    virtual void* GetPtr() noexcept = 0;
+    // The modifier keys held now.
+    virtual AAX_Result GetModifiers(std::uint32_t* outModifiers) noexcept = 0;
+    // Asks the host to resize the view; a failing result means it refused.
+    virtual AAX_Result SetViewSize(const AAX_Point& size) noexcept = 0;
+    virtual AAX_Result HandleParameterMouseDown(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept = 0;
+    virtual AAX_Result HandleParameterMouseDrag(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept = 0;
+    virtual AAX_Result HandleParameterMouseUp(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept = 0;
+    // The same for a control that drives several parameters: `count` identifiers.
+    virtual AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID* parameterIDs, std::uint32_t count,
+                                                         std::uint32_t modifiers) noexcept = 0;
+    virtual AAX_Result HandleMultipleParametersMouseDrag(const AAX_CParamID* parameterIDs, std::uint32_t count,
+                                                         std::uint32_t modifiers) noexcept = 0;
+    virtual AAX_Result HandleMultipleParametersMouseUp(const AAX_CParamID* parameterIDs, std::uint32_t count,
+                                                       std::uint32_t modifiers) noexcept = 0;
+
+protected:
+    ~AAX_IACFViewContainer() = default;
+};
+
+inline constexpr acfIID IID_AAX_IACFViewContainer = {0xA428D388, 0xC891, 0x4572, {0x98, 0xB6, 0x86, 0x1D, 0xEA, 0xE0, 0x00, 0x9E}};

@@ -1,0 +1,26 @@
+#pragma once
+// MIDI as the host hands it to the render procedure: a stream of packets in a buffer
+// the host owns, valid for the one process call in which the node returned it.
+// Plain structs that cross the boundary.
+
+#include <cstddef>
+#include <cstdint>
+
+struct AAX_CMidiPacket {
+    std::uint32_t mTimestamp;  // sample offset within the block
+    std::uint32_t mLength;     // bytes of mData in use, 1 to 4
+    std::uint8_t mData[4];     // status byte first, then the data bytes
+};
+static_assert(sizeof(AAX_CMidiPacket) == 12, "MIDI packet layout");
+static_assert(offsetof(AAX_CMidiPacket, mTimestamp) == 0, "MIDI packet layout");
+static_assert(offsetof(AAX_CMidiPacket, mLength) == 4, "MIDI packet layout");
+static_assert(offsetof(AAX_CMidiPacket, mData) == 8, "MIDI packet layout");
+
+struct AAX_CMidiStream {
+    std::uint32_t mBufferSize;  // packets in mBuffer
+    std::uint32_t reserved;     // zero
+    AAX_CMidiPacket* mBuffer;   // mBufferSize packets in time order; null when empty
+};
+static_assert(sizeof(AAX_CMidiStream) == 16, "MIDI stream layout");
+static_assert(offsetof(AAX_CMidiStream, mBufferSize) == 0, "MIDI stream layout");
+static_assert(offsetof(AAX_CMidiStream, mBuffer) == 8, "MIDI stream layout");

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "aax/ACFPtr.h"
+#include "aax/AAX_CEffectGUI.h"
+#include "aax/AAX_CEffectParameters.h"
+#include "aax/AAX_CHostProcessor.h"
+#include "aax/AAX_IACFCollection.h"
+#include "aax/CACFUnknown.h"
+#include "AcfTestHost.h"
+
+namespace {
+
+TEST(AcfIID, TextIsTheBracedUpperCaseGuidForm) {
+    char buffer[39];
+    EXPECT_EQ(std::string(AcfIIDText(IID_AAX_IACFCollection, buffer)), "{00EEF015-7FD0-11D6-8485-00306542A024}");
+    EXPECT_EQ(std::string(AcfIIDText(IID_IACFUnknown, buffer)), "{00000000-0000-0000-C000-000000000046}");
+}
+
+TEST(CACFUnknown, EveryLiveObjectCountsUntilItsLastRelease) {
+    const std::int32_t before = CACFUnknown::LiveObjectCount();
+    IACFUnknown* objects[] = {
+        static_cast<AAX_IACFEffectParameters*>(new AAX_CEffectParameters),
+        static_cast<AAX_IACFEffectGUI*>(new AAX_CEffectGUI),
+        static_cast<AAX_IACFHostProcessor*>(new AAX_CHostProcessor),
+    };
+    EXPECT_EQ(CACFUnknown::LiveObjectCount(), before + 3);
+    EXPECT_EQ(objects[0]->AddRef(), 2u);
+    EXPECT_EQ(objects[0]->Release(), 1u);
+    EXPECT_EQ(CACFUnknown::LiveObjectCount(), before + 3);
+    for (IACFUnknown* object : objects) EXPECT_EQ(object->Release(), 0u);
+    EXPECT_EQ(CACFUnknown::LiveObjectCount(), before);
+}
+
+struct QueryCase {
+    const char* what;
+    IACFUnknown* object;
+    const acfIID* ownIID;
+};
+
+TEST(CACFUnknown, AnswersItsRootAndItsOwnInterfaceOnlyWithAnAddedReference) {
+    auto* parameters = new AAX_CEffectParameters;
+    auto* gui = new AAX_CEffectGUI;
+    auto* processor = new AAX_CHostProcessor;
+    const QueryCase cases[] = {
+        {"effect parameters", static_cast<AAX_IACFEffectParameters*>(parameters), &IID_AAX_IACFEffectParameters},
+        {"editor", static_cast<AAX_IACFEffectGUI*>(gui), &IID_AAX_IACFEffectGUI},
+        {"offline processor", static_cast<AAX_IACFHostProcessor*>(processor), &IID_AAX_IACFHostProcessor},
+    };
+    for (const QueryCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        void* found = nullptr;
+        EXPECT_EQ(c.object->QueryInterface(*c.ownIID, &found), ACF_OK);
+        EXPECT_EQ(found, static_cast<void*>(c.object));
+        EXPECT_EQ(c.object->QueryInterface(IID_IACFUnknown, &found), ACF_OK);
+        EXPECT_EQ(c.object->Release(), 2u);  // the two answers hold references
+        EXPECT_EQ(c.object->Release(), 1u);
+        found = c.object;
+        EXPECT_EQ(c.object->QueryInterface(IID_AAX_IACFCollection, &found), ACF_E_NOINTERFACE);
+        EXPECT_EQ(found, nullptr);
+        EXPECT_EQ(c.object->QueryInterface(*c.ownIID, nullptr), ACF_E_POINTER);
+        EXPECT_EQ(c.object->Release(), 0u);
+    }
+}
+
+TEST(ACFPtr, QueryHoldsOneReferenceAndGivesItBack) {
+    RecordingController host;
+    {
+        auto controller = ACFPtr<AAX_IACFController>::Query(&host, IID_AAX_IACFController);
+        ASSERT_TRUE(controller);
+        EXPECT_EQ(host.references, 2u);
+        auto moved = std::move(controller);
+        EXPECT_FALSE(controller);
+        EXPECT_EQ(host.references, 2u);
+        EXPECT_FALSE((ACFPtr<AAX_IACFCollection>::Query(&host, IID_AAX_IACFCollection)));
+        EXPECT_FALSE((ACFPtr<AAX_IACFController>::Query(nullptr, IID_AAX_IACFController)));
+    }
+    EXPECT_EQ(host.references, 1u);
+}
+
+}  // namespace

@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "aax/AAX_CBinaryDisplayDelegate.h"
+#include "aax/AAX_CBinaryTaperDelegate.h"
+#include "aax/AAX_CEffectParameters.h"
+#include "aax/AAX_CLinearTaperDelegate.h"
+#include "aax/AAX_CNumberDisplayDelegate.h"
+#include "aax/AAX_CParameter.h"
+#include "aax/AAX_CStringDisplayDelegate.h"
+#include "aax/AAX_IACFTransport.h"
+#include "AcfTestHost.h"
+
+namespace {
+
+// An effect with three parameters, added in EffectInit as an effect does.
+class ThreeParameterEffect : public AAX_CEffectParameters {
+public:
+    AAX_Result effectInitResult = AAX_SUCCESS;
+    bool throwInEffectInit = false;
+    int effectInitCalls = 0;
+    bool controllerDuringEffectInit = false;
+
+    using AAX_CEffectParameters::ParameterManager;
+
+protected:
+    AAX_Result EffectInit() override {
+        ++effectInitCalls;
+        controllerDuringEffectInit = Controller() != nullptr;
+        if (throwInEffectInit) throw std::runtime_error("no");
+        auto& manager = ParameterManager();
+        manager.AddParameter(new AAX_CParameter<float>("Gain", "Gain", 0.0f,
+                                                       AAX_CLinearTaperDelegate<float, 0>(-12.0f, 12.0f),
+                                                       AAX_CNumberDisplayDelegate<float, 2, 0>(), true));
+        auto* mode = new AAX_CParameter<std::int32_t>("Mode", "Mode", 1, AAX_CLinearTaperDelegate<std::int32_t, 1>(1, 4),
+                                                      AAX_CStringDisplayDelegate<std::int32_t>({{1, "A"}, {2, "B"}}), true);
+        mode->SetNumberOfSteps(4);
+        mode->SetType(AAX_eParameterType_Discrete);
+        manager.AddParameter(mode);
+        manager.AddParameter(new AAX_CParameter<bool>("Bypass", "Bypass", false, AAX_CBinaryTaperDelegate<bool>(),
+                                                      AAX_CBinaryDisplayDelegate<bool>("off", "on"), false));
+        return effectInitResult;
+    }
+};
+
+// A controller that also offers a transport, as most hosts do.
+class ControllerWithTransport : public RecordingController {
+public:
+    class Transport : public TestAcfObject<AAX_IACFTransport, IID_AAX_IACFTransport> {
+    public:
+        AAX_Result GetCurrentTempo(double* bpm) noexcept override {
+            *bpm = 120.0;
+            return AAX_SUCCESS;
+        }
+        AAX_Result GetCurrentMeter(std::int32_t*, std::int32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+        AAX_Result IsTransportPlaying(AAX_CBoolean* playing) noexcept override {
+            *playing = 1;
+            return AAX_SUCCESS;
+        }
+        AAX_Result GetCurrentTickPosition(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+        AAX_Result GetCurrentLoopPosition(AAX_CBoolean*, std::int64_t*, std::int64_t*) noexcept override {
+            return AAX_ERROR_UNIMPLEMENTED;
+        }
+        AAX_Result GetCurrentNativeSampleLocation(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+        AAX_Result GetTimelineSelectionStartPosition(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+        AAX_Result GetTimeCodeInfo(AAX_EFrameRate*, std::int32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+    } transport;
+
+    acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
+        if (out != nullptr && iid == IID_AAX_IACFTransport) return transport.QueryInterface(iid, out);
+        return RecordingController::QueryInterface(iid, out);
+    }
+};
+
+// An effect created as a factory creates it and given to the host controller.
+struct Instance {
+    ThreeParameterEffect* effect = new ThreeParameterEffect;
+    RecordingController host;
+
+    Instance() { host.effect = effect; }
+    ~Instance() { effect->Release(); }
+    AAX_IACFEffectParameters* Host() { return effect; }  // the host's view
+};
+
+std::vector<std::string> ParameterIDs(AAX_IACFEffectParameters* effect) {
+    std::vector<std::string> ids;
+    std::int32_t count = 0;
+    EXPECT_EQ(effect->GetNumberOfParameters(&count), AAX_SUCCESS);
+    for (std::int32_t index = 0; index < count; ++index) {
+        AAX_CString id;
+        EXPECT_EQ(effect->GetParameterIDFromIndex(index, &id), AAX_SUCCESS);
+        ids.push_back(id.StdString());
+    }
+    return ids;
+}
+
+TEST(EffectParametersInitialize, WithoutAControllerFailsAndSkipsEffectInit) {
+    Instance instance;
+    EXPECT_EQ(instance.Host()->Initialize(nullptr), AAX_ERROR_NOT_INITIALIZED);
+    EXPECT_EQ(instance.effect->effectInitCalls, 0);
+}
+
+TEST(EffectParametersInitialize, CallsEffectInitOnceWithTheControllerAttachedAndReturnsItsResult) {
+    Instance instance;
+    instance.effect->effectInitResult = AAX_ERROR_INVALID_PARAMETER_ID;
+    EXPECT_EQ(instance.Host()->Initialize(&instance.host), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ(instance.effect->effectInitCalls, 1);
+    EXPECT_TRUE(instance.effect->controllerDuringEffectInit);
+}
+
+TEST(EffectParametersInitialize, AnExceptionFromEffectInitBecomesAResult) {
+    Instance instance;
+    instance.effect->throwInEffectInit = true;
+    EXPECT_EQ(instance.Host()->Initialize(&instance.host), AAX_ERROR_UNKNOWN_EXCEPTION);
+}
+
+TEST(EffectParametersInitialize, KeepsTheTransportOnlyWhenTheHostOffersOne) {
+    Instance plain;
+    ASSERT_EQ(plain.Host()->Initialize(&plain.host), AAX_SUCCESS);
+    EXPECT_NE(plain.effect->Controller(), nullptr);
+    EXPECT_EQ(plain.effect->Transport(), nullptr);
+
+    ThreeParameterEffect* effect = new ThreeParameterEffect;
+    ControllerWithTransport host;
+    ASSERT_EQ(effect->Initialize(&host), AAX_SUCCESS);
+    ASSERT_NE(effect->Transport(), nullptr);
+    double tempo = 0.0;
+    bool playing = false;
+    EXPECT_EQ(effect->Transport()->GetCurrentTempo(&tempo), AAX_SUCCESS);
+    EXPECT_EQ(effect->Transport()->IsTransportPlaying(&playing), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ(tempo, 120.0);
+    EXPECT_TRUE(playing);
+    effect->Release();
+    EXPECT_EQ(host.references, 1u);
+    EXPECT_EQ(host.transport.references, 1u);
+}
+
+TEST(EffectParametersUninitialize, GivesBackTheControllerAndDropsTheParameters) {
+    Instance instance;
+    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    EXPECT_GT(instance.host.references, 1u);
+    EXPECT_EQ(instance.Host()->Uninitialize(), AAX_SUCCESS);
+    EXPECT_EQ(instance.host.references, 1u);
+    EXPECT_EQ(instance.effect->Controller(), nullptr);
+    EXPECT_TRUE(ParameterIDs(instance.Host()).empty());
+}
+
+TEST(ParameterManager, KeepsInsertionOrderAndFindsByIdentifierAndPosition) {
+    Instance instance;
+    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    EXPECT_EQ(ParameterIDs(instance.Host()), (std::vector<std::string>{"Gain", "Mode", "Bypass"}));
+
+    std::int32_t index = 99;
+    EXPECT_EQ(instance.Host()->GetParameterIndex("Mode", &index), AAX_SUCCESS);
+    EXPECT_EQ(index, 1);
+    EXPECT_EQ(instance.Host()->GetParameterIndex("Nothing", &index), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ(index, -1);
+
+    const AAX_CParameterManager& manager = instance.effect->ParameterManager();
+    EXPECT_EQ(manager.GetParameterByID("Bypass"), manager.GetParameter(2));
+    EXPECT_EQ(manager.GetParameter(3), nullptr);
+    EXPECT_EQ(manager.GetParameter(-1), nullptr);
+    EXPECT_EQ(manager.GetParameterByID(nullptr), nullptr);
+}
+
+TEST(ParameterManager, RefusesADuplicateIdentifierAndKeepsTheFirst) {
+    Instance instance;
+    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    AAX_CParameterManager& manager = instance.effect->ParameterManager();
+    EXPECT_EQ(manager.AddParameter(new AAX_CParameter<bool>("Gain", "Other", true, AAX_CBinaryTaperDelegate<bool>(),
+                                                            AAX_CBinaryDisplayDelegate<bool>("a", "b"), true)),
+              AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ(manager.AddParameter(nullptr), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(manager.NumParameters(), 3);
+    EXPECT_EQ(manager.GetParameterByID("Gain")->Name(), AAX_CString("Gain"));
+}
+
+TEST(EffectParametersHostCalls, AnswerStepsTypesNamesValuesAndTexts) {
+    Instance instance;
+    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    AAX_IACFEffectParameters* host = instance.Host();
+
+    std::int32_t steps = 0;
+    AAX_EParameterType type = AAX_eParameterType_Continuous;
+    EXPECT_EQ(host->GetParameterNumberOfSteps("Mode", &steps), AAX_SUCCESS);
+    EXPECT_EQ(host->GetParameterType("Mode", &type), AAX_SUCCESS);
+    EXPECT_EQ(steps, 4);
+    EXPECT_EQ(type, AAX_eParameterType_Discrete);
+
+    AAX_CBoolean automatable = 1;
+    EXPECT_EQ(host->GetParameterIsAutomatable("Bypass", &automatable), AAX_SUCCESS);
+    EXPECT_EQ(automatable, 0);
+
+    double value = -1.0;
+    EXPECT_EQ(host->GetParameterDefaultNormalizedValue("Gain", &value), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ(value, 0.5);
+
+    AAX_CString text;
+    EXPECT_EQ(host->GetParameterStringFromValue("Mode", 1.0 / 3.0, &text), AAX_SUCCESS);
+    EXPECT_EQ(text, AAX_CString("B"));
+    EXPECT_EQ(host->GetParameterStringFromValue("Mode", 1.0, &text), AAX_SUCCESS);
+    EXPECT_EQ(text, AAX_CString("String Not Found"));
+    EXPECT_EQ(host->GetParameterValueString("Gain", &text), AAX_SUCCESS);
+    EXPECT_EQ(text, AAX_CString("0.00"));
+    EXPECT_EQ(host->GetParameterName("Nothing", &text), AAX_ERROR_INVALID_PARAMETER_ID);
+}
+
+TEST(EffectParametersHostCalls, TouchSetReleaseReachTheHostAndItsUpdateStoresTheValue) {
+    Instance instance;
+    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    AAX_IParameter* gain = instance.effect->ParameterManager().GetParameterByID("Gain");
+    std::int32_t changesBefore = -1;
+    ASSERT_EQ(instance.Host()->GetNumberOfChanges(&changesBefore), AAX_SUCCESS);
+
+    gain->Touch();
+    gain->SetValueWithFloat(6.0f);
+    gain->Release();
+
+    EXPECT_EQ(instance.host.log, (std::vector<std::string>{"touch Gain", "set Gain 0.750000", "release Gain"}));
+    double value = 0.0;
+    EXPECT_EQ(instance.Host()->GetParameterNormalizedValue("Gain", &value), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ(value, 0.75);
+    std::int32_t changesAfter = -1;
+    EXPECT_EQ(instance.Host()->GetNumberOfChanges(&changesAfter), AAX_SUCCESS);
+    EXPECT_EQ(changesAfter, changesBefore + 1);
+}
+
+TEST(EffectParametersHostCalls, TheHostsOwnSetIsAnAutomationRequestToo) {
+    Instance instance;
+    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    EXPECT_EQ(instance.Host()->SetParameterNormalizedValue("Mode", 1.0), AAX_SUCCESS);
+    EXPECT_EQ(instance.host.log, (std::vector<std::string>{"set Mode 1.000000"}));
+    EXPECT_EQ(instance.Host()->SetParameterNormalizedValue("Nothing", 1.0), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ(instance.Host()->UpdateParameterNormalizedValue("Nothing", 1.0, AAX_eUpdateSource_Unspecified),
+              AAX_ERROR_INVALID_PARAMETER_ID);
+}
+
+TEST(EffectParametersBase, NullOutPointersAreRefused) {
+    Instance instance;
+    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    AAX_IACFEffectParameters* h = instance.Host();
+    AAX_SPlugInChunk chunk{};
+    const AAX_Result results[] = {
+        h->GetNumberOfParameters(nullptr),
+        h->GetMasterBypassParameter(nullptr),
+        h->GetParameterIndex("Gain", nullptr),
+        h->GetParameterIDFromIndex(0, nullptr),
+        h->GetParameterName("Gain", nullptr),
+        h->GetParameterIsAutomatable("Gain", nullptr),
+        h->GetParameterNumberOfSteps("Gain", nullptr),
+        h->GetParameterType("Gain", nullptr),
+        h->GetParameterNormalizedValue("Gain", nullptr),
+        h->GetParameterDefaultNormalizedValue("Gain", nullptr),
+        h->GetParameterValueString("Gain", nullptr),
+        h->GetParameterStringFromValue("Gain", 0.5, nullptr),
+        h->GetNumberOfChanges(nullptr),
+        h->GetNumberOfChunks(nullptr),
+        h->GetChunkIDFromIndex(0, nullptr),
+        h->GetChunkSize(1, nullptr),
+        h->GetChunk(1, nullptr),
+        h->SetChunk(1, nullptr),
+        h->CompareActiveChunk(&chunk, nullptr),
+    };
+    for (std::size_t i = 0; i < sizeof results / sizeof results[0]; ++i)
+        EXPECT_EQ(results[i], AAX_ERROR_NULL_ARGUMENT) << "call " << i << ": " << AAX_ResultName(results[i]);
+}
+
+TEST(EffectParametersBase, HasNoChunksNoBypassAndZeroFillsPrivateData) {
+    ThreeParameterEffect effect;  // never initialised: the base defaults need no host
+    std::int32_t count = -1;
+    AAX_CTypeID id = 7;
+    std::uint32_t size = 7;
+    AAX_SPlugInChunk chunk{};
+    AAX_CBoolean equal = 0;
+    EXPECT_EQ(effect.GetNumberOfChunks(&count), AAX_SUCCESS);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(effect.GetChunkIDFromIndex(0, &id), AAX_ERROR_INVALID_CHUNK_INDEX);
+    EXPECT_EQ(id, 7u);
+    EXPECT_EQ(effect.GetChunkSize(1, &size), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(effect.GetChunk(1, &chunk), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(effect.SetChunk(1, &chunk), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(effect.CompareActiveChunk(&chunk, &equal), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(equal, 1);
+
+    AAX_CString bypass("unchanged");
+    EXPECT_EQ(effect.GetMasterBypassParameter(&bypass), AAX_SUCCESS);
+    EXPECT_TRUE(bypass.Empty());
+
+    unsigned char data[8];
+    std::memset(data, 0xAB, sizeof data);
+    EXPECT_EQ(effect.ResetFieldData(3, data, sizeof data), AAX_SUCCESS);
+    for (unsigned char byte : data) EXPECT_EQ(byte, 0);
+    EXPECT_EQ(effect.NotificationReceived(AAX_eNotificationEvent_TrackNameChanged, &bypass, 0), AAX_SUCCESS);
+}
+
+}  // namespace
