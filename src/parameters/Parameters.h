@@ -1,0 +1,150 @@
+#pragma once
+// Parameters: one plug-in instance. It is at the same time the instance's PluginHook,
+// which owns the link to the core, and its AAX_CEffectParameters, which the host talks
+// to; the factories create it with `new` and hand the host the AAX base, and the host's
+// last Release destroys it.
+//
+// Construction reads the core's parameter descriptions once (selectors 8 and 9) into a
+// table of rows (ParameterTable) and names the side-chain input and the aux outputs for
+// the hook base. EffectInit (from the host's Initialize) registers one AAX parameter
+// per row, in row order, and, when the core has no bypass of its own, a hook-made
+// "Bypass" after them, with the delay lines that keep a bypassed signal in time.
+// Afterwards the host's automation reaches the core as real values
+// (UpdateParameterNormalizedValue, selector 11) and the core's edits reach the host as
+// touch, set and release (SetParameterFromCore). The host identification and the
+// capability answers the core asks for are here too.
+//
+// Threads: construction, EffectInit and destruction on the host's UI thread; the
+// host-facing operations on the threads the host calls them on; the core-facing ones
+// ([core-thread]) on the core's. No operation takes a lock of its own. The table is
+// fixed after construction; only a row's touchedByCore, the bypass state, the preview
+// state, the editor pointer and the delay lines change later. The audio thread reads
+// HookBypassEngaged and runs the delay lines (BypassLines), which SetLatency and
+// EffectInit change: the core must report latency changes while the host does not
+// process (as hosts require for a latency change anyway).
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "aax/AAX_CEffectParameters.h"
+#include "hook/PluginHook.h"
+#include "parameters/BypassDelayLines.h"
+#include "parameters/InstanceEditor.h"
+#include "parameters/ParameterTable.h"
+#include "util/Signal.h"
+#include "util/String.h"
+
+// Core notification events (selector 42) sent for the host's AudioSuite notifications.
+constexpr std::uint32_t kCoreEventProcessingState3 = 0x4460000;  // processing state 3
+constexpr std::uint32_t kCoreEventProcessingState2 = 0x4460001;  // processing state 2
+constexpr std::uint32_t kCoreEventPreviewOn = 0x4460006;
+constexpr std::uint32_t kCoreEventPreviewOff = 0x4460007;
+// The core's command (callback 21) that asks for a new analysis: emits ChangeSignal.
+constexpr std::uint32_t kCoreCommandChanged = 0x4460FCEA;
+// The context field whose block ResetFieldData fills with the instance's PluginHook
+// address, for the process procedure.
+constexpr AAX_CFieldIndex kPrivateDataField = 3;
+
+class Parameters : public PluginHook, public AAX_CEffectParameters {
+public:
+    // `pluginFormat` 6 (realtime) or 7 (AudioSuite), `channelConfig` the variant's
+    // layout. Reports no failure of the core's: a core that answers nothing gives an
+    // instance without core parameters. Throws PluginHookUnavailable when the hook
+    // cannot work (see PluginHook) and std::bad_alloc. [ui-thread]
+    Parameters(PluginFormat pluginFormat, ChannelConfig channelConfig);
+    // Selector 6, then the hook base sends selector 7. [ui-thread]
+    ~Parameters() override;
+
+    // ---- Host-facing (AAX_CEffectParameters) ----
+
+    // Track name, AudioSuite processing state and preview state reach the core; every
+    // notification then goes to the base. [ui-thread] [offline-thread]
+    AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, std::uint32_t size) noexcept override;
+    // BypassId() once there is a bypass parameter, else the empty text. [any-thread]
+    AAX_Result GetMasterBypassParameter(AAX_IString* outIdentifier) noexcept override;
+    // The host's value: the hook-made bypass only switches HookBypassEngaged; any other
+    // parameter stores it and sends its real value to the core (selector 11).
+    // AAX_ERROR_INVALID_PARAMETER_ID for an unknown identifier, a parameter outside
+    // the rows, or a row of no known kind (the value stays stored). [any-thread]
+    AAX_Result UpdateParameterNormalizedValue(AAX_CParamID identifier, double value,
+                                              AAX_EUpdateSource source) noexcept override;
+    // Field kPrivateDataField gets the instance's PluginHook address in its first 8
+    // bytes (when it has them); other fields stay untouched. [ui-thread]
+    AAX_Result ResetFieldData(AAX_CFieldIndex field, void* data, std::uint32_t size) noexcept override;
+
+    // ---- Core-facing (PluginHook slots) ----
+
+    // kCoreCommandChanged emits ChangeSignal and answers 0; anything else 5. [core-thread]
+    std::uint32_t HandleCoreCommand(std::uint32_t argument, std::uint32_t code, std::uint32_t value,
+                                    std::uint64_t data) override;
+    // Refreshes the host name and version, then lets the hook base fill the record.
+    // [core-thread]
+    void FillHostInfo(HostInfoRecord& record) override;
+    // A mouse gesture on parameter controls of the core's editor, handed to the host's
+    // view container; true when the container accepted it. [ui-thread]
+    bool HandleParameterGesture(GestureRecord& record) override;
+    // The core's edit: 0 begin (Touch), 1 set (inside a Touch), 2 end (Release).
+    // Unknown or unexposed core indices are ignored. [core-thread]
+    void SetParameterFromCore(std::uint32_t operation, std::uint32_t coreIndex, float value) override;
+    // Tells the host and sets the hook-made bypass's delay to the latency. [core-thread]
+    void SetLatency(std::uint32_t argument, std::uint32_t samples) override;
+    // Answers 1. [core-thread]
+    bool QueryCapability(CapabilityAnswerRecord& record) override;
+    // The editor's answer; false without an editor. [ui-thread]
+    bool ResizeEditorForCore(const EditorSizeRecord& record) override;
+    // Answers 1 in all three. [core-thread]
+    void QueryCapabilities(std::uint8_t& a, std::uint32_t& b, std::uint32_t& c) override;
+
+    // ---- The editor and the change signal ----
+
+    // Set by the instance's editor (non-owning; null clears it). [ui-thread]
+    void SetEditor(InstanceEditor* editor) noexcept { editor_ = editor; }
+    InstanceEditor* Editor() const noexcept { return editor_; }
+    // Emitted when the core asks for a new analysis (kCoreCommandChanged), on the
+    // core's thread. Owned by the instance. [ui-thread] to connect
+    Util::Signal& ChangeSignal() noexcept { return changeSignal_; }
+
+    // ---- State ----
+
+    const std::vector<ParameterEntry>& Rows() const noexcept { return rows_; }
+    const std::vector<CoreToRowEntry>& CoreToRow() const noexcept { return coreToRow_; }
+    // Null until there is a bypass parameter (the core's after construction, the
+    // hook's after EffectInit).
+    const Util::String& BypassId() const noexcept { return bypassId_; }
+    bool HasBypassParameter() const noexcept { return hasBypassParameter_; }
+    bool CoreOwnsBypass() const noexcept { return coreOwnsBypass_; }
+    bool HookBypassEngaged() const noexcept { return hookBypassEngaged_.load(std::memory_order_relaxed); }  // [any-thread]
+    std::uint32_t SideChainPresent() const noexcept { return sideChainPresent_; }
+    bool PreviewActive() const noexcept { return previewActive_; }
+    // The hook-made bypass's delay lines: one per side-chain input, main channel and
+    // aux output channel (in that count), run by the process procedure. [audio-thread]
+    BypassDelayLines& BypassLines() noexcept { return bypassLines_; }
+    const BypassDelayLines& BypassLines() const noexcept { return bypassLines_; }
+
+protected:
+    // Registers the rows' parameters and the hook's bypass, sends the sample rate
+    // (selector 17), applies the core's latency (selector 18) and tells the core its
+    // parameters are ready (selector 5). [ui-thread]
+    AAX_Result EffectInit() override;
+
+private:
+    void NameBuses();
+    AAX_Result AddRowParameter(const ParameterEntry& row);
+    AAX_Result AddHookBypass();
+    void PrepareBypassDelay();
+    AAX_IParameter* RowParameter(std::uint32_t coreIndex, ParameterEntry** row);
+    void RefreshHostIdentity();
+
+    std::vector<ParameterEntry> rows_;
+    std::vector<CoreToRowEntry> coreToRow_;
+    Util::String bypassId_;
+    bool hasBypassParameter_ = false;
+    bool coreOwnsBypass_ = false;
+    std::atomic<bool> hookBypassEngaged_{false};  // read by the audio thread
+    std::uint32_t sideChainPresent_ = 0;
+    bool previewActive_ = false;
+    InstanceEditor* editor_ = nullptr;  // the host's editor object; not owned
+    Util::Signal changeSignal_;
+    BypassDelayLines bypassLines_;
+};
