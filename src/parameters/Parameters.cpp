@@ -44,6 +44,12 @@ Parameters::Parameters(PluginFormat pluginFormat, ChannelConfig channelConfig)
 
 Parameters::~Parameters() { NotifyInstanceClosing(); }
 
+AAX_Result Parameters::GetMasterBypassParameter(AAX_IString* outIdentifier) noexcept {
+    if (outIdentifier == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    outIdentifier->Set(hasBypassParameter_ ? bypassId_.CStr() : "");
+    return AAX_SUCCESS;
+}
+
 // The side-chain input is "<name stem> 2"; the aux outputs are "Aux 1", "Aux 2", ...
 // The hook base keeps at most kMaxAuxOutputStems outputs, so no more are named.
 void Parameters::NameBuses() {
