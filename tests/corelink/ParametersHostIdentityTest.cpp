@@ -1,0 +1,136 @@
+// Which host the core is told it runs in (callback 13): the host's own name split into
+// product and version, the executable's path for recognised hosts and as the fallback.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "ParametersScenario.h"
+#include "support/StringPrinting.h"
+#include "support/TestBinaries.h"
+#include "util/HostExecutablePath.h"
+
+namespace {
+
+struct HostInfo {
+    std::string name;
+    float version;
+};
+
+HostInfo AskHostInfo(ParametersScenario& scenario, Parameters& parameters) {
+    HostInfoRecord record;
+    std::memset(&record, 0xAB, sizeof record);
+    EXPECT_EQ(scenario.CallHook(parameters, 13, 0, &record), 0u);
+    EXPECT_EQ(record.reserved, 0u);
+    return {std::string(record.name, record.nameLength), record.version};
+}
+
+std::string LowerExecutablePath() { return Util::HostExecutablePath().ToLowerAscii().Bytes(); }
+
+TEST(ParametersHostIdentity, HostNameIsSplitIntoProductAndVersionOnEveryRequest) {
+    ParametersScenario scenario;
+    const auto parameters = scenario.Make();
+    ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
+
+    HostInfo info = AskHostInfo(scenario, *parameters);
+    EXPECT_EQ(info.name, "Pro Tools");
+    EXPECT_FLOAT_EQ(info.version, 2023.6f);
+
+    scenario.host.hostName = "12.5";
+    info = AskHostInfo(scenario, *parameters);
+    EXPECT_EQ(info.name, "12.5");
+    EXPECT_FLOAT_EQ(info.version, 12.5f);
+
+    scenario.host.hostName = "Host 10.2.3.4";
+    info = AskHostInfo(scenario, *parameters);
+    EXPECT_EQ(info.name, "Host");
+    EXPECT_FLOAT_EQ(info.version, 10.234f);
+    EXPECT_EQ(scenario.host.hostNameQueries, 3);
+}
+
+TEST(ParametersHostIdentity, NameWithoutDigitsGivesTheLowerCasedExecutablePathAndKeepsTheVersion) {
+    ParametersScenario scenario;
+    const auto parameters = scenario.Make();
+    ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
+    AskHostInfo(scenario, *parameters);
+
+    scenario.host.hostName = "Some Host";
+    const HostInfo info = AskHostInfo(scenario, *parameters);
+    EXPECT_EQ(info.name, LowerExecutablePath());
+    EXPECT_NE(info.name.find("corelink_tests.exe"), std::string::npos);
+    EXPECT_FLOAT_EQ(info.version, 2023.6f) << "only a version text changes the version";
+}
+
+TEST(ParametersHostIdentity, WithoutAnAnswerFromTheHostThePreviousValuesStay) {
+    ParametersScenario scenario;
+    const auto parameters = scenario.Make();
+    EXPECT_EQ(AskHostInfo(scenario, *parameters).name, LowerExecutablePath()) << "no controller yet";
+
+    ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
+    AskHostInfo(scenario, *parameters);
+    scenario.host.hostNameResult = AAX_ERROR_UNIMPLEMENTED;
+    scenario.host.hostName = "Other 9.0";
+    const HostInfo info = AskHostInfo(scenario, *parameters);
+    EXPECT_EQ(info.name, "Pro Tools");
+    EXPECT_FLOAT_EQ(info.version, 2023.6f);
+}
+
+// The executable's path is the process's own, so this runs a copy of this test program
+// named MediaComposer.exe (with the hook and the test core beside it) and reads its
+// report.
+TEST(ParametersHostIdentity, MediaComposerExecutableIsReportedByItsPathWithoutAskingTheHost) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::filesystem::path folder =
+        std::filesystem::path(temp) / (L"lm-hostpath-" + std::to_wstring(GetCurrentProcessId()));
+    std::filesystem::create_directories(folder);
+    const auto copy = std::filesystem::copy_options::overwrite_existing;
+    std::filesystem::copy_file(TestBinaryPath(L"corelink_tests.exe"), folder / L"MediaComposer.exe", copy);
+    std::filesystem::copy_file(TestBinaryPath(L"LmHook.dll"), folder / L"LmHook.dll", copy);
+    std::filesystem::copy_file(TestBinaryPath(L"LmTestCore.dll"), folder / L"LmTestCore.dll", copy);
+    const std::filesystem::path report = folder / L"report.xml";
+
+    std::wstring commandLine = L"\"" + (folder / L"MediaComposer.exe").wstring() +
+                               L"\" --gtest_filter=ParametersInMediaComposer.* --gtest_also_run_disabled_tests"
+                               L" --gtest_output=xml:" +
+                               report.wstring();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                               nullptr, &startup, &process))
+        << GetLastError();
+    WaitForSingleObject(process.hProcess, 120000);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    std::stringstream xml;
+    xml << std::ifstream(report).rdbuf();
+    EXPECT_EQ(exitCode, 0u) << xml.str();
+    EXPECT_NE(xml.str().find("name=\"DISABLED_RecordCarriesTheExecutablePathAsItIs\""), std::string::npos)
+        << xml.str();
+    EXPECT_NE(xml.str().find("failures=\"0\""), std::string::npos) << xml.str();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+// Runs only in the copy named MediaComposer.exe (see above).
+TEST(ParametersInMediaComposer, DISABLED_RecordCarriesTheExecutablePathAsItIs) {
+    ParametersScenario scenario;
+    const auto parameters = scenario.Make();
+    ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
+
+    const HostInfo info = AskHostInfo(scenario, *parameters);
+    EXPECT_EQ(info.name, Util::HostExecutablePath().Bytes());
+    EXPECT_NE(info.name.find("MediaComposer.exe"), std::string::npos) << "not lower-cased";
+    EXPECT_EQ(info.version, 0.0f);
+    EXPECT_EQ(scenario.host.hostNameQueries, 0);
+}
+
+}  // namespace
