@@ -3,7 +3,6 @@
 #include "parameters/Parameters.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 #include "aax/AAX_CBinaryDisplayDelegate.h"
@@ -27,9 +26,9 @@ Parameters::Parameters(PluginFormat pluginFormat, ChannelConfig channelConfig)
     : PluginHook(pluginFormat, PluginHook::PublishedSampleRate(), channelConfig, 0) {
     NameBuses();
 
-    std::uint32_t count = QueryParameterCount();
-    std::vector<CoreParameterInfo> records(count);
-    std::memset(records.data(), 0, records.size() * sizeof(CoreParameterInfo));
+    // A failed count is 0; a failed description leaves the records zero (nothing exposed).
+    const std::uint32_t count = QueryParameterCount();
+    std::vector<CoreParameterInfo> records(count);  // value-initialised: all zero
     DescribeParameters(records.data(), count);
 
     ParameterTable table = BuildParameterTable(records.data(), count);

@@ -19,9 +19,9 @@
 // ([core-thread]) on the core's. No operation takes a lock of its own. The table is
 // fixed after construction; only a row's touchedByCore, the bypass state, the preview
 // state, the editor pointer and the delay lines change later. The audio thread reads
-// HookBypassEngaged and runs the delay lines (BypassLines), which SetLatency and
-// EffectInit change: the core must report latency changes while the host does not
-// process (as hosts require for a latency change anyway).
+// HookBypassEngaged and runs the delay lines (BypassLines); SetLatency lengthens the
+// lines when the latency grows, so a latency change must not overlap a render of the
+// same instance.
 
 #include <atomic>
 #include <cstdint>
