@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "aaxhost/LoadedModule.h"
 #include "fixtures/trivialmodule/TrivialModule.h"
