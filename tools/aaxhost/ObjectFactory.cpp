@@ -1,0 +1,29 @@
+#include "aaxhost/ObjectFactory.h"
+
+namespace aaxhost {
+namespace {
+
+template <class Interface>
+ACFPtr<Interface> Create(const EffectDescription& effect, AAX_CProcPtrID procID, const acfIID& iid) {
+    const AAX_CreateObjectProc factory = effect.FindProcPtr(procID);
+    if (factory == nullptr) return ACFPtr<Interface>();
+    ACFPtr<IACFUnknown> made(factory());
+    return ACFPtr<Interface>::Query(made.Get(), iid);
+}
+
+}  // namespace
+
+ACFPtr<AAX_IACFEffectParameters> CreateEffectParameters(const EffectDescription& effect) {
+    return Create<AAX_IACFEffectParameters>(effect, AAX_eProcPtrID_Create_EffectParameters,
+                                            IID_AAX_IACFEffectParameters);
+}
+
+ACFPtr<AAX_IACFEffectGUI> CreateEffectGUI(const EffectDescription& effect) {
+    return Create<AAX_IACFEffectGUI>(effect, AAX_eProcPtrID_Create_EffectGUI, IID_AAX_IACFEffectGUI);
+}
+
+ACFPtr<AAX_IACFHostProcessor> CreateHostProcessor(const EffectDescription& effect) {
+    return Create<AAX_IACFHostProcessor>(effect, AAX_eProcPtrID_Create_HostProcessor, IID_AAX_IACFHostProcessor);
+}
+
+}  // namespace aaxhost

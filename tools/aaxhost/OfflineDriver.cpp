@@ -1,0 +1,101 @@
+#include "aaxhost/OfflineDriver.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace aaxhost {
+
+bool PassResult::Succeeded() const noexcept {
+    if (begin != AAX_SUCCESS || end != AAX_SUCCESS) return false;
+    return std::all_of(blocks.begin(), blocks.end(), [](AAX_Result r) { return r == AAX_SUCCESS; });
+}
+
+OfflineDriver::OfflineDriver(ACFPtr<AAX_IACFHostProcessor> processor, SimulatedController& controller,
+                             SelectionDelegate& selection)
+    : processor_(std::move(processor)), controller_(controller), selection_(selection) {
+    if (!processor_) throw std::invalid_argument("an offline pass needs a processor");
+}
+
+OfflineDriver::~OfflineDriver() {
+    if (initialized_) processor_->Uninitialize();
+    controller_.SetHostProcessorDelegate(nullptr);
+    processor_.Reset();
+}
+
+AAX_Result OfflineDriver::Initialize() {
+    controller_.SetHostProcessorDelegate(selection_.AsInterface());
+    initialized_ = true;  // the processor may hold the controller even after a failure
+    return processor_->Initialize(controller_.AsInterface());
+}
+
+AAX_Result OfflineDriver::InitOutputBounds(std::int64_t* outDestinationStart, std::int64_t* outDestinationEnd) {
+    std::int64_t start = 0;
+    std::int64_t end = 0;
+    const AAX_Result result = processor_->InitOutputBounds(0, selection_.Length(), &start, &end);
+    if (outDestinationStart != nullptr) *outDestinationStart = start;
+    if (outDestinationEnd != nullptr) *outDestinationEnd = end;
+    return result;
+}
+
+void OfflineDriver::PrepareBuffers(std::int32_t window, std::int32_t outputCount) {
+    if (window < 1) throw std::invalid_argument("an offline window holds at least one sample");
+    const auto samples = static_cast<std::size_t>(window);
+    inputs_.assign(static_cast<std::size_t>(selection_.ChannelCount()), std::vector<float>(samples));
+    outputs_.assign(static_cast<std::size_t>(outputCount), std::vector<float>(samples));
+    inputPointers_.clear();
+    outputPointers_.clear();
+    for (auto& buffer : inputs_) inputPointers_.push_back(buffer.data());
+    for (auto& buffer : outputs_) outputPointers_.push_back(buffer.data());
+    inputPointers_.push_back(nullptr);
+    outputPointers_.push_back(nullptr);
+    selection_.SetBufferCapacity(window);
+}
+
+void OfflineDriver::FillInputs(std::int64_t position, std::int32_t window) {
+    const std::int64_t length = selection_.Length();
+    for (std::size_t k = 0; k < inputs_.size(); ++k)
+        for (std::int32_t i = 0; i < window; ++i)
+            inputs_[k][static_cast<std::size_t>(i)] =
+                position + i < length ? selection_.Channels()[k][static_cast<std::size_t>(position + i)] : 0.0f;
+}
+
+PassResult OfflineDriver::Analyze(std::int32_t window) {
+    PrepareBuffers(window, 0);
+    const std::int32_t inputCount = selection_.ChannelCount();
+    PassResult pass;
+    pass.begin = processor_->PreAnalyze(inputCount, window);
+    for (std::int64_t position = 0; position < selection_.Length(); position += window) {
+        processor_->SetLocation(position);
+        FillInputs(position, window);
+        std::int32_t size = window;
+        pass.blocks.push_back(processor_->AnalyzeAudio(inputPointers_.data(), inputCount, &size));
+    }
+    pass.end = processor_->PostAnalyze();
+    return pass;
+}
+
+PassResult OfflineDriver::Render(std::int32_t window, std::int32_t outputCount) {
+    const std::int32_t inputCount = selection_.ChannelCount();
+    if (outputCount <= 0) outputCount = inputCount;
+    PrepareBuffers(window, outputCount);
+    const std::int64_t length = selection_.Length();
+    rendered_.assign(static_cast<std::size_t>(outputCount), std::vector<float>(static_cast<std::size_t>(length)));
+    PassResult pass;
+    pass.begin = processor_->PreRender(inputCount, outputCount, window);
+    for (std::int64_t position = 0; position < length; position += window) {
+        processor_->SetLocation(position);
+        FillInputs(position, window);
+        for (auto& buffer : outputs_) std::fill(buffer.begin(), buffer.end(), 0.0f);
+        std::int32_t size = window;
+        pass.blocks.push_back(
+            processor_->RenderAudio(inputPointers_.data(), inputCount, outputPointers_.data(), outputCount, &size));
+        const std::int64_t kept = std::min<std::int64_t>(window, length - position);
+        for (std::size_t k = 0; k < outputs_.size(); ++k)
+            std::copy(outputs_[k].begin(), outputs_[k].begin() + kept, rendered_[k].begin() + position);
+    }
+    pass.end = processor_->PostRender();
+    return pass;
+}
+
+}  // namespace aaxhost

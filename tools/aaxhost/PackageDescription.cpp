@@ -1,0 +1,85 @@
+#include "aaxhost/PackageDescription.h"
+
+#include <cstdio>
+
+namespace aaxhost {
+
+const char* FieldKindName(FieldKind kind) noexcept {
+    switch (kind) {
+        case FieldKind::AudioIn: return "AudioIn";
+        case FieldKind::AudioOut: return "AudioOut";
+        case FieldKind::BufferLength: return "BufferLength";
+        case FieldKind::PrivateData: return "PrivateData";
+        case FieldKind::SideChainIn: return "SideChainIn";
+        case FieldKind::AuxOutputStem: return "AuxOutputStem";
+        case FieldKind::MIDINode: return "MIDINode";
+    }
+    return "unknown field kind";
+}
+
+std::string DescribeField(const FieldDeclaration& field) {
+    std::string text = std::string(FieldKindName(field.kind)) + " " + std::to_string(field.field);
+    char mask[16];
+    switch (field.kind) {
+        case FieldKind::PrivateData:
+            text += " size " + std::to_string(field.privateDataSize) + " options " + std::to_string(field.privateDataOptions);
+            break;
+        case FieldKind::AuxOutputStem:
+            text += std::string(" ") + StemFormatName(field.stemFormat) + " \"" + field.name + "\"";
+            break;
+        case FieldKind::MIDINode:
+            std::snprintf(mask, sizeof mask, "0x%X", static_cast<unsigned>(field.channelMask));
+            text += " type " + std::to_string(field.midiNodeType) + " \"" + field.name + "\" mask " + mask;
+            break;
+        default:
+            break;
+    }
+    return text;
+}
+
+std::string DescribeProperty(const Property& property) {
+    char value[16];
+    std::snprintf(value, sizeof value, "0x%X", static_cast<unsigned>(property.value));
+    return std::to_string(property.id) + "=" + value;
+}
+
+const std::vector<Property>& ComponentDescription::Properties() const noexcept {
+    static const std::vector<Property> none;
+    return processProcedures.empty() ? none : processProcedures.front().properties;
+}
+
+std::optional<AAX_CPropertyValue> ComponentDescription::FindProperty(AAX_EProperty id) const noexcept {
+    for (const Property& property : Properties())
+        if (property.id == id) return property.value;
+    return std::nullopt;
+}
+
+AAX_EStemFormat ComponentDescription::InputStemFormat() const noexcept {
+    const auto value = FindProperty(AAX_eProperty_InputStemFormat);
+    return value ? static_cast<AAX_EStemFormat>(*value) : AAX_eStemFormat_None;
+}
+
+AAX_EStemFormat ComponentDescription::OutputStemFormat() const noexcept {
+    const auto value = FindProperty(AAX_eProperty_OutputStemFormat);
+    return value ? static_cast<AAX_EStemFormat>(*value) : AAX_eStemFormat_None;
+}
+
+const FieldDeclaration* ComponentDescription::FindField(FieldKind kind) const noexcept {
+    for (const FieldDeclaration& field : fields)
+        if (field.kind == kind) return &field;
+    return nullptr;
+}
+
+AAX_CreateObjectProc EffectDescription::FindProcPtr(AAX_CProcPtrID id) const noexcept {
+    for (const ProcPtr& entry : procPtrs)
+        if (entry.id == id) return entry.proc;
+    return nullptr;
+}
+
+const EffectDescription* PackageDescription::FindEffect(const std::string& identifier) const noexcept {
+    for (const EffectDescription& effect : effects)
+        if (effect.identifier == identifier) return &effect;
+    return nullptr;
+}
+
+}  // namespace aaxhost

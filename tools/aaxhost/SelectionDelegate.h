@@ -1,0 +1,58 @@
+#pragma once
+// SelectionDelegate: the host-processor delegate of an offline pass over an in-memory
+// selection (channels x samples, location 0 at the selection start). GetAudio copies
+// the selection's audio at a location into the buffers the module passes, which are
+// the host's own: it never writes more than the buffer capacity the driver set, reads
+// silence before the selection start, and returns fewer samples at its end. Every
+// GetAudio is recorded, and ForceAnalyze is counted.
+// GetAudio: [offline-thread]; ForceAnalyze and the counters: [any-thread].
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+#include "aax/AAX_IACFHostProcessorDelegate.h"
+#include "aaxhost/HostObject.h"
+
+namespace aaxhost {
+
+struct AudioRequest {
+    std::int64_t location = 0;
+    std::int32_t inputCount = 0;
+    std::int32_t requested = 0;  // *ioSamples on entry
+    std::int32_t delivered = 0;  // *ioSamples on return
+};
+
+class SelectionDelegate final
+    : public HostObject<AAX_IACFHostProcessorDelegate, IID_AAX_IACFHostProcessorDelegate> {
+public:
+    // Every channel must be as long as the first (std::invalid_argument otherwise).
+    explicit SelectionDelegate(std::vector<std::vector<float>> channels);
+
+    std::int32_t ChannelCount() const noexcept { return static_cast<std::int32_t>(channels_.size()); }
+    std::int64_t Length() const noexcept { return channels_.empty() ? 0 : static_cast<std::int64_t>(channels_[0].size()); }
+    const std::vector<std::vector<float>>& Channels() const noexcept { return channels_; }
+
+    // Samples each host buffer holds; GetAudio delivers at most that many. Starts at 0.
+    void SetBufferCapacity(std::int32_t samples) noexcept { capacity_ = samples; }
+
+    std::vector<AudioRequest> Requests() const;
+    std::int32_t ForceAnalyzeCount() const noexcept { return forceAnalyze_.load(); }
+
+    // Channel k of `inputs` gets selection channel k, or silence when the selection has
+    // fewer channels; null entries are skipped. A null count, or null inputs with a
+    // positive input count, gives AAX_ERROR_NULL_ARGUMENT; a negative request delivers 0.
+    AAX_Result GetAudio(const float* const inputs[], std::int32_t inputCount, std::int64_t location,
+                        std::int32_t* ioSamples) noexcept override;
+    AAX_Result ForceAnalyze() noexcept override;
+
+private:
+    std::vector<std::vector<float>> channels_;
+    std::int32_t capacity_ = 0;
+    std::atomic<std::int32_t> forceAnalyze_{0};
+    mutable std::mutex mutex_;
+    std::vector<AudioRequest> requests_;
+};
+
+}  // namespace aaxhost

@@ -1,0 +1,71 @@
+#pragma once
+// SimulatedTransport: the host's transport, with values a test sets. A value left empty
+// is one the host cannot answer now: its query returns AAX_ERROR_UNIMPLEMENTED and
+// leaves the outputs alone. A null out pointer gives AAX_ERROR_NULL_ARGUMENT. The
+// controller hands it out for IID_AAX_IACFTransport. Queries: [any-thread], also
+// [audio-thread]; the values are guarded by a mutex, so a test may change them between
+// blocks from its own thread.
+
+#include <cstdint>
+#include <mutex>
+#include <optional>
+
+#include "aax/AAX_IACFTransport.h"
+#include "aaxhost/HostObject.h"
+
+namespace aaxhost {
+
+struct TransportState {
+    struct Meter {
+        std::int32_t numerator = 4;
+        std::int32_t denominator = 4;
+    };
+    struct Loop {
+        bool looping = false;
+        std::int64_t startTicks = 0;
+        std::int64_t endTicks = 0;
+    };
+    struct TimeCode {
+        AAX_EFrameRate frameRate = AAX_eFrameRate_30NonDrop;
+        std::int32_t offsetFrames = 0;
+    };
+
+    std::optional<double> tempo = 120.0;  // beats per minute
+    std::optional<Meter> meter = Meter{};
+    std::optional<bool> playing = false;
+    std::optional<std::int64_t> tickPosition = 0;  // 960000 per quarter note
+    std::optional<Loop> loop = Loop{};
+    std::optional<std::int64_t> sampleLocation = 0;   // of the block being processed
+    std::optional<std::int64_t> selectionStart = 0;   // timeline selection start, samples
+    std::optional<TimeCode> timeCode = TimeCode{};
+};
+
+class SimulatedTransport final : public HostObject<AAX_IACFTransport, IID_AAX_IACFTransport> {
+public:
+    explicit SimulatedTransport(const TransportState& state = {});
+
+    TransportState State() const;
+    void SetState(const TransportState& state);
+    // Changes some values under the lock: update([](TransportState& s) { s.tempo = 90.0; }).
+    template <class Change>
+    void Update(Change change) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        change(state_);
+    }
+
+    AAX_Result GetCurrentTempo(double* outBeatsPerMinute) noexcept override;
+    AAX_Result GetCurrentMeter(std::int32_t* outNumerator, std::int32_t* outDenominator) noexcept override;
+    AAX_Result IsTransportPlaying(AAX_CBoolean* outPlaying) noexcept override;
+    AAX_Result GetCurrentTickPosition(std::int64_t* outTicks) noexcept override;
+    AAX_Result GetCurrentLoopPosition(AAX_CBoolean* outLooping, std::int64_t* outStartTicks,
+                                      std::int64_t* outEndTicks) noexcept override;
+    AAX_Result GetCurrentNativeSampleLocation(std::int64_t* outSamples) noexcept override;
+    AAX_Result GetTimelineSelectionStartPosition(std::int64_t* outSamples) noexcept override;
+    AAX_Result GetTimeCodeInfo(AAX_EFrameRate* outFrameRate, std::int32_t* outOffsetFrames) noexcept override;
+
+private:
+    mutable std::mutex mutex_;
+    TransportState state_;
+};
+
+}  // namespace aaxhost
