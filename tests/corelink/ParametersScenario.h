@@ -1,9 +1,11 @@
 #pragma once
-// Parameters instances against the real core link and the test core, initialised by a
-// small host controller that records the automation calls in the order a host sees
-// them and answers each value request with UpdateParameterNormalizedValue, as a host
-// does. The static-information cache lives for the process, so these tests use plug-in
-// format codes of their own, described once.
+// Parameters instances against the real core link and the test core, each held by the
+// host simulator's EffectInstance: its SimulatedController records touch, set and
+// release in the order the host sees them and answers each value request with
+// UpdateParameterNormalizedValue, as a host does. The static-information cache lives
+// for the process, so these tests use plug-in format codes of their own, described once:
+// the instance takes its format from its factory (6 or 7 in the module), and the records
+// of 6 and 7 in this process belong to the cache's own tests.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,14 +13,16 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "CoreLinkScenario.h"
 #include "HookScenario.h"
-#include "aax/AAX_IACFController.h"
-#include "aax/AAX_IViewContainer.h"
+#include "aax/AAX_VViewContainer.h"
+#include "aaxhost/EffectInstance.h"
+#include "aaxhost/SimulatedViewContainer.h"
 #include "description/CoreStaticInfoCache.h"
 #include "hook/records/CoreRequestRecords.h"
 #include "parameters/Parameters.h"
@@ -45,123 +49,22 @@ struct CoreParameter {
     std::string labels;
 };
 
-// The host's side of one instance. Log entries: "touch <id>", "set <id> <value>",
-// "release <id>", with the normalised value in std::to_string's form.
-class HostController final : public AAX_IACFController {
-public:
-    acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        if (out == nullptr) return ACF_E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IACFUnknown && iid != IID_AAX_IACFController) return ACF_E_NOINTERFACE;
-        *out = static_cast<AAX_IACFController*>(this);
-        AddRef();
-        return ACF_OK;
-    }
-    std::uint32_t AddRef() noexcept override { return ++references; }
-    std::uint32_t Release() noexcept override { return --references; }
-
-    AAX_Result GetSampleRate(AAX_CSampleRate* outRate) noexcept override {
-        *outRate = sampleRate;
-        return AAX_SUCCESS;
-    }
-    AAX_Result GetInputStemFormat(AAX_EStemFormat* outFormat) noexcept override {
-        *outFormat = AAX_eStemFormat_Stereo;
-        return AAX_SUCCESS;
-    }
-    AAX_Result GetOutputStemFormat(AAX_EStemFormat* outFormat) noexcept override {
-        *outFormat = AAX_eStemFormat_Stereo;
-        return AAX_SUCCESS;
-    }
-    AAX_Result GetSignalLatency(std::int32_t* outSamples) noexcept override {
-        *outSamples = latency;
-        return AAX_SUCCESS;
-    }
-    AAX_Result SetSignalLatency(std::int32_t samples) noexcept override {
-        latency = samples;
-        reportedLatencies.push_back(samples);
-        return AAX_SUCCESS;
-    }
-    AAX_Result GetHostName(AAX_IString* outName) noexcept override {
-        ++hostNameQueries;
-        if (hostNameResult == AAX_SUCCESS) outName->Set(hostName.c_str());
-        return hostNameResult;
-    }
-    AAX_Result GetEffectParameters(IACFUnknown** outParameters) noexcept override {
-        *outParameters = nullptr;
-        return AAX_ERROR_NULL_OBJECT;
-    }
-    AAX_Result TouchParameter(AAX_CParamID id) noexcept override {
-        log.push_back(std::string("touch ") + id);
-        return AAX_SUCCESS;
-    }
-    AAX_Result RequestParameterValue(AAX_CParamID id, double value) noexcept override {
-        log.push_back(std::string("set ") + id + " " + std::to_string(value));
-        if (effect != nullptr) effect->UpdateParameterNormalizedValue(id, value, AAX_eUpdateSource_Parameter);
-        return AAX_SUCCESS;
-    }
-    AAX_Result ReleaseParameter(AAX_CParamID id) noexcept override {
-        log.push_back(std::string("release ") + id);
-        return AAX_SUCCESS;
-    }
-
-    AAX_IACFEffectParameters* effect = nullptr;  // answered on every value request; borrowed
-    AAX_CSampleRate sampleRate = 48000.0f;
-    std::int32_t latency = 0;
-    std::vector<std::int32_t> reportedLatencies;
-    std::string hostName = "Pro Tools 2023.6.0";
-    AAX_Result hostNameResult = AAX_SUCCESS;
-    int hostNameQueries = 0;
-    std::vector<std::string> log;
-    std::uint32_t references = 1;
-};
-
-// The host's editor view, as the editor hands it to the parameter set. Log entries:
-// "down|drag|up <id>[,<id>...] <modifiers>", multiple forms with "many " in front.
-class RecordingViewContainer final : public AAX_IViewContainer {
-public:
-    std::int32_t GetType() const override { return AAX_eViewContainer_Type_NULL; }
-    void* GetPtr() const override { return nullptr; }
-    AAX_Result GetModifiers(std::uint32_t* outModifiers) const override {
-        *outModifiers = modifiers;
-        return modifiersResult;
-    }
-    AAX_Result SetViewSize(const AAX_Point&) override { return AAX_SUCCESS; }
-    AAX_Result HandleParameterMouseDown(AAX_CParamID id, std::uint32_t m) override { return Record("down", &id, 1, m); }
-    AAX_Result HandleParameterMouseDrag(AAX_CParamID id, std::uint32_t m) override { return Record("drag", &id, 1, m); }
-    AAX_Result HandleParameterMouseUp(AAX_CParamID id, std::uint32_t m) override { return Record("up", &id, 1, m); }
-    AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID* ids, std::uint32_t n, std::uint32_t m) override {
-        return Record("many down", ids, n, m);
-    }
-    AAX_Result HandleMultipleParametersMouseDrag(const AAX_CParamID* ids, std::uint32_t n, std::uint32_t m) override {
-        return Record("many drag", ids, n, m);
-    }
-    AAX_Result HandleMultipleParametersMouseUp(const AAX_CParamID* ids, std::uint32_t n, std::uint32_t m) override {
-        return Record("many up", ids, n, m);
-    }
-
-    std::uint32_t modifiers = 0;
-    AAX_Result modifiersResult = AAX_SUCCESS;
-    AAX_Result answer = AAX_SUCCESS;
-    std::vector<std::string> log;
-
-private:
-    AAX_Result Record(const char* what, const AAX_CParamID* ids, std::uint32_t count, std::uint32_t m) {
-        std::string entry = std::string(what) + " ";
-        for (std::uint32_t i = 0; i < count; ++i) entry += (i ? "," : "") + std::string(ids[i]);
-        log.push_back(entry + " " + std::to_string(m));
-        return answer;
-    }
-};
-
+// The instance's editor as the parameter set sees it, over the host simulator's view
+// container; records the core's resize requests.
 class RecordingEditor final : public InstanceEditor {
 public:
-    AAX_IViewContainer* EditorViewContainer() const noexcept override { return container; }
+    AAX_IViewContainer* EditorViewContainer() const noexcept override { return container.get(); }
     bool ResizeEditor(std::uint32_t width, std::uint32_t height) override {
         sizes.push_back({width, height});
         return accept;
     }
 
-    AAX_IViewContainer* container = nullptr;
+    // Attaches the host's view as the editor base does.
+    void Attach(aaxhost::SimulatedViewContainer& view) {
+        container = std::make_unique<AAX_VViewContainer>(view.AsInterface());
+    }
+
+    std::unique_ptr<AAX_VViewContainer> container;
     bool accept = true;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> sizes;
 };
@@ -190,15 +93,41 @@ public:
         Core().SetParameters(static_cast<std::uint32_t>(records.size()), records.data());
     }
 
-    std::unique_ptr<Parameters> Make(PluginFormat format = kParametersFormat,
-                                     ChannelConfig channels = kChannelConfigStereo) {
-        return std::make_unique<Parameters>(format, channels);
+    // A new instance held by the host simulator (released with the scenario or by
+    // Release); not yet initialised.
+    Parameters* Make(PluginFormat format = kParametersFormat, ChannelConfig channels = kChannelConfigStereo,
+                     const aaxhost::InstanceSetup& setup = {}) {
+        auto* parameters = new Parameters(format, channels);
+        instances_.push_back(std::make_unique<aaxhost::EffectInstance>(
+            ACFPtr<AAX_IACFEffectParameters>(static_cast<AAX_IACFEffectParameters*>(parameters)), setup));
+        return parameters;
     }
 
-    // Initialises `parameters` with this scenario's host controller, as the host does.
-    AAX_Result Initialize(Parameters& parameters) {
-        host.effect = &parameters;
-        return parameters.Initialize(static_cast<AAX_IACFController*>(&host));
+    aaxhost::EffectInstance& Host(const Parameters& parameters) {
+        for (const auto& instance : instances_)
+            if (instance->Parameters() == static_cast<const AAX_IACFEffectParameters*>(&parameters)) return *instance;
+        throw std::logic_error("not an instance of this scenario");
+    }
+    aaxhost::SimulatedController& Controller(const Parameters& parameters) { return Host(parameters).Controller(); }
+
+    // The host initialises the instance with its controller.
+    AAX_Result Initialize(const Parameters& parameters) { return Host(parameters).Initialize(); }
+
+    // The host lets go of the instance: Uninitialize, then its last reference.
+    void Release(const Parameters* parameters) {
+        for (auto it = instances_.begin(); it != instances_.end(); ++it)
+            if ((*it)->Parameters() == static_cast<const AAX_IACFEffectParameters*>(parameters)) {
+                instances_.erase(it);
+                return;
+            }
+    }
+
+    // "touch Gain", "set Gain 0.25", "release Gain", in the order the host saw them.
+    std::vector<std::string> Automation(const Parameters& parameters) {
+        std::vector<std::string> described;
+        for (const aaxhost::AutomationEvent& event : Host(parameters).Automation())
+            described.push_back(aaxhost::DescribeAutomation(event));
+        return described;
     }
 
     // PluginHookCallback as the core calls it, for the instance the core created.
@@ -238,8 +167,6 @@ public:
     }
     void Mark() { mark_ = hook_.Calls().size(); }
 
-    HostController host;  // outlives every instance made here (declared first)
-
 private:
     static bool DescribeFormatsOnce() {
         static const bool described = [] {
@@ -266,4 +193,5 @@ private:
     bool described_;
     HookScenario hook_;
     std::size_t mark_ = 0;
+    std::vector<std::unique_ptr<aaxhost::EffectInstance>> instances_;  // released before the core link goes
 };

@@ -204,9 +204,10 @@ TEST(ParametersSet, SideChainAndAuxOutputsAreNamedForTheHook) {
 TEST(ParametersSet, RequestsOfConstructionInitialisationAndDestructionComeInOrder) {
     ParametersScenario scenario;
     scenario.Core().SetLatency(32);
-    scenario.host.sampleRate = PluginHook::PublishedSampleRate() + 1000.0f;
+    aaxhost::InstanceSetup setup;
+    setup.sampleRate = PluginHook::PublishedSampleRate() + 1000.0f;
     scenario.Mark();
-    auto parameters = scenario.Make(kParametersFormat, kChannelConfig5_1);
+    Parameters* parameters = scenario.Make(kParametersFormat, kChannelConfig5_1, setup);
     EXPECT_EQ(scenario.Selectors(), (std::vector<std::uint32_t>{1, 8, 9}));
     for (const TestCoreCall& call : scenario.CallsOf(9))
         EXPECT_EQ(call.info.argument, 1u);
@@ -216,15 +217,15 @@ TEST(ParametersSet, RequestsOfConstructionInitialisationAndDestructionComeInOrde
     EXPECT_EQ(scenario.Selectors(), (std::vector<std::uint32_t>{17, 18, 5}));
     const auto configure = scenario.CallsOf(17).at(0);
     EXPECT_EQ(configure.info.argument, 1u);
-    EXPECT_EQ(configure.As<ConfigureRecord>().sampleRate, scenario.host.sampleRate);
+    EXPECT_EQ(configure.As<ConfigureRecord>().sampleRate, setup.sampleRate);
     EXPECT_EQ(configure.As<ConfigureRecord>().channelConfig, kChannelConfig5_1);
     EXPECT_EQ(scenario.CallsOf(18).at(0).info.argument, 0u);
     EXPECT_EQ(scenario.CallsOf(5).at(0).info.argument, 1u);
-    EXPECT_EQ(scenario.host.reportedLatencies, (std::vector<std::int32_t>{32}));
+    EXPECT_EQ(scenario.Controller(*parameters).LatencyReports(), (std::vector<std::int32_t>{32}));
 
     const std::uint64_t handle = parameters->InstanceHandle();
     scenario.Mark();
-    parameters.reset();
+    scenario.Release(parameters);
     EXPECT_EQ(scenario.Selectors(), (std::vector<std::uint32_t>{6, 7}));
     for (const TestCoreCall& call : scenario.Calls()) EXPECT_EQ(call.info.instance, handle);
 }
@@ -232,8 +233,8 @@ TEST(ParametersSet, RequestsOfConstructionInitialisationAndDestructionComeInOrde
 TEST(ParametersSet, HookBypassDelayLinesCoverSideChainChannelsAndAuxOutputsAtTheLatency) {
     ParametersScenario scenario;
     scenario.Core().SetLatency(64);
-    scenario.host.latency = 16;
     const auto parameters = scenario.Make(kParametersSideChainFormat, kChannelConfigStereo);
+    scenario.Controller(*parameters).SetSignalLatency(16);  // the host's latency before the core's
     ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
 
     const BypassDelayLines& lines = parameters->BypassLines();

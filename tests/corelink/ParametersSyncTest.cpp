@@ -12,6 +12,7 @@
 
 #include "ParametersScenario.h"
 #include "aax/AAX_CString.h"
+#include "aaxhost/HostObject.h"
 #include "hook/HookCallback.h"
 #include "support/StringPrinting.h"
 #include "util/Trackable.h"
@@ -42,7 +43,9 @@ struct SyncScenario : ParametersScenario {
         return CallHook(*parameters, 1, 0, &record);
     }
 
-    std::unique_ptr<Parameters> parameters;
+    Log HostLog() { return Automation(*parameters); }
+
+    Parameters* parameters = nullptr;
 };
 
 TEST(ParametersAutomation, HostValuesReachTheCoreAsRealValuesByKind) {
@@ -82,7 +85,7 @@ TEST(ParametersAutomation, UnknownIdentifiersAndRowsOfNoKnownKindSendNothing) {
 TEST(ParametersCoreEdits, BareSetIsTouchedAndReleasedAndComesBackAsTheHostsValue) {
     SyncScenario s;
     EXPECT_EQ(s.Edit(1, 2, 0.4f), 0u);
-    EXPECT_EQ(s.host.log, (Log{"touch Mute", "set Mute 1.000000", "release Mute"}));
+    EXPECT_EQ(s.HostLog(), (Log{"touch Mute", "set Mute 1", "release Mute"}));
     EXPECT_EQ(s.ValuesSent(), (Values{{2, 1.0f}})) << "the host's answer reaches the core";
     EXPECT_FALSE(s.parameters->Rows()[1].touchedByCore);
 }
@@ -94,15 +97,15 @@ TEST(ParametersCoreEdits, CoreValuesBecomeTheParametersKind) {
         const char* set;
     };
     const Case cases[] = {
-        {2, 0.4f, "set Mute 1.000000"},  {2, 0.0f, "set Mute 0.000000"}, {2, std::nanf(""), "set Mute 1.000000"},
-        {3, 2.9f, "set Mode 0.500000"},  {3, -0.5f, "set Mode 0.000000"}, {3, std::nanf(""), "set Mode 0.000000"},
-        {3, 1e30f, "set Mode 1.000000"}, {0, 7.5f, "set Gain 0.750000"},
+        {2, 0.4f, "set Mute 1"},  {2, 0.0f, "set Mute 0"}, {2, std::nanf(""), "set Mute 1"},
+        {3, 2.9f, "set Mode 0.5"},  {3, -0.5f, "set Mode 0"}, {3, std::nanf(""), "set Mode 0"},
+        {3, 1e30f, "set Mode 1"}, {0, 7.5f, "set Gain 0.75"},
     };
     for (const Case& c : cases) {
         SyncScenario s;
         s.Edit(1, c.coreIndex, c.value);
-        ASSERT_EQ(s.host.log.size(), 3u);
-        EXPECT_EQ(s.host.log[1], c.set) << c.coreIndex << " " << c.value;
+        ASSERT_EQ(s.HostLog().size(), 3u);
+        EXPECT_EQ(s.HostLog()[1], c.set) << c.coreIndex << " " << c.value;
     }
 }
 
@@ -113,7 +116,7 @@ TEST(ParametersCoreEdits, BeginSetSetEndIsOneTouchAndOneRelease) {
     s.Edit(1, 0, 2.0f);
     s.Edit(1, 0, 4.0f);
     s.Edit(2, 0, 0.0f);
-    EXPECT_EQ(s.host.log, (Log{"touch Gain", "set Gain 0.200000", "set Gain 0.400000", "release Gain"}));
+    EXPECT_EQ(s.HostLog(), (Log{"touch Gain", "set Gain 0.2", "set Gain 0.4", "release Gain"}));
     EXPECT_FALSE(s.parameters->Rows()[0].touchedByCore);
     EXPECT_EQ(s.ValuesSent(), (Values{{0, 2.0f}, {0, 4.0f}}));
 }
@@ -124,19 +127,26 @@ TEST(ParametersCoreEdits, UnknownUnexposedAndUnregisteredParametersAreIgnored) {
     EXPECT_EQ(s.Edit(1, 4, 0.5f), 0u);
     EXPECT_EQ(s.Edit(1, 0xFFFFFFFF, 0.5f), 0u);
     EXPECT_EQ(s.Edit(3, 0, 0.5f), 0u);
-    EXPECT_TRUE(s.host.log.empty());
+    EXPECT_TRUE(s.HostLog().empty());
 
     const auto uninitialised = s.Make();
     ParameterEditRecord record{1, 0, 5.0f};
     EXPECT_EQ(s.CallHook(*uninitialised, 1, 0, &record), 0u) << "no parameter registered yet";
-    EXPECT_TRUE(s.host.log.empty());
+    EXPECT_TRUE(s.HostLog().empty());
 }
 
 struct GestureScenario : SyncScenario {
-    GestureScenario() {
-        container.modifiers = 0x100;
-        editor.container = &container;
+    GestureScenario() : view(aaxhost::MakeHostObject<aaxhost::SimulatedViewContainer>(nullptr)) {
+        view->SetModifiers(0x100);
+        editor.Attach(*view.Get());
         parameters->SetEditor(&editor);
+    }
+    ~GestureScenario() { parameters->SetEditor(nullptr); }
+
+    Log Mouse() const {
+        Log described;
+        for (const aaxhost::MouseEvent& event : view->MouseEvents()) described.push_back(aaxhost::DescribeMouseEvent(event));
+        return described;
     }
 
     // The gesture, in a buffer whose bytes after the record read as core index 0.
@@ -154,7 +164,7 @@ struct GestureScenario : SyncScenario {
         return record.result;
     }
 
-    RecordingViewContainer container;
+    ACFPtr<aaxhost::SimulatedViewContainer> view;
     RecordingEditor editor;
     alignas(8) std::uint8_t buffer[512];
 };
@@ -164,23 +174,23 @@ TEST(ParametersGestures, OneParameterUsesTheSingleFormsWithTheAddedModifiers) {
     EXPECT_EQ(s.Gesture(0, {3}, 1, 1, 1), 1u);
     EXPECT_EQ(s.Gesture(1, {3}, 1), 1u);
     EXPECT_EQ(s.Gesture(2, {0}, 1), 1u);
-    EXPECT_EQ(s.container.log, (Log{"down Mode 274", "drag Mode 256", "up Gain 256"}))
+    EXPECT_EQ(s.Mouse(), (Log{"down Mode 0x112", "drag Mode 0x100", "up Gain 0x100"}))
         << "button 1 adds 16 and modifier 2 adds 2 to the host's 0x100";
 }
 
 TEST(ParametersGestures, SeveralParametersUseTheMultipleFormsSkippingUnknownIndices) {
     GestureScenario s;
     EXPECT_EQ(s.Gesture(1, {0, 1, 99, 2}, 4), 1u);
-    EXPECT_EQ(s.container.log, (Log{"many drag Gain,Mute 256"}));
+    EXPECT_EQ(s.Mouse(), (Log{"multiple drag Gain,Mute 0x100"}));
 }
 
 TEST(ParametersGestures, CountBeyondThirtyTwoReadsOnlyTheRecordsIndices) {
     GestureScenario s;
     EXPECT_EQ(s.Gesture(0, std::vector<std::uint32_t>(32, 2), 40), 1u);
-    ASSERT_EQ(s.container.log.size(), 1u);
-    std::string expected = "many down ";
+    ASSERT_EQ(s.Mouse().size(), 1u);
+    std::string expected = "multiple down ";
     for (int i = 0; i < 32; ++i) expected += (i ? ",Mute" : "Mute");
-    EXPECT_EQ(s.container.log[0], expected + " 256");
+    EXPECT_EQ(s.Mouse()[0], expected + " 0x100");
 }
 
 TEST(ParametersGestures, AnswerFalseWithoutParametersEditorContainerModifiersOrAcceptance) {
@@ -188,26 +198,26 @@ TEST(ParametersGestures, AnswerFalseWithoutParametersEditorContainerModifiersOrA
     EXPECT_EQ(s.Gesture(0, {1, 99}, 2), 0u) << "all unexposed";
     EXPECT_EQ(s.Gesture(0, {0}, 0), 0u) << "none given";
     EXPECT_EQ(s.Gesture(3, {0}, 1), 0u) << "unknown operation";
-    EXPECT_TRUE(s.container.log.empty());
+    EXPECT_TRUE(s.Mouse().empty());
 
-    s.container.answer = AAX_ERROR_UNIMPLEMENTED;
+    s.view->SetMouseResult(AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ(s.Gesture(0, {0}, 1), 0u) << "the host refused";
-    s.container.answer = AAX_SUCCESS;
-    s.container.modifiersResult = AAX_ERROR_NULL_OBJECT;
+    s.view->SetMouseResult(AAX_SUCCESS);
+    s.view->SetModifiersResult(AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ(s.Gesture(0, {0}, 1), 0u) << "no modifiers";
-    s.container.modifiersResult = AAX_SUCCESS;
-    s.editor.container = nullptr;
+    s.view->SetModifiersResult(AAX_SUCCESS);
+    s.editor.container.reset();
     EXPECT_EQ(s.Gesture(0, {0}, 1), 0u) << "no view container";
     s.parameters->SetEditor(nullptr);
     EXPECT_EQ(s.Gesture(0, {0}, 1), 0u) << "no editor";
-    EXPECT_EQ(s.container.log.size(), 1u);
+    EXPECT_EQ(s.Mouse().size(), 1u);
 }
 
 TEST(ParametersLatency, CoreLatencyReachesTheHostAndSizesTheHookBypass) {
     SyncScenario s;
     LatencyRecord latency{512};
     EXPECT_EQ(s.CallHook(*s.parameters, 2, 0, &latency), 0u);
-    EXPECT_EQ(s.host.reportedLatencies.back(), 512);
+    EXPECT_EQ(s.Controller(*s.parameters).LatencyReports().back(), 512);
     EXPECT_EQ(s.parameters->BypassLines().LineLength(), 512u);
     EXPECT_EQ(s.parameters->BypassLines().LineCount(), 2u) << "stereo, no side chain or aux outputs";
     EXPECT_EQ(s.parameters->BypassLines().Latency(), 512u);
@@ -220,7 +230,7 @@ TEST(ParametersLatency, WithTheCoresOwnBypassOnlyTheHostIsToldUpToItsLargestLate
     ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
     LatencyRecord latency{0x90000000u};
     EXPECT_EQ(scenario.CallHook(*parameters, 2, 0, &latency), 0u);
-    EXPECT_EQ(scenario.host.reportedLatencies.back(), 0x7FFFFFFF);
+    EXPECT_EQ(scenario.Controller(*parameters).LatencyReports().back(), 0x7FFFFFFF);
     EXPECT_EQ(parameters->BypassLines().LineCount(), 0u) << "the core bypasses itself";
 }
 
@@ -269,7 +279,7 @@ TEST(ParametersFields, PrivateDataFieldCarriesTheHookAndOtherFieldsStayUntouched
     EXPECT_EQ(s.parameters->ResetFieldData(3, data, sizeof data), AAX_SUCCESS);
     PluginHook* hook = nullptr;
     std::memcpy(&hook, data, sizeof hook);
-    EXPECT_EQ(hook, static_cast<PluginHook*>(s.parameters.get()));
+    EXPECT_EQ(hook, static_cast<PluginHook*>(s.parameters));
     EXPECT_EQ(data[8], 0xAB);
 
     std::uint8_t small[4] = {1, 2, 3, 4};
