@@ -9,25 +9,43 @@
 // place. A latency change keeps the samples stored so far and starts the new ring at
 // the current position.
 //
-// Threads: Prepare and ApplyLatency run on the UI or core thread, Run on the audio
-// thread; they must not overlap (the lines may be reallocated). Pure logic.
+// Hand-over between threads. The core may report a new latency (ApplyLatency, on its
+// own thread) while the audio thread runs the lines. ApplyLatency therefore never
+// touches the lines in use: it builds any longer lines on its own thread and publishes
+// the change through one atomic pointer; the next Run takes it over at the start of
+// its block (copying the samples so far into the longer lines, then moving the ring
+// as described above) and retires what it replaced into a lock-free list, which the
+// next ApplyLatency or Prepare frees on its own thread. Run takes no lock, allocates
+// nothing and frees nothing.
+//
+// Threads: Prepare [ui-thread] before rendering starts; ApplyLatency [core-thread] or
+// [ui-thread], one thread at a time, at any moment; Run [audio-thread]. The state
+// accessors belong to the audio thread, or to any thread while no Run is under way
+// (they take over a pending change first, as Run would). Pure logic.
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
 class BypassDelayLines {
 public:
+    BypassDelayLines();
+    ~BypassDelayLines();
+    BypassDelayLines(const BypassDelayLines&) = delete;
+    BypassDelayLines& operator=(const BypassDelayLines&) = delete;
+
     // `lineCount` lines of `latency` zeros; the ring is the whole of them, from 0.
-    // [ui-thread]
+    // Drops any pending change. [ui-thread], while no Run is under way
     void Prepare(std::uint32_t lineCount, std::uint32_t latency);
 
-    // The ring for a new latency:
+    // The ring for a new latency, taken over by the next Run (or state accessor):
     // 1. lines shorter than `latency` are lengthened to it with zeros;
-    // 2. the wrap position becomes the current position, `latency` is kept;
+    // 2. the wrap position becomes the position at the takeover, `latency` is kept;
     // 3. t = position - (line length) + latency: when t > 0 the ring goes round the end
     //    of the lines and ends at t - 1; otherwise it ends at position + latency - 1.
     // A latency of 0 leaves a ring that Run does not use. When the lines cannot be
-    // lengthened (out of memory) nothing changes and the answer is false. [core-thread]
+    // lengthened (out of memory) nothing changes and the answer is false. Changes
+    // published before a Run took them over count as one. [core-thread]
     bool ApplyLatency(std::uint32_t latency);
 
     // Runs `samples` samples of `channelCount` channels through the ring: each sample
@@ -36,25 +54,48 @@ public:
     // beyond the lines (or null ones) are left alone. [audio-thread]
     void Run(float* const* channels, std::uint32_t channelCount, std::uint32_t samples, bool engaged) noexcept;
 
-    std::uint32_t LineCount() const noexcept { return static_cast<std::uint32_t>(lines_.size()); }
+    // ---- State ([audio-thread], or while no Run is under way) ----
+    std::uint32_t LineCount() const noexcept;
     // The length of every line; 0 without lines.
     std::uint32_t LineLength() const noexcept;
-    const std::vector<std::vector<float>>& Lines() const noexcept { return lines_; }
-    std::uint32_t Position() const noexcept { return position_; }
-    std::uint32_t WrapPosition() const noexcept { return wrapPosition_; }
-    std::uint32_t EndPosition() const noexcept { return endPosition_; }
-    std::uint32_t Latency() const noexcept { return latency_; }
+    const std::vector<std::vector<float>>& Lines() const noexcept;
+    std::uint32_t Position() const noexcept;
+    std::uint32_t WrapPosition() const noexcept;
+    std::uint32_t EndPosition() const noexcept;
+    std::uint32_t Latency() const noexcept;
 
     // For tests and for restoring a ring position: values beyond the lines are taken
     // as 0 by Run.
-    void SetPosition(std::uint32_t position) noexcept { position_ = position; }
+    void SetPosition(std::uint32_t position) noexcept;
 
 private:
+    // One set of lines, or one published latency change (with longer lines when the
+    // change lengthens them). Retired blocks are chained through `nextRetired`.
+    struct Block {
+        std::vector<std::vector<float>> lines;
+        bool hasLines = true;  // false: a latency change that keeps the current lines
+        std::uint32_t latency = 0;
+        Block* nextRetired = nullptr;
+    };
+
+    // Takes over a published change; no allocation, no freeing. [audio-thread]
+    void TakeOverPending() const noexcept;
+    void Retire(Block* block) const noexcept;
+    // Frees what Run retired. [core-thread] [ui-thread]
+    void FreeRetired() noexcept;
     std::uint32_t Advance(std::uint32_t position, std::uint32_t length) const noexcept;
 
-    std::vector<std::vector<float>> lines_;
-    std::uint32_t position_ = 0;
-    std::uint32_t wrapPosition_ = 0;
-    std::uint32_t endPosition_ = 0;
-    std::uint32_t latency_ = 0;
+    // The audio thread's ring (also the accessors'); mutable so that a const accessor
+    // can take over a pending change as Run would.
+    mutable Block* current_;
+    mutable std::uint32_t position_ = 0;
+    mutable std::uint32_t wrapPosition_ = 0;
+    mutable std::uint32_t endPosition_ = 0;
+    mutable std::uint32_t latency_ = 0;
+    // Shared: the change not yet taken over, and what Run replaced.
+    mutable std::atomic<Block*> pending_{nullptr};
+    mutable std::atomic<Block*> retired_{nullptr};
+    // The publishing thread's view: the line count and the length its last change has.
+    std::uint32_t lineCount_ = 0;
+    std::uint32_t plannedLength_ = 0;
 };

@@ -1,0 +1,30 @@
+#pragma once
+// Channel order between host and core. The host lays out the channels of some output
+// stem formats in an order of its own (a table of speakers, position = host channel);
+// the core wants the order of its channel configuration (SpeakerOf). Stem formats
+// without a table are in the core's order already. Reordering moves channel pointers
+// only, never samples. Pure functions, no allocation. [any-thread]
+
+#include <cstdint>
+
+#include "aax/AAX_StemFormat.h"
+#include "description/ChannelConfig.h"
+
+// The speaker of host channel `channel` of `hostLayout` by the host's table;
+// kSpeakerNone when the stem format has no table or the channel is beyond it.
+Speaker HostSpeakerOf(AAX_EStemFormat hostLayout, std::uint32_t channel) noexcept;
+
+// Whether the host orders `hostLayout` by a table of its own.
+bool HasHostSpeakerTable(AAX_EStemFormat hostLayout) noexcept;
+
+// Puts the first `channelCount` pointers of `channels` from host order into the order
+// of `coreLayout`: host channel i (its speaker from the host table, or the core's own
+// speaker i without a table) goes to the first core channel of the same speaker. When
+// any speaker has no match, or there are more channels than any layout has, the array
+// is left as it was and the answer is false.
+bool ToCoreOrder(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout,
+                 float** channels) noexcept;
+
+// The inverse of ToCoreOrder, with the same matching rule.
+bool ToHostOrder(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout,
+                 float** channels) noexcept;

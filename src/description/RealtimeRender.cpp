@@ -1,0 +1,197 @@
+#include "description/RealtimeRender.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "aax/AAX_Enums.h"
+#include "aax/AAX_IController.h"
+#include "aax/AAX_IMIDINode.h"
+#include "aax/AAX_ITransport.h"
+#include "description/BarPhase.h"
+#include "description/ChannelConfig.h"
+#include "description/HostSpeakerOrder.h"
+#include "hook/records/BlockRecord.h"
+#include "parameters/Parameters.h"
+#include "util/BufferOps.h"
+
+namespace {
+
+constexpr double kTicksPerQuarter = 960000.0;
+// The widest channel configuration plus the aux output stems the block record holds.
+constexpr std::uint32_t kMostMainChannels = 24;
+constexpr std::uint32_t kMostAuxStems = 16;
+constexpr std::uint32_t kMostBlockChannels = kMostMainChannels + 2 * kMostAuxStems;
+
+void* Field(void* const* context, AAX_EContextField field) noexcept { return context[field]; }
+
+void MoveMidi(Parameters& parameters) {
+    std::vector<std::uint32_t>& words = parameters.RenderMidiWords();
+    std::vector<std::uint32_t>& times = parameters.RenderMidiTimes();
+    if (!words.empty() && words.size() == times.size())
+        parameters.QueueMidi(static_cast<std::uint32_t>(words.size()), words.data(), times.data());
+    words.clear();
+    times.clear();
+}
+
+// The node's packets as words {status << 24 | data1 << 16 | data2 << 8}, moved into the
+// queue every kMidiIntakeBatch words so that the arrays never grow past their reserve.
+void TakeMidi(Parameters& parameters, AAX_IMIDINode* node) {
+    AAX_CMidiStream* stream = node->GetNodeBuffer();
+    if (!stream || !stream->mBuffer) return;
+    std::vector<std::uint32_t>& words = parameters.RenderMidiWords();
+    std::vector<std::uint32_t>& times = parameters.RenderMidiTimes();
+    for (std::uint32_t i = 0; i < stream->mBufferSize; ++i) {
+        const AAX_CMidiPacket& packet = stream->mBuffer[i];
+        words.push_back(static_cast<std::uint32_t>(packet.mData[0]) << 24 |
+                        static_cast<std::uint32_t>(packet.mData[1]) << 16 |
+                        static_cast<std::uint32_t>(packet.mData[2]) << 8);
+        times.push_back(packet.mTimestamp);
+        if (words.size() >= kMidiIntakeBatch && !times.empty()) MoveMidi(parameters);
+    }
+}
+
+AAX_EStemFormat StemFormat(AAX_IController* controller, bool input) noexcept {
+    AAX_EStemFormat format = AAX_eStemFormat_Mono;
+    if (!controller) return AAX_eStemFormat_Mono;
+    const AAX_Result result =
+        input ? controller->GetInputStemFormat(&format) : controller->GetOutputStemFormat(&format);
+    return result == AAX_SUCCESS && IsKnownStemFormat(format) ? format : AAX_eStemFormat_Mono;
+}
+
+void UpdateTransport(Parameters& parameters, const AAX_ITransport& transport) {
+    std::int32_t numerator = 0;
+    std::int32_t denominator = 0;
+    if (transport.GetCurrentMeter(&numerator, &denominator) == AAX_SUCCESS)
+        parameters.SetMeter(static_cast<std::uint32_t>(numerator), static_cast<std::uint32_t>(denominator));
+    double tempo = 0.0;
+    if (transport.GetCurrentTempo(&tempo) == AAX_SUCCESS) parameters.SetTempo(tempo);
+    bool playing = false;
+    if (transport.IsTransportPlaying(&playing) != AAX_SUCCESS) playing = false;
+    parameters.SetPlayState(playing);
+    bool looping = false;
+    std::int64_t loopStart = 0;
+    std::int64_t loopEnd = 0;
+    if (transport.GetCurrentLoopPosition(&looping, &loopStart, &loopEnd) == AAX_SUCCESS) {
+        parameters.SetLooping(looping);
+        parameters.SetLoopRange(static_cast<double>(loopStart) / kTicksPerQuarter,
+                                static_cast<double>(loopEnd) / kTicksPerQuarter);
+    }
+    std::int64_t ticks = 0;
+    if (transport.GetCurrentTickPosition(&ticks) == AAX_SUCCESS) parameters.SetTickPosition(ticks);
+    // Stopped: where the selection starts, which is where playing will begin.
+    std::int64_t samples = 0;
+    if ((!playing && transport.GetTimelineSelectionStartPosition(&samples) == AAX_SUCCESS) ||
+        transport.GetCurrentNativeSampleLocation(&samples) == AAX_SUCCESS)
+        parameters.SetSamplePosition(static_cast<double>(samples));
+    BarPhase phase{};
+    if (ComputeBarPhase(parameters.SampleRate(), tempo, numerator, denominator, ticks, phase))
+        parameters.SetBarPhase(phase.beatValue, phase.barValue);
+}
+
+}  // namespace
+
+bool IsKnownStemFormat(AAX_EStemFormat format) noexcept {
+    switch (format) {
+        case AAX_eStemFormat_Mono:
+        case AAX_eStemFormat_Stereo:
+        case AAX_eStemFormat_LCR:
+        case AAX_eStemFormat_LCRS:
+        case AAX_eStemFormat_Quad:
+        case AAX_eStemFormat_5_0:
+        case AAX_eStemFormat_5_1:
+        case AAX_eStemFormat_7_0_DTS:
+        case AAX_eStemFormat_7_0_SDDS:
+        case AAX_eStemFormat_7_1_DTS:
+        case AAX_eStemFormat_7_1_SDDS:
+        case AAX_eStemFormat_7_1_2:
+        case AAX_eStemFormat_7_0_2:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void RenderInstance(Parameters& parameters, void* const* context) noexcept {
+    if (!context) return;
+    const CoreStaticInfo& info = parameters.StaticInfo();
+    const bool readsMidi = info.IsInstrument() || info.HasMidiInput();
+    auto* midiIn = static_cast<AAX_IMIDINode*>(Field(context, AAX_eContextField_MIDIIn));
+    // The queue takes 2000 events without allocating; nothing here throws beyond that.
+    try {
+        if (readsMidi && midiIn) TakeMidi(parameters, midiIn);
+    } catch (...) {
+    }
+
+    const auto* lengthField = static_cast<const std::int32_t*>(Field(context, AAX_eContextField_BufferLength));
+    const std::uint32_t samples = lengthField && *lengthField > 0 ? static_cast<std::uint32_t>(*lengthField) : 0;
+
+    parameters.MarkAudioThread();
+
+    AAX_IController* controller = parameters.AAX_CEffectParameters::Controller();
+    const AAX_EStemFormat inputFormat = StemFormat(controller, true);
+    const AAX_EStemFormat outputFormat = StemFormat(controller, false);
+    const std::uint32_t inputCount = static_cast<std::uint32_t>(inputFormat) & 0xFFFFu;
+
+    const ChannelConfig layout = parameters.ChannelConfiguration();
+    const std::uint32_t mainCount = std::min(ChannelCountOf(layout), kMostMainChannels);
+    const std::uint32_t outputCount = mainCount + 2 * info.AuxOutputCount();
+
+    const auto* inputs = static_cast<const float* const*>(Field(context, AAX_eContextField_AudioIn));
+    auto* outputs = static_cast<float* const*>(Field(context, AAX_eContextField_AudioOut));
+    if (inputs && outputs) {
+        for (std::uint32_t k = 0; k < outputCount; ++k) {
+            const float* from = inputs[k < inputCount ? k : 0];
+            float* to = outputs[k];
+            if (from && to && from != to) Util::CopyFloats(to, from, samples);
+        }
+    }
+
+    float* sideChain[1] = {nullptr};
+    const auto* sideChainField = static_cast<const std::int32_t*>(Field(context, AAX_eContextField_SideChainIn));
+    if (info.HasSideChain() && sideChainField && inputs && *sideChainField >= 0)
+        sideChain[0] = const_cast<float*>(inputs[*sideChainField]);
+
+    if (const AAX_ITransport* transport = parameters.AAX_CEffectParameters::Transport()) UpdateTransport(parameters, *transport);
+
+    try {
+        if (readsMidi) MoveMidi(parameters);
+    } catch (...) {
+    }
+
+    if (!parameters.CoreOwnsBypass() && outputs)
+        parameters.BypassLines().Run(outputs, outputCount, samples, parameters.HookBypassEngaged());
+
+    // The core gets its own copy of the pointers: the host's array stays as it is.
+    float* channels[kMostBlockChannels] = {};
+    const std::uint32_t blockCount = std::min(outputCount, kMostBlockChannels);
+    if (outputs) std::copy(outputs, outputs + blockCount, channels);
+    ToCoreOrder(mainCount, outputFormat, layout, channels);
+
+    if (!parameters.HookBypassEngaged()) {
+        try {
+            parameters.ProcessBlock(samples, mainCount ? channels : nullptr, 0, 0,
+                                    sideChain[0] ? sideChain : nullptr, sideChain[0] ? 1 : 0);
+        } catch (...) {
+        }
+    }
+}
+
+void ProcessInstances(void* const begin[], const void* const end) noexcept {
+    if (!begin || !end) return;
+    const auto first = reinterpret_cast<std::uintptr_t>(begin);
+    const auto last = reinterpret_cast<std::uintptr_t>(end);
+    if (last <= first) return;
+    const std::size_t count = (last - first + sizeof(void*) - 1) / sizeof(void*);
+    for (std::size_t i = 0; i < count; ++i) {
+        auto* const* context = static_cast<void* const*>(begin[i]);
+        if (!context) continue;
+        const auto* privateData = static_cast<const unsigned char*>(Field(context, AAX_eContextField_PrivateData));
+        if (!privateData) continue;
+        PluginHook* hook = nullptr;
+        std::memcpy(&hook, privateData, sizeof hook);
+        if (hook) RenderInstance(*static_cast<Parameters*>(hook), context);
+    }
+}

@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <thread>
+#include <vector>
+
+#include "RenderScenario.h"
+
+namespace {
+
+// Sample i of input channel k: distinct across channels and blocks.
+void FillInputs(aaxhost::InstanceContext& context, std::int32_t samples, float base) {
+    for (std::int32_t k = 0; k < context.InputChannelCount(); ++k)
+        for (std::int32_t i = 0; i < samples; ++i) context.Input(k)[i] = base + 1000.0f * k + i;
+}
+
+std::vector<float*> HostOutputArray(aaxhost::InstanceContext& context) {
+    auto* const* outputs = static_cast<float* const*>(context.Field(AAX_eContextField_AudioOut));
+    return std::vector<float*>(outputs, outputs + context.OutputChannelCount());
+}
+
+TEST(RealtimeRender, MonoInputPreFillsBothStereoOutputs) {
+    RenderScenario s;
+    s.Make(kRenderPlainFormat, kChannelConfigStereo, AAX_eStemFormat_Mono, AAX_eStemFormat_Stereo);
+    s.Context().SetBlockLength(64);
+    FillInputs(s.Context(), 64, 1.0f);
+    s.Render();
+    for (std::int32_t i = 0; i < 64; ++i) {
+        EXPECT_EQ(s.Context().Output(0)[i], 1.0f + i);
+        EXPECT_EQ(s.Context().Output(1)[i], 1.0f + i) << "the right channel comes from input 0";
+    }
+}
+
+TEST(RealtimeRender, FiveOneReachesTheCoreAsLRCLfeLsRsAndTheHostArrayStays) {
+    RenderScenario s;
+    s.Make(kRenderPlainFormat, kChannelConfig5_1, AAX_eStemFormat_5_1, AAX_eStemFormat_5_1);
+    s.Core().SetBlockChannels(6, 0);
+    const std::vector<float*> host = HostOutputArray(s.Context());
+    s.Mark();
+    s.Render();
+    const std::vector<SeenBlock> blocks = s.Blocks(6);
+    ASSERT_EQ(blocks.size(), 1u);
+    // Host order L C R Ls Rs LFE.
+    const std::vector<float*> expected = {host[0], host[2], host[1], host[5], host[3], host[4]};
+    EXPECT_EQ(blocks[0].channels, expected);
+    EXPECT_EQ(HostOutputArray(s.Context()), host);
+}
+
+TEST(RealtimeRender, QuadPointersReachTheCoreUnchanged) {
+    RenderScenario s;
+    s.Make(kRenderPlainFormat, kChannelConfigQuad, AAX_eStemFormat_Quad, AAX_eStemFormat_Quad);
+    s.Core().SetBlockChannels(4, 0);
+    s.Mark();
+    s.Render();
+    const std::vector<SeenBlock> blocks = s.Blocks(4);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].channels, HostOutputArray(s.Context()));
+}
+
+TEST(RealtimeRender, UnknownOrFailingStemFormatsCountAsMono) {
+    RenderScenario s;
+    // The host reports a stem the render does not know for the input: every output
+    // channel is then filled from input 0.
+    s.Make(kRenderPlainFormat, kChannelConfigStereo, static_cast<AAX_EStemFormat>(0x70007), AAX_eStemFormat_Stereo);
+    s.Context().SetBlockLength(16);
+    for (std::int32_t k = 0; k < s.Context().InputChannelCount(); ++k)
+        for (std::int32_t i = 0; i < 16; ++i) s.Context().Input(k)[i] = 10.0f * (k + 1) + i;
+    s.Render();
+    for (std::int32_t i = 0; i < 16; ++i) EXPECT_EQ(s.Context().Output(1)[i], 10.0f + i);
+    EXPECT_FALSE(IsKnownStemFormat(AAX_eStemFormat_None));
+    EXPECT_TRUE(IsKnownStemFormat(AAX_eStemFormat_7_0_2));
+}
+
+TEST(RealtimeRender, ThousandsOfMidiPacketsReachTheCoreInOrderThroughBatchesOfAtMostOneThousand) {
+    RenderScenario s;
+    Parameters* parameters = s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo,
+                                    AAX_eStemFormat_Stereo);
+    std::vector<AAX_CMidiPacket> packets(2500);
+    for (std::uint32_t i = 0; i < packets.size(); ++i)
+        packets[i] = AAX_CMidiPacket{i % 64, 3, {0x90, static_cast<std::uint8_t>(i % 128),
+                                                 static_cast<std::uint8_t>(i / 128), 0x55}};
+    s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets(packets);
+    s.Mark();
+    s.Render();
+    const std::vector<TestCoreCall> midi = s.Instances().CallsOf(24);
+    ASSERT_EQ(midi.size(), 1u);
+    const std::vector<std::uint8_t>& data = midi[0].data;
+    ASSERT_EQ(data.size(), 2500u * 8);
+    for (std::uint32_t i = 0; i < 2500; ++i) {
+        std::uint32_t word = 0;
+        std::uint32_t offset = 0;
+        std::memcpy(&word, data.data() + 4 * i, 4);
+        std::memcpy(&offset, data.data() + 4 * 2500 + 4 * i, 4);
+        ASSERT_EQ(word, 0x90000000u | (i % 128) << 16 | (i / 128) << 8) << "packet " << i;
+        ASSERT_EQ(offset, i % 64) << "packet " << i;
+    }
+    // The intake never outgrew its reserve: the words moved on in batches.
+    EXPECT_EQ(parameters->RenderMidiWords().capacity(), 1000u);
+    EXPECT_TRUE(parameters->RenderMidiWords().empty());
+    // Selector 24 goes before the block.
+    const std::vector<std::uint32_t> selectors = s.Instances().Selectors();
+    ASSERT_EQ(selectors.size(), 2u);
+    EXPECT_EQ(selectors[0], 24u);
+    EXPECT_EQ(selectors[1], 23u);
+}
+
+TEST(RealtimeRender, AuxOutputsArePreFilledAndFollowTheMainChannels) {
+    RenderScenario s;
+    s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
+    ASSERT_EQ(s.Context().OutputChannelCount(), 4);
+    s.Core().SetBlockChannels(4, 0);
+    s.Context().SetBlockLength(32);
+    FillInputs(s.Context(), 32, 5.0f);
+    s.Mark();
+    s.Render();
+    for (std::int32_t i = 0; i < 32; ++i) {
+        EXPECT_EQ(s.Context().Output(1)[i], 1005.0f + i);
+        EXPECT_EQ(s.Context().Output(2)[i], 5.0f + i) << "aux channels beyond the inputs come from input 0";
+        EXPECT_EQ(s.Context().Output(3)[i], 5.0f + i);
+    }
+    const std::vector<SeenBlock> blocks = s.Blocks(4);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].channels, HostOutputArray(s.Context()));
+    EXPECT_EQ(blocks[0].record.auxOutputCount, 1u);
+}
+
+TEST(RealtimeRender, SideChainGoesAsOneChannelOnlyWhenTheHostConnectsIt) {
+    {
+        RenderScenario s;
+        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
+        ASSERT_EQ(s.Context().Field(AAX_eContextField_SideChainIn), nullptr);
+        s.Mark();
+        s.Render();
+        const std::vector<SeenBlock> blocks = s.Blocks(0);
+        ASSERT_EQ(blocks.size(), 1u);
+        EXPECT_EQ(blocks[0].record.sideChainCount, 0u) << "a null side-chain field sends no side chain";
+    }
+    {
+        RenderScenario s;
+        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo, true);
+        ASSERT_NE(s.Context().SideChainInput(), nullptr);
+        s.Mark();
+        s.Render();
+        const std::vector<SeenBlock> blocks = s.Blocks(0);
+        ASSERT_EQ(blocks.size(), 1u);
+        EXPECT_EQ(blocks[0].record.sideChainCount, 1u);
+        EXPECT_EQ(blocks[0].record.sideChainChannelCounts[0], 1u);
+    }
+}
+
+TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
+    RenderScenario s;
+    Parameters* parameters =
+        s.Make(kRenderPlainFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
+    ASSERT_FLOAT_EQ(parameters->SampleRate(), 48000.0f);
+    aaxhost::SimulatedTransport* transport = s.Instances().Host(*parameters).Transport();
+    ASSERT_NE(transport, nullptr);
+    transport->Update([](aaxhost::TransportState& t) {
+        t.tempo = 120.0;
+        t.meter = aaxhost::TransportState::Meter{6, 8};
+        t.playing = false;
+        t.tickPosition = 960000LL * 11 / 2;  // 5.5 quarter notes
+        t.loop = aaxhost::TransportState::Loop{true, 960000LL * 2, 960000LL * 6};
+        t.sampleLocation = 777;
+        t.selectionStart = 4800;
+    });
+    s.Mark();
+    s.Render();
+    transport->Update([](aaxhost::TransportState& t) { t.playing = true; });
+    s.Render();
+    const std::vector<SeenBlock> blocks = s.Blocks(0);
+    ASSERT_EQ(blocks.size(), 2u);
+    const TransportRecord& stopped = blocks[0].transport;
+    EXPECT_EQ(stopped.tempo, 120.0);
+    EXPECT_EQ(stopped.meterNumerator, 6u);
+    EXPECT_EQ(stopped.meterDenominator, 8u);
+    EXPECT_EQ(stopped.playState, 1u);
+    EXPECT_EQ(stopped.looping, 1u);
+    EXPECT_EQ(stopped.loopStart, 2.0);
+    EXPECT_EQ(stopped.loopEnd, 6.0);
+    EXPECT_EQ(stopped.loopStartValid, 1u);
+    EXPECT_EQ(stopped.tickPosition, 5280.0);
+    EXPECT_EQ(stopped.samplePosition, 4800.0) << "stopped: the selection start";
+    EXPECT_EQ(stopped.samplePositionValid, 1u);
+    // 24000 samples per quarter; 11 eighths are 5 into the second 6/8 bar: r = 1/6.
+    EXPECT_NEAR(stopped.barPhase1, 2000.0, 0.01);
+    EXPECT_NEAR(stopped.barPhase2, 12000.0, 0.05);
+    EXPECT_EQ(stopped.barPhase1Valid, 1u);
+    EXPECT_EQ(stopped.barPhase2Valid, 1u);
+    EXPECT_EQ(blocks[1].transport.playState, 2u);
+    EXPECT_EQ(blocks[1].transport.samplePosition, 777.0) << "playing: the native sample location";
+}
+
+// Hook bypass at latency L: the output is the input delayed by L and the core gets no
+// block; switched off, the core gets blocks again and the line keeps filling, so that
+// switching on again continues the delay without a gap.
+TEST(RealtimeRender, HookBypassDelaysByTheLatencyAndSendsNoBlock) {
+    constexpr std::int32_t kLatency = 48;
+    constexpr std::int32_t kBlock = 32;
+    RenderScenario s;
+    s.Core().SetLatency(kLatency);
+    Parameters* parameters =
+        s.Make(kRenderPlainFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
+    ASSERT_FALSE(parameters->CoreOwnsBypass());
+    ASSERT_EQ(parameters->BypassLines().Latency(), static_cast<std::uint32_t>(kLatency));
+    aaxhost::EffectInstance& host = s.Instances().Host(*parameters);
+    ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 1.0), AAX_SUCCESS);
+    ASSERT_TRUE(parameters->HookBypassEngaged());
+
+    s.Context().SetBlockLength(kBlock);
+    float next = 1.0f;  // the signal: 1, 2, 3, ... on the left, negated on the right
+    std::vector<float> heard;
+    const auto block = [&] {
+        for (std::int32_t i = 0; i < kBlock; ++i) {
+            s.Context().Input(0)[i] = next;
+            s.Context().Input(1)[i] = -next;
+            next += 1.0f;
+        }
+        s.Render();
+        for (std::int32_t i = 0; i < kBlock; ++i) {
+            heard.push_back(s.Context().Output(0)[i]);
+            EXPECT_EQ(s.Context().Output(1)[i], -s.Context().Output(0)[i]);
+        }
+    };
+    s.Mark();
+    for (int b = 0; b < 6; ++b) block();
+    EXPECT_TRUE(s.Instances().CallsOf(23).empty()) << "no block while the hook bypasses";
+    for (std::size_t i = 0; i < heard.size(); ++i)
+        EXPECT_EQ(heard[i], i < kLatency ? 0.0f : static_cast<float>(i - kLatency + 1)) << "sample " << i;
+
+    ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 0.0), AAX_SUCCESS);
+    const std::size_t offAt = heard.size();
+    block();
+    EXPECT_EQ(s.Instances().CallsOf(23).size(), 1u);
+    for (std::int32_t i = 0; i < kBlock; ++i) EXPECT_EQ(heard[offAt + i], static_cast<float>(offAt + i + 1));
+
+    ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 1.0), AAX_SUCCESS);
+    const std::size_t onAt = heard.size();
+    block();
+    for (std::int32_t i = 0; i < kBlock; ++i)
+        EXPECT_EQ(heard[onAt + i], static_cast<float>(onAt + i - kLatency + 1)) << "the line was kept filled";
+}
+
+// The core may report a new latency on its own thread while the audio thread renders:
+// the delay lines change hands without a race, and settle on the last latency.
+TEST(RealtimeRender, LatencyChangesDuringRenderingAreTakenOverBetweenBlocks) {
+    constexpr std::int32_t kBlock = 64;
+    RenderScenario s;
+    s.Core().SetLatency(16);
+    Parameters* parameters =
+        s.Make(kRenderPlainFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
+    ASSERT_EQ(s.Instances().Host(*parameters).Automate(parameters->BypassId().CStr(), 1.0), AAX_SUCCESS);
+    s.Context().SetBlockLength(kBlock);
+
+    std::atomic<bool> stop{false};
+    std::thread core([&] {
+        std::uint32_t latency = 16;
+        while (!stop.load()) {
+            latency = latency >= 4000 ? 16 : latency * 2 + 3;
+            parameters->SetLatency(0, latency);
+            std::this_thread::yield();
+        }
+        parameters->SetLatency(0, 100);
+    });
+    float next = 1.0f;
+    for (int b = 0; b < 3000; ++b) {
+        for (std::int32_t i = 0; i < kBlock; ++i) s.Context().Input(0)[i] = next++;
+        s.Render();
+    }
+    stop.store(true);
+    core.join();
+
+    // Once the ring of the last latency is full, the delay is exactly that latency.
+    std::vector<float> in, out;
+    for (int b = 0; b < 200; ++b) {
+        for (std::int32_t i = 0; i < kBlock; ++i) {
+            s.Context().Input(0)[i] = next;
+            in.push_back(next++);
+        }
+        s.Render();
+        for (std::int32_t i = 0; i < kBlock; ++i) out.push_back(s.Context().Output(0)[i]);
+    }
+    EXPECT_EQ(parameters->BypassLines().Latency(), 100u);
+    for (std::size_t i = in.size() - 1000; i < in.size(); ++i) ASSERT_EQ(out[i], in[i - 100]) << "sample " << i;
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+#pragma once
+// Realtime rendering through the host simulator: a Parameters instance over the test
+// core (ParametersScenario), its component described by DescribeComponentIo into the
+// simulator's recording descriptor, and an instance context laid out from that
+// description with real buffers. The render formats are described once per process,
+// like the Parameters formats.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "CoreLinkScenario.h"
+#include "ParametersScenario.h"
+#include "aax/AAX_VComponentDescriptor.h"
+#include "aaxhost/HostObject.h"
+#include "aaxhost/InstanceContext.h"
+#include "aaxhost/RecordingComponentDescriptor.h"
+#include "description/ComponentIo.h"
+#include "description/CoreStaticInfoCache.h"
+#include "description/RealtimeRender.h"
+#include "hook/records/BlockRecord.h"
+#include "hook/records/TransportRecord.h"
+
+constexpr PluginFormat kRenderPlainFormat = 400;  // no side chain, aux outputs or MIDI
+constexpr PluginFormat kRenderMidiFormat = 401;   // MIDI input, a side chain, one aux output stem
+
+// The component of a format as DescribeComponentIo declares it.
+inline aaxhost::ComponentDescription DescribeComponent(const CoreStaticInfo& info) {
+    ACFPtr<aaxhost::RecordingComponentDescriptor> recorder =
+        aaxhost::MakeHostObject<aaxhost::RecordingComponentDescriptor>();
+    recorder->AddRef();  // the wrapper takes over one reference of its own
+    AAX_VComponentDescriptor component{ACFPtr<AAX_IACFComponentDescriptor>(recorder.Get())};
+    AAX_IPropertyMap* properties = component.NewPropertyMap();
+    DescribeComponentIo(component, properties, info);
+    component.AddProcessProc_Native(ProcessInstances, properties);
+    return recorder->Description();
+}
+
+// One selector-23 call as the test core saw it.
+struct SeenBlock {
+    BlockRecord record;
+    TransportRecord transport;
+    std::vector<float*> channels;
+};
+
+class RenderScenario {
+public:
+    RenderScenario() : described_(DescribeRenderFormatsOnce()) {}
+
+    TestCoreClient& Core() { return parameters_.Core(); }
+    ParametersScenario& Instances() { return parameters_; }
+
+    // A new instance, initialised by its host, with its context.
+    Parameters* Make(PluginFormat format, ChannelConfig channels, AAX_EStemFormat input, AAX_EStemFormat output,
+                     bool connectSideChain = false, std::int32_t maxBlock = 1024) {
+        aaxhost::InstanceSetup setup;
+        setup.inputStemFormat = input;
+        setup.outputStemFormat = output;
+        Parameters* parameters = parameters_.Make(format, channels, setup);
+        EXPECT_EQ(parameters_.Initialize(*parameters), AAX_SUCCESS);
+        aaxhost::ContextOptions options;
+        options.maxBlockSize = maxBlock;
+        options.connectSideChain = connectSideChain;
+        options.inputStemFormat = input;
+        options.outputStemFormat = output;
+        component_ = DescribeComponent(GetCoreStaticInfo(format));
+        context_ = std::make_unique<aaxhost::InstanceContext>(
+            component_, static_cast<AAX_IACFEffectParameters*>(parameters), options);
+        return parameters;
+    }
+
+    aaxhost::InstanceContext& Context() { return *context_; }
+
+    void Render() { aaxhost::RunProcessProcedure(ProcessInstances, {context_.get()}); }
+
+    // The blocks the core received since the last Mark, with `channels` pointers each
+    // (as scripted with SetBlockChannels).
+    std::vector<SeenBlock> Blocks(std::uint32_t channels) const {
+        std::vector<SeenBlock> blocks;
+        for (const TestCoreCall& call : parameters_.CallsOf(23)) {
+            SeenBlock block;
+            block.record = call.As<BlockRecord>();
+            std::memcpy(&block.transport, call.data.data(), sizeof block.transport);
+            for (std::uint32_t i = 0; i < channels; ++i) {
+                std::uint64_t pointer = 0;
+                std::memcpy(&pointer, call.data.data() + sizeof(TransportRecord) + 8 * i, 8);
+                block.channels.push_back(reinterpret_cast<float*>(static_cast<std::uintptr_t>(pointer)));
+            }
+            blocks.push_back(block);
+        }
+        return blocks;
+    }
+    void Mark() { parameters_.Mark(); }
+
+private:
+    static bool DescribeRenderFormatsOnce() {
+        static const bool described = [] {
+            CoreLinkScenario scenario;
+            const std::wstring path = scenario.AddCore();
+            EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", kGoodConfig), "");
+            const std::shared_ptr<LoadedCore> link = GetCoreLink();
+            TestCoreClient core(GetModuleHandleW(path.c_str()));
+            EXPECT_TRUE(core.Valid());
+            CoreStaticInfo info;
+            std::memset(&info, 0, sizeof info);
+            std::strcpy(info.nameStem, "Render");
+            std::strcpy(info.nameList, "Example Name\nEx");
+            core.SetStaticInfo(kRenderPlainFormat, &info, CoreStaticInfo::kCoreSize, 0);
+            info.midiInputFlag = 1;
+            info.sideChainFlag = 1;
+            info.auxOutputCount = 1;
+            core.SetStaticInfo(kRenderMidiFormat, &info, CoreStaticInfo::kCoreSize, 0);
+            for (PluginFormat format : {kRenderPlainFormat, kRenderMidiFormat})
+                EXPECT_TRUE(GetCoreStaticInfo(format).IsValid());
+            return true;
+        }();
+        return described;
+    }
+
+    bool described_;
+    ParametersScenario parameters_;
+    aaxhost::ComponentDescription component_;
+    std::unique_ptr<aaxhost::InstanceContext> context_;  // released before the instances
+};
