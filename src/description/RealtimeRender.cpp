@@ -176,6 +176,8 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
                                     sideChain[0] ? sideChain : nullptr, sideChain[0] ? 1 : 0);
         } catch (...) {
         }
+    } else {
+        parameters.DiscardQueuedMidi();
     }
 }
 

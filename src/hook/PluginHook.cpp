@@ -222,6 +222,12 @@ std::uint32_t PluginHook::ProcessBlock(std::uint32_t samples, float** channels, 
     return SendCoreRequest<CoreSelector::ProcessBlock>(core_->coreCallback, 0, instanceHandle_, block);
 }
 
+void PluginHook::DiscardQueuedMidi() noexcept {
+    HostMIDIEventInfo events[64];
+    while (midiQueue_.try_dequeue_bulk(events, 64) > 0) {
+    }
+}
+
 void PluginHook::DrainMidi() {
     midiWords_.clear();
     midiTimes_.clear();

@@ -164,6 +164,11 @@ public:
     std::uint32_t ProcessBlock(std::uint32_t samples, float** channels, std::uint8_t offline,
                                std::uint8_t secondFlag, float** sideChain, std::uint32_t sideChainEntries);
 
+    // Drops the MIDI queued for the core while the hook itself bypasses the core: the
+    // core gets no block then, and the events would otherwise pile up (the queue would
+    // grow on the audio thread) and reach the core late, all at once. [audio-thread]
+    void DiscardQueuedMidi() noexcept;
+
     // Enqueues `count` events {words[i], offsets[i]} for the next ProcessBlock. Takes
     // every event; allocates only beyond kMidiQueueCapacity pending events. Called by
     // one render thread at a time. [audio-thread]

@@ -195,6 +195,29 @@ TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
 // Hook bypass at latency L: the output is the input delayed by L and the core gets no
 // block; switched off, the core gets blocks again and the line keeps filling, so that
 // switching on again continues the delay without a gap.
+TEST(RealtimeRender, MidiArrivingWhileTheHookBypassesIsDroppedNotHeldBack) {
+    RenderScenario s;
+    Parameters* parameters = s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo,
+                                    AAX_eStemFormat_Stereo);
+    aaxhost::EffectInstance& host = s.Instances().Host(*parameters);
+    ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 1.0), AAX_SUCCESS);
+    std::vector<AAX_CMidiPacket> packets(1500, AAX_CMidiPacket{0, 3, {0x90, 60, 100, 0}});
+    s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets(packets);
+    s.Mark();
+    for (int b = 0; b < 4; ++b) s.Render();  // 6000 events while bypassed
+    EXPECT_TRUE(s.Instances().CallsOf(24).empty());
+
+    ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 0.0), AAX_SUCCESS);
+    s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets({AAX_CMidiPacket{5, 3, {0x80, 60, 0, 0}}});
+    s.Render();
+    const std::vector<TestCoreCall> midi = s.Instances().CallsOf(24);
+    ASSERT_EQ(midi.size(), 1u);
+    ASSERT_EQ(midi[0].data.size(), 8u) << "only the event of the block the core processes";
+    std::uint32_t word = 0;
+    std::memcpy(&word, midi[0].data.data(), 4);
+    EXPECT_EQ(word, 0x803C0000u);
+}
+
 TEST(RealtimeRender, HookBypassDelaysByTheLatencyAndSendsNoBlock) {
     constexpr std::int32_t kLatency = 48;
     constexpr std::int32_t kBlock = 32;
