@@ -18,10 +18,10 @@
 // host-facing operations on the threads the host calls them on; the core-facing ones
 // ([core-thread]) on the core's. No operation takes a lock of its own. The table is
 // fixed after construction; only a row's touchedByCore, the bypass state, the preview
-// state, the editor pointer, the delay lines and the chunk size last reported change later. The audio thread reads
-// HookBypassEngaged and runs the delay lines (BypassLines); SetLatency lengthens the
-// lines when the latency grows, so a latency change must not overlap a render of the
-// same instance.
+// state, the editor pointer, the delay lines and the chunk size last reported change
+// later. The audio thread reads HookBypassEngaged and runs the delay lines
+// (BypassLines); SetLatency lengthens the lines when the latency grows, so a latency
+// change must not overlap a render of the same instance.
 
 #include <atomic>
 #include <cstdint>

@@ -38,7 +38,8 @@ constexpr std::size_t kGuardBytes = 64;
 // A host's chunk buffer: the fields, `size` data bytes (at least the struct), and guard
 // bytes behind that the plug-in must leave alone.
 struct HostChunk {
-    explicit HostChunk(std::size_t size) : bytes(std::max(kDataOffset + size, sizeof(AAX_SPlugInChunk)) + kGuardBytes, kGuard), room(size) {}
+    explicit HostChunk(std::size_t size)
+        : bytes(std::max(kDataOffset + size, sizeof(AAX_SPlugInChunk)) + kGuardBytes, kGuard), room(size) {}
     AAX_SPlugInChunk* Get() { return reinterpret_cast<AAX_SPlugInChunk*>(bytes.data()); }
     Bytes Data() const {
         const std::int32_t size = reinterpret_cast<const AAX_SPlugInChunk*>(bytes.data())->fSize;
