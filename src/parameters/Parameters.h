@@ -11,17 +11,17 @@
 // "Bypass" after them, with the delay lines that keep a bypassed signal in time.
 // Afterwards the host's automation reaches the core as real values
 // (UpdateParameterNormalizedValue, selector 11) and the core's edits reach the host as
-// touch, set and release (SetParameterFromCore). The host identification and the
-// capability answers the core asks for are here too.
+// touch, set and release (SetParameterFromCore). The host identification, the
+// capability answers the core asks for and the saved state chunk are here too.
 //
 // Threads: construction, EffectInit and destruction on the host's UI thread; the
 // host-facing operations on the threads the host calls them on; the core-facing ones
 // ([core-thread]) on the core's. No operation takes a lock of its own. The table is
 // fixed after construction; only a row's touchedByCore, the bypass state, the preview
-// state, the editor pointer and the delay lines change later. The audio thread reads
-// HookBypassEngaged and runs the delay lines (BypassLines); SetLatency lengthens the
-// lines when the latency grows, so a latency change must not overlap a render of the
-// same instance.
+// state, the editor pointer, the delay lines and the chunk size last reported change
+// later. The audio thread reads HookBypassEngaged and runs the delay lines
+// (BypassLines); SetLatency lengthens the lines when the latency grows, so a latency
+// change must not overlap a render of the same instance.
 
 #include <atomic>
 #include <cstdint>
@@ -72,6 +72,33 @@ public:
     // Field kPrivateDataField gets the instance's PluginHook address in its first 8
     // bytes (when it has them); other fields stay untouched. [ui-thread]
     AAX_Result ResetFieldData(AAX_CFieldIndex field, void* data, std::uint32_t size) noexcept override;
+
+    // ---- State chunks (ParametersChunks.cpp) ----
+    // One chunk, "Vovuvoza Vivizaro State", of type ChunkIdOf: a 12-byte state header
+    // and the core's state bytes. Every call asks the core afresh (selector 32; a state
+    // the normal load does not take goes whole to selector 33). Chunk data is untrusted:
+    // fSize below 12 (negative included) is malformed, and no size larger than the
+    // bytes at hand reaches the core. [ui-thread]
+
+    // Always 1. [ui-thread]
+    AAX_Result GetNumberOfChunks(std::int32_t* outCount) noexcept override;
+    // Index 0: ChunkIdOf; any other AAX_ERROR_INVALID_CHUNK_INDEX. [ui-thread]
+    AAX_Result GetChunkIDFromIndex(std::int32_t index, AAX_CTypeID* outChunkID) noexcept override;
+    // Header plus the core's state size; 0 (and success) when the core cannot tell.
+    // The size reported is remembered: GetChunk writes no more data than that.
+    // [ui-thread]
+    AAX_Result GetChunkSize(AAX_CTypeID chunkID, std::uint32_t* outSize) noexcept override;
+    // Fills the chunk fields, then the data when the core's state still has the size
+    // just queried and fits the size last reported; otherwise AAX_ERROR_MALFORMED_CHUNK
+    // (the fields stay written). `outChunk`: the host's buffer of at least
+    // sizeof(AAX_SPlugInChunk) bytes. [ui-thread]
+    AAX_Result GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* outChunk) noexcept override;
+    // Loads the chunk's fSize data bytes into the core; AAX_ERROR_MALFORMED_CHUNK when
+    // they are too short or the core refuses them. [ui-thread]
+    AAX_Result SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) noexcept override;
+    // Asks the core whether the chunk equals its state (tolerance 1e-5). Whenever no
+    // comparison could be made the flag says equal. [ui-thread]
+    AAX_Result CompareActiveChunk(const AAX_SPlugInChunk* chunk, AAX_CBoolean* outIsEqual) noexcept override;
 
     // ---- Core-facing (PluginHook slots) ----
 
@@ -135,6 +162,9 @@ private:
     void PrepareBypassDelay();
     AAX_IParameter* RowParameter(std::uint32_t coreIndex, ParameterEntry** row);
     void RefreshHostIdentity();
+    bool QueryStateSize(std::uint32_t& chunkSize);
+    bool ReadState(std::vector<std::uint8_t>& blob);
+    bool LoadState(std::vector<std::uint8_t>& blob);
 
     std::vector<ParameterEntry> rows_;
     std::vector<CoreToRowEntry> coreToRow_;
@@ -147,4 +177,7 @@ private:
     InstanceEditor* editor_ = nullptr;  // the host's editor object; not owned
     Util::Signal changeSignal_;
     BypassDelayLines bypassLines_;
+    // The chunk size GetChunkSize last reported to the host, -1 before the first: the
+    // host sizes GetChunk's buffer from it.
+    std::atomic<std::int64_t> reportedChunkSize_{-1};
 };

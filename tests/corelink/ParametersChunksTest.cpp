@@ -1,0 +1,505 @@
+// The instance's state chunk, driven as a host drives it (through the effect
+// parameters interface the host simulator holds) over the test core: saving, loading
+// and comparing, the legacy load, a core whose state changes size, and chunks from an
+// untrusted project file.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ParametersScenario.h"
+#include "description/PluginIds.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint32_t kFormatId = 4242;
+constexpr std::uint32_t kStateVersion = 5;
+constexpr std::uint32_t kManufacturer = 0x4C6D7472;  // 'Lmtr'
+constexpr std::uint32_t kBaseId = 0x4C4D5400;        // product ID; the chunk ID is one more
+constexpr std::uint32_t kChunkId = kBaseId + 1;
+
+// Package versions and markers for the older-format-ID rule.
+constexpr PluginFormat kChunkFormat = 330;        // package 9020, marker 0x4F
+constexpr PluginFormat kChunk9010Format = 331;    // package 9010, marker 0x4F
+constexpr PluginFormat kChunk90001Format = 332;   // package 90001, marker 0x4F
+constexpr PluginFormat kChunkNoMarkerFormat = 333;  // package 9010, no marker
+
+constexpr std::size_t kDataOffset = offsetof(AAX_SPlugInChunk, fData);
+constexpr std::uint8_t kGuard = 0xCD;
+constexpr std::size_t kGuardBytes = 64;
+
+// A host's chunk buffer: the fields, `size` data bytes (at least the struct), and guard
+// bytes behind that the plug-in must leave alone.
+struct HostChunk {
+    explicit HostChunk(std::size_t size)
+        : bytes(std::max(kDataOffset + size, sizeof(AAX_SPlugInChunk)) + kGuardBytes, kGuard), room(size) {}
+    AAX_SPlugInChunk* Get() { return reinterpret_cast<AAX_SPlugInChunk*>(bytes.data()); }
+    Bytes Data() const {
+        const std::int32_t size = reinterpret_cast<const AAX_SPlugInChunk*>(bytes.data())->fSize;
+        return Bytes(bytes.begin() + kDataOffset, bytes.begin() + kDataOffset + size);
+    }
+    bool GuardIntact() const {
+        const std::size_t end = std::max(kDataOffset + room, sizeof(AAX_SPlugInChunk));
+        for (std::size_t i = end; i < bytes.size(); ++i)
+            if (bytes[i] != kGuard) return false;
+        return true;
+    }
+    Bytes bytes;
+    std::size_t room;
+};
+
+// A chunk as a project file would hand it back: the given fSize and data bytes.
+HostChunk ChunkOf(const Bytes& data, std::uint32_t chunkId = kChunkId) {
+    HostChunk chunk(data.size());
+    AAX_SPlugInChunk fields{};
+    fields.fSize = static_cast<std::int32_t>(data.size());
+    fields.fChunkID = chunkId;
+    const auto* fieldBytes = reinterpret_cast<const std::uint8_t*>(&fields);
+    std::copy(fieldBytes, fieldBytes + kDataOffset, chunk.bytes.begin());
+    std::copy(data.begin(), data.end(), chunk.bytes.begin() + kDataOffset);
+    return chunk;
+}
+
+Bytes Blob(std::uint32_t formatId, std::uint32_t stateVersion, std::uint32_t payloadSize, const Bytes& payload) {
+    const StateHeader header{formatId, stateVersion, payloadSize};
+    const auto* headerBytes = reinterpret_cast<const std::uint8_t*>(&header);
+    Bytes blob(headerBytes, headerBytes + sizeof header);
+    std::copy(payload.begin(), payload.end(), std::back_inserter(blob));
+    return blob;
+}
+
+Bytes Pattern(std::size_t size, std::uint8_t seed = 1) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(seed + 7 * i);
+    return bytes;
+}
+
+struct ChunkScenario : ParametersScenario {
+    explicit ChunkScenario(PluginFormat format = kChunkFormat) {
+        DescribeOnce();
+        instance = Make(format);
+        EXPECT_EQ(Initialize(*instance), AAX_SUCCESS);
+        host = Host(*instance).Parameters();
+        Mark();
+    }
+
+    // The host saves: the size, then the chunk into a buffer of that size.
+    AAX_Result Save(HostChunk& out, std::uint32_t chunkId = kChunkId) {
+        std::uint32_t size = 0;
+        EXPECT_EQ(host->GetChunkSize(chunkId, &size), AAX_SUCCESS);
+        out = HostChunk(size);
+        return host->GetChunk(chunkId, out.Get());
+    }
+    AAX_Result Load(HostChunk& chunk) { return host->SetChunk(kChunkId, chunk.Get()); }
+    AAX_Result Load(const Bytes& data) {
+        HostChunk chunk = ChunkOf(data);
+        return Load(chunk);
+    }
+    void SetState(const Bytes& state) {
+        Core().SetState(state.data(), static_cast<std::uint32_t>(state.size()));
+    }
+
+    // The state requests since the last Mark.
+    std::vector<StateRequest> StateRequests() const {
+        std::vector<StateRequest> requests;
+        for (const TestCoreCall& call : CallsOf(32)) requests.push_back(call.As<StateRequest>());
+        return requests;
+    }
+
+    Parameters* instance = nullptr;
+    AAX_IACFEffectParameters* host = nullptr;
+
+private:
+    void DescribeOnce() {
+        static const bool described = [this] {
+            auto script = [this](PluginFormat format, std::uint32_t package, std::uint8_t marker) {
+                CoreStaticInfo info;
+                std::memset(&info, 0, sizeof info);
+                info.stateFormatId = kFormatId;
+                info.stateVersion = kStateVersion;
+                info.packageVersion = package;
+                info.legacyStateMarker = marker;
+                info.manufacturerId = kManufacturer;
+                info.basePluginId = kBaseId;
+                Core().SetStaticInfo(format, &info, CoreStaticInfo::kCoreSize, 0);
+                EXPECT_TRUE(GetCoreStaticInfo(format).IsValid());
+            };
+            script(kChunkFormat, 9020, 0x4F);
+            script(kChunk9010Format, 9010, 0x4F);
+            script(kChunk90001Format, 90001, 0x4F);
+            script(kChunkNoMarkerFormat, 9010, 0);
+            return true;
+        }();
+        EXPECT_TRUE(described);
+    }
+};
+
+TEST(StateChunks, OneChunkUnderTheChunkIdAndNoOther) {
+    ChunkScenario s;
+    std::int32_t count = 0;
+    EXPECT_EQ(s.host->GetNumberOfChunks(&count), AAX_SUCCESS);
+    EXPECT_EQ(count, 1);
+    AAX_CTypeID id = 0;
+    EXPECT_EQ(s.host->GetChunkIDFromIndex(0, &id), AAX_SUCCESS);
+    EXPECT_EQ(id, kChunkId);
+    EXPECT_EQ(id, ChunkIdOf(s.instance->StaticInfo()));
+    for (std::int32_t index : {1, -1, 2}) {
+        id = 77;
+        EXPECT_EQ(s.host->GetChunkIDFromIndex(index, &id), AAX_ERROR_INVALID_CHUNK_INDEX) << index;
+        EXPECT_EQ(id, 77u) << "nothing written";
+    }
+
+    std::uint32_t size = 99;
+    EXPECT_EQ(s.host->GetChunkSize(kBaseId, &size), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(size, 99u);
+    HostChunk chunk(16);
+    EXPECT_EQ(s.host->GetChunk(kChunkId + 1, chunk.Get()), AAX_ERROR_INVALID_CHUNK_ID);
+    HostChunk valid = ChunkOf(Blob(kFormatId, kStateVersion, 0, {}));
+    EXPECT_EQ(s.host->SetChunk(kBaseId, valid.Get()), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_TRUE(s.Calls().empty()) << "the core is not asked about other chunks";
+}
+
+TEST(StateChunks, SavedChunkCarriesTheFieldsNameAndHeader) {
+    ChunkScenario s;
+    const Bytes state = Pattern(300);
+    s.SetState(state);
+    HostChunk chunk(0);
+    // Dirty fields, as a host's reused buffer may be.
+    ASSERT_EQ(s.Save(chunk), AAX_SUCCESS);
+    EXPECT_TRUE(chunk.GuardIntact());
+
+    const AAX_SPlugInChunk& c = *chunk.Get();
+    EXPECT_EQ(c.fSize, 312);
+    EXPECT_EQ(c.fVersion, 9020);
+    EXPECT_EQ(c.fManufacturerID, kManufacturer);
+    EXPECT_EQ(c.fProductID, kBaseId);
+    EXPECT_EQ(c.fPlugInID, kBaseId) << "the product ID again";
+    EXPECT_EQ(c.fChunkID, kChunkId);
+    EXPECT_EQ(c.fName[0], 23);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(c.fName + 1), 23), "Vovuvoza Vivizaro State");
+    for (std::size_t i = 24; i < 32; ++i) EXPECT_EQ(c.fName[i], 0) << "name byte " << i;
+
+    const Bytes data = chunk.Data();
+    EXPECT_EQ(Bytes(data.begin(), data.begin() + 12), Blob(kFormatId, kStateVersion, 300, {}));
+    EXPECT_EQ(Bytes(data.begin() + 12, data.end()), state);
+
+    // Size query for GetChunkSize, then query and read for GetChunk.
+    const std::vector<StateRequest> requests = s.StateRequests();
+    ASSERT_EQ(requests.size(), 4u);
+    EXPECT_EQ(requests[3].operation, kStateRead);
+    EXPECT_EQ(requests[3].size, 300u);
+}
+
+TEST(StateChunks, SaveThenLoadDeliversIdenticalBytesAndResavesIdentically) {
+    ChunkScenario s;
+    const Bytes state = Pattern(1000, 3);
+    s.SetState(state);
+    HostChunk saved(0);
+    ASSERT_EQ(s.Save(saved), AAX_SUCCESS);
+
+    s.SetState(Pattern(10, 9));
+    s.Mark();
+    ASSERT_EQ(s.Load(saved), AAX_SUCCESS);
+    const std::vector<StateRequest> requests = s.StateRequests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].operation, kStateLoad);
+    EXPECT_EQ(requests[0].size, 1000u);
+    EXPECT_EQ(requests[0].stateVersion, kStateVersion);
+    EXPECT_EQ(s.Core().LastLoaded(), state);
+    EXPECT_EQ(s.Core().LastLoadedStateVersion(), kStateVersion);
+    EXPECT_TRUE(s.CallsOf(33).empty());
+
+    HostChunk resaved(0);
+    ASSERT_EQ(s.Save(resaved), AAX_SUCCESS);
+    EXPECT_EQ(resaved.bytes, saved.bytes);
+}
+
+TEST(StateChunks, EmptyStateIsAHeaderAloneAndLoadsWithoutTheCore) {
+    ChunkScenario s;
+    s.SetState({});
+    std::uint32_t size = 0;
+    EXPECT_EQ(s.host->GetChunkSize(kChunkId, &size), AAX_SUCCESS);
+    EXPECT_EQ(size, 12u);
+    HostChunk chunk(0);
+    ASSERT_EQ(s.Save(chunk), AAX_SUCCESS);
+    EXPECT_EQ(chunk.Data(), Blob(kFormatId, kStateVersion, 0, {}));
+    for (const StateRequest& request : s.StateRequests()) EXPECT_NE(request.operation, kStateRead);
+
+    s.Mark();
+    EXPECT_EQ(s.Load(chunk), AAX_SUCCESS);
+    EXPECT_TRUE(s.Calls().empty());
+}
+
+TEST(StateChunks, StatesTheNormalLoadDoesNotTakeGoWholeToTheLegacyLoad) {
+    const Bytes payload = Pattern(40, 5);
+    struct Case {
+        const char* what;
+        Bytes blob;
+    };
+    const Case cases[] = {
+        {"lower state version", Blob(kFormatId, kStateVersion - 1, 40, payload)},
+        {"lower state version, no payload", Blob(kFormatId, 0, 0, {})},
+        {"newer state version", Blob(kFormatId, kStateVersion + 1, 40, payload)},
+        {"payload size claims more", Blob(kFormatId, kStateVersion, 41, payload)},
+        {"payload size claims far more", Blob(kFormatId, kStateVersion, 0xFFFFFFFF, payload)},
+        {"payload size claims less", Blob(kFormatId, kStateVersion, 39, payload)},
+        {"payload size 0 with bytes behind", Blob(kFormatId, kStateVersion, 0, payload)},
+        {"other format ID", Blob(kFormatId + 1, kStateVersion, 40, payload)},
+        {"older format ID, package 9020", Blob(9010, kStateVersion, 40, payload)},
+    };
+    for (const Case& c : cases) {
+        ChunkScenario s;
+        EXPECT_EQ(s.Load(c.blob), AAX_SUCCESS) << c.what;
+        EXPECT_TRUE(s.CallsOf(32).empty()) << c.what;
+        const std::vector<TestCoreCall> legacy = s.CallsOf(33);
+        ASSERT_EQ(legacy.size(), 1u) << c.what;
+        EXPECT_EQ(legacy[0].As<LegacyStateLoad>().size, c.blob.size()) << c.what;
+        EXPECT_EQ(s.Core().LastLegacy(), c.blob) << c.what << ": the header included";
+    }
+}
+
+TEST(StateChunks, LoadFailsWhenTheCoreRefusesEitherLoad) {
+    ChunkScenario s;
+    s.Core().SetLegacyLoadStatus(1);
+    EXPECT_EQ(s.Load(Blob(kFormatId, 1, 3, Pattern(3))), AAX_ERROR_MALFORMED_CHUNK);
+    s.Core().SetStateStatus(kStateLoad, 2);
+    EXPECT_EQ(s.Load(Blob(kFormatId, kStateVersion, 3, Pattern(3))), AAX_ERROR_MALFORMED_CHUNK);
+    s.Core().SetResult(32, 7);  // a core that answers failure without setting the status
+    s.Core().SetStateStatus(kStateLoad, 0);
+    EXPECT_EQ(s.Load(Blob(kFormatId, kStateVersion, 3, Pattern(3))), AAX_ERROR_MALFORMED_CHUNK);
+}
+
+TEST(StateChunks, OlderFormatIdsCountAsCurrentOnlyForMarkedPackageNineZeroOne) {
+    const Bytes payload = Pattern(24, 11);
+    struct Case {
+        PluginFormat format;
+        std::uint32_t storedFormat;
+        bool normalLoad;
+    };
+    const Case cases[] = {
+        {kChunk9010Format, 9000, true},      {kChunk9010Format, 9010, true},
+        {kChunk90001Format, 9000, true},     {kChunk90001Format, 9010, true},
+        {kChunk9010Format, 9020, false},     {kChunk9010Format, 9001, false},
+        {kChunkFormat, 9000, false},         {kChunkFormat, 9010, false},  // package 9020
+        {kChunkNoMarkerFormat, 9000, false}, {kChunkNoMarkerFormat, 9010, false},
+    };
+    for (const Case& c : cases) {
+        ChunkScenario s(c.format);
+        const Bytes blob = Blob(c.storedFormat, kStateVersion, 24, payload);
+        EXPECT_EQ(s.Load(blob), AAX_SUCCESS);
+        const std::string what = "format " + std::to_string(c.format) + " stored " + std::to_string(c.storedFormat);
+        if (c.normalLoad) {
+            EXPECT_EQ(s.Core().LastLoaded(), payload) << what;
+            EXPECT_TRUE(s.CallsOf(33).empty()) << what;
+        } else {
+            EXPECT_TRUE(s.CallsOf(32).empty()) << what;
+            EXPECT_EQ(s.Core().LastLegacy(), blob) << what;
+        }
+    }
+}
+
+TEST(StateChunks, ChunksShorterThanTheirHeaderAreMalformedAndNeverReachTheCore) {
+    ChunkScenario s;
+    for (std::int32_t size : {0, 11, -1, -12, static_cast<std::int32_t>(0x80000000)}) {
+        HostChunk chunk = ChunkOf(Pattern(11));
+        chunk.Get()->fSize = size;
+        EXPECT_EQ(s.Load(chunk), AAX_ERROR_MALFORMED_CHUNK) << size;
+        AAX_CBoolean equal = 0;
+        EXPECT_EQ(s.host->CompareActiveChunk(chunk.Get(), &equal), AAX_ERROR_MALFORMED_CHUNK) << size;
+        EXPECT_EQ(equal, 1) << size;
+    }
+    EXPECT_TRUE(s.Calls().empty());
+}
+
+TEST(StateChunks, StateChangingSizeBetweenQueryAndReadIsMalformed) {
+    for (std::int32_t silent : {0, 1}) {
+        for (std::int32_t delta : {8, -8}) {
+            ChunkScenario s;
+            s.SetState(Pattern(64));
+            s.Core().SetStateSizeChange(delta, silent);
+            HostChunk chunk(0);
+            EXPECT_EQ(s.Save(chunk), AAX_ERROR_MALFORMED_CHUNK) << delta << " silent " << silent;
+            EXPECT_EQ(chunk.Get()->fChunkID, kChunkId) << "the fields stay written";
+            EXPECT_TRUE(chunk.GuardIntact()) << delta << " silent " << silent;
+        }
+    }
+}
+
+TEST(StateChunks, GetChunkNeverWritesPastTheSizeReportedToTheHost) {
+    ChunkScenario s;
+    s.SetState(Pattern(4));
+    std::uint32_t size = 0;
+    ASSERT_EQ(s.host->GetChunkSize(kChunkId, &size), AAX_SUCCESS);
+    ASSERT_EQ(size, 16u);
+    HostChunk chunk(size);
+    s.SetState(Pattern(200));  // the state grows before the host fetches it
+    EXPECT_EQ(s.host->GetChunk(kChunkId, chunk.Get()), AAX_ERROR_MALFORMED_CHUNK);
+    EXPECT_TRUE(chunk.GuardIntact());
+
+    s.SetState(Pattern(2));  // a smaller state fits the room
+    EXPECT_EQ(s.host->GetChunk(kChunkId, chunk.Get()), AAX_SUCCESS);
+    EXPECT_EQ(chunk.Data(), Blob(kFormatId, kStateVersion, 2, Pattern(2)));
+    EXPECT_TRUE(chunk.GuardIntact());
+
+    // Another instance, of a host that never asked it for the size.
+    Parameters* fresh = s.Make(kChunkFormat);
+    ASSERT_EQ(s.Initialize(*fresh), AAX_SUCCESS);
+    s.SetState(Pattern(100));
+    HostChunk blind(0);
+    EXPECT_EQ(s.Host(*fresh).Parameters()->GetChunk(kChunkId, blind.Get()), AAX_ERROR_MALFORMED_CHUNK);
+    EXPECT_TRUE(blind.GuardIntact());
+}
+
+TEST(StateChunks, FailedSizeQueryReportsZeroAndTheChunkFails) {
+    ChunkScenario s;
+    s.SetState(Pattern(20));
+    s.Core().SetStateStatus(kStateSizeQuery, 1);
+    std::uint32_t size = 77;
+    EXPECT_EQ(s.host->GetChunkSize(kChunkId, &size), AAX_SUCCESS);
+    EXPECT_EQ(size, 0u);
+    HostChunk chunk(size);
+    EXPECT_EQ(s.host->GetChunk(kChunkId, chunk.Get()), AAX_ERROR_MALFORMED_CHUNK);
+    EXPECT_TRUE(chunk.GuardIntact());
+
+    s.Core().SetStateStatus(kStateSizeQuery, 0);
+    s.Core().SetStateStatus(kStateRead, 1);
+    HostChunk unread(0);
+    EXPECT_EQ(s.Save(unread), AAX_ERROR_MALFORMED_CHUNK);
+}
+
+TEST(StateChunks, CompareAsksTheCoreWithThePayloadAndTolerance) {
+    ChunkScenario s;
+    const Bytes state = Pattern(50);
+    s.SetState(state);
+    HostChunk saved(0);
+    ASSERT_EQ(s.Save(saved), AAX_SUCCESS);
+    s.Mark();
+
+    AAX_CBoolean equal = 0;
+    EXPECT_EQ(s.host->CompareActiveChunk(saved.Get(), &equal), AAX_SUCCESS);
+    EXPECT_EQ(equal, 1);
+    const std::vector<TestCoreCall> calls = s.CallsOf(32);
+    ASSERT_EQ(calls.size(), 1u);
+    const StateRequest request = calls[0].As<StateRequest>();
+    EXPECT_EQ(request.operation, kStateCompare);
+    EXPECT_EQ(request.size, 50u);
+    std::uint32_t toleranceBits = 0;
+    std::memcpy(&toleranceBits, &request.tolerance, 4);
+    EXPECT_EQ(toleranceBits, 0x3727C5ACu);
+    EXPECT_EQ(calls[0].data, state);
+
+    s.SetState(Pattern(50, 2));
+    EXPECT_EQ(s.host->CompareActiveChunk(saved.Get(), &equal), AAX_SUCCESS);
+    EXPECT_EQ(equal, 0);
+
+    // An older state version plays no part: the core still compares the payload.
+    s.SetState(state);
+    HostChunk older = ChunkOf(Blob(kFormatId, 1, 50, state));
+    EXPECT_EQ(s.host->CompareActiveChunk(older.Get(), &equal), AAX_SUCCESS);
+    EXPECT_EQ(equal, 1);
+
+    // A rejected header hands the core no bytes.
+    s.Mark();
+    HostChunk rejected = ChunkOf(Blob(kFormatId, 9, 50, state));
+    EXPECT_EQ(s.host->CompareActiveChunk(rejected.Get(), &equal), AAX_SUCCESS);
+    ASSERT_EQ(s.StateRequests().size(), 1u);
+    EXPECT_EQ(s.StateRequests()[0].size, 0u);
+    EXPECT_EQ(equal, 0);
+
+    s.Core().SetStateStatus(kStateCompare, 1);
+    equal = 0;
+    EXPECT_EQ(s.host->CompareActiveChunk(saved.Get(), &equal), AAX_ERROR_MALFORMED_CHUNK);
+    EXPECT_EQ(equal, 1);
+}
+
+TEST(StateChunks, CompareRefusalsSetTheFlagWhenThereIsOne) {
+    ChunkScenario s;
+    HostChunk other = ChunkOf(Blob(kFormatId, kStateVersion, 0, {}), kChunkId + 5);
+    AAX_CBoolean equal = 0;
+    EXPECT_EQ(s.host->CompareActiveChunk(other.Get(), &equal), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(equal, 1);
+    EXPECT_EQ(s.host->CompareActiveChunk(other.Get(), nullptr), AAX_ERROR_INVALID_CHUNK_ID);
+
+    HostChunk ours = ChunkOf(Blob(kFormatId, kStateVersion, 0, {}));
+    EXPECT_EQ(s.host->CompareActiveChunk(ours.Get(), nullptr), AAX_ERROR_MALFORMED_CHUNK);
+
+    // A header claiming more payload than the chunk holds is not handed on.
+    HostChunk overlong = ChunkOf(Blob(kFormatId, kStateVersion, 0x7FFFFFFF, Pattern(8)));
+    equal = 0;
+    EXPECT_EQ(s.host->CompareActiveChunk(overlong.Get(), &equal), AAX_ERROR_MALFORMED_CHUNK);
+    EXPECT_EQ(equal, 1);
+    EXPECT_TRUE(s.Calls().empty());
+}
+
+// Chunks from a damaged project file: whatever their header and size fields say, every
+// size the core is handed lies within the bytes the chunk holds.
+TEST(StateChunks, CorruptedChunksNeverReachTheCoreWithMoreThanTheirData) {
+    ChunkScenario s(kChunk9010Format);  // the older format IDs are live too
+    s.SetState(Pattern(48));
+    HostChunk saved(0);
+    ASSERT_EQ(s.Save(saved), AAX_SUCCESS);
+    const Bytes original = saved.Data();
+
+    std::mt19937 random(20240611u);
+    auto below = [&random](std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(random); };
+    const std::uint32_t fieldValues[] = {0, 1, 11, 12, 36, 47, 48, 49, 60, 9000, 9010, kFormatId, kStateVersion,
+                                         0x7FFFFFFF, 0x80000000, 0xFFFFFFF4, 0xFFFFFFFF};
+    int loadsChecked = 0;
+    for (int round = 0; round < 400; ++round) {
+        Bytes data = original;
+        // Cut or extend the data, then damage bytes and header fields.
+        const std::uint32_t shape = below(4);
+        if (shape == 0) data.resize(below(static_cast<std::uint32_t>(data.size()) + 1));
+        if (shape == 1) data.resize(data.size() + below(40), static_cast<std::uint8_t>(below(256)));
+        for (std::uint32_t flips = below(6); flips > 0 && !data.empty(); --flips)
+            data[below(static_cast<std::uint32_t>(data.size()))] = static_cast<std::uint8_t>(below(256));
+        for (std::uint32_t field = 0; field < 3; ++field)
+            if (data.size() >= 4 * field + 4 && below(3) == 0)
+                std::memcpy(data.data() + 4 * field, &fieldValues[below(sizeof fieldValues / 4)], 4);
+
+        HostChunk chunk = ChunkOf(data);
+        // Sometimes the size field itself lies, though never beyond the host's buffer.
+        const std::int32_t sizeChoices[] = {-1, -12, static_cast<std::int32_t>(0x80000000), 0, 11,
+                                            static_cast<std::int32_t>(data.size() / 2)};
+        if (below(5) == 0) chunk.Get()->fSize = sizeChoices[below(6)];
+        const std::int64_t held = std::max<std::int32_t>(chunk.Get()->fSize, 0);
+
+        s.Mark();
+        const AAX_Result loaded = s.Load(chunk);
+        AAX_CBoolean equal = 7;
+        const AAX_Result compared = s.host->CompareActiveChunk(chunk.Get(), &equal);
+        EXPECT_TRUE(loaded == AAX_SUCCESS || loaded == AAX_ERROR_MALFORMED_CHUNK) << round;
+        EXPECT_TRUE(compared == AAX_SUCCESS || compared == AAX_ERROR_MALFORMED_CHUNK) << round;
+        EXPECT_TRUE(equal == 0 || equal == 1) << round;
+        if (held < 12) {
+            EXPECT_EQ(loaded, AAX_ERROR_MALFORMED_CHUNK) << round;
+            EXPECT_TRUE(s.Calls().empty()) << round;
+        }
+        for (const TestCoreCall& call : s.Calls()) {
+            if (call.info.selector == 32) {
+                const StateRequest request = call.As<StateRequest>();
+                EXPECT_LE(request.size, held - 12) << "round " << round << " operation " << request.operation;
+                EXPECT_EQ(call.data.size(), request.size) << round;
+                ++loadsChecked;
+            } else if (call.info.selector == 33) {
+                EXPECT_LE(call.As<LegacyStateLoad>().size, held) << round;
+                EXPECT_EQ(call.data.size(), call.As<LegacyStateLoad>().size) << round;
+                ++loadsChecked;
+            }
+        }
+        EXPECT_TRUE(chunk.GuardIntact()) << round;
+    }
+    EXPECT_GT(loadsChecked, 300) << "most rounds reach the core";
+    // The instance still saves its state afterwards.
+    HostChunk after(0);
+    EXPECT_EQ(s.Save(after), AAX_SUCCESS);
+}
+
+}  // namespace
