@@ -2,8 +2,8 @@
 // A product installed in a temporary folder: a primed copy of the real hook module
 // (loaded, and made the module instance that the core link reads its resources and
 // folder from), the test core under the product's core name, and registry values.
-// Every primed hook carries the short name "CoreLinkTests"; the process reads the
-// short name once, so all scenarios share it.
+// Every primed hook carries the process's short name (kScenarioShortName); the process
+// reads the short name once, so all scenarios share it.
 
 #include <windows.h>
 
@@ -17,8 +17,18 @@
 #include "util/ConfigFile.h"
 #include "util/ModuleInstance.h"
 
-inline const char* const kScenarioShortName = "CoreLinkTests";
-inline const char* const kScenarioRegistryKey = "SOFTWARE\\Lumetra\\CoreLinkTests";
+// Test programs run side by side (CTest -j): each primes its hooks with a short name of
+// its own, so none deletes the registry value another one has just written.
+inline const std::string& ScenarioShortNameText() {
+    static const std::string name = "CoreLinkTests" + std::to_string(GetCurrentProcessId());
+    return name;
+}
+inline const std::string& ScenarioRegistryKeyText() {
+    static const std::string key = "SOFTWARE\\Lumetra\\" + ScenarioShortNameText();
+    return key;
+}
+inline const char* const kScenarioShortName = ScenarioShortNameText().c_str();
+inline const char* const kScenarioRegistryKey = ScenarioRegistryKeyText().c_str();
 
 class CoreLinkScenario {
 public:
