@@ -1,0 +1,280 @@
+#include "hostprocessor/HostProcessor.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "aax/AAX_Enums.h"
+#include "description/ChannelConfig.h"
+#include "description/HostSpeakerOrder.h"
+#include "hostprocessor/OfflineArithmetic.h"
+#include "parameters/Parameters.h"
+#include "util/BufferOps.h"
+
+namespace {
+
+// The widest channel configuration plus the aux output stems the block record holds;
+// the core never reads more channel pointers than that.
+constexpr std::size_t kMostBlockChannels = 24 + 2 * 16;
+
+// Nothing about the calling thread is recorded, so the offline requests carry 0.
+constexpr std::uint32_t kArgument = 0;
+
+}  // namespace
+
+HostProcessor::HostProcessor() = default;
+
+HostProcessor::~HostProcessor() = default;
+
+AAX_Result HostProcessor::Initialize(IACFUnknown* controller) noexcept {
+    try {
+        transport_ = std::make_unique<AAX_VTransport>(controller);
+    } catch (...) {
+        transport_.reset();
+    }
+    const AAX_Result result = AAX_CHostProcessor::Initialize(controller);
+    if (result != AAX_SUCCESS) return result;
+    auto* instance = dynamic_cast<Parameters*>(EffectParameters());
+    if (!instance) return AAX_ERROR_NULL_OBJECT;
+    if (instance_ == instance) return AAX_SUCCESS;  // initialised again: already connected
+    instance_ = instance;
+    try {
+        instance->ChangeSignal().connect(*this, [this] {
+            if (AAX_IHostProcessorDelegate* delegate = HostProcessorDelegate()) delegate->ForceAnalyze();
+        });
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+    return AAX_SUCCESS;
+}
+
+AAX_Result HostProcessor::Uninitialize() noexcept {
+    instance_ = nullptr;
+    return AAX_CHostProcessor::Uninitialize();
+}
+
+void HostProcessor::SendSelectionLength() {
+    if (lengthSent_) return;
+    selectionLength_ = SourceEnd() - SourceStart();
+    instance_->SetSelectionLength(static_cast<std::uint64_t>(std::max<std::int64_t>(0, selectionLength_)));
+    lengthSent_ = true;
+}
+
+bool HostProcessor::ConfigureFor(std::int32_t inputCount) {
+    const ChannelConfig wanted = ChannelConfigForCount(static_cast<std::uint32_t>(std::max(0, inputCount)));
+    // No layout has that many channels (or none): the core keeps the one it has.
+    if (wanted == kChannelConfigNone || wanted == instance_->ChannelConfiguration()) return true;
+    AAX_CSampleRate sampleRate = 0.0f;
+    if (!Controller() || Controller()->GetSampleRate(&sampleRate) != AAX_SUCCESS) return false;
+    instance_->Reconfigure(kArgument, sampleRate, wanted);
+    return true;
+}
+
+void HostProcessor::ReadSelectionStart() {
+    std::int64_t start = 0;
+    if (!transport_ || transport_->GetTimelineSelectionStartPosition(&start) != AAX_SUCCESS) start = 0;
+    selectionStart_ = start;
+}
+
+void HostProcessor::SendTimecodeOffset() {
+    AAX_EFrameRate rate = AAX_eFrameRate_30NonDrop;
+    std::int32_t offset = 0;
+    if (!transport_ || transport_->GetTimeCodeInfo(&rate, &offset) != AAX_SUCCESS) return;
+    AAX_CSampleRate sampleRate = 0.0f;
+    if (!Controller() || Controller()->GetSampleRate(&sampleRate) != AAX_SUCCESS) return;
+    std::uint64_t samples = 0;
+    if (TimecodeOffsetSamples(rate, offset, sampleRate, samples))
+        instance_->Notify(kArgument, kCoreEventTimecodeOffset, 0, samples);
+}
+
+void HostProcessor::SetTransportPosition() {
+    instance_->SetSamplePosition(static_cast<double>(selectionStart_ + Location()));
+}
+
+// ---- Analysis ----
+
+AAX_Result HostProcessor::PreAnalyze(std::int32_t inputCount, std::int32_t windowSize) noexcept {
+    if (!instance_) return AAX_ERROR_NULL_OBJECT;
+    try {
+        SendSelectionLength();
+        if (!ConfigureFor(inputCount)) return AAX_ERROR_UNIMPLEMENTED;
+        const auto channels = static_cast<std::size_t>(std::max(0, inputCount));
+        const auto window = static_cast<std::size_t>(std::max(0, windowSize));
+        analysisBuffer_.assign(channels * window, 0.0f);
+        analysisChannels_.resize(channels);
+        for (std::size_t k = 0; k < channels; ++k) analysisChannels_[k] = analysisBuffer_.data() + k * window;
+        analysisWindow_ = static_cast<std::int32_t>(window);
+        ReadSelectionStart();
+        SendTimecodeOffset();
+        instance_->SetOfflineMode(true);
+        instance_->Notify(kArgument, kCoreEventAnalysisStarts, 0, 0);
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+    return AAX_CHostProcessor::PreAnalyze(inputCount, windowSize);
+}
+
+AAX_Result HostProcessor::AnalyzeAudio(const float* const inputs[], std::int32_t inputCount,
+                                       std::int32_t* ioWindowSize) noexcept {
+    if (!instance_) return AAX_ERROR_NULL_OBJECT;
+    if (!ioWindowSize) return AAX_ERROR_NULL_ARGUMENT;
+    const std::int32_t window = *ioWindowSize;
+    // Each channel has its own stretch of the buffer: neither more channels nor a
+    // longer window than PreAnalyze prepared fits without overrunning it.
+    if (window < 0 || inputCount < 0 || window > analysisWindow_ ||
+        static_cast<std::size_t>(inputCount) > analysisChannels_.size())
+        return AAX_ERROR_UNIMPLEMENTED;
+    const std::int32_t n = AnalysisReadLength(window, SourceStart(), SourceEnd(), Location());
+    for (std::int32_t k = 0; k < inputCount; ++k) {
+        const float* from = inputs ? inputs[k] : nullptr;
+        if (from)
+            Util::CopyFloats(analysisChannels_[static_cast<std::size_t>(k)], from, static_cast<std::size_t>(n));
+        else
+            Util::ZeroFloats(analysisChannels_[static_cast<std::size_t>(k)], static_cast<std::size_t>(n));
+    }
+    SetTransportPosition();
+    float* channels[kMostBlockChannels] = {};
+    const std::size_t count = std::min(analysisChannels_.size(), kMostBlockChannels);
+    std::copy(analysisChannels_.begin(), analysisChannels_.begin() + static_cast<std::ptrdiff_t>(count), channels);
+    const ChannelConfig layout = instance_->ChannelConfiguration();
+    ToCoreOrder(static_cast<std::uint32_t>(count), StemFormatOf(layout), layout, channels);
+    try {
+        instance_->ProcessBlock(static_cast<std::uint32_t>(n), channels, 1, 0, nullptr, 0);
+    } catch (...) {
+    }
+    return AAX_SUCCESS;
+}
+
+AAX_Result HostProcessor::PostAnalyze() noexcept {
+    if (!instance_) return AAX_ERROR_NULL_OBJECT;
+    try {
+        lengthSent_ = false;
+        std::uint32_t tail = instance_->QueryLatency(0);
+        Util::ZeroFloats(analysisBuffer_.data(), analysisBuffer_.size());
+        float* channels[kMostBlockChannels] = {};
+        const std::size_t count = std::min(analysisChannels_.size(), kMostBlockChannels);
+        const ChannelConfig layout = instance_->ChannelConfiguration();
+        // At most one channel's stretch per block; without one there is nothing to feed.
+        const auto most = static_cast<std::uint32_t>(analysisWindow_);
+        while (tail > 0 && most > 0 && count > 0) {
+            SetTransportPosition();
+            std::copy(analysisChannels_.begin(), analysisChannels_.begin() + static_cast<std::ptrdiff_t>(count),
+                      channels);
+            ToCoreOrder(static_cast<std::uint32_t>(count), StemFormatOf(layout), layout, channels);
+            const std::uint32_t n = std::min(tail, most);
+            instance_->ProcessBlock(n, channels, 1, 0, nullptr, 0);
+            tail -= n;
+            SetLocation(Location() + n);
+            // The core may have written into the silence: clear it for the next block.
+            Util::ZeroFloats(analysisBuffer_.data(), analysisBuffer_.size());
+        }
+        instance_->SetOfflineMode(false);
+        instance_->Notify(kArgument, kCoreEventAnalysisEnds, 0, 0);
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+    return AAX_CHostProcessor::PostAnalyze();
+}
+
+// ---- Render ----
+
+AAX_Result HostProcessor::PreRender(std::int32_t inputCount, std::int32_t outputCount,
+                                    std::int32_t windowSize) noexcept {
+    if (!instance_) return AAX_ERROR_NULL_OBJECT;
+    if (instance_->OfflineMode() && instance_->PreviewActive()) return AAX_SUCCESS;
+    try {
+        SendSelectionLength();
+        instance_->SetOfflineMode(false);
+        if (!instance_->StaticInfo().HasFixedAudioSuiteLayout() && !ConfigureFor(inputCount))
+            return AAX_ERROR_UNIMPLEMENTED;
+        ReadSelectionStart();
+        SendTimecodeOffset();
+        instance_->SetOfflineMode(true);
+        instance_->Notify(kArgument, kCoreEventRenderStarts, 0, 0);
+        primed_ = false;
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+    return AAX_CHostProcessor::PreRender(inputCount, outputCount, windowSize);
+}
+
+std::int32_t HostProcessor::Pull(const float* const inputs[], std::int32_t inputCount, float* const outputs[],
+                                 std::int32_t outputCount, std::int64_t location, std::int32_t samples) {
+    std::int32_t answered = samples;
+    const bool read = GetAudio(inputs, inputCount, location, &answered) == AAX_SUCCESS;
+    const std::int32_t n = DeliveredSamples(read, samples, answered);
+    for (std::int32_t k = 0; k < outputCount; ++k) {
+        float* to = outputs[k];
+        if (!to) continue;
+        const float* from = inputs && inputCount > 0 ? inputs[k < inputCount ? k : 0] : nullptr;
+        if (from && from != to)
+            Util::CopyFloats(to, from, static_cast<std::size_t>(n));
+        else if (!from)
+            Util::ZeroFloats(to, static_cast<std::size_t>(n));
+    }
+    return n;
+}
+
+void HostProcessor::HandOver(float* const* outputs, std::uint32_t outputCount, std::uint32_t samples) {
+    if (!instance_->CoreOwnsBypass())
+        instance_->BypassLines().Run(outputs, outputCount, samples, instance_->HookBypassEngaged());
+    // The core gets its own copy of the pointers: the host's array stays as it is.
+    float* channels[kMostBlockChannels] = {};
+    const std::size_t count = std::min<std::size_t>(outputCount, kMostBlockChannels);
+    std::copy(outputs, outputs + count, channels);
+    const ChannelConfig layout = instance_->ChannelConfiguration();
+    const std::uint32_t mainCount = std::min<std::uint32_t>(ChannelCountOf(layout), static_cast<std::uint32_t>(count));
+    ToCoreOrder(mainCount, StemFormatOf(layout), layout, channels);
+    if (!instance_->HookBypassEngaged()) instance_->ProcessBlock(samples, channels, 0, 0, nullptr, 0);
+}
+
+AAX_Result HostProcessor::RenderAudio(const float* const inputs[], std::int32_t inputCount, float* const outputs[],
+                                      std::int32_t outputCount, std::int32_t* ioWindowSize) noexcept {
+    if (!instance_) return AAX_ERROR_NULL_OBJECT;
+    if (!ioWindowSize || !outputs) return AAX_ERROR_NULL_ARGUMENT;
+    const std::int32_t window = *ioWindowSize;
+    if (window < 0) return AAX_ERROR_UNIMPLEMENTED;
+    const auto channelCount = static_cast<std::int32_t>(ChannelCountOf(instance_->ChannelConfiguration()));
+    if (outputCount != channelCount && !(channelCount == 1 && outputCount == 2)) return AAX_ERROR_UNIMPLEMENTED;
+    std::int32_t latency = 0;
+    if (!Controller() || Controller()->GetSignalLatency(&latency) != AAX_SUCCESS || latency < 0)
+        return AAX_ERROR_UNIMPLEMENTED;
+    const auto outputs32 = static_cast<std::uint32_t>(outputCount);
+    try {
+        if (!primed_ && latency >= 1) {
+            std::int32_t done = 0;
+            for (std::int32_t want; (want = PreRollReadLength(latency, done, window)) > 0; done += want) {
+                const std::int32_t n = Pull(inputs, inputCount, outputs, outputCount, Location() + done, want);
+                // A short read still primes the core with a full read's worth: the
+                // missing samples are silence, so the pre-roll always ends.
+                for (std::int32_t k = 0; k < outputCount; ++k)
+                    if (outputs[k]) Util::ZeroFloats(outputs[k] + n, static_cast<std::size_t>(want - n));
+                HandOver(outputs, outputs32, static_cast<std::uint32_t>(want));
+            }
+            primed_ = window >= 1;
+        }
+        const std::int32_t wanted = RenderReadLength(window, SourceEnd(), Location());
+        const std::int32_t n = Pull(inputs, inputCount, outputs, outputCount, Location() + latency, wanted);
+        for (std::int32_t k = 0; k < outputCount; ++k)
+            if (outputs[k]) Util::ZeroFloats(outputs[k] + n, static_cast<std::size_t>(window - n));
+        SetTransportPosition();
+        HandOver(outputs, outputs32, static_cast<std::uint32_t>(window));
+        SetLocation(Location() + n);
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+    return AAX_SUCCESS;
+}
+
+AAX_Result HostProcessor::PostRender() noexcept {
+    if (!instance_) return AAX_ERROR_NULL_OBJECT;
+    if (!instance_->PreviewActive()) {
+        try {
+            lengthSent_ = false;
+            instance_->SetOfflineMode(false);
+            instance_->Notify(kArgument, kCoreEventRenderEnds, 0, 0);
+        } catch (...) {
+            return AAX_ERROR_UNKNOWN_EXCEPTION;
+        }
+    }
+    return AAX_CHostProcessor::PostRender();
+}

@@ -1,0 +1,11 @@
+#include "hostprocessor/HostProcessorFactory.h"
+
+#include "hostprocessor/HostProcessor.h"
+
+IACFUnknown* CreateHostProcessor() noexcept {
+    try {
+        return static_cast<AAX_IACFHostProcessor*>(new HostProcessor);
+    } catch (...) {
+        return nullptr;
+    }
+}
