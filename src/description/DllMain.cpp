@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "description/ModuleEntryPoints.h"
 #include "hook/HookCallback.h"
 #include "util/ModuleInstance.h"
 
@@ -10,6 +11,8 @@
 // something refers to them: this reference keeps the object that exports
 // PluginHookCallback (by name, for the core) in the module.
 extern "C" const PluginHookCallbackFn g_exportedHookCallback = &PluginHookCallback;
+// The same for the object that exports the ACF entry points.
+extern "C" const ACFRegisterPluginProc* const g_exportedEntryPoints = &pForceReexportACFRegisterPlugin;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
     if (reason == DLL_PROCESS_ATTACH) Util::SetModuleInstance(instance);

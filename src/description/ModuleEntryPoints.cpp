@@ -1,0 +1,117 @@
+#include "description/ModuleEntryPoints.h"
+
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "aax/AAX_Enums.h"
+#include "aax/AAX_Exception.h"
+#include "aax/AAX_IACFCollection.h"
+#include "aax/AAX_VCollection.h"
+#include "aax/AAX_VHostServices.h"
+#include "aax/CACFUnknown.h"
+#include "description/EffectDescriptions.h"
+
+namespace {
+
+std::mutex g_hostServicesMutex;
+std::unique_ptr<AAX_VHostServices> g_hostServices;  // guarded by g_hostServicesMutex
+
+void TraceRegistrationFailure(const char* what) noexcept {
+    try {
+        const std::string line = std::string("AAXRegisterPlugin exception caught: ") + what;
+        std::lock_guard<std::mutex> lock(g_hostServicesMutex);
+        if (g_hostServices) g_hostServices->Trace(AAX_eTracePriority_Critical, line.c_str());
+    } catch (...) {
+        // A trace that cannot be sent is dropped.
+    }
+}
+
+acfResult RegisterPlugin(IACFUnknown* host, IACFUnknown** outCollection) {
+    try {
+        AAX_VCollection collection(host);
+        const AAX_Result described = GetEffectDescriptions(&collection);
+        if (described != AAX_SUCCESS) throw AAX::Exception::ResultError(described);
+        IACFUnknown* hostCollection = collection.GetIUnknown();
+        void* queried = nullptr;
+        if (hostCollection == nullptr || hostCollection->QueryInterface(IID_AAX_IACFCollection, &queried) != ACF_OK ||
+            queried == nullptr)
+            throw AAX::Exception::ResultError(AAX_ERROR_NULL_OBJECT);
+        IACFUnknown* filled = static_cast<AAX_IACFCollection*>(queried);
+        if (outCollection != nullptr)
+            *outCollection = filled;
+        else
+            filled->Release();  // nowhere to hand it: the host would leak the reference
+        return AAX_SUCCESS;
+    } catch (const AAX::Exception::ResultError& error) {
+        TraceRegistrationFailure(error.what());
+        return error.Result();
+    } catch (const AAX::Exception::Any& error) {
+        TraceRegistrationFailure(error.what());
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    } catch (const std::exception& error) {
+        TraceRegistrationFailure(error.what());
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    } catch (...) {
+        TraceRegistrationFailure("unknown");
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+acfResult ACFRegisterPlugin(IACFUnknown* host, IACFUnknown** outCollection) {
+    try {
+        return RegisterPlugin(host, outCollection);
+    } catch (...) {
+        return ACF_E_UNEXPECTED;
+    }
+}
+
+const ACFRegisterPluginProc pForceReexportACFRegisterPlugin = &ACFRegisterPlugin;
+
+acfResult ACFRegisterComponent(IACFUnknown* /*host*/, std::uint32_t /*index*/, IACFUnknown** outComponent) {
+    if (outComponent != nullptr) *outComponent = nullptr;
+    return ACF_OK;
+}
+
+acfResult ACFGetClassFactory(IACFUnknown* /*host*/, const acfCLSID& /*classID*/, const acfIID& /*iid*/,
+                             void** outFactory) {
+    if (outFactory != nullptr) *outFactory = nullptr;
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+acfResult ACFCanUnloadNow(IACFUnknown* /*host*/) { return CACFUnknown::LiveObjectCount(); }
+
+acfResult ACFStartup(IACFUnknown* host) {
+    try {
+        std::lock_guard<std::mutex> lock(g_hostServicesMutex);
+        if (!g_hostServices && host != nullptr) g_hostServices = std::make_unique<AAX_VHostServices>(host);
+        return ACF_OK;
+    } catch (...) {
+        return ACF_E_UNEXPECTED;
+    }
+}
+
+acfResult ACFShutdown(IACFUnknown* /*host*/) {
+    try {
+        std::unique_ptr<AAX_VHostServices> services;
+        {
+            std::lock_guard<std::mutex> lock(g_hostServicesMutex);
+            services = std::move(g_hostServices);
+        }
+        return ACF_OK;
+    } catch (...) {
+        return ACF_E_UNEXPECTED;
+    }
+}
+
+acfResult ACFGetSDKVersion(std::uint64_t* outVersion) {
+    if (outVersion != nullptr) *outVersion = kAAX_SDKVersion;
+    return ACF_OK;
+}
+
+}  // extern "C"
