@@ -89,6 +89,19 @@ TEST(HostProcessorRender, AShortReadIsZeroFilledAndTheLocationAdvancesByWhatWasR
     EXPECT_EQ(blocks[0].record.sampleCount, 1024u) << "the core still gets a full window";
 }
 
+TEST(HostProcessorRender, APreRollPastTheSelectionEndIsCompletedWithSilence) {
+    HostProcessorScenario s;
+    const auto selection = NumberedSelection(2, 100);
+    s.Make(selection, kChannelConfigStereo, 512);
+    s.Core().SetBlockChannels(2, 1);
+    ASSERT_TRUE(s.Driver().Render(1024).Succeeded());
+    const std::vector<OfflineBlock> blocks = s.Blocks(2);
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0].record.sampleCount, 512u) << "the core is primed with its whole latency";
+    EXPECT_EQ(blocks[0].samples[0], Slice(selection[0], 0, 512));
+    EXPECT_EQ(s.processor->Location(), 0) << "nothing was left to read after the pre-roll";
+}
+
 TEST(HostProcessorRender, MonoFeedsInputZeroToBothOfTwoOutputs) {
     HostProcessorScenario s;
     const auto selection = NumberedSelection(1, 3000);
