@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ParametersScenario.h"
+#include "support/RenamedTestRun.h"
 #include "support/StringPrinting.h"
 #include "support/TestBinaries.h"
 #include "util/HostExecutablePath.h"
@@ -82,41 +83,11 @@ TEST(ParametersHostIdentity, WithoutAnAnswerFromTheHostThePreviousValuesStay) {
 // named MediaComposer.exe (with the hook and the test core beside it) and reads its
 // report.
 TEST(ParametersHostIdentity, MediaComposerExecutableIsReportedByItsPathWithoutAskingTheHost) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::filesystem::path folder =
-        std::filesystem::path(temp) / (L"lm-hostpath-" + std::to_wstring(GetCurrentProcessId()));
-    std::filesystem::create_directories(folder);
-    const auto copy = std::filesystem::copy_options::overwrite_existing;
-    std::filesystem::copy_file(TestBinaryPath(L"corelink_tests.exe"), folder / L"MediaComposer.exe", copy);
-    std::filesystem::copy_file(TestBinaryPath(L"LmHook.dll"), folder / L"LmHook.dll", copy);
-    std::filesystem::copy_file(TestBinaryPath(L"LmTestCore.dll"), folder / L"LmTestCore.dll", copy);
-    const std::filesystem::path report = folder / L"report.xml";
-
-    std::wstring commandLine = L"\"" + (folder / L"MediaComposer.exe").wstring() +
-                               L"\" --gtest_filter=ParametersInMediaComposer.* --gtest_also_run_disabled_tests"
-                               L" --gtest_output=xml:" +
-                               report.wstring();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                               nullptr, &startup, &process))
-        << GetLastError();
-    WaitForSingleObject(process.hProcess, 120000);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-
-    std::stringstream xml;
-    xml << std::ifstream(report).rdbuf();
-    EXPECT_EQ(exitCode, 0u) << xml.str();
-    EXPECT_NE(xml.str().find("name=\"DISABLED_RecordCarriesTheExecutablePathAsItIs\""), std::string::npos)
-        << xml.str();
-    EXPECT_NE(xml.str().find("failures=\"0\""), std::string::npos) << xml.str();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    const RenamedTestRun run = RunRenamedTestProgram(L"corelink_tests.exe", L"MediaComposer.exe", L"ParametersInMediaComposer.*");
+    ASSERT_TRUE(run.started) << GetLastError();
+    EXPECT_EQ(run.exitCode, 0u) << run.report;
+    EXPECT_NE(run.report.find("name=\"DISABLED_RecordCarriesTheExecutablePathAsItIs\""), std::string::npos) << run.report;
+    EXPECT_NE(run.report.find("failures=\"0\""), std::string::npos) << run.report;
 }
 
 // Runs only in the copy named MediaComposer.exe (see above).

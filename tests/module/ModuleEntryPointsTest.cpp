@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ModuleScenario.h"
+#include "support/RenamedTestRun.h"
 
 namespace {
 
@@ -126,40 +127,11 @@ TEST(ModuleEntryPoints, ExportTableHoldsExactlyTheAcfEntriesAndTheHookCallback) 
 // is not; a copy of this program named "Pro Tools.exe" (with a 12.8 version resource)
 // runs the check below and reports through its XML output.
 TEST(ModuleEntryPoints, HostVersionGateOpensInProTools128) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::filesystem::path folder =
-        std::filesystem::path(temp) / (L"lm-protools-" + std::to_wstring(GetCurrentProcessId()));
-    std::filesystem::create_directories(folder);
-    const auto copy = std::filesystem::copy_options::overwrite_existing;
-    std::filesystem::copy_file(TestBinaryPath(L"module_tests.exe"), folder / L"Pro Tools.exe", copy);
-    std::filesystem::copy_file(TestBinaryPath(L"LmHook.dll"), folder / L"LmHook.dll", copy);
-    std::filesystem::copy_file(TestBinaryPath(L"LmTestCore.dll"), folder / L"LmTestCore.dll", copy);
-    const std::filesystem::path report = folder / L"report.xml";
-
-    std::wstring commandLine = L"\"" + (folder / L"Pro Tools.exe").wstring() +
-                               L"\" --gtest_filter=InProTools.* --gtest_also_run_disabled_tests"
-                               L" --gtest_output=xml:" +
-                               report.wstring();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                               nullptr, &startup, &process))
-        << GetLastError();
-    WaitForSingleObject(process.hProcess, 120000);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-
-    std::stringstream xml;
-    xml << std::ifstream(report).rdbuf();
-    EXPECT_EQ(exitCode, 0u) << xml.str();
-    EXPECT_NE(xml.str().find("name=\"DISABLED_AllFifteenLayoutsAreDescribed\""), std::string::npos) << xml.str();
-    EXPECT_NE(xml.str().find("failures=\"0\""), std::string::npos) << xml.str();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    const RenamedTestRun run = RunRenamedTestProgram(L"module_tests.exe", L"Pro Tools.exe", L"InProTools.*");
+    ASSERT_TRUE(run.started) << GetLastError();
+    EXPECT_EQ(run.exitCode, 0u) << run.report;
+    EXPECT_NE(run.report.find("name=\"DISABLED_AllFifteenLayoutsAreDescribed\""), std::string::npos) << run.report;
+    EXPECT_NE(run.report.find("failures=\"0\""), std::string::npos) << run.report;
 }
 
 // Runs only in the copy named "Pro Tools.exe" (see above).
