@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,28 @@ constexpr PluginFormat kMonoSideChainFormat = 202;  // side-chain inputs as one 
 constexpr PluginFormat kRefusedFormat = 203;        // the core refuses to describe it
 
 inline const char* const kGoodConfig = "FixedChannelConfig:stereo|CoreConfig:cfg value";
+
+// Describes plug-in formats to this process's static-information cache: loads the test
+// core through a primed hook, lets `script` set its answers, and fills the cache for
+// every format while the core is held. The cache lives for the process, so each
+// scenario calls this once, from a function-local static.
+template <class Script>
+bool DescribeFormatsToCache(std::initializer_list<PluginFormat> formats, Script script, bool expectValid = true) {
+    CoreLinkScenario scenario;
+    const std::wstring path = scenario.AddCore();
+    EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", kGoodConfig), "");
+    const std::shared_ptr<LoadedCore> link = GetCoreLink();
+    TestCoreClient core(GetModuleHandleW(path.c_str()));
+    EXPECT_TRUE(core.Valid());
+    script(core);
+    for (PluginFormat format : formats) {
+        const bool valid = GetCoreStaticInfo(format).IsValid();
+        if (expectValid) {
+            EXPECT_TRUE(valid) << "format " << format;
+        }
+    }
+    return true;
+}
 
 class HookScenario {
 public:
@@ -50,21 +73,15 @@ public:
 
 private:
     static bool DescribeFormatsOnce() {
-        static const bool described = [] {
-            CoreLinkScenario scenario;
-            const std::wstring path = scenario.AddCore();
-            EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", kGoodConfig), "");
-            const std::shared_ptr<LoadedCore> link = GetCoreLink();
-            TestCoreClient core(GetModuleHandleW(path.c_str()));
-            EXPECT_TRUE(core.Valid());
-            Script(core, kPlainFormat, [](CoreStaticInfo&) {}, 0);
-            Script(core, kStoreFormat, [](CoreStaticInfo& info) { info.hostInfoStoreFlag = 1; }, 0);
-            Script(core, kMonoSideChainFormat, [](CoreStaticInfo& info) { info.sideChainMonoFlag = 1; }, 0);
-            Script(core, kRefusedFormat, [](CoreStaticInfo&) {}, 5);
-            for (PluginFormat format : {kPlainFormat, kStoreFormat, kMonoSideChainFormat, kRefusedFormat})
-                GetCoreStaticInfo(format);
-            return true;
-        }();
+        static const bool described = DescribeFormatsToCache(
+            {kPlainFormat, kStoreFormat, kMonoSideChainFormat, kRefusedFormat},
+            [](TestCoreClient& core) {
+                Script(core, kPlainFormat, [](CoreStaticInfo&) {}, 0);
+                Script(core, kStoreFormat, [](CoreStaticInfo& info) { info.hostInfoStoreFlag = 1; }, 0);
+                Script(core, kMonoSideChainFormat, [](CoreStaticInfo& info) { info.sideChainMonoFlag = 1; }, 0);
+                Script(core, kRefusedFormat, [](CoreStaticInfo&) {}, 5);
+            },
+            /*expectValid=*/false);
         return described;
     }
 

@@ -125,23 +125,15 @@ public:
 
 private:
     static bool DescribeOfflineFormatsOnce() {
-        static const bool described = [] {
-            CoreLinkScenario scenario;
-            const std::wstring path = scenario.AddCore();
-            EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", kGoodConfig), "");
-            const std::shared_ptr<LoadedCore> link = GetCoreLink();
-            TestCoreClient core(GetModuleHandleW(path.c_str()));
-            EXPECT_TRUE(core.Valid());
-            CoreStaticInfo info;
-            std::memset(&info, 0, sizeof info);
-            std::strcpy(info.nameStem, "Offline");
-            core.SetStaticInfo(kOfflineFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            info.audioSuiteFixedLayoutFlag = 1;
-            core.SetStaticInfo(kOfflineFixedFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            for (PluginFormat format : {kOfflineFormat, kOfflineFixedFormat})
-                EXPECT_TRUE(GetCoreStaticInfo(format).IsValid());
-            return true;
-        }();
+        static const bool described =
+            DescribeFormatsToCache({kOfflineFormat, kOfflineFixedFormat}, [](TestCoreClient& core) {
+                CoreStaticInfo info;
+                std::memset(&info, 0, sizeof info);
+                std::strcpy(info.nameStem, "Offline");
+                core.SetStaticInfo(kOfflineFormat, &info, CoreStaticInfo::kCoreSize, 0);
+                info.audioSuiteFixedLayoutFlag = 1;
+                core.SetStaticInfo(kOfflineFixedFormat, &info, CoreStaticInfo::kCoreSize, 0);
+            });
         return described;
     }
 

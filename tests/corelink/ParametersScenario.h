@@ -169,24 +169,16 @@ public:
 
 private:
     static bool DescribeFormatsOnce() {
-        static const bool described = [] {
-            CoreLinkScenario scenario;
-            const std::wstring path = scenario.AddCore();
-            EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", kGoodConfig), "");
-            const std::shared_ptr<LoadedCore> link = GetCoreLink();
-            TestCoreClient core(GetModuleHandleW(path.c_str()));
-            EXPECT_TRUE(core.Valid());
-            CoreStaticInfo info;
-            std::memset(&info, 0, sizeof info);
-            std::strcpy(info.nameStem, "Key");
-            core.SetStaticInfo(kParametersFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            info.sideChainFlag = 1;
-            info.auxOutputCount = 2;
-            core.SetStaticInfo(kParametersSideChainFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            for (PluginFormat format : {kParametersFormat, kParametersSideChainFormat})
-                EXPECT_TRUE(GetCoreStaticInfo(format).IsValid());
-            return true;
-        }();
+        static const bool described =
+            DescribeFormatsToCache({kParametersFormat, kParametersSideChainFormat}, [](TestCoreClient& core) {
+                CoreStaticInfo info;
+                std::memset(&info, 0, sizeof info);
+                std::strcpy(info.nameStem, "Key");
+                core.SetStaticInfo(kParametersFormat, &info, CoreStaticInfo::kCoreSize, 0);
+                info.sideChainFlag = 1;
+                info.auxOutputCount = 2;
+                core.SetStaticInfo(kParametersSideChainFormat, &info, CoreStaticInfo::kCoreSize, 0);
+            });
         return described;
     }
 

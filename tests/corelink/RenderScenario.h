@@ -97,26 +97,18 @@ public:
 
 private:
     static bool DescribeRenderFormatsOnce() {
-        static const bool described = [] {
-            CoreLinkScenario scenario;
-            const std::wstring path = scenario.AddCore();
-            EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", kGoodConfig), "");
-            const std::shared_ptr<LoadedCore> link = GetCoreLink();
-            TestCoreClient core(GetModuleHandleW(path.c_str()));
-            EXPECT_TRUE(core.Valid());
-            CoreStaticInfo info;
-            std::memset(&info, 0, sizeof info);
-            std::strcpy(info.nameStem, "Render");
-            std::strcpy(info.nameList, "Example Name\nEx");
-            core.SetStaticInfo(kRenderPlainFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            info.midiInputFlag = 1;
-            info.sideChainFlag = 1;
-            info.auxOutputCount = 1;
-            core.SetStaticInfo(kRenderMidiFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            for (PluginFormat format : {kRenderPlainFormat, kRenderMidiFormat})
-                EXPECT_TRUE(GetCoreStaticInfo(format).IsValid());
-            return true;
-        }();
+        static const bool described =
+            DescribeFormatsToCache({kRenderPlainFormat, kRenderMidiFormat}, [](TestCoreClient& core) {
+                CoreStaticInfo info;
+                std::memset(&info, 0, sizeof info);
+                std::strcpy(info.nameStem, "Render");
+                std::strcpy(info.nameList, "Example Name\nEx");
+                core.SetStaticInfo(kRenderPlainFormat, &info, CoreStaticInfo::kCoreSize, 0);
+                info.midiInputFlag = 1;
+                info.sideChainFlag = 1;
+                info.auxOutputCount = 1;
+                core.SetStaticInfo(kRenderMidiFormat, &info, CoreStaticInfo::kCoreSize, 0);
+            });
         return described;
     }
 
