@@ -1,0 +1,23 @@
+#pragma once
+// The aaxhost command line: one function per subcommand. Each receives the arguments
+// after the subcommand's name as UTF-8 texts, writes its report to stdout and its
+// errors to stderr, and returns the process exit code. [ui-thread]
+
+#include <string>
+#include <vector>
+
+namespace aaxhost::cli {
+
+using Arguments = std::vector<std::string>;
+
+constexpr int kExitSucceeded = 0;     // done; for validate: every check passed
+constexpr int kExitFailed = 1;        // the work failed; for validate: a check failed
+constexpr int kExitBadArguments = 2;  // the command line was not understood
+
+int RunScan(const Arguments& arguments);        // aaxhost scan
+int RunRender(const Arguments& arguments);      // aaxhost render
+int RunAudioSuite(const Arguments& arguments);  // aaxhost audiosuite
+int RunEditor(const Arguments& arguments);      // aaxhost editor
+int RunValidate(const Arguments& arguments);    // aaxhost validate (validate/)
+
+}  // namespace aaxhost::cli
