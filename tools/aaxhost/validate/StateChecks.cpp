@@ -1,10 +1,286 @@
-// The validator's "state" checks: placeholder until they land.
+// The validator's "state" checks, over every chunk of an instance of every effect: a
+// saved state restores to the same values and saves again to the same bytes, in the
+// same instance and in a fresh one; broken chunks are refused and change nothing; and
+// CompareActiveChunk agrees with what was restored.
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "aax/AAX_SPlugInChunk.h"
+#include "aaxhost/EffectInstance.h"
+#include "aaxhost/validate/CheckText.h"
+#include "aaxhost/validate/ParameterSurvey.h"
 #include "aaxhost/validate/ValidationGroups.h"
 
 namespace aaxhost::validate {
 
+namespace {
+
+constexpr std::size_t kHeaderSize = offsetof(AAX_SPlugInChunk, fData);
+
+// A chunk as the host keeps it: the header fields and fSize bytes of data, in one
+// buffer at least sizeof(AAX_SPlugInChunk) long.
+class ChunkBuffer {
+public:
+    explicit ChunkBuffer(std::size_t dataSize) : bytes_(std::max(kHeaderSize + dataSize, sizeof(AAX_SPlugInChunk))) {
+        Chunk()->fSize = static_cast<std::int32_t>(dataSize);
+    }
+    AAX_SPlugInChunk* Chunk() { return reinterpret_cast<AAX_SPlugInChunk*>(bytes_.data()); }
+    const AAX_SPlugInChunk* Chunk() const { return reinterpret_cast<const AAX_SPlugInChunk*>(bytes_.data()); }
+    std::size_t DataSize() const { return static_cast<std::size_t>(std::max(Chunk()->fSize, 0)); }
+    // The header and the data, as saved.
+    std::vector<unsigned char> Saved() const {
+        return std::vector<unsigned char>(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(kHeaderSize + DataSize()));
+    }
+
+private:
+    std::vector<unsigned char> bytes_;
+};
+
+struct StateInstance {
+    std::string where;
+    std::unique_ptr<EffectInstance> instance;
+    std::vector<ParameterInfo> parameters;
+    AAX_IACFEffectParameters& Parameters() const { return *instance->Parameters(); }
+};
+
+StateInstance Open(const EffectDescription& effect) {
+    StateInstance state{"effect " + Quote(effect.identifier), CreateEffectInstance(effect), {}};
+    Expect(state.instance != nullptr, state.where + " made no effect parameters object");
+    const AAX_Result initialized = state.instance->Initialize();
+    Expect(initialized == AAX_SUCCESS, state.where + ": Initialize returned " + ResultText(initialized));
+    state.parameters = SurveyParameters(state.Parameters());
+    return state;
+}
+
+std::vector<AAX_CTypeID> ChunkIds(const StateInstance& state) {
+    std::int32_t count = 0;
+    const AAX_Result counted = state.Parameters().GetNumberOfChunks(&count);
+    Expect(counted == AAX_SUCCESS && count >= 0, state.where + ": GetNumberOfChunks returned " + ResultText(counted));
+    std::vector<AAX_CTypeID> ids;
+    for (std::int32_t index = 0; index < count; ++index) {
+        AAX_CTypeID id = 0;
+        const AAX_Result result = state.Parameters().GetChunkIDFromIndex(index, &id);
+        Expect(result == AAX_SUCCESS, state.where + ": GetChunkIDFromIndex(" + std::to_string(index) + ") returned " +
+                                          ResultText(result));
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+ChunkBuffer Save(const StateInstance& state, AAX_CTypeID id) {
+    const std::string what = state.where + " chunk " + Hex(id);
+    std::uint32_t size = 0;
+    const AAX_Result sized = state.Parameters().GetChunkSize(id, &size);
+    Expect(sized == AAX_SUCCESS, what + ": GetChunkSize returned " + ResultText(sized));
+    Expect(size < (1u << 30), what + ": GetChunkSize gives " + std::to_string(size) + " bytes");
+    ChunkBuffer buffer(size);
+    const AAX_Result got = state.Parameters().GetChunk(id, buffer.Chunk());
+    Expect(got == AAX_SUCCESS, what + ": GetChunk returned " + ResultText(got));
+    Expect(buffer.Chunk()->fSize >= 0 && static_cast<std::uint32_t>(buffer.Chunk()->fSize) <= size,
+           what + ": GetChunk wrote fSize " + std::to_string(buffer.Chunk()->fSize) + " into a chunk of " +
+               std::to_string(size) + " bytes");
+    return buffer;
+}
+
+AAX_Result Restore(const StateInstance& state, AAX_CTypeID id, const ChunkBuffer& chunk) {
+    return state.Parameters().SetChunk(id, chunk.Chunk());
+}
+
+std::string FirstByteDifference(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
+    if (a == b) return {};
+    if (a.size() != b.size())
+        return std::to_string(a.size()) + " bytes then " + std::to_string(b.size()) + " bytes";
+    const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin());
+    const std::size_t at = static_cast<std::size_t>(mismatch.first - a.begin());
+    return "byte " + std::to_string(at) + " (" + (at < kHeaderSize ? "chunk header" : "data byte " + std::to_string(at - kHeaderSize)) +
+           ") was " + Hex(*mismatch.first) + ", now " + Hex(*mismatch.second);
+}
+
+// Runs `body` for every chunk of a fresh instance of every effect; how many chunks.
+template <class Body>
+int ForEveryChunk(Validation& validation, const Body& body) {
+    int chunks = 0;
+    for (const EffectDescription& effect : validation.Package().effects) {
+        const StateInstance state = Open(effect);
+        for (const AAX_CTypeID id : ChunkIds(state)) {
+            body(effect, state, id, state.where + " chunk " + Hex(id) + " (seed " +
+                                        std::to_string(validation.GetOptions().seed) + ")");
+            ++chunks;
+        }
+    }
+    return chunks;
+}
+
+std::string CheckRoundTrip(Validation& validation) {
+    auto& random = validation.Random();
+    const int rounds = validation.Scaled(2, 10);
+    const int chunks = ForEveryChunk(validation, [&](const EffectDescription&, const StateInstance& state, AAX_CTypeID id,
+                                                     const std::string& where) {
+        for (int round = 1; round <= rounds; ++round) {
+            const std::string at = where + " round " + std::to_string(round);
+            RandomizeParameters(state.Parameters(), state.parameters, random);
+            const std::vector<double> saved = StateValues(state.Parameters(), state.parameters);
+            const ChunkBuffer first = Save(state, id);
+            RandomizeParameters(state.Parameters(), state.parameters, random);
+            const AAX_Result restored = Restore(state, id, first);
+            Expect(restored == AAX_SUCCESS, at + ": SetChunk of the state just saved returned " + ResultText(restored));
+            const std::string values =
+                FirstValueDifference(state.parameters, saved, StateValues(state.Parameters(), state.parameters));
+            Expect(values.empty(), at + ": after save, randomise and restore, " + values);
+            const ChunkBuffer second = Save(state, id);
+            const std::string bytes = FirstByteDifference(first.Saved(), second.Saved());
+            Expect(bytes.empty(), at + ": the state saved again after restoring differs: " + bytes);
+        }
+    });
+    Expect(chunks > 0, "no effect offers a chunk");
+    return std::to_string(chunks) + " chunks, " + std::to_string(rounds) +
+           " rounds each: save, randomise, restore, the same values and the same bytes again";
+}
+
+std::string CheckFreshInstance(Validation& validation) {
+    auto& random = validation.Random();
+    const int chunks = ForEveryChunk(validation, [&](const EffectDescription& effect, const StateInstance& state,
+                                                     AAX_CTypeID id, const std::string& where) {
+        RandomizeParameters(state.Parameters(), state.parameters, random);
+        const std::vector<double> saved = StateValues(state.Parameters(), state.parameters);
+        const ChunkBuffer chunk = Save(state, id);
+        const StateInstance fresh = Open(effect);
+        const AAX_Result restored = Restore(fresh, id, chunk);
+        Expect(restored == AAX_SUCCESS, where + ": a fresh instance's SetChunk returned " + ResultText(restored));
+        const std::string values = FirstValueDifference(state.parameters, saved, StateValues(fresh.Parameters(), fresh.parameters));
+        Expect(values.empty(), where + ": in a fresh instance the restored " + values);
+        const std::string bytes = FirstByteDifference(chunk.Saved(), Save(fresh, id).Saved());
+        Expect(bytes.empty(), where + ": the fresh instance saves the restored state differently: " + bytes);
+    });
+    Expect(chunks > 0, "no effect offers a chunk");
+    return std::to_string(chunks) + " chunks restored into fresh instances with the same values and bytes";
+}
+
+std::string CheckBadChunks(Validation& validation) {
+    auto& random = validation.Random();
+    const int randomChunks = validation.Scaled(3, 24);
+    int refused = 0;
+    ForEveryChunk(validation, [&](const EffectDescription&, const StateInstance& state, AAX_CTypeID id,
+                                  const std::string& where) {
+        RandomizeParameters(state.Parameters(), state.parameters, random);
+        const std::vector<double> before = StateValues(state.Parameters(), state.parameters);
+        const ChunkBuffer good = Save(state, id);
+        struct Bad {
+            std::string name;
+            AAX_CTypeID id;
+            ChunkBuffer chunk;
+        };
+        std::vector<Bad> bad;
+        bad.push_back({"an empty chunk", id, ChunkBuffer(0)});
+        bad.back().chunk.Chunk()->fChunkID = id;
+        const std::size_t goodSize = good.DataSize();
+        for (const std::size_t size : {std::size_t{4}, goodSize / 2, goodSize > 0 ? goodSize - 1 : 0}) {
+            if (size == 0 || size >= goodSize) continue;
+            ChunkBuffer truncated(size);
+            std::memcpy(truncated.Chunk(), good.Chunk(), kHeaderSize + size);
+            truncated.Chunk()->fSize = static_cast<std::int32_t>(size);
+            bad.push_back({"the saved chunk cut to " + std::to_string(size) + " of " + std::to_string(goodSize) + " bytes",
+                           id, std::move(truncated)});
+        }
+        for (int i = 0; i < randomChunks; ++i) {
+            const std::size_t size = std::uniform_int_distribution<std::size_t>(1, std::max<std::size_t>(2 * goodSize, 64))(random);
+            ChunkBuffer noise(size);
+            std::memcpy(noise.Chunk(), good.Chunk(), kHeaderSize);
+            noise.Chunk()->fSize = static_cast<std::int32_t>(size);
+            for (std::size_t b = 0; b < size; ++b)
+                noise.Chunk()->fData[b] = static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
+            bad.push_back({"a chunk of " + std::to_string(size) + " random bytes", id, std::move(noise)});
+        }
+        ChunkBuffer wrongId(goodSize);
+        std::memcpy(wrongId.Chunk(), good.Chunk(), kHeaderSize + goodSize);
+        wrongId.Chunk()->fChunkID = id + 1;
+        bad.push_back({"the saved chunk under chunk ID " + Hex(id + 1), id + 1, std::move(wrongId)});
+
+        for (const Bad& chunk : bad) {
+            const AAX_Result result = state.Parameters().SetChunk(chunk.id, chunk.chunk.Chunk());
+            Expect(result != AAX_SUCCESS, where + ": SetChunk accepted " + chunk.name);
+            const std::string changed =
+                FirstValueDifference(state.parameters, before, StateValues(state.Parameters(), state.parameters));
+            Expect(changed.empty(), where + ": refusing " + chunk.name + " changed the instance: " + changed);
+            AAX_CBoolean equal = 0;
+            state.Parameters().CompareActiveChunk(chunk.chunk.Chunk(), &equal);  // must not crash; any answer
+            ++refused;
+        }
+    });
+    Expect(refused > 0, "no effect offers a chunk");
+    return std::to_string(refused) + " empty, truncated, random and wrong-ID chunks refused, values unchanged";
+}
+
+std::string CheckCompare(Validation& validation) {
+    auto& random = validation.Random();
+    int compared = 0;
+    ForEveryChunk(validation, [&](const EffectDescription&, const StateInstance& state, AAX_CTypeID id,
+                                  const std::string& where) {
+        RandomizeParameters(state.Parameters(), state.parameters, random);
+        const ChunkBuffer chunk = Save(state, id);
+        RandomizeParameters(state.Parameters(), state.parameters, random);
+        const AAX_Result restored = Restore(state, id, chunk);
+        Expect(restored == AAX_SUCCESS, where + ": SetChunk returned " + ResultText(restored));
+        AAX_CBoolean equal = 0;
+        AAX_Result result = state.Parameters().CompareActiveChunk(chunk.Chunk(), &equal);
+        Expect(result == AAX_SUCCESS, where + ": CompareActiveChunk right after restoring returned " + ResultText(result));
+        Expect(equal != 0, where + ": CompareActiveChunk says the state just restored differs");
+        for (const ParameterInfo& info : state.parameters) {
+            if (info.masterBypass) continue;
+            const double now = CurrentValue(state.Parameters(), info);
+            const double other = info.Discrete() ? (now < 0.5 ? 1.0 : 0.0) : (now < 0.5 ? now + 0.4 : now - 0.4);
+            const AAX_Result set = state.instance->SetParameter(info.id.c_str(), other);
+            Expect(set == AAX_SUCCESS, where + ": SetParameterNormalizedValue(" + Quote(info.id) + ") returned " + ResultText(set));
+            result = state.Parameters().CompareActiveChunk(chunk.Chunk(), &equal);
+            Expect(result == AAX_SUCCESS, where + ": CompareActiveChunk after changing " + Quote(info.id) + " returned " +
+                                              ResultText(result));
+            Expect(equal == 0, where + ": CompareActiveChunk says equal after " + Quote(info.id) + " changed from " +
+                                   std::to_string(now) + " to " + std::to_string(other));
+            state.instance->SetParameter(info.id.c_str(), now);
+            ++compared;
+        }
+    });
+    return std::to_string(compared) + " parameter changes each seen by CompareActiveChunk, which says equal right "
+                                      "after a restore";
+}
+
+}  // namespace
+
 void RunStateChecks(Validation& validation) {
-    validation.Skip("state", "all", "not available in this build");
+    const bool registered = validation.Registered();
+    struct Check {
+        const char* name;
+        std::string (*body)(Validation&);
+    };
+    const Check checks[] = {
+        {"round-trip", CheckRoundTrip},
+        {"fresh-instance", CheckFreshInstance},
+        {"bad-chunks", CheckBadChunks},
+        {"compare", CheckCompare},
+    };
+    // A module that saves no chunk leaves its state to the host: nothing to check.
+    bool chunks = true;
+    if (registered) {
+        try {
+            chunks = false;
+            for (const EffectDescription& effect : validation.Package().effects)
+                chunks = chunks || !ChunkIds(Open(effect)).empty();
+        } catch (const std::exception&) {
+            chunks = true;  // the checks themselves report the refusal
+        }
+    }
+    for (const Check& check : checks) {
+        if (!registered)
+            validation.Skip("state", check.name, "the module did not register");
+        else if (!chunks)
+            validation.Skip("state", check.name, "no effect offers a chunk (GetNumberOfChunks gives 0)");
+        else
+            validation.Run("state", check.name, [&] { return check.body(validation); });
+    }
 }
 
 }  // namespace aaxhost::validate

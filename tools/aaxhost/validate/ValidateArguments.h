@@ -1,0 +1,33 @@
+#pragma once
+// The command line of "aaxhost validate": <module> [--strictness 1..10] [--json]
+// [--seed N] [--check-timeout SECONDS]. Pure parsing, no Windows calls. [any-thread]
+
+#include <cstdint>
+#include <string>
+
+#include "aaxhost/cli/Commands.h"
+#include "aaxhost/validate/Validation.h"
+
+namespace aaxhost::validate {
+
+// The seed when none is given; printed in every report so that a run can be repeated.
+constexpr std::uint64_t kDefaultSeed = 1;
+constexpr int kDefaultStrictness = 5;
+// How long one check may run before the validator gives up on the module.
+constexpr int kDefaultCheckTimeoutSeconds = 120;
+
+struct ValidateRequest {
+    Options options;  // modulePath, strictness, seed, json
+    int checkTimeoutSeconds = kDefaultCheckTimeoutSeconds;
+    bool help = false;  // --help: print the usage, nothing else
+};
+
+extern const char* const kValidateUsage;
+
+// Fills `request` from `arguments`; false with `error` (one line, no usage) when they
+// are not understood: no module or two, an unknown option, a missing value, a
+// strictness outside 1..10, a seed that is not a decimal number below 2^64, a timeout
+// outside 1..86400 seconds.
+bool ParseValidateArguments(const cli::Arguments& arguments, ValidateRequest& request, std::string& error);
+
+}  // namespace aaxhost::validate
