@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "ChannelCount.h"
+#include "DemoEditor.h"
 #include "DemoStaticInfo.h"
 #include "hook/records/BlockRecord.h"
 #include "hook/records/CoreRequestRecords.h"
@@ -35,7 +36,11 @@ DemoInstance::DemoInstance(const HookLink& hook, std::uint32_t pluginFormat, Fau
     if (fault_ == Fault::Latency) processor_.SetDelay(kLatency / 2);
 }
 
-DemoInstance::~DemoInstance() { magic_ = 0; }
+DemoInstance::~DemoInstance() {
+    // An editor that outlives its instance (the host closes views late) stops editing.
+    CloseEditor();
+    magic_ = 0;
+}
 
 Settings DemoInstance::CurrentSettings() const noexcept {
     Settings settings{};
@@ -52,6 +57,7 @@ bool DemoInstance::SetValue(std::uint32_t index, float value) noexcept {
     const float conformed = Conform(index, value);
     if (values_[index].exchange(conformed) == conformed) return false;
     SettingsChanged();
+    DemoEditor::RequestRefresh(editorWindow_.load());
     return true;
 }
 
@@ -61,7 +67,9 @@ void DemoInstance::ApplySettings(const Settings& settings) noexcept {
         const float conformed = Conform(i, settings.values[i]);
         if (values_[i].exchange(conformed) != conformed) changed = true;
     }
-    if (changed) SettingsChanged();
+    if (!changed) return;
+    SettingsChanged();
+    DemoEditor::RequestRefresh(editorWindow_.load());
 }
 
 void DemoInstance::SettingsChanged() noexcept {
@@ -170,12 +178,30 @@ void DemoInstance::LoadLegacyState(LegacyStateLoad& request) noexcept {
     ApplySettings(settings);
 }
 
-void DemoInstance::HandleEditorEvent(EditorEvent&) noexcept {}
-
-void DemoInstance::BeginEdit(std::uint32_t index, float value) noexcept {
-    hook_.Edit(0, index, Value(index));
-    SetEdit(index, value);
+void DemoInstance::HandleEditorEvent(EditorEvent& event) noexcept {
+    switch (event.kind) {
+    case kEditorOpen:
+        CloseEditor();
+        editor_ = DemoEditor::Open(*this, reinterpret_cast<void*>(static_cast<std::uintptr_t>(event.window)));
+        editorWindow_.store(editor_ ? editor_->Window() : nullptr);
+        break;
+    case kEditorClose: CloseEditor(); break;
+    case kEditorQueryWindow:
+        event.coreWindow = reinterpret_cast<std::uintptr_t>(editor_ ? editor_->Window() : nullptr);
+        break;
+    default: break;  // window messages of the hook's window are left to it
+    }
 }
+
+void DemoInstance::CloseEditor() noexcept {
+    if (!editor_) return;
+    editorWindow_.store(nullptr);
+    editor_->Detach();
+    editor_->Close();
+    editor_ = nullptr;
+}
+
+void DemoInstance::BeginEdit(std::uint32_t index) noexcept { hook_.Edit(0, index, Value(index)); }
 
 void DemoInstance::SetEdit(std::uint32_t index, float value) noexcept {
     const float conformed = Conform(index, value);
@@ -183,9 +209,6 @@ void DemoInstance::SetEdit(std::uint32_t index, float value) noexcept {
     hook_.Edit(1, index, conformed);
 }
 
-void DemoInstance::EndEdit(std::uint32_t index, float value) noexcept {
-    SetEdit(index, value);
-    hook_.Edit(2, index, Value(index));
-}
+void DemoInstance::EndEdit(std::uint32_t index) noexcept { hook_.Edit(2, index, Value(index)); }
 
 }  // namespace DemoCore

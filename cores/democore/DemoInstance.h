@@ -76,14 +76,15 @@ public:
     // Selector 29. [ui-thread]
     void HandleEditorEvent(EditorEvent& event) noexcept;
 
-    // The editor's edits: the value is stored here and the hook records the gesture,
-    // whose echo brings the host's value back through selector 11. [ui-thread]
-    void BeginEdit(std::uint32_t index, float value) noexcept;
+    // The editor's edits: a set stores the value here and the hook records the
+    // gesture, whose echo brings the host's value back through selector 11. [ui-thread]
+    void BeginEdit(std::uint32_t index) noexcept;
     void SetEdit(std::uint32_t index, float value) noexcept;
-    void EndEdit(std::uint32_t index, float value) noexcept;
+    void EndEdit(std::uint32_t index) noexcept;
 
 private:
     void ApplySettings(const Settings& settings) noexcept;
+    void CloseEditor() noexcept;
     void SettingsChanged() noexcept;
 
     static constexpr std::uint64_t kMagic = 0x4C6D44656D6F4931ull;

@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <stdexcept>
 #include <memory>
 #include <string>
 #include <vector>
