@@ -65,7 +65,11 @@ void DemoInstance::ApplySettings(const Settings& settings) noexcept {
     bool changed = false;
     for (std::uint32_t i = 0; i < kParameterCount; ++i) {
         const float conformed = Conform(i, settings.values[i]);
-        if (values_[i].exchange(conformed) != conformed) changed = true;
+        if (values_[i].exchange(conformed) == conformed) continue;
+        changed = true;
+        // A loaded state changes what the host shows and automates: tell the hook, as
+        // an edit outside any gesture. Its echo finds the value already in place.
+        hook_.Edit(1, i, conformed);
     }
     if (!changed) return;
     SettingsChanged();

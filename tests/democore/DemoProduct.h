@@ -23,16 +23,16 @@
 #include "aaxhost/LoadedModule.h"
 #include "support/TestBinaries.h"
 
-inline const char* const kBundleConfig = "FixedChannelConfig:stereo|CoreConfig:demo";
-inline const char* const kPerLayoutConfig = "CoreConfig:demo";
+// The shipped bundle's configuration: no FixedChannelConfig entry, so that every variant
+// keeps its own layout. A product fixed to stereo is the other case the tests cover.
+inline const char* const kBundleConfig = "CoreConfig:demo";
+inline const char* const kFixedStereoConfig = "FixedChannelConfig:stereo|CoreConfig:demo";
 
 using Signal = std::vector<std::vector<float>>;  // channels x samples
 
 class DemoProduct {
 public:
     // `core` is the core binary beside the tests; `hookConfig` the hook's CONFIG text.
-    // The shipped bundle fixes the stereo configuration for every variant; without a
-    // FixedChannelConfig entry each variant keeps its own layout.
     explicit DemoProduct(const std::wstring& core = L"LmDemoCore.dll",
                          const std::string& hookConfig = kBundleConfig) {
         static int counter = 0;

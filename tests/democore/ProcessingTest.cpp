@@ -39,10 +39,10 @@ TEST_P(DemoCoreLayouts, ImpulsesAtTheDefaultsComeBackUnchangedSixtyFourSamplesLa
 }
 
 INSTANTIATE_TEST_SUITE_P(All, DemoCoreLayouts,
-                         ::testing::Values(LayoutCase{"Stereo", 2, kBundleConfig},
-                                           LayoutCase{"Mono", 1, kPerLayoutConfig},
-                                           LayoutCase{"Stereo", 2, kPerLayoutConfig},
-                                           LayoutCase{"5.1", 6, kPerLayoutConfig}));
+                         ::testing::Values(LayoutCase{"Stereo", 2, kFixedStereoConfig},
+                                           LayoutCase{"Mono", 1, kBundleConfig},
+                                           LayoutCase{"Stereo", 2, kBundleConfig},
+                                           LayoutCase{"5.1", 6, kBundleConfig}));
 
 struct GainCase {
     double gainNormalized;  // -24..+24 dB

@@ -70,7 +70,7 @@ public:
     BundleFolder& operator=(const BundleFolder&) = delete;
 
     // The module of a bundle named `name` with the built `coreDll` beside it and
-    // "FixedChannelConfig:stereo|CoreConfig:<coreConfig>"; empty on failure (reported).
+    // "CoreConfig:<coreConfig>" (every variant keeps its own layout); empty on failure (reported).
     std::wstring Bundle(const std::wstring& name, const std::wstring& coreDll, const std::string& coreConfig) {
         BundleSettings bundle;
         bundle.directory = folder_;
@@ -78,7 +78,7 @@ public:
         bundle.coreFile = TestBinaryPath(coreDll);
         PrimeSettings settings;
         settings.core = std::string(coreDll.begin(), coreDll.end());
-        settings.config = "FixedChannelConfig:stereo|CoreConfig:" + coreConfig;
+        settings.config = "CoreConfig:" + coreConfig;
         // A short name of its own, so no registry value of another test program applies.
         settings.shortName = "LmValidate" + std::string(name.begin(), name.end());
         std::wstring bundlePath;
