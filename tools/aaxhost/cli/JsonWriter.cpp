@@ -35,8 +35,11 @@ void JsonWriter::NewLine() {
 }
 
 void JsonWriter::BeforeValue() {
-    if (done_) throw std::logic_error("JSON document already complete");
-    if (levels_.empty()) return;
+    if (levels_.empty()) {
+        if (done_) throw std::logic_error("JSON document already complete");
+        done_ = true;
+        return;
+    }
     Level& level = levels_.back();
     if (level.object) {
         if (!keyPending_) throw std::logic_error("JSON object member without a key");
@@ -80,10 +83,7 @@ JsonWriter& JsonWriter::Close(bool object, char bracket) {
     levels_.pop_back();
     if (!empty) NewLine();
     text_ += bracket;
-    if (levels_.empty()) {
-        text_ += '\n';
-        done_ = true;
-    }
+    if (levels_.empty()) text_ += '\n';
     return *this;
 }
 

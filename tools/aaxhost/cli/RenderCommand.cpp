@@ -112,8 +112,9 @@ int Render(const ParsedOptions& options) {
     const double rate = rateOption.value_or(static_cast<double>(input.sampleRate));
     std::vector<std::uint8_t> loadedState;
     if (const auto path = options.Value("--load-state")) {
+        const std::vector<std::uint8_t> file = ReadFileBytes(*path);
         try {
-            loadedState = DecodeStateFile(ReadFileBytes(*path));
+            loadedState = DecodeStateFile(file);
         } catch (const std::exception& error) {
             throw std::runtime_error(*path + ": " + error.what());
         }

@@ -110,8 +110,9 @@ float DecodeSample(const std::uint8_t* p, SampleFormat format) {
 }
 
 std::int32_t Quantise(float sample, double scale) {
+    if (std::isnan(sample)) return 0;
     const double scaled = std::nearbyint(static_cast<double>(sample) * scale);
-    if (!(scaled >= -scale)) return static_cast<std::int32_t>(-scale);  // NaN lands here too
+    if (scaled < -scale) return static_cast<std::int32_t>(-scale);
     if (scaled > scale - 1.0) return static_cast<std::int32_t>(scale - 1.0);
     return static_cast<std::int32_t>(scaled);
 }

@@ -5,7 +5,7 @@
 // other than "fmt " and "data" are skipped. Anything else (a truncated file, sizes that
 // disagree, 0 channels, another format) is refused with WavError naming the problem.
 // Samples are held as floats per channel: integer PCM is scaled by 2^(bits-1) both
-// ways and clipped to its range when written, so integer files round-trip exactly.
+// ways and clipped to its range when written (NaN as 0), so integer files round-trip exactly.
 // Parse/Serialize are pure; ReadWavFile/WriteWavFile add the file and its name to
 // messages. [any-thread]
 
