@@ -250,3 +250,27 @@ TEST(EditorCommand, ScreenshotIsA24BitBmpOfTheEditorsSize) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RenderCommand, LongInputsReportProgressOnStderrOnly) {
+    TempFolder folder;
+    WavAudio input = Sine(1, 8000 * 11);  // 11 seconds at 8 kHz
+    input.sampleRate = 8000;
+    WriteWavFile(folder.File("long.wav"), input);
+    const AaxhostRun run = RunAaxhost({"render", TrivialModule(), "--effect", "Trivial Gain Mono", "--in",
+                                       folder.File("long.wav"), "--out", folder.File("out.wav"), "--block", "4096"});
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    for (int percent = 10; percent <= 100; percent += 10)
+        EXPECT_NE(run.err.find("aaxhost: rendering " + std::to_string(percent) + "%"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find('%'), std::string::npos) << run.out;
+    EXPECT_EQ(ReadWavFile(folder.File("out.wav")).sampleRate, 8000u);
+
+    WriteWavFile(folder.File("short.wav"), Sine(1, 8000));
+    const AaxhostRun brief = RunAaxhost({"render", TrivialModule(), "--effect", "Trivial Gain Mono", "--in",
+                                         folder.File("short.wav"), "--out", folder.File("out.wav")});
+    ASSERT_EQ(brief.exitCode, 0u) << brief.err;
+    EXPECT_EQ(brief.err.find("rendering"), std::string::npos) << brief.err;
+}
+
+}  // namespace

@@ -47,11 +47,16 @@ Image CaptureClientArea(void* window) {
     image.height = client.bottom - client.top;
     if (image.width <= 0 || image.height <= 0) throw std::runtime_error("the window has an empty client area");
 
-    // The children draw into their own areas of the window's surface: the window's
-    // device context without clipping them out sees what is on screen.
+    // What is on screen over the client area, the editor's child windows included
+    // (a window's own device context shows only what the window itself drew).
+    // Brought to the top and drawn afresh first, so that no other window covers it.
+    SetWindowPos(handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    POINT origin{0, 0};
+    ClientToScreen(handle, &origin);
     const Gdi gdi;
     if (!gdi.Complete()) throw std::runtime_error("the system's drawing library is not available");
-    HDC source = GetDCEx(handle, nullptr, DCX_CACHE);
+    HDC source = GetDC(nullptr);
     if (source == nullptr) throw std::runtime_error("the window's device context is not available");
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -66,7 +71,7 @@ Image CaptureClientArea(void* window) {
     bool copied = false;
     if (bitmap != nullptr) {
         HGDIOBJ previous = gdi.selectObject(memory, bitmap);
-        copied = gdi.bitBlt(memory, 0, 0, image.width, image.height, source, 0, 0, SRCCOPY) != FALSE;
+        copied = gdi.bitBlt(memory, 0, 0, image.width, image.height, source, origin.x, origin.y, SRCCOPY) != FALSE;
         gdi.gdiFlush();
         if (copied) {
             const std::size_t stride = (static_cast<std::size_t>(image.width) * 3 + 3) & ~std::size_t{3};
@@ -80,7 +85,7 @@ Image CaptureClientArea(void* window) {
         gdi.deleteObject(bitmap);
     }
     if (memory != nullptr) gdi.deleteDC(memory);
-    ReleaseDC(handle, source);
+    ReleaseDC(nullptr, source);
     if (!copied) throw std::runtime_error("the window's pixels could not be copied");
     return image;
 }

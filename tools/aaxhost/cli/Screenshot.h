@@ -1,6 +1,7 @@
 #pragma once
-// Screenshots of the host's windows: the client area of a window, child windows (the
-// editor) included, as they are drawn now. The Windows calls of the screenshots live in
+// Screenshots of the host's windows: the client area of a window as it shows on
+// screen, child windows (the editor) included; the window is raised to the top and
+// redrawn first. The Windows calls of the screenshots live in
 // this file's source. [ui-thread]: the thread that owns the window.
 
 #include "aaxhost/cli/BmpImage.h"
