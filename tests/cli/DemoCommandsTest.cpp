@@ -1,0 +1,178 @@
+// aaxhost's commands end to end on the demo core, branded into a bundle with lmprime:
+// what the demo's settings do to a render, state files, bypass and AudioSuite.
+
+#include <gtest/gtest.h>
+
+#include <boost/property_tree/json_parser.hpp>
+#include <boost/property_tree/ptree.hpp>
+#include <cmath>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "AaxhostRun.h"
+#include "Bundle.h"
+#include "aaxhost/cli/FileBytes.h"
+#include "aaxhost/cli/WavFile.h"
+
+using namespace aaxhost::cli;
+using boost::property_tree::ptree;
+
+namespace {
+
+constexpr int kDemoLatency = 64;
+const std::string kStereo = "com.lumetra.lmdemo Stereo";
+
+class DemoCommands : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder_ = std::make_unique<TempFolder>();
+        BundleSettings bundle;
+        bundle.directory = folder_->Path().wstring();
+        bundle.name = L"LmDemo";
+        bundle.coreFile = TestBinaryPath(L"LmDemoCore.dll");
+        PrimeSettings settings;
+        settings.core = "LmDemoCore.dll";
+        settings.config = std::string("FixedChannelConfig:stereo|CoreConfig:demo");
+        settings.shortName = std::string("LmDemoCli");
+        std::wstring bundlePath;
+        std::string error;
+        if (!BuildBundle(TestBinaryPath(L"LmHook.dll"), bundle, settings, bundlePath, error)) bundleError_ = error;
+        const std::wstring module = BundleModulePath(bundlePath, bundle.name);
+        module_ = std::string(module.begin(), module.end());
+    }
+    static void TearDownTestSuite() { folder_.reset(); }
+    void SetUp() override { ASSERT_TRUE(bundleError_.empty()) << bundleError_; }
+
+    static std::string Module() { return module_; }
+
+    // Renders `input` through the stereo effect with `options`; the output file.
+    WavAudio Render(const WavAudio& input, const std::vector<std::string>& options) {
+        WriteWavFile(files_.File("in.wav"), input);
+        std::vector<std::string> arguments = {"render", Module(), "--effect", kStereo, "--in", files_.File("in.wav"),
+                                              "--out", files_.File("out.wav")};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const AaxhostRun run = RunAaxhost(arguments);
+        EXPECT_EQ(run.exitCode, 0u) << run.err;
+        last_ = run;
+        return ReadWavFile(files_.File("out.wav"));
+    }
+
+    TempFolder files_;
+    AaxhostRun last_;
+
+private:
+    static std::unique_ptr<TempFolder> folder_;
+    static std::string module_;
+    static std::string bundleError_;
+};
+
+std::unique_ptr<TempFolder> DemoCommands::folder_;
+std::string DemoCommands::module_;
+std::string DemoCommands::bundleError_;
+
+// Different on each channel, so that a channel that comes back elsewhere shows.
+WavAudio Noise(std::size_t frames) {
+    WavAudio audio;
+    audio.sampleRate = 48000;
+    audio.channels.assign(2, std::vector<float>(frames));
+    std::uint32_t state = 12345;
+    for (auto& channel : audio.channels)
+        for (float& sample : channel) {
+            state = state * 1664525u + 1013904223u;
+            sample = static_cast<float>(state >> 8) / 16777216.0f - 0.5f;
+        }
+    return audio;
+}
+
+TEST_F(DemoCommands, ScanJsonListsTheDemosEffectsAndTheirLayouts) {
+    const AaxhostRun run = RunAaxhost({"scan", Module(), "--json"});
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    ptree scan;
+    std::istringstream in(run.out);
+    boost::property_tree::read_json(in, scan);
+    EXPECT_TRUE(scan.get_child("fatalErrors").empty());
+    EXPECT_TRUE(scan.get<bool>("collectionReturned"));
+    std::vector<std::string> ids;
+    std::vector<std::string> inputs;
+    for (const auto& effect : scan.get_child("effects")) {
+        ids.push_back(effect.second.get<std::string>("id"));
+        const ptree& component = effect.second.get_child("components").begin()->second;
+        inputs.push_back(component.get<std::string>("inputStem.name"));
+        EXPECT_EQ(component.get_child("properties").begin()->second.get<std::string>("name"), "ManufacturerID");
+    }
+    EXPECT_EQ(ids, (std::vector<std::string>{"com.lumetra.lmdemo Mono", kStereo, "com.lumetra.lmdemo 5.1",
+                                             "com.lumetra.lmdemo Audiosuite"}));
+    EXPECT_EQ(inputs, (std::vector<std::string>{"Mono", "Stereo", "5.1", "None"}));
+}
+
+TEST_F(DemoCommands, GainOfMinusSixDecibelsHalvesTheInputDelayedByTheLatency) {
+    const WavAudio input = Noise(4000);
+    const WavAudio output = Render(input, {"--set", "Gain=-6", "--block", "333"});
+    EXPECT_NE(last_.out.find("latency 64 samples, not compensated"), std::string::npos) << last_.out;
+    ASSERT_EQ(output.ChannelCount(), 2u);
+    ASSERT_EQ(output.FrameCount(), input.FrameCount());
+    const float gain = static_cast<float>(std::pow(10.0, -6.0 / 20.0));
+    for (std::size_t c = 0; c < 2; ++c) {
+        for (std::size_t i = 0; i < kDemoLatency; ++i) ASSERT_EQ(output.channels[c][i], 0.0f) << c << " " << i;
+        for (std::size_t i = kDemoLatency; i < input.FrameCount(); ++i)
+            ASSERT_NEAR(output.channels[c][i], gain * input.channels[c][i - kDemoLatency], 1e-4) << c << " " << i;
+    }
+}
+
+TEST_F(DemoCommands, SavedStateRestoresTheSameRender) {
+    const WavAudio input = Noise(3000);
+    const WavAudio first = Render(input, {"--set", "Gain=+3.5", "--set", "Mode=Lowpass", "--set", "Frequency=2000",
+                                          "--set", "Invert=on", "--save-state", files_.File("demo.state")});
+    const WavAudio plain = Render(input, {});
+    const WavAudio restored = Render(input, {"--load-state", files_.File("demo.state")});
+    EXPECT_EQ(restored.channels, first.channels);
+    EXPECT_NE(plain.channels, first.channels) << "the settings change the render";
+    const std::vector<std::uint8_t> state = ReadFileBytes(files_.File("demo.state"));
+    ASSERT_GT(state.size(), 8u + 56u);
+    EXPECT_EQ(std::string(state.begin(), state.begin() + 8), "LMCHUNK1");
+
+    std::vector<std::uint8_t> damaged = state;
+    damaged.pop_back();
+    WriteFileBytes(files_.File("damaged.state"), damaged);
+    const AaxhostRun run = RunAaxhost({"render", Module(), "--effect", kStereo, "--in", files_.File("in.wav"), "--out",
+                                       files_.File("never.wav"), "--load-state", files_.File("damaged.state")});
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_NE(run.err.find("damaged.state: the state file's chunk declares"), std::string::npos) << run.err;
+}
+
+TEST_F(DemoCommands, CompensatedBypassGivesTheInputBack) {
+    const WavAudio input = Noise(2000);
+    const WavAudio output = Render(input, {"--set", "Gain=-24", "--bypass", "--compensate"});
+    EXPECT_NE(last_.out.find("bypass Bypass engaged"), std::string::npos) << last_.out;
+    EXPECT_EQ(output.channels, input.channels);
+}
+
+TEST_F(DemoCommands, AudioSuiteOutputHasTheInputsLength) {
+    WriteWavFile(files_.File("in.wav"), Noise(9000));
+    const AaxhostRun run = RunAaxhost({"audiosuite", Module(), "--in", files_.File("in.wav"), "--out",
+                                       files_.File("out.wav"), "--window", "1024"});
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    const WavAudio output = ReadWavFile(files_.File("out.wav"));
+    EXPECT_EQ(output.FrameCount(), 9000u);
+    EXPECT_EQ(output.ChannelCount(), 2u);
+    for (const auto& channel : output.channels)
+        for (const float sample : channel) ASSERT_TRUE(std::isfinite(sample));
+}
+
+TEST_F(DemoCommands, EditorScreenshotHasTheSizeTheEditorReports) {
+    const AaxhostRun run = RunAaxhost({"editor", Module(), "--effect", kStereo, "--seconds", "0.3", "--screenshot",
+                                       files_.File("demo.bmp")});
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    int width = 0;
+    int height = 0;
+    ASSERT_EQ(std::sscanf(run.out.c_str(), "editor %d x %d", &width, &height), 2) << run.out;
+    const std::vector<std::uint8_t> bmp = ReadFileBytes(files_.File("demo.bmp"));
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(bmp[18] | (bmp[19] << 8), width);
+    EXPECT_EQ(bmp[22] | (bmp[23] << 8), height);
+    EXPECT_EQ(bmp.size(), 54u + static_cast<std::size_t>((width * 3 + 3) / 4 * 4) * height);
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+// WAV files as aaxhost reads and writes them: RIFF/WAVE with a "fmt " chunk for 16- or
+// 24-bit integer PCM or 32-bit IEEE float, plain or WAVE_FORMAT_EXTENSIBLE with one of
+// those subformats, 1 to 8 channels. Odd-sized chunks carry their pad byte; chunks
+// other than "fmt " and "data" are skipped. Anything else (a truncated file, sizes that
+// disagree, 0 channels, another format) is refused with WavError naming the problem.
+// Samples are held as floats per channel: integer PCM is scaled by 2^(bits-1) both
+// ways and clipped to its range when written (NaN as 0), so integer files round-trip exactly.
+// Parse/Serialize are pure; ReadWavFile/WriteWavFile add the file and its name to
+// messages. [any-thread]
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace aaxhost::cli {
+
+class WavError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class SampleFormat { Pcm16, Pcm24, Float32 };
+// "16-bit PCM", "24-bit PCM", "32-bit float".
+const char* SampleFormatName(SampleFormat format) noexcept;
+
+struct WavAudio {
+    std::uint32_t sampleRate = 48000;
+    SampleFormat format = SampleFormat::Float32;
+    bool extensible = false;       // written as WAVE_FORMAT_EXTENSIBLE
+    std::uint32_t channelMask = 0; // speaker mask of an extensible file
+    std::vector<std::vector<float>> channels;  // all of the same length
+
+    std::size_t ChannelCount() const noexcept { return channels.size(); }
+    std::size_t FrameCount() const noexcept { return channels.empty() ? 0 : channels.front().size(); }
+};
+
+constexpr std::size_t kMaxWavChannels = 8;
+
+// The audio of a whole file's bytes; WavError without the file name.
+WavAudio ParseWav(const std::vector<std::uint8_t>& bytes);
+// The bytes of a file holding `audio`; WavError for audio it cannot write (no
+// channels, too many, channels of different lengths, a rate of 0, over 4 GiB).
+std::vector<std::uint8_t> SerializeWav(const WavAudio& audio);
+
+// `path` is UTF-8. Errors read "<path>: <problem>".
+WavAudio ReadWavFile(const std::string& path);
+void WriteWavFile(const std::string& path, const WavAudio& audio);
+
+}  // namespace aaxhost::cli
