@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cwchar>
 #include <new>
 
@@ -14,6 +15,8 @@ namespace DemoCore {
 namespace {
 
 const wchar_t* const kEditorClass = L"LmDemoEditor";
+// Editor windows of this core that exist now, on any thread.
+std::atomic<int> g_liveEditors{0};
 constexpr UINT kRefresh = WM_APP + 2;
 
 enum ControlId : int {
@@ -163,7 +166,16 @@ LRESULT CALLBACK EditorWindow::Proc(HWND window, UINT message, WPARAM wParam, LP
     }
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (editor && editor->owned_) delete editor;
+        if (editor && editor->owned_) {
+            delete editor;
+            g_liveEditors.fetch_sub(1);
+        }
+        return 0;
+    case WM_CLOSE:
+        // Closed from another thread (Close posts this): destroy here, on the window's
+        // own thread, and let the classes go with the last editor.
+        DestroyWindow(window);
+        DemoEditor::UnregisterClassesWhenUnused();
         return 0;
     default: break;
     }
@@ -208,6 +220,7 @@ DemoEditor* DemoEditor::Open(DemoInstance& instance, void* parent) noexcept {
         return nullptr;
     }
     editor->owned_ = true;
+    g_liveEditors.fetch_add(1);
     EditorWindow::Build(window);
     RECT client{};
     GetClientRect(window, &client);
@@ -218,17 +231,20 @@ DemoEditor* DemoEditor::Open(DemoInstance& instance, void* parent) noexcept {
 
 void DemoEditor::Close() noexcept {
     HWND window = static_cast<HWND>(window_);
-    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
         DestroyWindow(window);
-    else
+        UnregisterClassesWhenUnused();
+    } else {
         PostMessageW(window, WM_CLOSE, 0, 0);
+    }
 }
 
 void DemoEditor::RequestRefresh(void* window) noexcept {
     if (window) PostMessageW(static_cast<HWND>(window), kRefresh, 0, 0);
 }
 
-void DemoEditor::UnregisterClasses() noexcept {
+void DemoEditor::UnregisterClassesWhenUnused() noexcept {
+    if (g_liveEditors.load() != 0) return;
     UnregisterClassW(kEditorClass, Module());
     UnregisterSliderClass(Module());
 }

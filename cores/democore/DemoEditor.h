@@ -33,8 +33,11 @@ public:
 
     // Posts a refresh to the editor window `window`; harmless for a window that is gone.
     static void RequestRefresh(void* window) noexcept;
-    // Unregisters the window classes when the core unloads.
-    static void UnregisterClasses() noexcept;
+    // Unregisters the window classes once no editor window of the core is left. Called
+    // on the UI thread after an editor is destroyed, never from DllMain: user32 calls
+    // under the loader lock can deadlock against a thread that is loading the display
+    // driver. A later editor registers them again.
+    static void UnregisterClassesWhenUnused() noexcept;
 
 private:
     explicit DemoEditor(DemoInstance& instance) noexcept : instance_(&instance) {}
