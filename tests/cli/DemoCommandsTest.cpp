@@ -34,7 +34,7 @@ protected:
         bundle.coreFile = TestBinaryPath(L"LmDemoCore.dll");
         PrimeSettings settings;
         settings.core = "LmDemoCore.dll";
-        settings.config = std::string("FixedChannelConfig:stereo|CoreConfig:demo");
+        settings.config = std::string("CoreConfig:demo");
         settings.shortName = std::string("LmDemoCli");
         std::wstring bundlePath;
         std::string error;

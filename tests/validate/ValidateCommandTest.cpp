@@ -126,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
 std::string WithoutTimings(const std::string& report) {
     std::string text = std::regex_replace(report, std::regex(R"(\(\d+\.\d+ s\))"), "(t)");
     text = std::regex_replace(text, std::regex(R"(in \d+\.\d+ s)"), "in t");
+    // How many blocks an audio thread gets through while editors open is a timing too.
+    text = std::regex_replace(text, std::regex(R"(while \d+ blocks)"), "while n blocks");
     return std::regex_replace(text, std::regex(R"(aaxhost-validate-\d+-\d+)"), "aaxhost-validate-x");
 }
 

@@ -19,5 +19,6 @@ int RunRender(const Arguments& arguments);      // aaxhost render
 int RunAudioSuite(const Arguments& arguments);  // aaxhost audiosuite
 int RunEditor(const Arguments& arguments);      // aaxhost editor
 int RunValidate(const Arguments& arguments);    // aaxhost validate (validate/)
+int RunGenerate(const Arguments& arguments);    // aaxhost generate (a test signal)
 
 }  // namespace aaxhost::cli

@@ -27,6 +27,7 @@ constexpr const char* kUsage =
     "  audiosuite <module> --in <wav> --out <wav> [--analyze] [--window N]\n"
     "  editor <module> --effect <ID> [--seconds S] [--screenshot FILE]\n"
     "  validate <module> [--strictness 1..10] [--json] [--seed N]\n"
+    "  generate --out <wav> [--signal sweep|sine|noise|impulses] [--seconds S]\n"
     "\n"
     "Run \"aaxhost <command> --help\" for a command's options.\n";
 
@@ -41,6 +42,7 @@ constexpr Command kCommands[] = {
     {"audiosuite", aaxhost::cli::RunAudioSuite},
     {"editor", aaxhost::cli::RunEditor},
     {"validate", aaxhost::cli::RunValidate},
+    {"generate", aaxhost::cli::RunGenerate},
 };
 
 int Run(int argc, wchar_t** argv) {

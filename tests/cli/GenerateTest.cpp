@@ -1,0 +1,114 @@
+// aaxhost generate: the test signals and the files they are written to.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "AaxhostRun.h"
+#include "aaxhost/cli/TestSignal.h"
+#include "aaxhost/cli/WavFile.h"
+
+using namespace aaxhost::cli;
+
+namespace {
+
+float Peak(const std::vector<float>& samples) {
+    float peak = 0.0f;
+    for (float sample : samples) peak = std::max(peak, std::fabs(sample));
+    return peak;
+}
+
+struct LevelCase {
+    SignalKind kind;
+    double levelDb;
+};
+
+class SignalLevels : public ::testing::TestWithParam<LevelCase> {};
+
+TEST_P(SignalLevels, PeakIsTheRequestedLevelOnEveryChannel) {
+    SignalSpec spec;
+    spec.kind = GetParam().kind;
+    spec.levelDb = GetParam().levelDb;
+    spec.frames = 48000;
+    spec.channels = 3;
+    const auto channels = MakeSignal(spec);
+    ASSERT_EQ(channels.size(), 3u);
+    const double expected = std::pow(10.0, GetParam().levelDb / 20.0);
+    for (const auto& channel : channels) {
+        ASSERT_EQ(channel.size(), 48000u);
+        EXPECT_NEAR(Peak(channel), expected, expected * 0.01);
+        EXPECT_EQ(channel, channels.front());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, SignalLevels,
+                         ::testing::Values(LevelCase{SignalKind::Sine, -12.0}, LevelCase{SignalKind::Sweep, -6.0},
+                                           LevelCase{SignalKind::Noise, 0.0}, LevelCase{SignalKind::Impulses, -20.0}));
+
+TEST(TestSignal, ImpulsesComeEveryHalfSecondFromTheFirstSample) {
+    SignalSpec spec;
+    spec.kind = SignalKind::Impulses;
+    spec.sampleRate = 44100.0;
+    spec.frames = 44100 * 2;
+    spec.channels = 1;
+    spec.levelDb = 0.0;
+    const auto signal = MakeSignal(spec).front();
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < signal.size(); ++i)
+        if (signal[i] != 0.0f) positions.push_back(i);
+    EXPECT_EQ(positions, (std::vector<std::size_t>{0, 22050, 44100, 66150}));
+}
+
+TEST(TestSignal, NoiseIsTheSameOnEveryRunAndNotConstant) {
+    SignalSpec spec;
+    spec.kind = SignalKind::Noise;
+    spec.frames = 1000;
+    const auto first = MakeSignal(spec);
+    EXPECT_EQ(first, MakeSignal(spec));
+    EXPECT_NE(first[0][0], first[0][1]);
+}
+
+TEST(TestSignal, SignalNamesAreParsedAndOthersRefused) {
+    SignalKind kind = SignalKind::Sine;
+    EXPECT_TRUE(ParseSignalKind("impulses", kind));
+    EXPECT_EQ(kind, SignalKind::Impulses);
+    EXPECT_FALSE(ParseSignalKind("Sweep", kind));
+    EXPECT_FALSE(ParseSignalKind("", kind));
+}
+
+TEST(GenerateCommand, WritesTheRequestedFile) {
+    TempFolder folder;
+    const std::string out = folder.File("signal.wav");
+    const AaxhostRun run = RunAaxhost({"generate", "--out", out, "--seconds", "0.5", "--rate", "44100",
+                                       "--channels", "6", "--format", "24", "--signal", "sine"});
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    const WavAudio audio = ReadWavFile(out);
+    EXPECT_EQ(audio.sampleRate, 44100u);
+    EXPECT_EQ(audio.format, SampleFormat::Pcm24);
+    EXPECT_EQ(audio.ChannelCount(), 6u);
+    EXPECT_EQ(audio.FrameCount(), 22050u);
+    EXPECT_NEAR(Peak(audio.channels[5]), std::pow(10.0, -12.0 / 20.0), 0.01);
+}
+
+TEST(GenerateCommand, BadArgumentsExitTwoAndWriteNothing) {
+    TempFolder folder;
+    const std::string out = folder.File("bad.wav");
+    const std::vector<std::vector<std::string>> cases = {
+        {"generate", "--out", out, "--signal", "chirp"},
+        {"generate", "--out", out, "--channels", "9"},
+        {"generate", "--out", out, "--level", "3"},
+        {"generate", "--out", out, "--format", "32"},
+        {"generate"},
+    };
+    for (const auto& arguments : cases) {
+        const AaxhostRun run = RunAaxhost(arguments);
+        EXPECT_EQ(run.exitCode, 2u) << arguments.back() << ": " << run.err;
+        EXPECT_NE(run.err.find("aaxhost: "), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << arguments.back();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// aaxhost generate: writes a test signal to a WAV file, the input a team renders
+// through its plug-in (the main job renders one through the demo core).
+#include <cstdio>
+#include <string>
+
+#include "aaxhost/cli/CommandLine.h"
+#include "aaxhost/cli/CommandRunner.h"
+#include "aaxhost/cli/Commands.h"
+#include "aaxhost/cli/TestSignal.h"
+#include "aaxhost/cli/WavFile.h"
+
+namespace aaxhost::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: aaxhost generate --out <wav> [options]\n"
+    "\n"
+    "Writes a test signal, the same on every channel.\n"
+    "\n"
+    "  --out FILE         the WAV file to write\n"
+    "  --signal KIND      sweep (20 Hz to 20 kHz, logarithmic; the default), sine, noise\n"
+    "                     or impulses (one every half second)\n"
+    "  --seconds S        length, 0.001 to 3600 (default 2)\n"
+    "  --rate HZ          sample rate, 8000 to 384000 (default 48000)\n"
+    "  --channels N       1 to 8 (default 2)\n"
+    "  --level DB         peak level in dBFS, -120 to 0 (default -12)\n"
+    "  --frequency HZ     the sine's frequency (default 440)\n"
+    "  --format F         float (default), 24 or 16 (bit PCM)\n"
+    "\n"
+    "Exits 0 when written, 1 when the file cannot be written, 2 for bad arguments.\n";
+
+int Generate(const ParsedOptions& options) {
+    if (!options.Positional().empty()) throw UsageError("generate takes no positional argument");
+    const std::string outPath = options.Required("--out");
+    SignalSpec spec;
+    if (const auto kind = options.Value("--signal"); kind && !ParseSignalKind(*kind, spec.kind))
+        throw UsageError("--signal must be sweep, sine, noise or impulses, not \"" + *kind + "\"");
+    const double seconds = ParseNumber(options.Value("--seconds").value_or("2"), 0.001, 3600.0, "--seconds");
+    spec.sampleRate = static_cast<double>(ParseInteger(options.Value("--rate").value_or("48000"), 8000, 384000, "--rate"));
+    spec.channels = static_cast<int>(ParseInteger(options.Value("--channels").value_or("2"), 1,
+                                                  static_cast<std::int64_t>(kMaxWavChannels), "--channels"));
+    spec.levelDb = ParseNumber(options.Value("--level").value_or("-12"), -120.0, 0.0, "--level");
+    spec.frequency = ParseNumber(options.Value("--frequency").value_or("440"), 1.0, spec.sampleRate / 2.0, "--frequency");
+    spec.frames = static_cast<std::int64_t>(seconds * spec.sampleRate + 0.5);
+    if (spec.frames < 1) spec.frames = 1;
+
+    WavAudio audio;
+    audio.sampleRate = static_cast<std::uint32_t>(spec.sampleRate);
+    const std::string format = options.Value("--format").value_or("float");
+    if (format == "float") audio.format = SampleFormat::Float32;
+    else if (format == "24") audio.format = SampleFormat::Pcm24;
+    else if (format == "16") audio.format = SampleFormat::Pcm16;
+    else throw UsageError("--format must be float, 24 or 16, not \"" + format + "\"");
+    audio.channels = MakeSignal(spec);
+    WriteWavFile(outPath, audio);
+    std::printf("wrote %s: %lld frames, %d channels, %u Hz, %s\n", outPath.c_str(),
+                static_cast<long long>(spec.frames), spec.channels, audio.sampleRate, SampleFormatName(audio.format));
+    return kExitSucceeded;
+}
+
+}  // namespace
+
+int RunGenerate(const Arguments& arguments) {
+    return RunCommand("generate", [&] {
+        const ParsedOptions options(arguments, {{"--out", OptionSpec::Kind::Value},
+                                                {"--signal", OptionSpec::Kind::Value},
+                                                {"--seconds", OptionSpec::Kind::Value},
+                                                {"--rate", OptionSpec::Kind::Value},
+                                                {"--channels", OptionSpec::Kind::Value},
+                                                {"--level", OptionSpec::Kind::Value},
+                                                {"--frequency", OptionSpec::Kind::Value},
+                                                {"--format", OptionSpec::Kind::Value}});
+        if (options.Has("--help")) {
+            std::fputs(kUsage, stdout);
+            return kExitSucceeded;
+        }
+        return Generate(options);
+    });
+}
+
+}  // namespace aaxhost::cli
