@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint32_t kLinearTaper = 1;
 constexpr std::uint32_t kLogTaper = 15;
 
-const ParameterSpec kSpecs[kParameterCount] = {
+const ParameterDefinition kDefinitions[kParameterCount] = {
     {"Gain", kParameterFloat, -24.0f, 24.0f, 0.0f, kLinearTaper, ""},
     {"Frequency", kParameterFloat, 20.0f, 20000.0f, 1000.0f, kLogTaper, ""},
     {"Mode", kParameterInt, 0.0f, 2.0f, 0.0f, kLinearTaper, "Clean\tLowpass\tHighpass"},
@@ -28,55 +28,55 @@ void CopyText(char (&field)[N], const char* text) {
 
 }  // namespace
 
-const ParameterSpec* SpecOf(std::uint32_t index) noexcept {
-    return index < kParameterCount ? &kSpecs[index] : nullptr;
+const ParameterDefinition* DefinitionOf(std::uint32_t index) noexcept {
+    return index < kParameterCount ? &kDefinitions[index] : nullptr;
 }
 
 void Describe(std::uint32_t index, CoreParameterInfo& record) noexcept {
-    const ParameterSpec* spec = SpecOf(index);
-    if (!spec) return;
-    CopyText(record.names, spec->name);
-    CopyText(record.secondNames, spec->name);
-    CopyText(record.valueLabels, spec->labels);
-    record.kind = spec->kind;
+    const ParameterDefinition* definition = DefinitionOf(index);
+    if (!definition) return;
+    CopyText(record.names, definition->name);
+    CopyText(record.secondNames, definition->name);
+    CopyText(record.valueLabels, definition->labels);
+    record.kind = definition->kind;
     record.exposureA = 1;
-    record.minimum = spec->minimum;
-    record.maximum = spec->maximum;
-    record.defaultValue = spec->defaultValue;
-    record.type = spec->type;
+    record.minimum = definition->minimum;
+    record.maximum = definition->maximum;
+    record.defaultValue = definition->defaultValue;
+    record.type = definition->type;
 }
 
 float Conform(std::uint32_t index, float value) noexcept {
-    const ParameterSpec* spec = SpecOf(index);
-    if (!spec) return 0.0f;
-    if (spec->kind == kParameterBool) return value != 0.0f ? 1.0f : 0.0f;  // NaN != 0
-    if (std::isnan(value)) return spec->defaultValue;
-    if (spec->kind == kParameterInt) value = std::trunc(value);
-    if (value < spec->minimum) return spec->minimum;
-    if (value > spec->maximum) return spec->maximum;
+    const ParameterDefinition* definition = DefinitionOf(index);
+    if (!definition) return 0.0f;
+    if (definition->kind == kParameterBool) return value != 0.0f ? 1.0f : 0.0f;  // NaN != 0
+    if (std::isnan(value)) return definition->defaultValue;
+    if (definition->kind == kParameterInt) value = std::trunc(value);
+    if (value < definition->minimum) return definition->minimum;
+    if (value > definition->maximum) return definition->maximum;
     return value;
 }
 
 double ToPosition(std::uint32_t index, float value) noexcept {
-    const ParameterSpec* spec = SpecOf(index);
-    if (!spec) return 0.0;
+    const ParameterDefinition* definition = DefinitionOf(index);
+    if (!definition) return 0.0;
     const double v = Conform(index, value);
-    if (spec->type == kLogTaper)
-        return std::log(v / spec->minimum) / std::log(static_cast<double>(spec->maximum) / spec->minimum);
-    return (v - spec->minimum) / (static_cast<double>(spec->maximum) - spec->minimum);
+    if (definition->type == kLogTaper)
+        return std::log(v / definition->minimum) / std::log(static_cast<double>(definition->maximum) / definition->minimum);
+    return (v - definition->minimum) / (static_cast<double>(definition->maximum) - definition->minimum);
 }
 
 float FromPosition(std::uint32_t index, double position) noexcept {
-    const ParameterSpec* spec = SpecOf(index);
-    if (!spec) return 0.0f;
+    const ParameterDefinition* definition = DefinitionOf(index);
+    if (!definition) return 0.0f;
     if (!(position > 0.0)) position = 0.0;  // NaN too
     if (position > 1.0) position = 1.0;
     double value;
-    if (spec->type == kLogTaper)
-        value = spec->minimum * std::pow(static_cast<double>(spec->maximum) / spec->minimum, position);
+    if (definition->type == kLogTaper)
+        value = definition->minimum * std::pow(static_cast<double>(definition->maximum) / definition->minimum, position);
     else
-        value = spec->minimum + position * (static_cast<double>(spec->maximum) - spec->minimum);
-    if (spec->kind != kParameterFloat) value = std::floor(value + 0.5);
+        value = definition->minimum + position * (static_cast<double>(definition->maximum) - definition->minimum);
+    if (definition->kind != kParameterFloat) value = std::floor(value + 0.5);
     return Conform(index, static_cast<float>(value));
 }
 

@@ -19,7 +19,7 @@ enum ParameterIndex : std::uint32_t {
 
 enum FilterMode : std::uint32_t { kModeClean = 0, kModeLowpass = 1, kModeHighpass = 2 };
 
-struct ParameterSpec {
+struct ParameterDefinition {
     const char* name;
     std::uint32_t kind;   // ParameterKind of the hook's records
     float minimum;
@@ -30,7 +30,7 @@ struct ParameterSpec {
 };
 
 // Null for an index of kParameterCount or more.
-const ParameterSpec* SpecOf(std::uint32_t index) noexcept;
+const ParameterDefinition* DefinitionOf(std::uint32_t index) noexcept;
 
 // Fills one description record (which the hook zero-filled) for the parameter.
 void Describe(std::uint32_t index, CoreParameterInfo& record) noexcept;

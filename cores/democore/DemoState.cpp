@@ -21,15 +21,15 @@ float ReadF32(const std::uint8_t* bytes) noexcept {
 }
 
 bool InRange(std::uint32_t index, float value) noexcept {
-    const ParameterSpec* spec = SpecOf(index);
-    return !std::isnan(value) && value >= spec->minimum && value <= spec->maximum;
+    const ParameterDefinition* definition = DefinitionOf(index);
+    return !std::isnan(value) && value >= definition->minimum && value <= definition->maximum;
 }
 
 }  // namespace
 
 Settings DefaultSettings() noexcept {
     Settings settings{};
-    for (std::uint32_t i = 0; i < kParameterCount; ++i) settings.values[i] = SpecOf(i)->defaultValue;
+    for (std::uint32_t i = 0; i < kParameterCount; ++i) settings.values[i] = DefinitionOf(i)->defaultValue;
     return settings;
 }
 

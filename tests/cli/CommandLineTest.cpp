@@ -13,13 +13,13 @@ using namespace aaxhost::cli;
 
 namespace {
 
-const std::vector<OptionSpec> kSpecs = {{"--in", OptionSpec::Kind::Value},
-                                        {"--set", OptionSpec::Kind::Repeated},
-                                        {"--json", OptionSpec::Kind::Flag}};
+const std::vector<OptionRule> kRules = {{"--in", OptionRule::Kind::Value},
+                                        {"--set", OptionRule::Kind::Repeated},
+                                        {"--json", OptionRule::Kind::Flag}};
 
 TEST(CommandLine, ValuesFlagsAndPositionalsAreSeparated) {
     const ParsedOptions options({"module.aaxplugin", "--in", "a.wav", "--set=Gain=-6", "--set", "Mode=Lowpass", "--json"},
-                                kSpecs);
+                                kRules);
     EXPECT_EQ(options.Positional(), std::vector<std::string>{"module.aaxplugin"});
     EXPECT_EQ(options.Value("--in"), std::optional<std::string>("a.wav"));
     EXPECT_EQ(options.Values("--set"), (std::vector<std::string>{"Gain=-6", "Mode=Lowpass"}));
@@ -42,13 +42,13 @@ TEST(CommandLine, MisusedOptionsAreRefusedNamingTheOption) {
     };
     for (const Refused& refused : cases) {
         try {
-            ParsedOptions(refused.arguments, kSpecs);
+            ParsedOptions(refused.arguments, kRules);
             ADD_FAILURE() << "accepted " << refused.message;
         } catch (const UsageError& error) {
             EXPECT_EQ(std::string(error.what()), refused.message);
         }
     }
-    EXPECT_THROW(ParsedOptions({}, kSpecs).Required("--in"), UsageError);
+    EXPECT_THROW(ParsedOptions({}, kRules).Required("--in"), UsageError);
 }
 
 TEST(CommandLine, NumbersOutsideTheirRangeOrMalformedAreRefused) {

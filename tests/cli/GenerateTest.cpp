@@ -29,12 +29,12 @@ struct LevelCase {
 class SignalLevels : public ::testing::TestWithParam<LevelCase> {};
 
 TEST_P(SignalLevels, PeakIsTheRequestedLevelOnEveryChannel) {
-    SignalSpec spec;
-    spec.kind = GetParam().kind;
-    spec.levelDb = GetParam().levelDb;
-    spec.frames = 48000;
-    spec.channels = 3;
-    const auto channels = MakeSignal(spec);
+    SignalSettings settings;
+    settings.kind = GetParam().kind;
+    settings.levelDb = GetParam().levelDb;
+    settings.frames = 48000;
+    settings.channels = 3;
+    const auto channels = MakeSignal(settings);
     ASSERT_EQ(channels.size(), 3u);
     const double expected = std::pow(10.0, GetParam().levelDb / 20.0);
     for (const auto& channel : channels) {
@@ -49,13 +49,13 @@ INSTANTIATE_TEST_SUITE_P(All, SignalLevels,
                                            LevelCase{SignalKind::Noise, 0.0}, LevelCase{SignalKind::Impulses, -20.0}));
 
 TEST(TestSignal, ImpulsesComeEveryHalfSecondFromTheFirstSample) {
-    SignalSpec spec;
-    spec.kind = SignalKind::Impulses;
-    spec.sampleRate = 44100.0;
-    spec.frames = 44100 * 2;
-    spec.channels = 1;
-    spec.levelDb = 0.0;
-    const auto signal = MakeSignal(spec).front();
+    SignalSettings settings;
+    settings.kind = SignalKind::Impulses;
+    settings.sampleRate = 44100.0;
+    settings.frames = 44100 * 2;
+    settings.channels = 1;
+    settings.levelDb = 0.0;
+    const auto signal = MakeSignal(settings).front();
     std::vector<std::size_t> positions;
     for (std::size_t i = 0; i < signal.size(); ++i)
         if (signal[i] != 0.0f) positions.push_back(i);
@@ -63,11 +63,11 @@ TEST(TestSignal, ImpulsesComeEveryHalfSecondFromTheFirstSample) {
 }
 
 TEST(TestSignal, NoiseIsTheSameOnEveryRunAndNotConstant) {
-    SignalSpec spec;
-    spec.kind = SignalKind::Noise;
-    spec.frames = 1000;
-    const auto first = MakeSignal(spec);
-    EXPECT_EQ(first, MakeSignal(spec));
+    SignalSettings settings;
+    settings.kind = SignalKind::Noise;
+    settings.frames = 1000;
+    const auto first = MakeSignal(settings);
+    EXPECT_EQ(first, MakeSignal(settings));
     EXPECT_NE(first[0][0], first[0][1]);
 }
 

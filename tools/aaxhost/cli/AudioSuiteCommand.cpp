@@ -139,12 +139,12 @@ int RunOffline(const ParsedOptions& options) {
 
 int RunAudioSuite(const Arguments& arguments) {
     return RunCommand("audiosuite", [&] {
-        const ParsedOptions options(arguments, {{"--effect", OptionSpec::Kind::Value},
-                                                {"--in", OptionSpec::Kind::Value},
-                                                {"--out", OptionSpec::Kind::Value},
-                                                {"--analyze", OptionSpec::Kind::Flag},
-                                                {"--window", OptionSpec::Kind::Value},
-                                                {"--float", OptionSpec::Kind::Flag}});
+        const ParsedOptions options(arguments, {{"--effect", OptionRule::Kind::Value},
+                                                {"--in", OptionRule::Kind::Value},
+                                                {"--out", OptionRule::Kind::Value},
+                                                {"--analyze", OptionRule::Kind::Flag},
+                                                {"--window", OptionRule::Kind::Value},
+                                                {"--float", OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return kExitSucceeded;

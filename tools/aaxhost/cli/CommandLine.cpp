@@ -7,7 +7,7 @@
 
 namespace aaxhost::cli {
 
-ParsedOptions::ParsedOptions(const std::vector<std::string>& arguments, const std::vector<OptionSpec>& specs) {
+ParsedOptions::ParsedOptions(const std::vector<std::string>& arguments, const std::vector<OptionRule>& rules) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument.size() < 3 || argument.compare(0, 2, "--") != 0) {
@@ -20,12 +20,12 @@ ParsedOptions::ParsedOptions(const std::vector<std::string>& arguments, const st
             values_[name];
             continue;
         }
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& candidate : specs)
-            if (name == candidate.name) spec = &candidate;
-        if (spec == nullptr) throw UsageError("unknown option " + name);
+        const OptionRule* settings = nullptr;
+        for (const OptionRule& candidate : rules)
+            if (name == candidate.name) settings = &candidate;
+        if (settings == nullptr) throw UsageError("unknown option " + name);
         std::vector<std::string>& values = values_[name];
-        if (spec->kind == OptionSpec::Kind::Flag) {
+        if (settings->kind == OptionRule::Kind::Flag) {
             if (equals != std::string::npos) throw UsageError(name + " takes no value");
             continue;
         }
@@ -36,7 +36,7 @@ ParsedOptions::ParsedOptions(const std::vector<std::string>& arguments, const st
             if (i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
             value = arguments[++i];
         }
-        if (spec->kind == OptionSpec::Kind::Value && !values.empty()) throw UsageError(name + " is given twice");
+        if (settings->kind == OptionRule::Kind::Value && !values.empty()) throw UsageError(name + " is given twice");
         values.push_back(value);
     }
 }

@@ -19,7 +19,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct OptionSpec {
+struct OptionRule {
     enum class Kind { Flag, Value, Repeated };
     const char* name;  // with the leading "--"
     Kind kind;
@@ -27,7 +27,7 @@ struct OptionSpec {
 
 class ParsedOptions {
 public:
-    ParsedOptions(const std::vector<std::string>& arguments, const std::vector<OptionSpec>& specs);
+    ParsedOptions(const std::vector<std::string>& arguments, const std::vector<OptionRule>& rules);
 
     const std::vector<std::string>& Positional() const noexcept { return positional_; }
     bool Has(const std::string& name) const { return values_.count(name) != 0; }

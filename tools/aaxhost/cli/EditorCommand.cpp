@@ -109,9 +109,9 @@ int OpenEditor(const ParsedOptions& options) {
 
 int RunEditor(const Arguments& arguments) {
     return RunCommand("editor", [&] {
-        const ParsedOptions options(arguments, {{"--effect", OptionSpec::Kind::Value},
-                                                {"--seconds", OptionSpec::Kind::Value},
-                                                {"--screenshot", OptionSpec::Kind::Value}});
+        const ParsedOptions options(arguments, {{"--effect", OptionRule::Kind::Value},
+                                                {"--seconds", OptionRule::Kind::Value},
+                                                {"--screenshot", OptionRule::Kind::Value}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return kExitSucceeded;

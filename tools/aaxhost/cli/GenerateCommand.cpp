@@ -32,29 +32,29 @@ constexpr const char* kUsage =
 int Generate(const ParsedOptions& options) {
     if (!options.Positional().empty()) throw UsageError("generate takes no positional argument");
     const std::string outPath = options.Required("--out");
-    SignalSpec spec;
-    if (const auto kind = options.Value("--signal"); kind && !ParseSignalKind(*kind, spec.kind))
+    SignalSettings settings;
+    if (const auto kind = options.Value("--signal"); kind && !ParseSignalKind(*kind, settings.kind))
         throw UsageError("--signal must be sweep, sine, noise or impulses, not \"" + *kind + "\"");
     const double seconds = ParseNumber(options.Value("--seconds").value_or("2"), 0.001, 3600.0, "--seconds");
-    spec.sampleRate = static_cast<double>(ParseInteger(options.Value("--rate").value_or("48000"), 8000, 384000, "--rate"));
-    spec.channels = static_cast<int>(ParseInteger(options.Value("--channels").value_or("2"), 1,
+    settings.sampleRate = static_cast<double>(ParseInteger(options.Value("--rate").value_or("48000"), 8000, 384000, "--rate"));
+    settings.channels = static_cast<int>(ParseInteger(options.Value("--channels").value_or("2"), 1,
                                                   static_cast<std::int64_t>(kMaxWavChannels), "--channels"));
-    spec.levelDb = ParseNumber(options.Value("--level").value_or("-12"), -120.0, 0.0, "--level");
-    spec.frequency = ParseNumber(options.Value("--frequency").value_or("440"), 1.0, spec.sampleRate / 2.0, "--frequency");
-    spec.frames = static_cast<std::int64_t>(seconds * spec.sampleRate + 0.5);
-    if (spec.frames < 1) spec.frames = 1;
+    settings.levelDb = ParseNumber(options.Value("--level").value_or("-12"), -120.0, 0.0, "--level");
+    settings.frequency = ParseNumber(options.Value("--frequency").value_or("440"), 1.0, settings.sampleRate / 2.0, "--frequency");
+    settings.frames = static_cast<std::int64_t>(seconds * settings.sampleRate + 0.5);
+    if (settings.frames < 1) settings.frames = 1;
 
     WavAudio audio;
-    audio.sampleRate = static_cast<std::uint32_t>(spec.sampleRate);
+    audio.sampleRate = static_cast<std::uint32_t>(settings.sampleRate);
     const std::string format = options.Value("--format").value_or("float");
     if (format == "float") audio.format = SampleFormat::Float32;
     else if (format == "24") audio.format = SampleFormat::Pcm24;
     else if (format == "16") audio.format = SampleFormat::Pcm16;
     else throw UsageError("--format must be float, 24 or 16, not \"" + format + "\"");
-    audio.channels = MakeSignal(spec);
+    audio.channels = MakeSignal(settings);
     WriteWavFile(outPath, audio);
     std::printf("wrote %s: %lld frames, %d channels, %u Hz, %s\n", outPath.c_str(),
-                static_cast<long long>(spec.frames), spec.channels, audio.sampleRate, SampleFormatName(audio.format));
+                static_cast<long long>(settings.frames), settings.channels, audio.sampleRate, SampleFormatName(audio.format));
     return kExitSucceeded;
 }
 
@@ -62,14 +62,14 @@ int Generate(const ParsedOptions& options) {
 
 int RunGenerate(const Arguments& arguments) {
     return RunCommand("generate", [&] {
-        const ParsedOptions options(arguments, {{"--out", OptionSpec::Kind::Value},
-                                                {"--signal", OptionSpec::Kind::Value},
-                                                {"--seconds", OptionSpec::Kind::Value},
-                                                {"--rate", OptionSpec::Kind::Value},
-                                                {"--channels", OptionSpec::Kind::Value},
-                                                {"--level", OptionSpec::Kind::Value},
-                                                {"--frequency", OptionSpec::Kind::Value},
-                                                {"--format", OptionSpec::Kind::Value}});
+        const ParsedOptions options(arguments, {{"--out", OptionRule::Kind::Value},
+                                                {"--signal", OptionRule::Kind::Value},
+                                                {"--seconds", OptionRule::Kind::Value},
+                                                {"--rate", OptionRule::Kind::Value},
+                                                {"--channels", OptionRule::Kind::Value},
+                                                {"--level", OptionRule::Kind::Value},
+                                                {"--frequency", OptionRule::Kind::Value},
+                                                {"--format", OptionRule::Kind::Value}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return kExitSucceeded;

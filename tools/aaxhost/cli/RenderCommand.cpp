@@ -227,18 +227,18 @@ int Render(const ParsedOptions& options) {
 
 int RunRender(const Arguments& arguments) {
     return RunCommand("render", [&] {
-        const ParsedOptions options(arguments, {{"--effect", OptionSpec::Kind::Value},
-                                                {"--in", OptionSpec::Kind::Value},
-                                                {"--out", OptionSpec::Kind::Value},
-                                                {"--block", OptionSpec::Kind::Value},
-                                                {"--rate", OptionSpec::Kind::Value},
-                                                {"--set", OptionSpec::Kind::Repeated},
-                                                {"--bypass", OptionSpec::Kind::Flag},
-                                                {"--save-state", OptionSpec::Kind::Value},
-                                                {"--load-state", OptionSpec::Kind::Value},
-                                                {"--midi", OptionSpec::Kind::Value},
-                                                {"--compensate", OptionSpec::Kind::Flag},
-                                                {"--float", OptionSpec::Kind::Flag}});
+        const ParsedOptions options(arguments, {{"--effect", OptionRule::Kind::Value},
+                                                {"--in", OptionRule::Kind::Value},
+                                                {"--out", OptionRule::Kind::Value},
+                                                {"--block", OptionRule::Kind::Value},
+                                                {"--rate", OptionRule::Kind::Value},
+                                                {"--set", OptionRule::Kind::Repeated},
+                                                {"--bypass", OptionRule::Kind::Flag},
+                                                {"--save-state", OptionRule::Kind::Value},
+                                                {"--load-state", OptionRule::Kind::Value},
+                                                {"--midi", OptionRule::Kind::Value},
+                                                {"--compensate", OptionRule::Kind::Flag},
+                                                {"--float", OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return kExitSucceeded;

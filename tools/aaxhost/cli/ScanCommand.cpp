@@ -221,7 +221,7 @@ std::string ScanText(const std::string& path, const Registration& registration, 
 
 int RunScan(const Arguments& arguments) {
     return RunCommand("scan", [&] {
-        const ParsedOptions options(arguments, {{"--json", OptionSpec::Kind::Flag}});
+        const ParsedOptions options(arguments, {{"--json", OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return kExitSucceeded;

@@ -15,7 +15,7 @@ enum class SignalKind {
     Impulses,  // one full-level sample every half second, the first at sample 0
 };
 
-struct SignalSpec {
+struct SignalSettings {
     SignalKind kind = SignalKind::Sweep;
     double sampleRate = 48000.0;
     std::int64_t frames = 96000;
@@ -28,6 +28,6 @@ struct SignalSpec {
 bool ParseSignalKind(const std::string& name, SignalKind& kind) noexcept;
 
 // `channels` channels of `frames` samples; every channel carries the same signal.
-std::vector<std::vector<float>> MakeSignal(const SignalSpec& spec);
+std::vector<std::vector<float>> MakeSignal(const SignalSettings& settings);
 
 }  // namespace aaxhost::cli
