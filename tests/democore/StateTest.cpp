@@ -99,6 +99,10 @@ TEST(DemoCoreState, RestoresIntoAFreshInstanceWithTheSameBytesAndTheSameSound) {
     ASSERT_EQ(Load(*second.Instance().Parameters(), saved), AAX_SUCCESS);
     EXPECT_TRUE(Equal(*second.Instance().Parameters(), saved));
     EXPECT_EQ(Save(*second.Instance().Parameters()), saved);
+    // The host shows and automates the restored settings, not the defaults.
+    for (const char* parameter : {"Gain", "Mode", "Invert", "Frequency"})
+        EXPECT_DOUBLE_EQ(second.Instance().NormalizedValue(parameter), first.Instance().NormalizedValue(parameter))
+            << parameter;
     const Signal input = Sine(2, 4096, 300.0);
     EXPECT_EQ(second.Render(input), first.Render(input));
 }
@@ -114,6 +118,8 @@ TEST(DemoCoreState, LoadsTheOlderLayoutWithoutInvertAsInvertOff) {
     Put(payload, std::uint32_t{1});
     ASSERT_EQ(Load(*rig.Instance().Parameters(), Blob(kFormatId, 1, payload)), AAX_SUCCESS);
     EXPECT_EQ(Save(*rig.Instance().Parameters()), Blob(kFormatId, 2, PayloadV2(6.0f, 250.0f, 1, 0)));
+    EXPECT_DOUBLE_EQ(rig.Instance().NormalizedValue("Gain"), 0.625);  // +6 dB of -24..+24
+    EXPECT_DOUBLE_EQ(rig.Instance().NormalizedValue("Invert"), 0.0);
 }
 
 struct RefusedCase {
