@@ -24,3 +24,13 @@ const char* StemFormatName(AAX_EStemFormat format) noexcept {
         if (entry.format == format) return entry.name;
     return "unknown stem format";
 }
+
+AAX_EStemFormat StemFormatForChannelCount(std::int32_t channels) noexcept {
+    static constexpr AAX_EStemFormat kByCount[] = {
+        AAX_eStemFormat_Mono, AAX_eStemFormat_Stereo,   AAX_eStemFormat_LCR,     AAX_eStemFormat_Quad,
+        AAX_eStemFormat_5_0,  AAX_eStemFormat_5_1,      AAX_eStemFormat_7_0_DTS, AAX_eStemFormat_7_1_DTS,
+        AAX_eStemFormat_7_0_2, AAX_eStemFormat_7_1_2,
+    };
+    constexpr std::int32_t kCount = static_cast<std::int32_t>(sizeof kByCount / sizeof kByCount[0]);
+    return channels >= 1 && channels <= kCount ? kByCount[channels - 1] : AAX_eStemFormat_None;
+}

@@ -28,3 +28,7 @@ enum AAX_EStemFormat : std::int32_t {
 // A readable name for messages and test output: "Mono", "Stereo", "7.1 DTS", "None";
 // "unknown stem format" for any value not listed above.
 const char* StemFormatName(AAX_EStemFormat format) noexcept;
+
+// The layout a host offers for `channels` channels when nothing else decides: Mono,
+// Stereo, LCR, Quad, 5.0, 5.1, 7.0 DTS, 7.1 DTS, 7.0.2, 7.1.2 for 1 to 10; None otherwise.
+AAX_EStemFormat StemFormatForChannelCount(std::int32_t channels) noexcept;

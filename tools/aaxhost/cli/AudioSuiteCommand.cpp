@@ -38,20 +38,6 @@ constexpr const char* kUsage =
     "Exits 0 when done, 1 when the work fails (a pass the processor fails, unreadable\n"
     "files), 2 for bad arguments.\n";
 
-AAX_EStemFormat StemForChannels(std::size_t channels) {
-    switch (channels) {
-        case 1: return AAX_eStemFormat_Mono;
-        case 2: return AAX_eStemFormat_Stereo;
-        case 3: return AAX_eStemFormat_LCR;
-        case 4: return AAX_eStemFormat_Quad;
-        case 5: return AAX_eStemFormat_5_0;
-        case 6: return AAX_eStemFormat_5_1;
-        case 7: return AAX_eStemFormat_7_0_DTS;
-        case 8: return AAX_eStemFormat_7_1_DTS;
-        default: return AAX_eStemFormat_None;
-    }
-}
-
 const EffectDescription& OfflineEffect(const ModuleSession& session, const std::optional<std::string>& identifier) {
     if (identifier) {
         const EffectDescription& effect = session.Effect(*identifier);
@@ -90,7 +76,7 @@ int RunOffline(const ParsedOptions& options) {
 
     InstanceSetup setup = effect.components.empty() ? InstanceSetup{} : SetupFor(effect.components.front());
     setup.sampleRate = static_cast<AAX_CSampleRate>(input.sampleRate);
-    setup.inputStemFormat = setup.outputStemFormat = StemForChannels(input.ChannelCount());
+    setup.inputStemFormat = setup.outputStemFormat = StemFormatForChannelCount(static_cast<std::int32_t>(input.ChannelCount()));
     std::unique_ptr<EffectInstance> instance = CreateEffectInstance(effect, setup);
     if (!instance) throw std::runtime_error("the effect \"" + effect.identifier + "\" made no effect parameters object");
     const AAX_Result initialized = instance->Initialize();

@@ -4,6 +4,7 @@
 // every channel, and no NaN or Inf.
 #include <random>
 
+#include "aax/AAX_StemFormat.h"
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/OfflineDriver.h"
@@ -28,22 +29,6 @@ bool HasOfflineProcessor(const EffectDescription& effect) {
 std::int32_t ChannelCount(const ComponentDescription& component) {
     const auto count = component.FindProperty(AAX_eProperty_Id113);
     return count && *count >= 1 && *count <= 24 ? static_cast<std::int32_t>(*count) : 1;
-}
-
-AAX_EStemFormat StemFormatForCount(std::int32_t channels) {
-    switch (channels) {
-    case 1: return AAX_eStemFormat_Mono;
-    case 2: return AAX_eStemFormat_Stereo;
-    case 3: return AAX_eStemFormat_LCR;
-    case 4: return AAX_eStemFormat_Quad;
-    case 5: return AAX_eStemFormat_5_0;
-    case 6: return AAX_eStemFormat_5_1;
-    case 7: return AAX_eStemFormat_7_0_DTS;
-    case 8: return AAX_eStemFormat_7_1_DTS;
-    case 9: return AAX_eStemFormat_7_0_2;
-    case 10: return AAX_eStemFormat_7_1_2;
-    default: return AAX_eStemFormat_None;
-    }
 }
 
 bool Analyses(const ComponentDescription& component) {
@@ -74,7 +59,7 @@ struct OfflineRun {
 
 OfflineRun MakeRun(const EffectDescription& effect, std::int32_t channels, std::int64_t length, std::mt19937_64& random) {
     InstanceSetup setup;
-    setup.inputStemFormat = setup.outputStemFormat = StemFormatForCount(channels);
+    setup.inputStemFormat = setup.outputStemFormat = StemFormatForChannelCount(channels);
     OfflineRun run;
     run.instance = CreateEffectInstance(effect, setup);
     if (!run.instance) Fail("effect " + DescribeEffect(effect) + ": its factory made no effect parameters object");
@@ -145,19 +130,9 @@ std::string CheckPasses(Validation& validation, const std::vector<const EffectDe
 }  // namespace
 
 void RunAudioSuiteChecks(Validation& validation) {
-    if (!validation.Registered()) {
-        validation.Skip(kGroup, "analysis", "the module did not register");
-        validation.Skip(kGroup, "render", "the module did not register");
-        return;
-    }
-    std::vector<const EffectDescription*> effects;
-    for (const EffectDescription& effect : validation.Package().effects)
-        if (HasOfflineProcessor(effect)) effects.push_back(&effect);
-    if (effects.empty()) {
-        validation.Skip(kGroup, "analysis", "no effect has an AudioSuite processor");
-        validation.Skip(kGroup, "render", "no effect has an AudioSuite processor");
-        return;
-    }
+    const std::vector<const EffectDescription*> effects = EffectsOrSkip(
+        validation, kGroup, {"analysis", "render"}, HasOfflineProcessor, "no effect has an AudioSuite processor");
+    if (effects.empty()) return;
     bool analyses = false;
     for (const EffectDescription* effect : effects) analyses = analyses || Analyses(effect->components.front());
     const bool nonFiniteReported = CheckFailed(validation, "processing", "finite-output");

@@ -1,13 +1,24 @@
 #include "aaxhost/validate/CheckScope.h"
 
-#include "aaxhost/validate/InstanceRig.h"
-
 namespace aaxhost::validate {
 
-std::vector<const EffectDescription*> RealtimeEffects(const PackageDescription& package) {
+void SkipAll(Validation& validation, const char* group, const std::vector<const char*>& names,
+             const std::string& reason) {
+    for (const char* name : names) validation.Skip(group, name, reason);
+}
+
+std::vector<const EffectDescription*> EffectsOrSkip(Validation& validation, const char* group,
+                                                    const std::vector<const char*>& names,
+                                                    bool (*wanted)(const EffectDescription&),
+                                                    const std::string& noneReason) {
     std::vector<const EffectDescription*> effects;
-    for (const EffectDescription& effect : package.effects)
-        if (IsRealtimeEffect(effect)) effects.push_back(&effect);
+    if (!validation.Registered()) {
+        SkipAll(validation, group, names, "the module did not register");
+        return effects;
+    }
+    for (const EffectDescription& effect : validation.Package().effects)
+        if (wanted(effect)) effects.push_back(&effect);
+    if (effects.empty()) SkipAll(validation, group, names, noneReason);
     return effects;
 }
 

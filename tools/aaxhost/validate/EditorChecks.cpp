@@ -19,11 +19,13 @@ namespace aaxhost::validate {
 namespace {
 
 const char* const kGroup = "editor";
-const char* const kNames[] = {"open-close", "open-while-processing", "parameter-storm", "teardown-order"};
+const std::vector<const char*> kNames = {"open-close", "open-while-processing", "parameter-storm", "teardown-order"};
 
 bool HasEditor(const EffectDescription& effect) {
     return effect.FindProcPtr(AAX_eProcPtrID_Create_EffectGUI) != nullptr;
 }
+
+bool HasRealtimeEditor(const EffectDescription& effect) { return IsRealtimeEffect(effect) && HasEditor(effect); }
 
 // One editor of a rig's instance in a host window, attached and detached as a host does.
 class EditorSession {
@@ -213,22 +215,14 @@ std::string TeardownOrder(const std::vector<const EffectDescription*>& effects, 
 }  // namespace
 
 void RunEditorChecks(Validation& validation) {
-    if (!validation.Registered()) {
-        for (const char* name : kNames) validation.Skip(kGroup, name, "the module did not register");
-        return;
-    }
-    std::vector<const EffectDescription*> effects;
-    for (const EffectDescription* effect : RealtimeEffects(validation.Package()))
-        if (HasEditor(*effect)) effects.push_back(effect);
-    if (effects.empty()) {
-        for (const char* name : kNames) validation.Skip(kGroup, name, "no realtime effect has an editor");
-        return;
-    }
+    std::vector<const EffectDescription*> effects =
+        EffectsOrSkip(validation, kGroup, kNames, HasRealtimeEditor, "no realtime effect has an editor");
+    if (effects.empty()) return;
     // Every layout shares its editor code: the first effect at lower strictness, all from 8.
     if (validation.Strictness() < 8) effects.resize(1);
     HostWindow window(640, 480, "aaxhost validate");
     if (window.Handle() == nullptr) {
-        for (const char* name : kNames) validation.Skip(kGroup, name, "no window could be made (no display)");
+        SkipAll(validation, kGroup, kNames, "no window could be made (no display)");
         return;
     }
     validation.Run(kGroup, "open-close", [&] { return OpenClose(validation, effects, window); });

@@ -107,12 +107,7 @@ std::string CheckUnloadReload(Validation& validation) {
     const int rounds = validation.Scaled(2, 5);
     for (int round = 1; round <= rounds; ++round) {
         const std::string at = "round " + std::to_string(round) + ": ";
-        std::unique_ptr<LoadedModule> module;
-        try {
-            module = std::make_unique<LoadedModule>(validation.GetOptions().modulePath);
-        } catch (const ModuleLoadError& error) {
-            Fail(at + error.what());
-        }
+        const std::unique_ptr<LoadedModule> module = LoadModuleOrFail(validation.GetOptions().modulePath, at);
         module->Startup();
         const Registration registration = module->RegisterPlugin();
         Expect(registration.result == ACF_OK && !registration.package.effects.empty(),

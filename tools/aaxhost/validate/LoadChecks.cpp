@@ -164,12 +164,7 @@ std::string CheckRepeatedLoad(Validation& validation) {
     const int rounds = validation.Scaled(3, 12);
     for (int round = 1; round <= rounds; ++round) {
         const std::string at = "round " + std::to_string(round) + ": ";
-        std::unique_ptr<LoadedModule> module;
-        try {
-            module = std::make_unique<LoadedModule>(validation.GetOptions().modulePath);
-        } catch (const ModuleLoadError& error) {
-            Fail(at + error.what());
-        }
+        const std::unique_ptr<LoadedModule> module = LoadModuleOrFail(validation.GetOptions().modulePath, at);
         const acfResult started = module->Startup();
         Expect(started == ACF_OK, at + "ACFStartup returned " + ResultText(started));
         const Registration registration = module->RegisterPlugin();
@@ -189,12 +184,7 @@ std::string CheckRepeatedLoad(Validation& validation) {
 // Loads `copy`, which cannot reach a working core, and expects a clean refusal.
 std::string ExpectCleanFailure(const std::wstring& copy, const std::string& situation) {
     const std::size_t boxesBefore = FatalErrorTexts().size();
-    std::unique_ptr<LoadedModule> module;
-    try {
-        module = std::make_unique<LoadedModule>(copy);
-    } catch (const ModuleLoadError& error) {
-        Fail(situation + ": the module copy does not load: " + error.what());
-    }
+    std::unique_ptr<LoadedModule> module = LoadModuleOrFail(copy, situation + ": the module copy does not load: ");
     module->Startup();
     const Registration registration = module->RegisterPlugin();
     module->Shutdown();

@@ -278,17 +278,12 @@ std::string CheckParameterFuzz(Validation& validation, const std::vector<const E
 }  // namespace
 
 void RunProcessingChecks(Validation& validation) {
-    const char* const names[] = {"finite-output", "input-untouched", "channel-order", "latency", "automation-thread",
-                                 "parameter-fuzz"};
-    if (!validation.Registered()) {
-        for (const char* name : names) validation.Skip(kGroup, name, "the module did not register");
-        return;
-    }
-    const std::vector<const EffectDescription*> effects = RealtimeEffects(validation.Package());
-    if (effects.empty()) {
-        for (const char* name : names) validation.Skip(kGroup, name, "the module describes no realtime effect");
-        return;
-    }
+    const std::vector<const EffectDescription*> effects =
+        EffectsOrSkip(validation, kGroup,
+                      {"finite-output", "input-untouched", "channel-order", "latency", "automation-thread",
+                       "parameter-fuzz"},
+                      IsRealtimeEffect, "the module describes no realtime effect");
+    if (effects.empty()) return;
 
     GridFindings grid;
     bool gridRan = false;

@@ -135,16 +135,10 @@ std::string CheckFloatingPointState(Validation& validation, const std::vector<co
 }  // namespace
 
 void RunThreadingChecks(Validation& validation) {
-    const char* const names[] = {"audio-thread-heap", "floating-point-state"};
-    if (!validation.Registered()) {
-        for (const char* name : names) validation.Skip(kGroup, name, "the module did not register");
-        return;
-    }
-    const std::vector<const EffectDescription*> effects = RealtimeEffects(validation.Package());
-    if (effects.empty()) {
-        for (const char* name : names) validation.Skip(kGroup, name, "the module describes no realtime effect");
-        return;
-    }
+    const std::vector<const EffectDescription*> effects =
+        EffectsOrSkip(validation, kGroup, {"audio-thread-heap", "floating-point-state"}, IsRealtimeEffect,
+                      "the module describes no realtime effect");
+    if (effects.empty()) return;
     validation.Run(kGroup, "audio-thread-heap", [&] { return CheckAudioThreadHeap(validation, effects); });
     validation.Run(kGroup, "floating-point-state", [&] { return CheckFloatingPointState(validation, effects); });
 }

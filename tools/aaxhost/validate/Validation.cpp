@@ -20,6 +20,14 @@ const char* OutcomeName(Outcome outcome) noexcept {
 
 void Fail(const std::string& reason) { throw CheckFailure(reason); }
 
+std::unique_ptr<LoadedModule> LoadModuleOrFail(const std::wstring& path, const std::string& context) {
+    try {
+        return std::make_unique<LoadedModule>(path);
+    } catch (const ModuleLoadError& error) {
+        Fail(context + error.what());
+    }
+}
+
 // The check running now, readable from a watchdog or crash handler thread.
 struct Validation::Current {
     mutable std::mutex mutex;
@@ -93,11 +101,7 @@ std::string Validation::CurrentCheck() const {
 
 LoadedModule& Validation::Module() {
     if (!module_) {
-        try {
-            module_ = std::make_unique<LoadedModule>(options_.modulePath);
-        } catch (const ModuleLoadError& error) {
-            Fail(error.what());
-        }
+        module_ = LoadModuleOrFail(options_.modulePath);
         module_->Startup();
         registration_ = std::make_unique<Registration>(module_->RegisterPlugin());
     }

@@ -53,6 +53,10 @@ inline void Expect(bool condition, const std::string& reason) {
     if (!condition) Fail(reason);
 }
 
+// A fresh load of the module at `path` (not started); a module that cannot be loaded
+// fails the check with `context` followed by the loader's error.
+std::unique_ptr<LoadedModule> LoadModuleOrFail(const std::wstring& path, const std::string& context = "");
+
 class Validation {
 public:
     explicit Validation(Options options);
