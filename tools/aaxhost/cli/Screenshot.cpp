@@ -6,37 +6,6 @@
 #include <stdexcept>
 
 namespace aaxhost::cli {
-namespace {
-
-// The few GDI calls of a screenshot, resolved from gdi32.dll when one is taken: the
-// tool's build links only the system libraries every command needs.
-struct Gdi {
-    HMODULE module = LoadLibraryW(L"gdi32.dll");
-    template <class Function>
-    Function Find(const char* name) const {
-        return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-    }
-    decltype(&CreateCompatibleDC) createCompatibleDC = Find<decltype(&CreateCompatibleDC)>("CreateCompatibleDC");
-    decltype(&CreateDIBSection) createDIBSection = Find<decltype(&CreateDIBSection)>("CreateDIBSection");
-    decltype(&SelectObject) selectObject = Find<decltype(&SelectObject)>("SelectObject");
-    decltype(&BitBlt) bitBlt = Find<decltype(&BitBlt)>("BitBlt");
-    decltype(&GdiFlush) gdiFlush = Find<decltype(&GdiFlush)>("GdiFlush");
-    decltype(&DeleteObject) deleteObject = Find<decltype(&DeleteObject)>("DeleteObject");
-    decltype(&DeleteDC) deleteDC = Find<decltype(&DeleteDC)>("DeleteDC");
-
-    Gdi() = default;
-    ~Gdi() {
-        if (module) FreeLibrary(module);
-    }
-    Gdi(const Gdi&) = delete;
-    Gdi& operator=(const Gdi&) = delete;
-    bool Complete() const noexcept {
-        return createCompatibleDC && createDIBSection && selectObject && bitBlt && gdiFlush && deleteObject && deleteDC;
-    }
-};
-
-}  // namespace
-
 Image CaptureClientArea(void* window) {
     HWND handle = static_cast<HWND>(window);
     RECT client{};
@@ -54,8 +23,6 @@ Image CaptureClientArea(void* window) {
     RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     POINT origin{0, 0};
     ClientToScreen(handle, &origin);
-    const Gdi gdi;
-    if (!gdi.Complete()) throw std::runtime_error("the system's drawing library is not available");
     HDC source = GetDC(nullptr);
     if (source == nullptr) throw std::runtime_error("the window's device context is not available");
     BITMAPINFO info{};
@@ -66,13 +33,13 @@ Image CaptureClientArea(void* window) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    HDC memory = gdi.createCompatibleDC(source);
-    HBITMAP bitmap = memory ? gdi.createDIBSection(memory, &info, DIB_RGB_COLORS, &pixels, nullptr, 0) : nullptr;
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = memory ? CreateDIBSection(memory, &info, DIB_RGB_COLORS, &pixels, nullptr, 0) : nullptr;
     bool copied = false;
     if (bitmap != nullptr) {
-        HGDIOBJ previous = gdi.selectObject(memory, bitmap);
-        copied = gdi.bitBlt(memory, 0, 0, image.width, image.height, source, origin.x, origin.y, SRCCOPY) != FALSE;
-        gdi.gdiFlush();
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        copied = BitBlt(memory, 0, 0, image.width, image.height, source, origin.x, origin.y, SRCCOPY) != FALSE;
+        GdiFlush();
         if (copied) {
             const std::size_t stride = (static_cast<std::size_t>(image.width) * 3 + 3) & ~std::size_t{3};
             image.bgr.resize(static_cast<std::size_t>(image.width) * image.height * 3);
@@ -81,10 +48,10 @@ Image CaptureClientArea(void* window) {
                             static_cast<const std::uint8_t*>(pixels) + row * stride,
                             static_cast<std::size_t>(image.width) * 3);
         }
-        gdi.selectObject(memory, previous);
-        gdi.deleteObject(bitmap);
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
     }
-    if (memory != nullptr) gdi.deleteDC(memory);
+    if (memory != nullptr) DeleteDC(memory);
     ReleaseDC(nullptr, source);
     if (!copied) throw std::runtime_error("the window's pixels could not be copied");
     return image;
