@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 namespace aaxhost::cli {
+
 Image CaptureClientArea(void* window) {
     HWND handle = static_cast<HWND>(window);
     RECT client{};
