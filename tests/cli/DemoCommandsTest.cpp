@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 #include <sstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -173,6 +174,11 @@ TEST_F(DemoCommands, EditorScreenshotHasTheSizeTheEditorReports) {
     EXPECT_EQ(bmp[18] | (bmp[19] << 8), width);
     EXPECT_EQ(bmp[22] | (bmp[23] << 8), height);
     EXPECT_EQ(bmp.size(), 54u + static_cast<std::size_t>((width * 3 + 3) / 4 * 4) * height);
+    // The demo's editor is in the picture: its controls and labels are not one colour.
+    std::set<std::uint32_t> colours;
+    for (std::size_t i = 54; i + 2 < bmp.size() && colours.size() < 3; i += 3)
+        colours.insert(bmp[i] | (bmp[i + 1] << 8) | (static_cast<std::uint32_t>(bmp[i + 2]) << 16));
+    EXPECT_GE(colours.size(), 3u) << "the screenshot holds fewer than three colours";
 }
 
 }  // namespace
