@@ -12,7 +12,10 @@ endforeach()
 add_library(lm_thirdparty INTERFACE)
 target_include_directories(lm_thirdparty SYSTEM INTERFACE ${LM_DEPS_INCLUDE})
 # fmt is used header-only; Boost needs no compiled library for what we take.
-target_compile_definitions(lm_thirdparty INTERFACE FMT_HEADER_ONLY BOOST_ALL_NO_LIB)
+target_compile_definitions(lm_thirdparty INTERFACE FMT_HEADER_ONLY BOOST_ALL_NO_LIB
+  # property_tree's JSON parser includes the old boost/bind.hpp, which otherwise prints a
+  # deprecation message in every file that reads JSON.
+  BOOST_BIND_GLOBAL_PLACEHOLDERS)
 
 # GoogleTest from Debian's sources, built by the cross compiler.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
