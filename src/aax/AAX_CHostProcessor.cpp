@@ -16,7 +16,7 @@ AAX_Result AAX_CHostProcessor::Initialize(IACFUnknown* controller) noexcept {
         IACFUnknown* parameters = nullptr;
         effectParameters_.Reset();
         if (controller_->GetEffectParameters(&parameters) == AAX_SUCCESS && parameters != nullptr) {
-            effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(parameters, IID_AAX_IACFEffectParameters);
+            effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(parameters, IID_IAAXEffectParametersV1);
             parameters->Release();
         }
         return AAX_SUCCESS;

@@ -10,14 +10,26 @@
 
 class AAX_CString final : public AAX_IString {
 public:
+    // What MaxLength reports: no limit short of memory.
+    static constexpr std::uint32_t kMaxStringLength = 0xFFFFFFFEu;
+
     AAX_CString() = default;
     AAX_CString(const char* text);  // null gives the empty text
     AAX_CString(std::string text) noexcept;
     explicit AAX_CString(const AAX_IString& other);
+    AAX_CString(const AAX_CString& other) = default;
+    AAX_CString(AAX_CString&& other) noexcept = default;
+    AAX_CString& operator=(const AAX_CString& other) = default;
+    AAX_CString& operator=(AAX_CString&& other) noexcept = default;
+    ~AAX_CString() = default;
 
+    void* ScalarDeletingDestructor(unsigned int flags) noexcept override;
     std::uint32_t Length() const noexcept override;
+    std::uint32_t MaxLength() const noexcept override;
     const char* Get() const noexcept override;
     void Set(const char* text) noexcept override;
+    AAX_IString& operator=(const char* text) noexcept override;
+    AAX_IString& operator=(const AAX_IString& other) noexcept override;
 
     const std::string& StdString() const noexcept { return text_; }
     bool Empty() const noexcept { return text_.empty(); }

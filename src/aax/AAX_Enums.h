@@ -93,8 +93,8 @@ enum AAX_EPlugInStrings : std::int32_t {
 
 // How the host presents and automates a parameter.
 enum AAX_EParameterType : std::int32_t {
-    AAX_eParameterType_Continuous = 0,
-    AAX_eParameterType_Discrete = 1,
+    AAX_eParameterType_Discrete = 0,
+    AAX_eParameterType_Continuous = 1,
 };
 
 // Why the host calls UpdateParameterNormalizedValue.

@@ -8,6 +8,7 @@
 
 #include "aax/AAX.h"
 #include "aax/AAX_IACFEffectDescriptor.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFCollection : public IACFUnknown {
@@ -25,5 +26,3 @@ protected:
     ~AAX_IACFCollection() = default;
 };
 
-// {00EEF015-7FD0-11D6-8485-00306542A024}
-inline constexpr acfIID IID_AAX_IACFCollection = {0x00EEF015, 0x7FD0, 0x11D6, {0x84, 0x85, 0x00, 0x30, 0x65, 0x42, 0xA0, 0x24}};

@@ -12,6 +12,7 @@
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_IACFPropertyMap.h"
 #include "aax/AAX_StemFormat.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFComponentDescriptor : public IACFUnknown {
@@ -44,4 +45,3 @@ protected:
     ~AAX_IACFComponentDescriptor() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFComponentDescriptor = {0x5B9B9914, 0x73C1, 0x48A5, {0xAE, 0x44, 0x3E, 0x72, 0xB6, 0xEC, 0x03, 0x4C}};

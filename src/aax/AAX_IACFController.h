@@ -2,8 +2,8 @@
 // AAX_IACFController: the host's side of one plug-in instance, implemented by the
 // host. It is the IACFUnknown the host passes to Initialize of the instance's effect
 // parameters, editor and offline processor. The same object answers QueryInterface for
-// IID_AAX_IACFTransport when the host offers a transport, and, for an offline
-// processor, for IID_AAX_IACFHostProcessorDelegate.
+// IID_IAAXTransportV1 when the host offers a transport, and, for an offline
+// processor, for IID_IAAXHostProcessorDelegateV1.
 //
 // Automation: the module never changes a parameter behind the host's back. An edit is
 // TouchParameter, any number of RequestParameterValue, then ReleaseParameter; the host
@@ -16,6 +16,7 @@
 #include "aax/AAX.h"
 #include "aax/AAX_IString.h"
 #include "aax/AAX_StemFormat.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFController : public IACFUnknown {
@@ -45,4 +46,3 @@ protected:
     ~AAX_IACFController() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFController = {0x15C449FD, 0x05A5, 0x41FB, {0xBF, 0xE3, 0x71, 0x49, 0x09, 0xAC, 0x0F, 0x0A}};

@@ -9,6 +9,7 @@
 #include "aax/AAX_Callbacks.h"
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_IACFComponentDescriptor.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFEffectDescriptor : public IACFUnknown {
@@ -30,4 +31,3 @@ protected:
     ~AAX_IACFEffectDescriptor() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFEffectDescriptor = {0x5D62F3A9, 0x60C5, 0x4E24, {0x9E, 0x44, 0x18, 0x44, 0xC1, 0x92, 0xF4, 0x7A}};

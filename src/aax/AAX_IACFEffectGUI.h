@@ -11,15 +11,16 @@
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_IString.h"
 #include "aax/AAX_Point.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFEffectGUI : public IACFUnknown {
 public:
-    // `controller` answers IID_AAX_IACFController (borrowed). Null gives AAX_ERROR_NOT_INITIALIZED.
+    // `controller` answers IID_IAAXControllerV1 (borrowed). Null gives AAX_ERROR_NOT_INITIALIZED.
     virtual AAX_Result Initialize(IACFUnknown* controller) noexcept = 0;
     virtual AAX_Result Uninitialize() noexcept = 0;
     virtual AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, std::uint32_t size) noexcept = 0;
-    // `container` answers IID_AAX_IACFViewContainer (borrowed; kept until the next
+    // `container` answers IID_IAAXViewContainerV1 (borrowed; kept until the next
     // call); null detaches the view.
     virtual AAX_Result SetViewContainer(IACFUnknown* container) noexcept = 0;
     // The size the editor wants, in pixels.
@@ -41,4 +42,3 @@ protected:
     ~AAX_IACFEffectGUI() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFEffectGUI = {0x5EE50ED5, 0xE6AB, 0x4506, {0xB2, 0xE9, 0x6F, 0x63, 0x53, 0x6B, 0x1B, 0xDB}};

@@ -14,11 +14,12 @@
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_IString.h"
 #include "aax/AAX_SPlugInChunk.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFEffectParameters : public IACFUnknown {
 public:
-    // `controller` answers IID_AAX_IACFController (borrowed; the object keeps its own
+    // `controller` answers IID_IAAXControllerV1 (borrowed; the object keeps its own
     // reference until Uninitialize). Null gives AAX_ERROR_NOT_INITIALIZED. [ui-thread]
     virtual AAX_Result Initialize(IACFUnknown* controller) noexcept = 0;
     // Drops the controller and the parameters. [ui-thread]
@@ -72,4 +73,3 @@ protected:
     ~AAX_IACFEffectParameters() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFEffectParameters = {0x26CF9004, 0x2A11, 0x4666, {0x96, 0xFA, 0x5B, 0x1A, 0x37, 0x65, 0xDA, 0x80}};

@@ -10,11 +10,12 @@
 
 #include "aax/AAX.h"
 #include "aax/AAX_IString.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFHostProcessor : public IACFUnknown {
 public:
-    // `controller` answers IID_AAX_IACFController and IID_AAX_IACFHostProcessorDelegate
+    // `controller` answers IID_IAAXControllerV1 and IID_IAAXHostProcessorDelegateV1
     // (borrowed). Null gives AAX_ERROR_NOT_INITIALIZED.
     virtual AAX_Result Initialize(IACFUnknown* controller) noexcept = 0;
     virtual AAX_Result Uninitialize() noexcept = 0;
@@ -40,4 +41,3 @@ protected:
     ~AAX_IACFHostProcessor() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFHostProcessor = {0xC7EDB1A6, 0x18F7, 0x4E8B, {0x8F, 0x8B, 0x0C, 0xAE, 0x07, 0x0F, 0x0C, 0xCC}};

@@ -1,12 +1,13 @@
 #pragma once
 // AAX_IACFHostProcessorDelegate: the host's side of an offline (AudioSuite) pass,
 // implemented by the host and reached by querying the controller passed to the
-// processor's Initialize for IID_AAX_IACFHostProcessorDelegate. [offline-thread]
+// processor's Initialize for IID_IAAXHostProcessorDelegateV1. [offline-thread]
 // unless stated.
 
 #include <cstdint>
 
 #include "aax/AAX.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFHostProcessorDelegate : public IACFUnknown {
@@ -24,4 +25,3 @@ protected:
     ~AAX_IACFHostProcessorDelegate() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFHostProcessorDelegate = {0x7668B8AE, 0x9539, 0x4BDB, {0x9B, 0x8F, 0x86, 0x1E, 0xF5, 0x2E, 0x0D, 0x52}};

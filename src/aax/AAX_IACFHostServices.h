@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "aax/AAX.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFHostServices : public IACFUnknown {
@@ -17,4 +18,3 @@ protected:
     ~AAX_IACFHostServices() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFHostServices = {0x79819CBE, 0x5147, 0x4E3F, {0xBD, 0x0C, 0xB6, 0x87, 0xC5, 0xAE, 0xCD, 0x66}};

@@ -5,6 +5,7 @@
 
 #include "aax/AAX.h"
 #include "aax/AAX_Enums.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFPropertyMap : public IACFUnknown {
@@ -15,4 +16,3 @@ protected:
     ~AAX_IACFPropertyMap() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFPropertyMap = {0x36AFA6F6, 0xE0B3, 0x4639, {0x9F, 0x92, 0x52, 0xDC, 0x1F, 0xC6, 0xAC, 0xD9}};

@@ -1,6 +1,6 @@
 #pragma once
 // AAX_IACFTransport: the host's transport, implemented by the host and reached by
-// querying the controller for IID_AAX_IACFTransport. A query the host cannot answer
+// querying the controller for IID_IAAXTransportV1. A query the host cannot answer
 // now returns a failing result and leaves its outputs alone. Positions in ticks count
 // 960000 per quarter note; sample positions are on the session timeline.
 // [any-thread], also [audio-thread]
@@ -9,6 +9,7 @@
 
 #include "aax/AAX.h"
 #include "aax/AAX_Enums.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFTransport : public IACFUnknown {
@@ -30,4 +31,3 @@ protected:
     ~AAX_IACFTransport() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFTransport = {0x7F8FC69D, 0xE88D, 0x48DD, {0x9F, 0x92, 0x71, 0x9D, 0xB6, 0x18, 0xD0, 0x7A}};

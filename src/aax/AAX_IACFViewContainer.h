@@ -10,6 +10,7 @@
 
 #include "aax/AAX.h"
 #include "aax/AAX_Point.h"
+#include "aax/AAX_UIDs.h"
 #include "aax/acfunknown.h"
 
 class AAX_IACFViewContainer : public IACFUnknown {
@@ -37,4 +38,3 @@ protected:
     ~AAX_IACFViewContainer() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFViewContainer = {0xA428D388, 0xC891, 0x4572, {0x98, 0xB6, 0x86, 0x1D, 0xEA, 0xE0, 0x00, 0x9E}};

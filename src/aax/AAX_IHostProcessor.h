@@ -1,7 +1,7 @@
 #pragma once
 // AAX_IHostProcessor: an offline processor of this module: the host-facing interface
 // with ACF reference counting (CACFUnknown). QueryInterface answers IID_IACFUnknown and
-// IID_AAX_IACFHostProcessor. The factory returns static_cast<AAX_IACFHostProcessor*>(new
+// IID_IAAXHostProcessorV1. The factory returns static_cast<AAX_IACFHostProcessor*>(new
 // Derived); the host's last Release deletes it.
 
 #include "aax/AAX_IACFHostProcessor.h"
@@ -10,7 +10,7 @@
 class AAX_IHostProcessor : public AAX_IACFHostProcessor, public CACFUnknown {
 public:
     acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        return InternalQueryInterface(iid, out, IID_AAX_IACFHostProcessor, static_cast<AAX_IACFHostProcessor*>(this));
+        return InternalQueryInterface(iid, out, {IID_IAAXHostProcessorV1, IID_IAAXHostProcessorV2}, static_cast<AAX_IACFHostProcessor*>(this));
     }
     std::uint32_t AddRef() noexcept override { return InternalAddRef(); }
     std::uint32_t Release() noexcept override { return InternalRelease(); }

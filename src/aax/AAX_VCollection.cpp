@@ -3,7 +3,7 @@
 #include <utility>
 
 AAX_VCollection::AAX_VCollection(IACFUnknown* host) noexcept
-    : collection_(ACFPtr<AAX_IACFCollection>::Query(host, IID_AAX_IACFCollection)) {}
+    : collection_(ACFPtr<AAX_IACFCollection>::Query(host, IID_IAAXCollectionV1)) {}
 
 AAX_IEffectDescriptor* AAX_VCollection::NewDescriptor() {
     if (!collection_) return nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // AAX_VCollection: AAX_ICollection over the host's collection, which it finds by
 // querying the IACFUnknown the host passed to ACFRegisterPlugin for
-// IID_AAX_IACFCollection. It owns the descriptors it made (and through them their
+// IID_IAAXCollectionV1. It owns the descriptors it made (and through them their
 // components and property maps) and releases every host object when it ends; the
 // host keeps what it took over in AddEffect. [ui-thread]
 
@@ -26,7 +26,7 @@ public:
     AAX_Result SetPackageVersion(std::uint32_t version) override;
 
     // The host's collection (borrowed), null when there is none. ACFRegisterPlugin
-    // queries it for IID_AAX_IACFCollection to hand the filled collection back.
+    // queries it for IID_IAAXCollectionV1 to hand the filled collection back.
     IACFUnknown* GetIUnknown() const noexcept { return collection_.Get(); }
 
 private:

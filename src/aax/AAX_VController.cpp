@@ -1,7 +1,7 @@
 #include "aax/AAX_VController.h"
 
 AAX_VController::AAX_VController(IACFUnknown* controller) noexcept
-    : controller_(ACFPtr<AAX_IACFController>::Query(controller, IID_AAX_IACFController)) {}
+    : controller_(ACFPtr<AAX_IACFController>::Query(controller, IID_IAAXControllerV1)) {}
 
 AAX_Result AAX_VController::GetSampleRate(AAX_CSampleRate* outRate) const {
     if (outRate == nullptr) return AAX_ERROR_NULL_ARGUMENT;

@@ -1,7 +1,7 @@
 #include "aax/AAX_VHostProcessorDelegate.h"
 
 AAX_VHostProcessorDelegate::AAX_VHostProcessorDelegate(IACFUnknown* controller) noexcept
-    : delegate_(ACFPtr<AAX_IACFHostProcessorDelegate>::Query(controller, IID_AAX_IACFHostProcessorDelegate)) {}
+    : delegate_(ACFPtr<AAX_IACFHostProcessorDelegate>::Query(controller, IID_IAAXHostProcessorDelegateV1)) {}
 
 AAX_Result AAX_VHostProcessorDelegate::GetAudio(const float* const inputs[], std::int32_t inputCount,
                                                 std::int64_t location, std::int32_t* ioSamples) {

@@ -1,7 +1,7 @@
 #include "aax/AAX_VTransport.h"
 
 AAX_VTransport::AAX_VTransport(IACFUnknown* controller) noexcept
-    : transport_(ACFPtr<AAX_IACFTransport>::Query(controller, IID_AAX_IACFTransport)) {}
+    : transport_(ACFPtr<AAX_IACFTransport>::Query(controller, IID_IAAXTransportV1)) {}
 
 AAX_Result AAX_VTransport::GetCurrentTempo(double* outBeatsPerMinute) const {
     if (outBeatsPerMinute == nullptr) return AAX_ERROR_NULL_ARGUMENT;

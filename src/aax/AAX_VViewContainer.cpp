@@ -3,7 +3,7 @@
 #include "aax/AAX_Enums.h"
 
 AAX_VViewContainer::AAX_VViewContainer(IACFUnknown* container) noexcept
-    : container_(ACFPtr<AAX_IACFViewContainer>::Query(container, IID_AAX_IACFViewContainer)) {}
+    : container_(ACFPtr<AAX_IACFViewContainer>::Query(container, IID_IAAXViewContainerV1)) {}
 
 std::int32_t AAX_VViewContainer::GetType() const {
     return container_ ? container_->GetType() : AAX_eViewContainer_Type_NULL;

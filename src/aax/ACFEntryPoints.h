@@ -11,12 +11,12 @@
 
 #include "aax/acfunknown.h"
 
-// Startup: `host` answers IID_AAX_IACFHostServices; the module keeps a wrapper over it
+// Startup: `host` answers IID_IAAXHostServicesV1; the module keeps a wrapper over it
 // until ACFShutdown. [ui-thread]
 using ACFStartupProc = acfResult (*)(IACFUnknown* host);
-// Registration: `host` answers IID_AAX_IACFCollection with the collection to describe
+// Registration: `host` answers IID_IAAXCollectionV1 with the collection to describe
 // into. On success the module writes to *outCollection an added reference to the
-// filled collection (queried for IID_AAX_IACFCollection), which the host releases.
+// filled collection (queried for IID_IAAXCollectionV1), which the host releases.
 // [ui-thread]
 using ACFRegisterPluginProc = acfResult (*)(IACFUnknown* host, IACFUnknown** outCollection);
 // Further ACF components: the module has none (null, ACF_OK).

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "aax/acfbaseapi.h"
 #include "aax/acfunknown.h"
 
 template <class T>
@@ -28,6 +29,16 @@ public:
         void* found = nullptr;
         if (object == nullptr || object->QueryInterface(iid, &found) != ACF_OK) return ACFPtr();
         return ACFPtr(static_cast<T*>(found));
+    }
+
+    // A new host object of component `componentID`, interface `iid`, made by the host's
+    // component factory, which `host` (borrowed) answers to IID_IACFComponentFactory.
+    // Empty when there is no factory, or it makes no such component or version.
+    static ACFPtr Create(IACFUnknown* host, const acfUID& componentID, const acfIID& iid) noexcept {
+        ACFPtr<IACFComponentFactory> factory = ACFPtr<IACFComponentFactory>::Query(host, IID_IACFComponentFactory);
+        void* made = nullptr;
+        if (!factory || factory->CreateComponent(componentID, nullptr, iid, &made) != ACF_OK) return ACFPtr();
+        return ACFPtr(static_cast<T*>(made));
     }
 
     T* Get() const noexcept { return pointer_; }

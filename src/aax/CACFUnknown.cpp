@@ -23,14 +23,16 @@ std::uint32_t CACFUnknown::InternalRelease() noexcept {
     return remaining;
 }
 
-acfResult CACFUnknown::InternalQueryInterface(const acfIID& iid, void** out, const acfIID& ownIID,
+acfResult CACFUnknown::InternalQueryInterface(const acfIID& iid, void** out, std::initializer_list<acfIID> ownIIDs,
                                               IACFUnknown* self) noexcept {
     if (out == nullptr) return ACF_E_POINTER;
-    if (iid == IID_IACFUnknown || iid == ownIID) {
-        *out = self;
-        InternalAddRef();
-        return ACF_OK;
+    bool offered = iid == IID_IACFUnknown;
+    for (const acfIID& own : ownIIDs) offered = offered || iid == own;
+    if (!offered) {
+        *out = nullptr;
+        return ACF_E_NOINTERFACE;
     }
-    *out = nullptr;
-    return ACF_E_NOINTERFACE;
+    *out = self;
+    InternalAddRef();
+    return ACF_OK;
 }

@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <initializer_list>
 
 #include "aax/acfunknown.h"
 
@@ -34,9 +35,10 @@ protected:
     std::uint32_t InternalAddRef() noexcept;
     // Deletes the object when the last reference goes.
     std::uint32_t InternalRelease() noexcept;
-    // Answers IID_IACFUnknown and `ownIID` with `self` (the object's ACF interface) and
-    // an added reference; anything else with null and ACF_E_NOINTERFACE.
-    acfResult InternalQueryInterface(const acfIID& iid, void** out, const acfIID& ownIID,
+    // Answers IID_IACFUnknown and each of `ownIIDs` (every published version of the
+    // object's interface, all served by the one most derived interface `self`) with
+    // `self` and an added reference; anything else with null and ACF_E_NOINTERFACE.
+    acfResult InternalQueryInterface(const acfIID& iid, void** out, std::initializer_list<acfIID> ownIIDs,
                                      IACFUnknown* self) noexcept;
 
 private:

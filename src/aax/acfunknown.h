@@ -11,7 +11,8 @@
 // - a method that hands out an interface pointer has added one reference to it, which
 //   the receiver gives back with Release; an interface pointer passed in as an argument
 //   is borrowed for the call (the callee calls AddRef when it keeps it).
-// x86-64 has one calling convention, so plain member functions are the ABI.
+// x86-64 has one calling convention (the __stdcall of the published declarations is
+// ignored there), so plain member functions are the ABI.
 
 #include <cstddef>
 #include <cstdint>
@@ -42,13 +43,24 @@ constexpr bool operator!=(const acfIID& a, const acfIID& b) noexcept { return !(
 // `buffer` must hold 39 bytes (38 characters and the NUL); returns `buffer`.
 char* AcfIIDText(const acfIID& iid, char (&buffer)[39]) noexcept;
 
-// ACF results are signed 32-bit; the failure codes share the values of their COM
-// counterparts. AAX operations return AAX_Result (AAX.h) through the same type.
+// ACF results are signed 32-bit: 0 and ACF_FALSE succeed, negative values fail. The
+// failure codes are ACF's own (severity bit, facility 0, a small code), not COM's.
+// AAX operations return AAX_Result (AAX.h) through the same type.
 using acfResult = std::int32_t;
 constexpr acfResult ACF_OK = 0;
-constexpr acfResult ACF_E_NOINTERFACE = static_cast<acfResult>(0x80004002u);  // interface not offered
-constexpr acfResult ACF_E_POINTER = static_cast<acfResult>(0x80004003u);      // null out pointer
+constexpr acfResult ACF_FALSE = 1;
+constexpr acfResult ACF_E_NOTIMPL = static_cast<acfResult>(0x80000001u);
+constexpr acfResult ACF_E_OUTOFMEMORY = static_cast<acfResult>(0x80000002u);
+constexpr acfResult ACF_E_INVALIDARG = static_cast<acfResult>(0x80000003u);
+constexpr acfResult ACF_E_NOINTERFACE = static_cast<acfResult>(0x80000004u);  // interface not offered
+constexpr acfResult ACF_E_POINTER = static_cast<acfResult>(0x80000005u);      // null out pointer
+constexpr acfResult ACF_E_FAIL = static_cast<acfResult>(0x80000008u);
 constexpr acfResult ACF_E_UNEXPECTED = static_cast<acfResult>(0x8000FFFFu);   // an entry point caught a failure
+constexpr acfResult ACF_E_CLASSNOTREG = static_cast<acfResult>(0x80040154u);  // no such component or class
+
+// ACF uses one 128-bit type for interface, class, component, type and attribute IDs.
+using acfUID = acfIID;
+inline constexpr acfUID acfUID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 
 // The root interface. QueryInterface writes an added reference to the requested
 // interface into *out and returns ACF_OK, or writes null and returns ACF_E_NOINTERFACE
@@ -65,5 +77,5 @@ protected:
     ~IACFUnknown() = default;  // never deleted through an interface pointer
 };
 
-// The ID every ACF object answers with its root interface; the value of the COM root.
+// The ID every ACF object answers with its root interface.
 inline constexpr acfIID IID_IACFUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};

@@ -35,7 +35,7 @@ acfResult RegisterPlugin(IACFUnknown* host, IACFUnknown** outCollection) {
         if (described != AAX_SUCCESS) throw AAX::Exception::ResultError(described);
         IACFUnknown* hostCollection = collection.GetIUnknown();
         void* queried = nullptr;
-        if (hostCollection == nullptr || hostCollection->QueryInterface(IID_AAX_IACFCollection, &queried) != ACF_OK ||
+        if (hostCollection == nullptr || hostCollection->QueryInterface(IID_IAAXCollectionV1, &queried) != ACF_OK ||
             queried == nullptr)
             throw AAX::Exception::ResultError(AAX_ERROR_NULL_OBJECT);
         IACFUnknown* filled = static_cast<AAX_IACFCollection*>(queried);

@@ -32,7 +32,7 @@ public:
     std::uint32_t references = 1;  // the test's own
 };
 
-class RecordingController : public TestAcfObject<AAX_IACFController, IID_AAX_IACFController> {
+class RecordingController : public TestAcfObject<AAX_IACFController, IID_IAAXControllerV1> {
 public:
     AAX_Result GetSampleRate(AAX_CSampleRate* outRate) noexcept override {
         *outRate = 48000.0f;

@@ -14,7 +14,7 @@ namespace {
 
 TEST(AcfIID, TextIsTheBracedUpperCaseGuidForm) {
     char buffer[39];
-    EXPECT_EQ(std::string(AcfIIDText(IID_AAX_IACFCollection, buffer)), "{00EEF015-7FD0-11D6-8485-00306542A024}");
+    EXPECT_EQ(std::string(AcfIIDText(IID_IACFPluginDefinition, buffer)), "{00EEF015-7FD0-11D6-8485-00306542A024}");
     EXPECT_EQ(std::string(AcfIIDText(IID_IACFUnknown, buffer)), "{00000000-0000-0000-C000-000000000046}");
 }
 
@@ -44,9 +44,9 @@ TEST(CACFUnknown, AnswersItsRootAndItsOwnInterfaceOnlyWithAnAddedReference) {
     auto* gui = new AAX_CEffectGUI;
     auto* processor = new AAX_CHostProcessor;
     const QueryCase cases[] = {
-        {"effect parameters", static_cast<AAX_IACFEffectParameters*>(parameters), &IID_AAX_IACFEffectParameters},
-        {"editor", static_cast<AAX_IACFEffectGUI*>(gui), &IID_AAX_IACFEffectGUI},
-        {"offline processor", static_cast<AAX_IACFHostProcessor*>(processor), &IID_AAX_IACFHostProcessor},
+        {"effect parameters", static_cast<AAX_IACFEffectParameters*>(parameters), &IID_IAAXEffectParametersV1},
+        {"editor", static_cast<AAX_IACFEffectGUI*>(gui), &IID_IAAXEffectGUIV1},
+        {"offline processor", static_cast<AAX_IACFHostProcessor*>(processor), &IID_IAAXHostProcessorV1},
     };
     for (const QueryCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -57,7 +57,7 @@ TEST(CACFUnknown, AnswersItsRootAndItsOwnInterfaceOnlyWithAnAddedReference) {
         EXPECT_EQ(c.object->Release(), 2u);  // the two answers hold references
         EXPECT_EQ(c.object->Release(), 1u);
         found = c.object;
-        EXPECT_EQ(c.object->QueryInterface(IID_AAX_IACFCollection, &found), ACF_E_NOINTERFACE);
+        EXPECT_EQ(c.object->QueryInterface(IID_IAAXCollectionV1, &found), ACF_E_NOINTERFACE);
         EXPECT_EQ(found, nullptr);
         EXPECT_EQ(c.object->QueryInterface(*c.ownIID, nullptr), ACF_E_POINTER);
         EXPECT_EQ(c.object->Release(), 0u);
@@ -67,14 +67,14 @@ TEST(CACFUnknown, AnswersItsRootAndItsOwnInterfaceOnlyWithAnAddedReference) {
 TEST(ACFPtr, QueryHoldsOneReferenceAndGivesItBack) {
     RecordingController host;
     {
-        auto controller = ACFPtr<AAX_IACFController>::Query(&host, IID_AAX_IACFController);
+        auto controller = ACFPtr<AAX_IACFController>::Query(&host, IID_IAAXControllerV1);
         ASSERT_TRUE(controller);
         EXPECT_EQ(host.references, 2u);
         auto moved = std::move(controller);
         EXPECT_FALSE(controller);
         EXPECT_EQ(host.references, 2u);
-        EXPECT_FALSE((ACFPtr<AAX_IACFCollection>::Query(&host, IID_AAX_IACFCollection)));
-        EXPECT_FALSE((ACFPtr<AAX_IACFController>::Query(nullptr, IID_AAX_IACFController)));
+        EXPECT_FALSE((ACFPtr<AAX_IACFCollection>::Query(&host, IID_IAAXCollectionV1)));
+        EXPECT_FALSE((ACFPtr<AAX_IACFController>::Query(nullptr, IID_IAAXControllerV1)));
     }
     EXPECT_EQ(host.references, 1u);
 }

@@ -13,7 +13,7 @@ namespace {
 // check that the module gave back each reference it was handed.
 using Log = std::vector<std::string>;
 
-class HostPropertyMap : public TestAcfObject<AAX_IACFPropertyMap, IID_AAX_IACFPropertyMap> {
+class HostPropertyMap : public TestAcfObject<AAX_IACFPropertyMap, IID_IAAXPropertyMapV1> {
 public:
     explicit HostPropertyMap(Log& log) : log_(log) {}
     AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) noexcept override {
@@ -25,7 +25,7 @@ private:
     Log& log_;
 };
 
-class HostComponent : public TestAcfObject<AAX_IACFComponentDescriptor, IID_AAX_IACFComponentDescriptor> {
+class HostComponent : public TestAcfObject<AAX_IACFComponentDescriptor, IID_IAAXComponentDescriptorV1> {
 public:
     explicit HostComponent(Log& log) : log_(log) {}
     AAX_Result AddAudioIn(AAX_CFieldIndex field) noexcept override { return Note("audio in", field); }
@@ -62,7 +62,7 @@ private:
     Log& log_;
 };
 
-class HostEffect : public TestAcfObject<AAX_IACFEffectDescriptor, IID_AAX_IACFEffectDescriptor> {
+class HostEffect : public TestAcfObject<AAX_IACFEffectDescriptor, IID_IAAXEffectDescriptorV1> {
 public:
     explicit HostEffect(Log& log) : log_(log) {}
     AAX_Result AddName(const char* name) noexcept override { return Note(std::string("name ") + name); }
@@ -96,7 +96,7 @@ private:
     Log& log_;
 };
 
-class HostCollection : public TestAcfObject<AAX_IACFCollection, IID_AAX_IACFCollection> {
+class HostCollection : public TestAcfObject<AAX_IACFCollection, IID_IAAXCollectionV1> {
 public:
     AAX_IACFEffectDescriptor* NewDescriptor() noexcept override {
         effects.push_back(std::make_unique<HostEffect>(log));
@@ -153,7 +153,7 @@ TEST(CollectionWrapper, PassesEveryDescriptionCallToTheHostInOrder) {
         EXPECT_EQ(collection.AddEffect("Fx Stereo", effect), AAX_SUCCESS);
 
         void* handedBack = nullptr;
-        ASSERT_EQ(collection.GetIUnknown()->QueryInterface(IID_AAX_IACFCollection, &handedBack), ACF_OK);
+        ASSERT_EQ(collection.GetIUnknown()->QueryInterface(IID_IAAXCollectionV1, &handedBack), ACF_OK);
         EXPECT_EQ(handedBack, static_cast<void*>(static_cast<AAX_IACFCollection*>(&host)));
         host.Release();
     }

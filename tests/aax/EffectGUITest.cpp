@@ -43,7 +43,7 @@ protected:
     }
 };
 
-class TestViewContainer : public TestAcfObject<AAX_IACFViewContainer, IID_AAX_IACFViewContainer> {
+class TestViewContainer : public TestAcfObject<AAX_IACFViewContainer, IID_IAAXViewContainerV1> {
 public:
     std::int32_t GetType() noexcept override { return AAX_eViewContainer_Type_HWND; }
     void* GetPtr() noexcept override { return this; }

@@ -51,7 +51,7 @@ protected:
 // A controller that also offers a transport, as most hosts do.
 class ControllerWithTransport : public RecordingController {
 public:
-    class Transport : public TestAcfObject<AAX_IACFTransport, IID_AAX_IACFTransport> {
+    class Transport : public TestAcfObject<AAX_IACFTransport, IID_IAAXTransportV1> {
     public:
         AAX_Result GetCurrentTempo(double* bpm) noexcept override {
             *bpm = 120.0;
@@ -72,7 +72,7 @@ public:
     } transport;
 
     acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        if (out != nullptr && iid == IID_AAX_IACFTransport) return transport.QueryInterface(iid, out);
+        if (out != nullptr && iid == IID_IAAXTransportV1) return transport.QueryInterface(iid, out);
         return RecordingController::QueryInterface(iid, out);
     }
 };

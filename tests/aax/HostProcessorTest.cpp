@@ -10,7 +10,7 @@
 namespace {
 
 // Delivers at most `available` samples per request and records the last one.
-class TestDelegate : public TestAcfObject<AAX_IACFHostProcessorDelegate, IID_AAX_IACFHostProcessorDelegate> {
+class TestDelegate : public TestAcfObject<AAX_IACFHostProcessorDelegate, IID_IAAXHostProcessorDelegateV1> {
 public:
     AAX_Result GetAudio(const float* const inputs[], std::int32_t inputCount, std::int64_t location,
                         std::int32_t* ioSamples) noexcept override {
@@ -33,7 +33,7 @@ public:
     TestDelegate delegate;
 
     acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        if (out != nullptr && iid == IID_AAX_IACFHostProcessorDelegate) return delegate.QueryInterface(iid, out);
+        if (out != nullptr && iid == IID_IAAXHostProcessorDelegateV1) return delegate.QueryInterface(iid, out);
         return RecordingController::QueryInterface(iid, out);
     }
 };

@@ -74,16 +74,17 @@ TEST(PlugInChunk, FieldsLandAtTheHostsOffsets) {
     EXPECT_EQ(sizeof(AAX_SPlugInChunk), 60u);
 }
 
-TEST(BoundaryStructs, PointIsVerticalThenHorizontalAndMidiPacketsAreTwelveBytes) {
+TEST(BoundaryStructs, PointIsVerticalThenHorizontalAndMidiPacketsAreSixteenBytes) {
     const AAX_Point size{300.0f, 400.0f};
     float raw[2];
     std::memcpy(raw, &size, sizeof raw);
     EXPECT_EQ(raw[0], 300.0f);
     EXPECT_EQ(raw[1], 400.0f);
 
-    AAX_CMidiPacket packets[2] = {{5, 3, {0x90, 60, 100, 0}}, {7, 3, {0x80, 60, 0, 0}}};
+    AAX_CMidiPacket packets[2] = {{5, 3, {0x90, 60, 100, 0}, 1}, {7, 3, {0x80, 60, 0, 0}, 0}};
     const auto* bytes = reinterpret_cast<const unsigned char*>(packets);
-    EXPECT_EQ(bytes[12], 7);     // the second packet's timestamp
+    EXPECT_EQ(bytes[12], 1);     // the first packet's immediate flag
+    EXPECT_EQ(bytes[16], 7);     // the second packet's timestamp
     EXPECT_EQ(bytes[8], 0x90);   // the first packet's status byte
     const AAX_CMidiStream stream{2, 0, packets};
     EXPECT_EQ(stream.mBuffer[1].mData[0], 0x80);

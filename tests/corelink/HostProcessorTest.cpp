@@ -270,7 +270,7 @@ TEST(HostProcessorAnalysisRequest, TheCoresCommandReachesTheDelegateUntilTheProc
 TEST(HostProcessorFactory, MakesAProcessorThatNeedsThisModulesInstance) {
     IACFUnknown* made = CreateHostProcessor();
     ASSERT_NE(made, nullptr);
-    ACFPtr<AAX_IACFHostProcessor> processor = ACFPtr<AAX_IACFHostProcessor>::Query(made, IID_AAX_IACFHostProcessor);
+    ACFPtr<AAX_IACFHostProcessor> processor = ACFPtr<AAX_IACFHostProcessor>::Query(made, IID_IAAXHostProcessorV1);
     ASSERT_TRUE(processor);
     EXPECT_EQ(made->Release(), 1u) << "the factory handed out one reference";
     ACFPtr<aaxhost::SimulatedController> controller = aaxhost::MakeHostObject<aaxhost::SimulatedController>();

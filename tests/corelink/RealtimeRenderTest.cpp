@@ -79,7 +79,7 @@ TEST(RealtimeRender, ThousandsOfMidiPacketsReachTheCoreInOrderThroughBatchesOfAt
     std::vector<AAX_CMidiPacket> packets(2500);
     for (std::uint32_t i = 0; i < packets.size(); ++i)
         packets[i] = AAX_CMidiPacket{i % 64, 3, {0x90, static_cast<std::uint8_t>(i % 128),
-                                                 static_cast<std::uint8_t>(i / 128), 0x55}};
+                                                 static_cast<std::uint8_t>(i / 128), 0x55}, 0};
     s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets(packets);
     s.Mark();
     s.Render();
@@ -201,14 +201,14 @@ TEST(RealtimeRender, MidiArrivingWhileTheHookBypassesIsDroppedNotHeldBack) {
                                     AAX_eStemFormat_Stereo);
     aaxhost::EffectInstance& host = s.Instances().Host(*parameters);
     ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 1.0), AAX_SUCCESS);
-    std::vector<AAX_CMidiPacket> packets(1500, AAX_CMidiPacket{0, 3, {0x90, 60, 100, 0}});
+    std::vector<AAX_CMidiPacket> packets(1500, AAX_CMidiPacket{0, 3, {0x90, 60, 100, 0}, 0});
     s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets(packets);
     s.Mark();
     for (int b = 0; b < 4; ++b) s.Render();  // 6000 events while bypassed
     EXPECT_TRUE(s.Instances().CallsOf(24).empty());
 
     ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 0.0), AAX_SUCCESS);
-    s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets({AAX_CMidiPacket{5, 3, {0x80, 60, 0, 0}}});
+    s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets({AAX_CMidiPacket{5, 3, {0x80, 60, 0, 0}, 0}});
     s.Render();
     const std::vector<TestCoreCall> midi = s.Instances().CallsOf(24);
     ASSERT_EQ(midi.size(), 1u);

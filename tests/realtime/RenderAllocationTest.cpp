@@ -94,7 +94,7 @@ TEST_P(RenderAllocationShapes, ManyBlocksWithMidiTransportAndLatencyAllocateNoth
     });
     if (aaxhost::SimulatedMIDINode* midi = s.Context().MIDINode(AAX_eContextField_MIDIIn)) {
         std::vector<AAX_CMidiPacket> packets;
-        for (std::uint32_t i = 0; i < 300; ++i) packets.push_back(AAX_CMidiPacket{i % 256, 3, {0x90, 60, 100, 0}});
+        for (std::uint32_t i = 0; i < 300; ++i) packets.push_back(AAX_CMidiPacket{i % 256, 3, {0x90, 60, 100, 0}, 0});
         midi->SetPackets(packets);
     }
     // A latency change that grows the lines, published before the counted blocks: its

@@ -1,8 +1,10 @@
 #pragma once
-// HostObject<Interface, IID>: the base of every ACF object the host simulator hands to a
-// module (collection, descriptors, host services, controller, transport, MIDI nodes,
-// view container, host-processor delegate). It answers QueryInterface for
-// IID_IACFUnknown and its own interface ID, counts references atomically and deletes
+// HostObject<Interface, IIDs...>: the base of every ACF object the host simulator hands
+// to a module (collection, descriptors, host services, controller, transport, view
+// container, host-processor delegate). `Interface` is the newest version the object
+// implements; it answers QueryInterface for IID_IACFUnknown and the ID of every
+// published version up to it (each version extends the one before, so one pointer
+// serves them all), counts references atomically and deletes
 // itself, in the host, on the last Release, so a module may keep a host object for as
 // long as it holds a reference. A new object holds one reference, owned by whoever
 // made it (MakeHostObject returns it in an ACFPtr).
@@ -27,7 +29,7 @@ namespace detail {
 void CountHostObject(int delta) noexcept;
 }  // namespace detail
 
-template <class Interface, const acfIID& kIID>
+template <class Interface, const acfIID&... kIIDs>
 class HostObject : public Interface {
 public:
     HostObject(const HostObject&) = delete;
@@ -35,7 +37,7 @@ public:
 
     acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
         if (out == nullptr) return ACF_E_POINTER;
-        if (iid == IID_IACFUnknown || iid == kIID) {
+        if (iid == IID_IACFUnknown || ((iid == kIIDs) || ...)) {
             *out = static_cast<Interface*>(this);
             AddRef();
             return ACF_OK;

@@ -15,15 +15,15 @@ ACFPtr<Interface> Create(const EffectDescription& effect, AAX_CProcPtrID procID,
 
 ACFPtr<AAX_IACFEffectParameters> CreateEffectParameters(const EffectDescription& effect) {
     return Create<AAX_IACFEffectParameters>(effect, AAX_eProcPtrID_Create_EffectParameters,
-                                            IID_AAX_IACFEffectParameters);
+                                            IID_IAAXEffectParametersV1);
 }
 
 ACFPtr<AAX_IACFEffectGUI> CreateEffectGUI(const EffectDescription& effect) {
-    return Create<AAX_IACFEffectGUI>(effect, AAX_eProcPtrID_Create_EffectGUI, IID_AAX_IACFEffectGUI);
+    return Create<AAX_IACFEffectGUI>(effect, AAX_eProcPtrID_Create_EffectGUI, IID_IAAXEffectGUIV1);
 }
 
 ACFPtr<AAX_IACFHostProcessor> CreateHostProcessor(const EffectDescription& effect) {
-    return Create<AAX_IACFHostProcessor>(effect, AAX_eProcPtrID_Create_HostProcessor, IID_AAX_IACFHostProcessor);
+    return Create<AAX_IACFHostProcessor>(effect, AAX_eProcPtrID_Create_HostProcessor, IID_IAAXHostProcessorV1);
 }
 
 }  // namespace aaxhost

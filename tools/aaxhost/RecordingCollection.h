@@ -1,6 +1,6 @@
 #pragma once
 // RecordingCollection: the host's collection for ACFRegisterPlugin. It is the
-// IACFUnknown the host passes as `host` (it answers IID_AAX_IACFCollection itself),
+// IACFUnknown the host passes as `host` (it answers IID_IAAXCollectionV1 itself),
 // and it records the package and, at AddEffect, a copy of each effect as it stands then
 // (PackageDescription.h). A null text is refused with AAX_ERROR_NULL_ARGUMENT and an
 // effect descriptor this collection did not make with AAX_ERROR_NULL_OBJECT; neither
@@ -15,7 +15,7 @@
 
 namespace aaxhost {
 
-class RecordingCollection final : public HostObject<AAX_IACFCollection, IID_AAX_IACFCollection> {
+class RecordingCollection final : public HostObject<AAX_IACFCollection, IID_IAAXCollectionV1> {
 public:
     AAX_IACFEffectDescriptor* NewDescriptor() noexcept override;
     AAX_Result AddEffect(const char* effectID, AAX_IACFEffectDescriptor* descriptor) noexcept override;

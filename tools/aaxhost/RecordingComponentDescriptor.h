@@ -16,7 +16,7 @@
 namespace aaxhost {
 
 class RecordingComponentDescriptor final
-    : public HostObject<AAX_IACFComponentDescriptor, IID_AAX_IACFComponentDescriptor> {
+    : public HostObject<AAX_IACFComponentDescriptor, IID_IAAXComponentDescriptorV1> {
 public:
     AAX_Result AddAudioIn(AAX_CFieldIndex field) noexcept override;
     AAX_Result AddAudioOut(AAX_CFieldIndex field) noexcept override;

@@ -14,7 +14,7 @@
 
 namespace aaxhost {
 
-class RecordingEffectDescriptor final : public HostObject<AAX_IACFEffectDescriptor, IID_AAX_IACFEffectDescriptor> {
+class RecordingEffectDescriptor final : public HostObject<AAX_IACFEffectDescriptor, IID_IAAXEffectDescriptorV1> {
 public:
     AAX_Result AddName(const char* name) noexcept override;
     AAX_Result AddCategory(std::uint32_t category) noexcept override;

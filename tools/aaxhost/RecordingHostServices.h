@@ -1,7 +1,7 @@
 #pragma once
 // RecordingHostServices: the host's module-wide services, the IACFUnknown the host
 // passes to ACFStartup (and to the other entry points that take the host). It answers
-// IID_AAX_IACFHostServices itself and keeps every trace line. Trace: [any-thread];
+// IID_IAAXHostServicesV1 itself and keeps every trace line. Trace: [any-thread];
 // the lines are guarded by a mutex.
 
 #include <cstdint>
@@ -19,7 +19,7 @@ struct TraceLine {
     std::string message;
 };
 
-class RecordingHostServices final : public HostObject<AAX_IACFHostServices, IID_AAX_IACFHostServices> {
+class RecordingHostServices final : public HostObject<AAX_IACFHostServices, IID_IAAXHostServicesV1> {
 public:
     // A null message is refused with AAX_ERROR_NULL_ARGUMENT and not kept.
     AAX_Result Trace(std::int32_t priority, const char* message) noexcept override;

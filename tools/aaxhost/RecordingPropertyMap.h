@@ -11,7 +11,7 @@
 
 namespace aaxhost {
 
-class RecordingPropertyMap final : public HostObject<AAX_IACFPropertyMap, IID_AAX_IACFPropertyMap> {
+class RecordingPropertyMap final : public HostObject<AAX_IACFPropertyMap, IID_IAAXPropertyMapV1> {
 public:
     AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) noexcept override;
 

@@ -25,7 +25,7 @@ struct AudioRequest {
 };
 
 class SelectionDelegate final
-    : public HostObject<AAX_IACFHostProcessorDelegate, IID_AAX_IACFHostProcessorDelegate> {
+    : public HostObject<AAX_IACFHostProcessorDelegate, IID_IAAXHostProcessorDelegateV1> {
 public:
     // Every channel must be as long as the first (std::invalid_argument otherwise).
     explicit SelectionDelegate(std::vector<std::vector<float>> channels);

@@ -199,8 +199,8 @@ AAX_Result SimulatedController::ReleaseParameter(AAX_CParamID parameterID) noexc
 
 acfResult SimulatedController::QueryOtherInterface(const acfIID& iid, void** out) noexcept {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (iid == IID_AAX_IACFTransport) return QueryObject(transport_.Get(), iid, out);
-    if (iid == IID_AAX_IACFHostProcessorDelegate) return QueryObject(delegate_.Get(), iid, out);
+    if (iid == IID_IAAXTransportV1) return QueryObject(transport_.Get(), iid, out);
+    if (iid == IID_IAAXHostProcessorDelegateV1) return QueryObject(delegate_.Get(), iid, out);
     return ACF_E_NOINTERFACE;
 }
 

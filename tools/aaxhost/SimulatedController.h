@@ -1,9 +1,9 @@
 #pragma once
 // SimulatedController: the host's side of one plug-in instance, the IACFUnknown the
 // host passes to Initialize of the instance's effect parameters, editor and offline
-// processor. It answers IID_AAX_IACFController itself, and hands out the instance's
-// transport for IID_AAX_IACFTransport and the host-processor delegate for
-// IID_AAX_IACFHostProcessorDelegate while it has them.
+// processor. It answers IID_IAAXControllerV1 itself, and hands out the instance's
+// transport for IID_IAAXTransportV1 and the host-processor delegate for
+// IID_IAAXHostProcessorDelegateV1 while it has them.
 //
 // Automation as a host does it: TouchParameter, RequestParameterValue and
 // ReleaseParameter are recorded in order, and a value request is answered at once with
@@ -37,7 +37,7 @@ struct AutomationEvent {
 // "touch Gain", "set Gain 0.25", "release Gain" (the value with up to six digits).
 std::string DescribeAutomation(const AutomationEvent& event);
 
-class SimulatedController final : public HostObject<AAX_IACFController, IID_AAX_IACFController> {
+class SimulatedController final : public HostObject<AAX_IACFController, IID_IAAXControllerV1> {
 public:
     SimulatedController();
     ~SimulatedController() override;

@@ -2,7 +2,7 @@
 // SimulatedTransport: the host's transport, with values a test sets. A value left empty
 // is one the host cannot answer now: its query returns AAX_ERROR_UNIMPLEMENTED and
 // leaves the outputs alone. A null out pointer gives AAX_ERROR_NULL_ARGUMENT. The
-// controller hands it out for IID_AAX_IACFTransport. Queries: [any-thread], also
+// controller hands it out for IID_IAAXTransportV1. Queries: [any-thread], also
 // [audio-thread]; the values are guarded by a mutex, so a test may change them between
 // blocks from its own thread.
 
@@ -40,7 +40,7 @@ struct TransportState {
     std::optional<TimeCode> timeCode = TimeCode{};
 };
 
-class SimulatedTransport final : public HostObject<AAX_IACFTransport, IID_AAX_IACFTransport> {
+class SimulatedTransport final : public HostObject<AAX_IACFTransport, IID_IAAXTransportV1> {
 public:
     explicit SimulatedTransport(const TransportState& state = {});
 

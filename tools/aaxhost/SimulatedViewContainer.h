@@ -26,7 +26,7 @@ struct MouseEvent {
 // for the multiple-parameter forms).
 std::string DescribeMouseEvent(const MouseEvent& event);
 
-class SimulatedViewContainer final : public HostObject<AAX_IACFViewContainer, IID_AAX_IACFViewContainer> {
+class SimulatedViewContainer final : public HostObject<AAX_IACFViewContainer, IID_IAAXViewContainerV1> {
 public:
     // `window` is an HWND (borrowed; it must outlive the container's use), or null.
     explicit SimulatedViewContainer(void* window);
