@@ -52,7 +52,7 @@ SIZE ClientSizeOf(HWND window) {
 std::uint64_t HandleValue(void* window) { return reinterpret_cast<std::uintptr_t>(window); }
 
 // A host view that offers no native window.
-class ViewWithoutWindow final : public aaxhost::HostObject<AAX_IACFViewContainer, IID_AAX_IACFViewContainer> {
+class ViewWithoutWindow final : public aaxhost::HostObject<AAX_IACFViewContainer, IID_IAAXViewContainerV1> {
 public:
     explicit ViewWithoutWindow(void* pointer) : pointer_(pointer) {}
     std::int32_t GetType() noexcept override { return AAX_eViewContainer_Type_NULL; }
