@@ -10,6 +10,7 @@ using AAX_Result = std::int32_t;
 enum AAX_EError : AAX_Result {
     AAX_SUCCESS = 0,
     AAX_ERROR_INVALID_PARAMETER_ID = -20001,  // no parameter with that identifier or position
+    AAX_ERROR_INVALID_STRING_CONVERSION = -20002,  // a text that names no value of the parameter
     AAX_ERROR_NULL_OBJECT = -20004,           // a host object (descriptor, map, delegate) is missing
     AAX_ERROR_INVALID_CHUNK_INDEX = -20006,
     AAX_ERROR_INVALID_CHUNK_ID = -20007,

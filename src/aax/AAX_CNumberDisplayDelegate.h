@@ -39,4 +39,22 @@ public:
         *outText = AAX_CString(std::move(text));
         return true;
     }
+
+    // Leading blanks, a number in plain or fixed notation, then anything (a unit).
+    bool StringToValue(const char* text, T* outValue) const override {
+        if (text == nullptr || outValue == nullptr) return false;
+        const char* first = text;
+        while (*first == ' ') ++first;
+        const char* last = first + std::char_traits<char>::length(first);
+        if (*first == '+') ++first;
+        std::from_chars_result read;
+        if constexpr (std::is_integral<T>::value) {
+            read = std::from_chars(first, last, *outValue);
+        } else {
+            double value = 0.0;
+            read = std::from_chars(first, last, value, std::chars_format::fixed);
+            if (read.ec == std::errc()) *outValue = static_cast<T>(value);
+        }
+        return read.ec == std::errc() && read.ptr != first;
+    }
 };

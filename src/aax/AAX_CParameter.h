@@ -8,7 +8,7 @@
 #include <memory>
 #include <type_traits>
 
-#include "aax/AAX_IController.h"
+#include "aax/AAX_IAutomationDelegate.h"
 #include "aax/AAX_IDisplayDelegate.h"
 #include "aax/AAX_IParameter.h"
 #include "aax/AAX_ITaperDelegate.h"
@@ -28,6 +28,9 @@ public:
           default_(taper_->ConstrainRealValue(defaultValue)),
           value_(default_),
           automatable_(automatable) {}
+    ~AAX_CParameter() override { SetAutomationDelegate(nullptr); }
+    AAX_CParameter(const AAX_CParameter&) = delete;
+    AAX_CParameter& operator=(const AAX_CParameter&) = delete;
 
     AAX_CParamID Identifier() const override { return identifier_.Get(); }
     const AAX_CString& Name() const override { return name_; }
@@ -35,16 +38,21 @@ public:
 
     double GetNormalizedValue() const override { return taper_->RealToNormalized(value_); }
     double GetNormalizedDefaultValue() const override { return taper_->RealToNormalized(default_); }
-
-    void SetNormalizedValue(double normalizedValue) override {
-        const double constrained = taper_->RealToNormalized(taper_->NormalizedToReal(normalizedValue));
-        if (controller_ != nullptr)
-            controller_->RequestParameterValue(identifier_.Get(), constrained);
-        else
-            UpdateNormalizedValue(constrained);
+    void SetNormalizedDefaultValue(double normalizedDefault) override {
+        default_ = taper_->NormalizedToReal(normalizedDefault);
     }
 
-    void UpdateNormalizedValue(double normalizedValue) override { value_ = taper_->NormalizedToReal(normalizedValue); }
+    void SetNormalizedValue(double normalizedValue) override { SetValue(taper_->NormalizedToReal(normalizedValue)); }
+
+    // Stores the host's value; tells the host the value now held when it changed (or
+    // when a change made without a delegate is still to be told).
+    void UpdateNormalizedValue(double normalizedValue) override {
+        const T value = taper_->NormalizedToReal(normalizedValue);
+        if (!needNotify_ && value == value_) return;
+        value_ = value;
+        if (delegate_ != nullptr) delegate_->PostCurrentValue(identifier_.Get(), normalizedValue);
+        needNotify_ = false;
+    }
 
     std::uint32_t GetNumberOfSteps() const override { return steps_; }
     void SetNumberOfSteps(std::uint32_t steps) override { steps_ = steps; }
@@ -55,6 +63,12 @@ public:
     bool GetNormalizedValueString(double normalizedValue, AAX_CString* outText) const override {
         return display_->ValueToString(taper_->NormalizedToReal(normalizedValue), outText);
     }
+    bool GetNormalizedValueFromString(const char* text, double* outValue) const override {
+        T value{};
+        if (outValue == nullptr || !display_->StringToValue(text, &value)) return false;
+        *outValue = taper_->RealToNormalized(taper_->ConstrainRealValue(value));
+        return true;
+    }
 
     bool GetValueAsFloat(float* outValue) const override { return GetAs<float>(outValue); }
     bool GetValueAsBool(bool* outValue) const override { return GetAs<bool>(outValue); }
@@ -64,17 +78,38 @@ public:
     bool SetValueWithInt32(std::int32_t value) override { return SetAs<std::int32_t>(value); }
 
     void Touch() override {
-        if (controller_ != nullptr) controller_->TouchParameter(identifier_.Get());
+        if (delegate_ == nullptr) return;
+        ++touches_;
+        delegate_->PostTouchRequest(identifier_.Get());
     }
     void Release() override {
-        if (controller_ != nullptr) controller_->ReleaseParameter(identifier_.Get());
+        if (delegate_ == nullptr) return;
+        if (touches_ > 0) --touches_;
+        delegate_->PostReleaseRequest(identifier_.Get());
     }
 
-    void SetController(AAX_IController* controller) override { controller_ = controller; }
+    void SetAutomationDelegate(AAX_IAutomationDelegate* delegate) override {
+        if (delegate_ != nullptr) delegate_->UnregisterParameter(identifier_.Get());
+        delegate_ = delegate;
+        touches_ = 0;
+        if (delegate_ != nullptr) delegate_->RegisterParameter(identifier_.Get());
+    }
 
-    // The current real value, and the one to set (a change from the module, as above).
+    // The current real value, and the one to set (a change from the module, as above):
+    // a value request inside its own touch, or inside the module's open edit.
     T GetValue() const { return value_; }
-    void SetValue(T value) { SetNormalizedValue(taper_->RealToNormalized(value)); }
+    void SetValue(T value) {
+        const double normalized = taper_->RealToNormalized(taper_->ConstrainRealValue(value));
+        if (delegate_ == nullptr) {
+            needNotify_ = true;
+            UpdateNormalizedValue(normalized);
+            return;
+        }
+        const bool ownTouch = touches_ == 0;
+        if (ownTouch) Touch();
+        delegate_->PostSetValueRequest(identifier_.Get(), normalized);
+        if (ownTouch) Release();
+    }
 
 private:
     template <typename U>
@@ -109,5 +144,7 @@ private:
     bool automatable_;
     std::uint32_t steps_ = 128;
     AAX_EParameterType type_ = AAX_eParameterType_Continuous;
-    AAX_IController* controller_ = nullptr;
+    AAX_IAutomationDelegate* delegate_ = nullptr;
+    std::uint32_t touches_ = 0;  // edits the module opened and has not closed
+    bool needNotify_ = true;     // the host has not been told the value held
 };

@@ -4,11 +4,11 @@
 
 AAX_CParameterManager::AAX_CParameterManager() = default;
 
-AAX_CParameterManager::~AAX_CParameterManager() = default;
+AAX_CParameterManager::~AAX_CParameterManager() { RemoveAllParameters(); }
 
-void AAX_CParameterManager::SetController(AAX_IController* controller) {
-    controller_ = controller;
-    for (const auto& parameter : parameters_) parameter->SetController(controller);
+void AAX_CParameterManager::SetAutomationDelegate(AAX_IAutomationDelegate* delegate) {
+    delegate_ = delegate;
+    for (const auto& parameter : parameters_) parameter->SetAutomationDelegate(delegate);
 }
 
 AAX_Result AAX_CParameterManager::AddParameter(AAX_IParameter* parameter) {
@@ -18,14 +18,14 @@ AAX_Result AAX_CParameterManager::AddParameter(AAX_IParameter* parameter) {
     if (indexByID_.count(identifier) != 0) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameters_.reserve(parameters_.size() + 1);  // so the push below cannot fail after the map entry
     indexByID_.emplace(std::move(identifier), static_cast<std::int32_t>(parameters_.size()));
-    owned->SetController(controller_);
+    owned->SetAutomationDelegate(delegate_);
     parameters_.push_back(std::move(owned));
     return AAX_SUCCESS;
 }
 
 void AAX_CParameterManager::RemoveAllParameters() {
     indexByID_.clear();
-    parameters_.clear();
+    parameters_.clear();  // each parameter unregisters from the delegate as it goes
 }
 
 std::int32_t AAX_CParameterManager::NumParameters() const { return static_cast<std::int32_t>(parameters_.size()); }

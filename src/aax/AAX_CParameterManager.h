@@ -4,8 +4,9 @@
 // host sees the parameters in that order. Identifiers are unique. Lookups by
 // identifier or position never allocate.
 //
-// The manager hands the instance's controller to every parameter it holds or gets
-// later, so their edits reach the host. Not synchronised. [ui-thread]
+// The manager hands the instance's automation delegate to every parameter it holds or
+// gets later, so they register with the host and their edits reach it; a parameter
+// unregisters when it goes. Not synchronised. [ui-thread]
 
 #include <cstdint>
 #include <map>
@@ -16,7 +17,7 @@
 #include "aax/AAX.h"
 #include "aax/AAX_IParameter.h"
 
-class AAX_IController;
+class AAX_IAutomationDelegate;
 
 class AAX_CParameterManager {
 public:
@@ -25,8 +26,9 @@ public:
     AAX_CParameterManager(const AAX_CParameterManager&) = delete;
     AAX_CParameterManager& operator=(const AAX_CParameterManager&) = delete;
 
-    // The controller for all parameters, present and future (borrowed; null detaches).
-    void SetController(AAX_IController* controller);
+    // The automation delegate for all parameters, present and future (borrowed; null
+    // detaches).
+    void SetAutomationDelegate(AAX_IAutomationDelegate* delegate);
 
     // Appends `parameter` and takes ownership of it in every case: null gives
     // AAX_ERROR_NULL_OBJECT, an identifier already present AAX_ERROR_INVALID_PARAMETER_ID
@@ -46,5 +48,5 @@ public:
 private:
     std::vector<std::unique_ptr<AAX_IParameter>> parameters_;
     std::map<std::string, std::int32_t, std::less<>> indexByID_;
-    AAX_IController* controller_ = nullptr;
+    AAX_IAutomationDelegate* delegate_ = nullptr;
 };

@@ -3,6 +3,7 @@
 // values are choices. A value without a label shows "String Not Found".
 
 #include <map>
+#include <string>
 
 #include "aax/AAX_IDisplayDelegate.h"
 
@@ -18,6 +19,16 @@ public:
         const auto found = labels_.find(value);
         *outText = found != labels_.end() ? found->second : AAX_CString("String Not Found");
         return true;
+    }
+
+    bool StringToValue(const char* text, T* outValue) const override {
+        if (text == nullptr || outValue == nullptr) return false;
+        for (const auto& [value, label] : labels_) {
+            if (std::string(label.Get()) != text) continue;
+            *outValue = value;
+            return true;
+        }
+        return false;
     }
 
 private:

@@ -97,6 +97,18 @@ enum AAX_EParameterType : std::int32_t {
     AAX_eParameterType_Continuous = 1,
 };
 
+// How a control shows a parameter's range: bit flags, 0 the default (minimum at the
+// bottom or left, a single-dot rotary).
+using AAX_EParameterOrientation = std::int32_t;
+inline constexpr AAX_EParameterOrientation AAX_eParameterOrientation_Default = 0;
+
+// Film feet+frames rates the transport reports.
+enum AAX_EFeetFramesRate : std::int32_t {
+    AAX_eFeetFramesRate_23976 = 0,
+    AAX_eFeetFramesRate_24 = 1,
+    AAX_eFeetFramesRate_25 = 2,
+};
+
 // Why the host calls UpdateParameterNormalizedValue.
 enum AAX_EUpdateSource : std::int32_t {
     AAX_eUpdateSource_Unspecified = 0,

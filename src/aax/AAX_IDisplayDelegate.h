@@ -12,4 +12,6 @@ public:
     virtual AAX_IDisplayDelegate* Clone() const = 0;
     // Writes the text of `value`; false (and nothing written) only for a null out.
     virtual bool ValueToString(T value, AAX_CString* outText) const = 0;
+    // The value a text shows; false (and nothing written) when no value shows it.
+    virtual bool StringToValue(const char* text, T* outValue) const = 0;
 };

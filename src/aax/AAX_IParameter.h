@@ -2,12 +2,13 @@
 // AAX_IParameter: one parameter of an effect, as its parameter manager holds it.
 // Module-side only; the host reaches parameters through the effect parameters object.
 //
-// The host owns automation. Once the effect is initialised, the parameter has the
-// instance's controller and every change the module makes (SetNormalizedValue,
-// SetValueWith...) is a request to the host, normally bracketed by Touch and Release;
-// the stored value changes only when the host answers with
-// UpdateParameterNormalizedValue, which calls UpdateNormalizedValue. Without a
-// controller (before Initialize, after Uninitialize) a change is stored at once.
+// The host owns automation. Once the effect is initialised, the parameter is registered
+// with the host's automation delegate and every change the module makes
+// (SetNormalizedValue, SetValueWith...) is a request to the host, bracketed by Touch and
+// Release unless the module has already touched the parameter; the stored value
+// changes only when the host answers with UpdateParameterNormalizedValue, which calls
+// UpdateNormalizedValue and tells the host the value now held (PostCurrentValue).
+// Without a delegate (before Initialize, after Uninitialize) a change is stored at once.
 //
 // Not synchronised: the host and the module call one parameter from one thread at a
 // time (the effect's host-facing calls). [ui-thread]
@@ -18,7 +19,7 @@
 #include "aax/AAX_CString.h"
 #include "aax/AAX_Enums.h"
 
-class AAX_IController;
+class AAX_IAutomationDelegate;
 
 class AAX_IParameter {
 public:
@@ -31,6 +32,8 @@ public:
 
     virtual double GetNormalizedValue() const = 0;
     virtual double GetNormalizedDefaultValue() const = 0;
+    // A new default, constrained by the taper; the current value stays.
+    virtual void SetNormalizedDefaultValue(double normalizedDefault) = 0;
     // A change from the module: a request to the host (see above).
     virtual void SetNormalizedValue(double normalizedValue) = 0;
     // The host's value: stored at once, constrained by the taper. Nothing is sent.
@@ -46,6 +49,8 @@ public:
     // Display texts: of the current value, and of any normalised value.
     virtual bool GetValueString(AAX_CString* outText) const = 0;
     virtual bool GetNormalizedValueString(double normalizedValue, AAX_CString* outText) const = 0;
+    // The normalised value a display text shows; false when it shows none.
+    virtual bool GetNormalizedValueFromString(const char* text, double* outValue) const = 0;
 
     // Typed access: true only when the parameter holds that type (float, bool, int32_t).
     virtual bool GetValueAsFloat(float* outValue) const = 0;
@@ -56,10 +61,12 @@ public:
     virtual bool SetValueWithBool(bool value) = 0;
     virtual bool SetValueWithInt32(std::int32_t value) = 0;
 
-    // An edit begins / ends: the host records them for automation. Nothing without a controller.
+    // An edit begins / ends: posted to the host's automation. Nothing without a delegate.
     virtual void Touch() = 0;
     virtual void Release() = 0;
 
-    // The instance's controller (borrowed; null detaches). Set by the parameter manager.
-    virtual void SetController(AAX_IController* controller) = 0;
+    // The instance's automation delegate (borrowed; null detaches). The parameter
+    // unregisters from the old one and registers with the new one, and unregisters when
+    // destroyed. Set by the parameter manager.
+    virtual void SetAutomationDelegate(AAX_IAutomationDelegate* delegate) = 0;
 };

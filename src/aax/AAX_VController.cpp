@@ -1,7 +1,17 @@
 #include "aax/AAX_VController.h"
 
 AAX_VController::AAX_VController(IACFUnknown* controller) noexcept
-    : controller_(ACFPtr<AAX_IACFController>::Query(controller, IID_IAAXControllerV1)) {}
+    : host_(ACFPtr<IACFUnknown>::Query(controller, IID_IACFUnknown)),
+      controller_(ACFPtr<AAX_IACFController>::Query(controller, IID_IAAXControllerV1)),
+      controllerV2_(ACFPtr<AAX_IACFController_V2>::Query(controller, IID_IAAXControllerV2)),
+      controllerV3_(ACFPtr<AAX_IACFController_V3>::Query(controller, IID_IAAXControllerV3)),
+      controllerV4_(ACFPtr<AAX_IACFController_V4>::Query(controller, IID_IAAXControllerV4)),
+      controllerV5_(ACFPtr<AAX_IACFController_V5>::Query(controller, IID_IAAXControllerV5)) {}
+
+AAX_Result AAX_VController::GetEffectID(AAX_IString* outEffectID) const {
+    if (outEffectID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    return controller_ ? controller_->GetEffectID(outEffectID) : AAX_ERROR_NULL_OBJECT;
+}
 
 AAX_Result AAX_VController::GetSampleRate(AAX_CSampleRate* outRate) const {
     if (outRate == nullptr) return AAX_ERROR_NULL_ARGUMENT;
@@ -27,25 +37,31 @@ AAX_Result AAX_VController::SetSignalLatency(std::int32_t samples) {
     return controller_ ? controller_->SetSignalLatency(samples) : AAX_ERROR_NULL_OBJECT;
 }
 
+AAX_Result AAX_VController::SendNotification(AAX_CTypeID type, const void* data, std::uint32_t size) {
+    return controllerV2_ ? controllerV2_->SendNotification(type, data, size) : AAX_ERROR_UNIMPLEMENTED;
+}
+
 AAX_Result AAX_VController::GetHostName(AAX_IString* outName) const {
     if (outName == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    return controller_ ? controller_->GetHostName(outName) : AAX_ERROR_NULL_OBJECT;
+    return controllerV2_ ? controllerV2_->GetHostName(outName) : AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_VController::GetIsAudioSuite(bool* outIsAudioSuite) const {
+    if (outIsAudioSuite == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    if (!controllerV3_) return AAX_ERROR_UNIMPLEMENTED;
+    AAX_CBoolean isAudioSuite = 0;
+    const AAX_Result result = controllerV3_->GetIsAudioSuite(&isAudioSuite);
+    if (result == AAX_SUCCESS) *outIsAudioSuite = isAudioSuite != 0;
+    return result;
 }
 
 AAX_Result AAX_VController::GetEffectParameters(IACFUnknown** outParameters) const {
     if (outParameters == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     *outParameters = nullptr;
-    return controller_ ? controller_->GetEffectParameters(outParameters) : AAX_ERROR_NULL_OBJECT;
-}
-
-AAX_Result AAX_VController::TouchParameter(AAX_CParamID parameterID) {
-    return controller_ ? controller_->TouchParameter(parameterID) : AAX_ERROR_NULL_OBJECT;
-}
-
-AAX_Result AAX_VController::RequestParameterValue(AAX_CParamID parameterID, double normalizedValue) {
-    return controller_ ? controller_->RequestParameterValue(parameterID, normalizedValue) : AAX_ERROR_NULL_OBJECT;
-}
-
-AAX_Result AAX_VController::ReleaseParameter(AAX_CParamID parameterID) {
-    return controller_ ? controller_->ReleaseParameter(parameterID) : AAX_ERROR_NULL_OBJECT;
+    if (!host_) return AAX_ERROR_NULL_OBJECT;
+    void* found = nullptr;
+    if (host_->QueryInterface(IID_IAAXEffectParametersV1, &found) != ACF_OK || found == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+    *outParameters = static_cast<IACFUnknown*>(found);
+    return AAX_SUCCESS;
 }

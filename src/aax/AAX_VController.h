@@ -1,7 +1,9 @@
 #pragma once
-// AAX_VController: AAX_IController over the host's AAX_IACFController. Calls with a
-// null out pointer fail with AAX_ERROR_NULL_ARGUMENT without reaching the host; every
-// call fails with AAX_ERROR_NULL_OBJECT when the host offers no controller.
+// AAX_VController: AAX_IController over the host's controller, queried for every
+// published version (IID_IAAXControllerV1..V5). A call reaches the oldest version that
+// has it; without that version it fails with AAX_ERROR_NULL_OBJECT (V1 methods) or
+// AAX_ERROR_UNIMPLEMENTED (later ones) without reaching the host. Null out pointers give
+// AAX_ERROR_NULL_ARGUMENT.
 
 #include "aax/ACFPtr.h"
 #include "aax/AAX_IACFController.h"
@@ -14,17 +16,22 @@ public:
 
     bool IsValid() const noexcept { return static_cast<bool>(controller_); }
 
+    AAX_Result GetEffectID(AAX_IString* outEffectID) const override;
     AAX_Result GetSampleRate(AAX_CSampleRate* outRate) const override;
     AAX_Result GetInputStemFormat(AAX_EStemFormat* outFormat) const override;
     AAX_Result GetOutputStemFormat(AAX_EStemFormat* outFormat) const override;
     AAX_Result GetSignalLatency(std::int32_t* outSamples) const override;
     AAX_Result SetSignalLatency(std::int32_t samples) override;
+    AAX_Result SendNotification(AAX_CTypeID type, const void* data, std::uint32_t size) override;
     AAX_Result GetHostName(AAX_IString* outName) const override;
+    AAX_Result GetIsAudioSuite(bool* outIsAudioSuite) const override;
     AAX_Result GetEffectParameters(IACFUnknown** outParameters) const override;
-    AAX_Result TouchParameter(AAX_CParamID parameterID) override;
-    AAX_Result RequestParameterValue(AAX_CParamID parameterID, double normalizedValue) override;
-    AAX_Result ReleaseParameter(AAX_CParamID parameterID) override;
 
 private:
+    ACFPtr<IACFUnknown> host_;
     ACFPtr<AAX_IACFController> controller_;
+    ACFPtr<AAX_IACFController_V2> controllerV2_;
+    ACFPtr<AAX_IACFController_V3> controllerV3_;
+    ACFPtr<AAX_IACFController_V4> controllerV4_;
+    ACFPtr<AAX_IACFController_V5> controllerV5_;
 };
