@@ -19,6 +19,9 @@
 
 namespace aaxhost {
 
+// The most bytes of a parameter's display text the host asks for.
+inline constexpr std::int32_t kDisplayTextLength = 255;
+
 struct InstanceSetup {
     AAX_CSampleRate sampleRate = 48000.0f;
     AAX_EStemFormat inputStemFormat = AAX_eStemFormat_Stereo;

@@ -68,8 +68,8 @@ InstanceContext::InstanceContext(const ComponentDescription& component, AAX_IACF
             case FieldKind::SideChainIn: slot = sideChainConnected_ ? &sideChainIndex_ : nullptr; break;
             case FieldKind::AuxOutputStem: break;  // channels already in the audio-out array
             case FieldKind::MIDINode: {
-                ACFPtr<SimulatedMIDINode> node = MakeHostObject<SimulatedMIDINode>(field.midiNodeType, field.name);
-                slot = static_cast<AAX_IMIDINode*>(node.Get());
+                auto node = std::make_unique<SimulatedMIDINode>(field.midiNodeType, field.name, options.controller);
+                slot = static_cast<AAX_IMIDINode*>(node.get());
                 midiNodes_.emplace(field.field, std::move(node));
                 break;
             }
@@ -121,7 +121,7 @@ void InstanceContext::SetBlockLength(std::int32_t samples) {
 
 SimulatedMIDINode* InstanceContext::MIDINode(AAX_CFieldIndex field) const noexcept {
     const auto found = midiNodes_.find(field);
-    return found == midiNodes_.end() ? nullptr : found->second.Get();
+    return found == midiNodes_.end() ? nullptr : found->second.get();
 }
 
 unsigned char* InstanceContext::PrivateData(AAX_CFieldIndex field) const noexcept {

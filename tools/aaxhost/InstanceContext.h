@@ -42,6 +42,8 @@ struct ContextOptions {
     // The stem formats of the instance; by default the component's (properties 51, 52).
     std::optional<AAX_EStemFormat> inputStemFormat;
     std::optional<AAX_EStemFormat> outputStemFormat;
+    // The instance's controller (borrowed, may be null): the MIDI nodes' transport.
+    IACFUnknown* controller = nullptr;
 };
 
 class InstanceContext {
@@ -101,7 +103,7 @@ private:
     std::vector<const float*> inputPointers_;
     std::vector<float*> outputPointers_;
     std::map<AAX_CFieldIndex, PrivateBlock> privateData_;
-    std::map<AAX_CFieldIndex, ACFPtr<SimulatedMIDINode>> midiNodes_;
+    std::map<AAX_CFieldIndex, std::unique_ptr<SimulatedMIDINode>> midiNodes_;
     std::vector<AAX_Result> resetResults_;
     std::vector<void*> fields_;
 };

@@ -1,6 +1,7 @@
 #include "aaxhost/SimulatedController.h"
 
-#include <cstdio>
+#include <atomic>
+#include <cstring>
 
 namespace aaxhost {
 namespace {
@@ -12,20 +13,32 @@ ACFPtr<Interface> Keep(Interface* object) {
     return ACFPtr<Interface>(object);
 }
 
-}  // namespace
-
-std::string DescribeAutomation(const AutomationEvent& event) {
-    switch (event.kind) {
-        case AutomationEvent::Kind::Touch: return "touch " + event.parameterID;
-        case AutomationEvent::Kind::Release: return "release " + event.parameterID;
-        case AutomationEvent::Kind::Set: break;
-    }
-    char value[32];
-    std::snprintf(value, sizeof value, "%g", event.value);
-    return "set " + event.parameterID + " " + value;
+// Instance IDs as a session hands them out: unique within the process, from 1.
+AAX_CInstanceID NextInstanceID() noexcept {
+    static std::atomic<AAX_CInstanceID> next{1};
+    return next.fetch_add(1);
 }
 
-SimulatedController::SimulatedController() = default;
+template <std::size_t N>
+bool IsOneOf(const acfIID& iid, const acfIID (&ids)[N]) noexcept {
+    for (const acfIID& id : ids)
+        if (iid == id) return true;
+    return false;
+}
+
+constexpr acfIID kTransportIIDs[] = {IID_IAAXTransportV1, IID_IAAXTransportV2, IID_IAAXTransportV3,
+                                     IID_IAAXTransportV4, IID_IAAXTransportV5};
+constexpr acfIID kEffectParametersIIDs[] = {IID_IAAXEffectParametersV1, IID_IAAXEffectParametersV2,
+                                            IID_IAAXEffectParametersV3, IID_IAAXEffectParametersV4};
+constexpr acfIID kHostProcessorDelegateIIDs[] = {IID_IAAXHostProcessorDelegateV1, IID_IAAXHostProcessorDelegateV2,
+                                                 IID_IAAXHostProcessorDelegateV3};
+
+}  // namespace
+
+SimulatedController::SimulatedController()
+    : instanceID_(NextInstanceID()),
+      automation_(MakeHostObject<SimulatedAutomationDelegate>()),
+      factory_(MakeHostObject<HostComponentFactory>()) {}
 
 SimulatedController::~SimulatedController() = default;
 
@@ -50,7 +63,18 @@ void SimulatedController::SetHostNameResult(AAX_Result result) {
     hostNameResult_ = result;
 }
 
+void SimulatedController::SetEffectID(const std::string& effectID) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    effectID_ = effectID;
+}
+
+void SimulatedController::SetIsAudioSuite(bool isAudioSuite) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    isAudioSuite_ = isAudioSuite;
+}
+
 void SimulatedController::SetEffectParameters(AAX_IACFEffectParameters* parameters) {
+    automation_->SetEffectParameters(parameters);
     ACFPtr<AAX_IACFEffectParameters> kept = Keep(parameters);
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -71,29 +95,29 @@ void SimulatedController::SetHostProcessorDelegate(AAX_IACFHostProcessorDelegate
     std::swap(delegate_, kept);
 }
 
-void SimulatedController::SetEchoValueRequests(bool echo) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    echo_ = echo;
-}
-
-std::vector<AutomationEvent> SimulatedController::Automation() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return automation_;
-}
-
-void SimulatedController::ClearAutomation() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    automation_.clear();
-}
+void SimulatedController::SetEchoValueRequests(bool echo) { automation_->SetEchoValueRequests(echo); }
 
 std::vector<std::int32_t> SimulatedController::LatencyReports() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return latencyReports_;
 }
 
-std::vector<AAX_Result> SimulatedController::EchoResults() const {
+std::vector<SentNotification> SimulatedController::Notifications() const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return echoResults_;
+    return notifications_;
+}
+
+AAX_Result SimulatedController::GetEffectID(AAX_IString* outEffectID) noexcept {
+    if (outEffectID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    std::string effectID;
+    try {
+        std::lock_guard<std::mutex> lock(mutex_);
+        effectID = effectID_;
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+    outEffectID->Set(effectID.c_str());
+    return AAX_SUCCESS;
 }
 
 AAX_Result SimulatedController::GetSampleRate(AAX_CSampleRate* outRate) noexcept {
@@ -124,6 +148,12 @@ AAX_Result SimulatedController::GetSignalLatency(std::int32_t* outSamples) noexc
     return AAX_SUCCESS;
 }
 
+AAX_Result SimulatedController::GetCycleCount(AAX_EProperty, AAX_CPropertyValue*) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result SimulatedController::GetTODLocation(AAX_CTimeOfDay*) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
 AAX_Result SimulatedController::SetSignalLatency(std::int32_t samples) noexcept {
     try {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -133,6 +163,62 @@ AAX_Result SimulatedController::SetSignalLatency(std::int32_t samples) noexcept 
     } catch (...) {
         return AAX_ERROR_UNKNOWN_EXCEPTION;
     }
+}
+
+AAX_Result SimulatedController::SetCycleCount(AAX_EProperty*, AAX_CPropertyValue*, std::int32_t) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result SimulatedController::PostPacket(AAX_CFieldIndex, const void*, std::uint32_t) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result SimulatedController::GetCurrentMeterValue(AAX_CTypeID, float*) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
+AAX_Result SimulatedController::GetMeterPeakValue(AAX_CTypeID, float*) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
+AAX_Result SimulatedController::ClearMeterPeakValue(AAX_CTypeID) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
+AAX_Result SimulatedController::GetMeterClipped(AAX_CTypeID, AAX_CBoolean*) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
+AAX_Result SimulatedController::ClearMeterClipped(AAX_CTypeID) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
+AAX_Result SimulatedController::GetMeterCount(std::uint32_t* outCount) noexcept {
+    if (outCount == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    *outCount = 0;
+    return AAX_SUCCESS;
+}
+
+AAX_Result SimulatedController::GetNextMIDIPacket(AAX_CFieldIndex*, AAX_CMidiPacket*) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result SimulatedController::SendNotification(AAX_CTypeID type, const void* data, std::uint32_t size) noexcept {
+    if (data == nullptr && size != 0) return AAX_ERROR_NULL_ARGUMENT;
+    try {
+        SentNotification sent{type, {}};
+        if (size != 0) {
+            const auto* bytes = static_cast<const unsigned char*>(data);
+            sent.data.assign(bytes, bytes + size);
+        }
+        std::lock_guard<std::mutex> lock(mutex_);
+        notifications_.push_back(std::move(sent));
+        return AAX_SUCCESS;
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+}
+
+AAX_Result SimulatedController::GetHybridSignalLatency(std::int32_t* outSamples) noexcept {
+    if (outSamples == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    *outSamples = 0;  // no hybrid processing here
+    return AAX_SUCCESS;
+}
+
+AAX_Result SimulatedController::GetCurrentAutomationTimestamp(AAX_CTransportCounter* outTimestamp) noexcept {
+    if (outTimestamp == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    *outTimestamp = 0;
+    return AAX_SUCCESS;
 }
 
 AAX_Result SimulatedController::GetHostName(AAX_IString* outName) noexcept {
@@ -150,57 +236,49 @@ AAX_Result SimulatedController::GetHostName(AAX_IString* outName) noexcept {
     return result;
 }
 
-AAX_Result SimulatedController::GetEffectParameters(IACFUnknown** outParameters) noexcept {
-    if (outParameters == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+AAX_Result SimulatedController::GetPlugInTargetPlatform(AAX_CTargetPlatform* outPlatform) noexcept {
+    if (outPlatform == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    *outPlatform = 1;  // native: the instance runs on the host's processor
+    return AAX_SUCCESS;
+}
+
+AAX_Result SimulatedController::GetIsAudioSuite(AAX_CBoolean* outIsAudioSuite) noexcept {
+    if (outIsAudioSuite == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     std::lock_guard<std::mutex> lock(mutex_);
-    *outParameters = parameters_.Get();
-    if (!parameters_) return AAX_ERROR_NULL_OBJECT;
-    parameters_->AddRef();
+    *outIsAudioSuite = isAudioSuite_ ? 1 : 0;
     return AAX_SUCCESS;
 }
 
-AAX_Result SimulatedController::Record(AutomationEvent::Kind kind, AAX_CParamID parameterID, double value) noexcept {
-    if (parameterID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
-        std::lock_guard<std::mutex> lock(mutex_);
-        automation_.push_back({kind, parameterID, value});
-        return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
-}
-
-AAX_Result SimulatedController::TouchParameter(AAX_CParamID parameterID) noexcept {
-    return Record(AutomationEvent::Kind::Touch, parameterID, 0.0);
-}
-
-AAX_Result SimulatedController::RequestParameterValue(AAX_CParamID parameterID, double normalizedValue) noexcept {
-    const AAX_Result recorded = Record(AutomationEvent::Kind::Set, parameterID, normalizedValue);
-    if (recorded != AAX_SUCCESS) return recorded;
-    ACFPtr<AAX_IACFEffectParameters> target;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (echo_) target = Keep(parameters_.Get());
-    }
-    if (!target) return AAX_SUCCESS;
-    const AAX_Result echoed =
-        target->UpdateParameterNormalizedValue(parameterID, normalizedValue, AAX_eUpdateSource_Parameter);
-    try {
-        std::lock_guard<std::mutex> lock(mutex_);
-        echoResults_.push_back(echoed);
-    } catch (...) {
-    }
+AAX_Result SimulatedController::GetInstanceGroupID(AAX_CInstanceGroupID* outGroupID) noexcept {
+    if (outGroupID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    *outGroupID = 0;  // every instance stands alone
     return AAX_SUCCESS;
 }
 
-AAX_Result SimulatedController::ReleaseParameter(AAX_CParamID parameterID) noexcept {
-    return Record(AutomationEvent::Kind::Release, parameterID, 0.0);
+AAX_Result SimulatedController::RegisterForNotification(AAX_CTypeID, const IACFUnknown* subscriber) noexcept {
+    return subscriber != nullptr ? AAX_SUCCESS : AAX_ERROR_NULL_ARGUMENT;
+}
+
+AAX_Result SimulatedController::GetInstanceID(AAX_CInstanceID* outInstanceID) noexcept {
+    if (outInstanceID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    *outInstanceID = instanceID_;
+    return AAX_SUCCESS;
 }
 
 acfResult SimulatedController::QueryOtherInterface(const acfIID& iid, void** out) noexcept {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (iid == IID_IAAXTransportV1) return QueryObject(transport_.Get(), iid, out);
-    if (iid == IID_IAAXHostProcessorDelegateV1) return QueryObject(delegate_.Get(), iid, out);
+    if (iid == IID_IAAXAutomationDelegateV1) return QueryObject(automation_->AsInterface(), iid, out);
+    if (iid == IID_IACFComponentFactory) return QueryObject(factory_->AsInterface(), iid, out);
+    IACFUnknown* object = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (IsOneOf(iid, kTransportIIDs)) object = transport_.Get();
+        if (IsOneOf(iid, kEffectParametersIIDs)) object = parameters_.Get();
+        if (IsOneOf(iid, kHostProcessorDelegateIIDs)) object = delegate_.Get();
+        if (object != nullptr) object->AddRef();
+    }
+    // The query runs outside the lock: it may run the module's code.
+    const ACFPtr<IACFUnknown> held(object);
+    if (object != nullptr) return QueryObject(object, iid, out);
     return ACF_E_NOINTERFACE;
 }
 

@@ -2,7 +2,9 @@
 // SimulatedTransport: the host's transport, with values a test sets. A value left empty
 // is one the host cannot answer now: its query returns AAX_ERROR_UNIMPLEMENTED and
 // leaves the outputs alone. A null out pointer gives AAX_ERROR_NULL_ARGUMENT. The
-// controller hands it out for IID_IAAXTransportV1. Queries: [any-thread], also
+// controller hands it out for IID_IAAXTransportV1..V5. Ticks per quarter note are always
+// 960000, ticks per beat follow the meter's denominator; positions of other sample
+// locations (custom ticks, bars and beats) are not offered. Queries: [any-thread], also
 // [audio-thread]; the values are guarded by a mutex, so a test may change them between
 // blocks from its own thread.
 
@@ -29,6 +31,14 @@ struct TransportState {
         AAX_EFrameRate frameRate = AAX_eFrameRate_30NonDrop;
         std::int32_t offsetFrames = 0;
     };
+    struct FeetFrames {
+        AAX_EFeetFramesRate rate = AAX_eFeetFramesRate_24;
+        std::int64_t offset = 0;
+    };
+    struct HDTimeCode {
+        AAX_EFrameRate frameRate = AAX_eFrameRate_30NonDrop;
+        std::int64_t offset = 0;
+    };
 
     std::optional<double> tempo = 120.0;  // beats per minute
     std::optional<Meter> meter = Meter{};
@@ -38,9 +48,16 @@ struct TransportState {
     std::optional<std::int64_t> sampleLocation = 0;   // of the block being processed
     std::optional<std::int64_t> selectionStart = 0;   // timeline selection start, samples
     std::optional<TimeCode> timeCode = TimeCode{};
+    std::optional<FeetFrames> feetFrames = FeetFrames{};
+    std::optional<bool> metronome = false;
+    std::optional<HDTimeCode> hdTimeCode = HDTimeCode{};
+    std::optional<std::int64_t> selectionEnd = 0;   // timeline selection end, samples
+    std::optional<std::uint32_t> keySignature;      // the host's packed form; none by default
 };
 
-class SimulatedTransport final : public HostObject<AAX_IACFTransport, IID_IAAXTransportV1> {
+class SimulatedTransport final
+    : public HostObject<AAX_IACFTransport_V5, IID_IAAXTransportV1, IID_IAAXTransportV2, IID_IAAXTransportV3,
+                        IID_IAAXTransportV4, IID_IAAXTransportV5> {
 public:
     explicit SimulatedTransport(const TransportState& state = {});
 
@@ -55,13 +72,23 @@ public:
 
     AAX_Result GetCurrentTempo(double* outBeatsPerMinute) noexcept override;
     AAX_Result GetCurrentMeter(std::int32_t* outNumerator, std::int32_t* outDenominator) noexcept override;
-    AAX_Result IsTransportPlaying(AAX_CBoolean* outPlaying) noexcept override;
+    AAX_Result IsTransportPlaying(bool* outPlaying) noexcept override;
     AAX_Result GetCurrentTickPosition(std::int64_t* outTicks) noexcept override;
-    AAX_Result GetCurrentLoopPosition(AAX_CBoolean* outLooping, std::int64_t* outStartTicks,
+    AAX_Result GetCurrentLoopPosition(bool* outLooping, std::int64_t* outStartTicks,
                                       std::int64_t* outEndTicks) noexcept override;
     AAX_Result GetCurrentNativeSampleLocation(std::int64_t* outSamples) noexcept override;
+    AAX_Result GetCustomTickPosition(std::int64_t* outTicks, std::int64_t sampleLocation) noexcept override;
+    AAX_Result GetBarBeatPosition(std::int32_t* outBars, std::int32_t* outBeats, std::int64_t* outDisplayTicks,
+                                  std::int64_t sampleLocation) noexcept override;
+    AAX_Result GetTicksPerQuarter(std::uint32_t* outTicks) noexcept override;
+    AAX_Result GetCurrentTicksPerBeat(std::uint32_t* outTicks) noexcept override;
     AAX_Result GetTimelineSelectionStartPosition(std::int64_t* outSamples) noexcept override;
     AAX_Result GetTimeCodeInfo(AAX_EFrameRate* outFrameRate, std::int32_t* outOffsetFrames) noexcept override;
+    AAX_Result GetFeetFramesInfo(AAX_EFeetFramesRate* outRate, std::int64_t* outOffset) noexcept override;
+    AAX_Result IsMetronomeEnabled(std::int32_t* outEnabled) noexcept override;
+    AAX_Result GetHDTimeCodeInfo(AAX_EFrameRate* outFrameRate, std::int64_t* outOffset) noexcept override;
+    AAX_Result GetTimelineSelectionEndPosition(std::int64_t* outSamples) noexcept override;
+    AAX_Result GetKeySignature(std::int64_t sampleLocation, std::uint32_t* outKeySignature) noexcept override;
 
 private:
     mutable std::mutex mutex_;

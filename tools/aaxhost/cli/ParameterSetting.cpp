@@ -8,6 +8,7 @@
 
 #include "aax/AAX_CString.h"
 #include "aaxhost/cli/CommandLine.h"
+#include "aaxhost/EffectInstance.h"
 
 namespace aaxhost::cli {
 namespace {
@@ -105,7 +106,7 @@ double FromContinuous(AAX_IACFEffectParameters& parameters, const std::string& i
 
 std::string DisplayText(AAX_IACFEffectParameters& parameters, const std::string& identifier, double normalized) {
     AAX_CString text;
-    if (parameters.GetParameterStringFromValue(identifier.c_str(), normalized, &text) != AAX_SUCCESS) return "";
+    if (parameters.GetParameterStringFromValue(identifier.c_str(), normalized, &text, kDisplayTextLength) != AAX_SUCCESS) return "";
     return text.StdString();
 }
 

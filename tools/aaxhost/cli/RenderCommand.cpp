@@ -140,7 +140,7 @@ int Render(const ParsedOptions& options) {
         const ParameterSetting setting = ResolveParameterSetting(parameters, assignment);
         Check(instance->SetParameter(setting.identifier.c_str(), setting.normalized), "setting " + setting.identifier);
         AAX_CString shown;
-        parameters.GetParameterValueString(setting.identifier.c_str(), &shown);
+        parameters.GetParameterValueString(setting.identifier.c_str(), &shown, kDisplayTextLength);
         std::printf("set %s = %s (normalised %.6g)\n", setting.identifier.c_str(), shown.Get(),
                     instance->NormalizedValue(setting.identifier.c_str()));
     }
@@ -154,6 +154,7 @@ int Render(const ParsedOptions& options) {
 
     ContextOptions contextOptions;
     contextOptions.maxBlockSize = block;
+    contextOptions.controller = instance->Controller().AsInterface();
     InstanceContext context(component, &parameters, contextOptions);
     SimulatedMIDINode* midiNode = context.MIDINode(AAX_eContextField_MIDIIn);
     if (!midi.events.empty() && midiNode == nullptr)

@@ -42,6 +42,7 @@ InstanceRig::InstanceRig(const EffectDescription& effect, float sampleRate, std:
         Fail("effect " + DescribeEffect(effect) + ": Initialize returned " + std::to_string(initialized));
     ContextOptions options;
     options.maxBlockSize = maxBlockSize;
+    options.controller = instance_->Controller().AsInterface();
     context_ = std::make_unique<InstanceContext>(component, instance_->Parameters(), options);
     proc_ = component.processProcedures.front().proc;
     instances_[0] = const_cast<void**>(context_->Fields());

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "aax/AAX_CString.h"
+#include "aaxhost/EffectInstance.h"
 #include "aaxhost/validate/CheckText.h"
 #include "aaxhost/validate/Validation.h"
 
@@ -64,14 +65,14 @@ std::vector<ParameterInfo> SurveyParameters(AAX_IACFEffectParameters& parameters
 
 std::string TextOfValue(AAX_IACFEffectParameters& parameters, const ParameterInfo& info, double normalized) {
     AAX_CString text;
-    ExpectSuccess(parameters.GetParameterStringFromValue(info.id.c_str(), normalized, &text),
+    ExpectSuccess(parameters.GetParameterStringFromValue(info.id.c_str(), normalized, &text, kDisplayTextLength),
                   "GetParameterStringFromValue(" + Quote(info.id) + ", " + Number(normalized) + ")");
     return text.StdString();
 }
 
 std::string CurrentText(AAX_IACFEffectParameters& parameters, const ParameterInfo& info) {
     AAX_CString text;
-    ExpectSuccess(parameters.GetParameterValueString(info.id.c_str(), &text),
+    ExpectSuccess(parameters.GetParameterValueString(info.id.c_str(), &text, kDisplayTextLength),
                   "GetParameterValueString(" + Quote(info.id) + ")");
     return text.StdString();
 }
