@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <set>
+#include <utility>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,7 +50,7 @@ protected:
     }
 };
 
-// A controller that also offers a transport, as most hosts do.
+// A controller that also offers a transport, as most hosts do: only its first version.
 class ControllerWithTransport : public RecordingController {
 public:
     class Transport : public TestAcfObject<AAX_IACFTransport, IID_IAAXTransportV1> {
@@ -58,17 +60,24 @@ public:
             return AAX_SUCCESS;
         }
         AAX_Result GetCurrentMeter(std::int32_t*, std::int32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-        AAX_Result IsTransportPlaying(AAX_CBoolean* playing) noexcept override {
-            *playing = 1;
+        AAX_Result IsTransportPlaying(bool* playing) noexcept override {
+            *playing = true;
             return AAX_SUCCESS;
         }
         AAX_Result GetCurrentTickPosition(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-        AAX_Result GetCurrentLoopPosition(AAX_CBoolean*, std::int64_t*, std::int64_t*) noexcept override {
+        AAX_Result GetCurrentLoopPosition(bool*, std::int64_t*, std::int64_t*) noexcept override {
             return AAX_ERROR_UNIMPLEMENTED;
         }
         AAX_Result GetCurrentNativeSampleLocation(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-        AAX_Result GetTimelineSelectionStartPosition(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-        AAX_Result GetTimeCodeInfo(AAX_EFrameRate*, std::int32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+        AAX_Result GetCustomTickPosition(std::int64_t*, std::int64_t) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+        AAX_Result GetBarBeatPosition(std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) noexcept override {
+            return AAX_ERROR_UNIMPLEMENTED;
+        }
+        AAX_Result GetTicksPerQuarter(std::uint32_t* ticks) noexcept override {
+            *ticks = 960000;
+            return AAX_SUCCESS;
+        }
+        AAX_Result GetCurrentTicksPerBeat(std::uint32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
     } transport;
 
     acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
@@ -135,18 +144,46 @@ TEST(EffectParametersInitialize, KeepsTheTransportOnlyWhenTheHostOffersOne) {
     EXPECT_EQ(effect->Transport()->IsTransportPlaying(&playing), AAX_SUCCESS);
     EXPECT_DOUBLE_EQ(tempo, 120.0);
     EXPECT_TRUE(playing);
+    std::uint32_t ticks = 0;
+    EXPECT_EQ(effect->Transport()->GetTicksPerQuarter(&ticks), AAX_SUCCESS);
+    EXPECT_EQ(ticks, 960000u);
+    // Later versions are never called on a host object that did not answer them.
+    std::int64_t position = -1;
+    EXPECT_EQ(effect->Transport()->GetTimelineSelectionStartPosition(&position), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(effect->Transport()->GetKeySignature(0, &ticks), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(effect->Transport()->RequestTransportStart(), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(position, -1);
     effect->Release();
     EXPECT_EQ(host.references, 1u);
     EXPECT_EQ(host.transport.references, 1u);
 }
 
-TEST(EffectParametersUninitialize, GivesBackTheControllerAndDropsTheParameters) {
+TEST(EffectParametersInterface, AnswersEveryPublishedVersionWithOneObjectAndRefusesOthers) {
+    Instance instance;
+    for (const acfIID& iid : {IID_IAAXEffectParametersV1, IID_IAAXEffectParametersV2, IID_IAAXEffectParametersV3,
+                              IID_IAAXEffectParametersV4, IID_IACFUnknown}) {
+        void* found = nullptr;
+        ASSERT_EQ(instance.Host()->QueryInterface(iid, &found), ACF_OK);
+        EXPECT_EQ(found, static_cast<AAX_IACFEffectParameters_V4*>(instance.effect));
+        instance.effect->Release();
+    }
+    void* found = &instance;
+    EXPECT_EQ(instance.Host()->QueryInterface(IID_IAAXControllerV1, &found), static_cast<acfResult>(0x80000004));
+    EXPECT_EQ(found, nullptr);
+}
+
+TEST(EffectParametersUninitialize, GivesBackTheHostObjectsAndUnregistersTheParameters) {
     Instance instance;
     ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
     EXPECT_GT(instance.host.references, 1u);
+    EXPECT_GT(instance.host.automation.references, 1u);
+    EXPECT_EQ(instance.host.automation.registered, (std::set<std::string>{"Gain", "Mode", "Bypass"}));
     EXPECT_EQ(instance.Host()->Uninitialize(), AAX_SUCCESS);
     EXPECT_EQ(instance.host.references, 1u);
+    EXPECT_EQ(instance.host.automation.references, 1u);
+    EXPECT_TRUE(instance.host.automation.registered.empty());
     EXPECT_EQ(instance.effect->Controller(), nullptr);
+    EXPECT_EQ(instance.effect->AutomationDelegate(), nullptr);
     EXPECT_TRUE(ParameterIDs(instance.Host()).empty());
 }
 
@@ -201,13 +238,61 @@ TEST(EffectParametersHostCalls, AnswerStepsTypesNamesValuesAndTexts) {
     EXPECT_DOUBLE_EQ(value, 0.5);
 
     AAX_CString text;
-    EXPECT_EQ(host->GetParameterStringFromValue("Mode", 1.0 / 3.0, &text), AAX_SUCCESS);
+    EXPECT_EQ(host->GetParameterStringFromValue("Mode", 1.0 / 3.0, &text, 32), AAX_SUCCESS);
     EXPECT_EQ(text, AAX_CString("B"));
-    EXPECT_EQ(host->GetParameterStringFromValue("Mode", 1.0, &text), AAX_SUCCESS);
+    EXPECT_EQ(host->GetParameterStringFromValue("Mode", 1.0, &text, 32), AAX_SUCCESS);
     EXPECT_EQ(text, AAX_CString("String Not Found"));
-    EXPECT_EQ(host->GetParameterValueString("Gain", &text), AAX_SUCCESS);
+    EXPECT_EQ(host->GetParameterStringFromValue("Mode", 1.0, &text, 6), AAX_SUCCESS);
+    EXPECT_EQ(text, AAX_CString("String"));
+    EXPECT_EQ(host->GetParameterValueString("Gain", &text, 32), AAX_SUCCESS);
     EXPECT_EQ(text, AAX_CString("0.00"));
     EXPECT_EQ(host->GetParameterName("Nothing", &text), AAX_ERROR_INVALID_PARAMETER_ID);
+
+    // Text to value through the display delegate, constrained by the taper.
+    struct TextCase {
+        const char* id;
+        const char* text;
+        AAX_Result result;
+        double value;
+    };
+    for (const TextCase& c : {TextCase{"Gain", "6.00", AAX_SUCCESS, 0.75}, TextCase{"Gain", "99", AAX_SUCCESS, 1.0},
+                              TextCase{"Mode", "B", AAX_SUCCESS, 1.0 / 3.0}, TextCase{"Bypass", "on", AAX_SUCCESS, 1.0},
+                              TextCase{"Gain", "loud", AAX_ERROR_INVALID_STRING_CONVERSION, -1.0},
+                              TextCase{"Nothing", "1", AAX_ERROR_INVALID_PARAMETER_ID, -1.0}}) {
+        double parsed = -1.0;
+        EXPECT_EQ(host->GetParameterValueFromString(c.id, &parsed, AAX_CString(c.text)), c.result) << c.id << c.text;
+        EXPECT_NEAR(parsed, c.value, 1e-9) << c.id << " " << c.text;
+    }
+}
+
+TEST(EffectParametersHostCalls, ANameOfALengthIsTheLongestLineThatFitsElseTheNameCut) {
+    ThreeParameterEffect effect;
+    effect.ParameterManager().AddParameter(new AAX_CParameter<bool>("Long", "Output Level\nLevel\nLvl", false,
+                                                                    AAX_CBinaryTaperDelegate<bool>(),
+                                                                    AAX_CBinaryDisplayDelegate<bool>("a", "b"), true));
+    const std::pair<std::int32_t, const char*> cases[] = {{31, "Output Level"}, {8, "Level"}, {4, "Lvl"}, {2, "Ou"}};
+    for (const auto& [length, expected] : cases) {
+        AAX_CString name;
+        EXPECT_EQ(effect.GetParameterNameOfLength("Long", &name, length), AAX_SUCCESS);
+        EXPECT_EQ(name, AAX_CString(expected)) << length;
+    }
+}
+
+TEST(EffectParametersHostCalls, RelativeChangesAddToTheValueClampedAndDefaultsCanMove) {
+    Instance instance;
+    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    AAX_IACFEffectParameters* host = instance.Host();
+    double value = 0.0;
+    EXPECT_EQ(host->UpdateParameterNormalizedRelative("Gain", 0.25), AAX_SUCCESS);
+    EXPECT_EQ(host->GetParameterNormalizedValue("Gain", &value), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ(value, 0.75);
+    EXPECT_EQ(host->SetParameterNormalizedRelative("Gain", 0.5), AAX_SUCCESS);  // a request for 1, echoed
+    EXPECT_EQ(host->GetParameterNormalizedValue("Gain", &value), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ(value, 1.0);
+    EXPECT_EQ(host->SetParameterDefaultNormalizedValue("Gain", 0.25), AAX_SUCCESS);
+    EXPECT_EQ(host->GetParameterDefaultNormalizedValue("Gain", &value), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ(value, 0.25);
+    EXPECT_EQ(host->UpdateParameterNormalizedRelative("Nothing", 0.1), AAX_ERROR_INVALID_PARAMETER_ID);
 }
 
 TEST(EffectParametersHostCalls, TouchSetReleaseReachTheHostAndItsUpdateStoresTheValue) {
@@ -217,11 +302,16 @@ TEST(EffectParametersHostCalls, TouchSetReleaseReachTheHostAndItsUpdateStoresThe
     std::int32_t changesBefore = -1;
     ASSERT_EQ(instance.Host()->GetNumberOfChanges(&changesBefore), AAX_SUCCESS);
 
+    // An edit the module opens holds any number of sets; a set alone brackets itself.
     gain->Touch();
     gain->SetValueWithFloat(6.0f);
     gain->Release();
+    EXPECT_EQ(instance.Host()->TouchParameter("Gain"), AAX_SUCCESS);
+    EXPECT_EQ(instance.Host()->ReleaseParameter("Gain"), AAX_SUCCESS);
+    EXPECT_EQ(instance.Host()->TouchParameter("Nothing"), AAX_ERROR_INVALID_PARAMETER_ID);
 
-    EXPECT_EQ(instance.host.log, (std::vector<std::string>{"touch Gain", "set Gain 0.750000", "release Gain"}));
+    EXPECT_EQ(instance.host.log, (std::vector<std::string>{"touch Gain", "set Gain 0.750000", "release Gain",
+                                                           "touch Gain", "release Gain"}));
     double value = 0.0;
     EXPECT_EQ(instance.Host()->GetParameterNormalizedValue("Gain", &value), AAX_SUCCESS);
     EXPECT_DOUBLE_EQ(value, 0.75);
@@ -234,7 +324,7 @@ TEST(EffectParametersHostCalls, TheHostsOwnSetIsAnAutomationRequestToo) {
     Instance instance;
     ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
     EXPECT_EQ(instance.Host()->SetParameterNormalizedValue("Mode", 1.0), AAX_SUCCESS);
-    EXPECT_EQ(instance.host.log, (std::vector<std::string>{"set Mode 1.000000"}));
+    EXPECT_EQ(instance.host.log, (std::vector<std::string>{"touch Mode", "set Mode 1.000000", "release Mode"}));
     EXPECT_EQ(instance.Host()->SetParameterNormalizedValue("Nothing", 1.0), AAX_ERROR_INVALID_PARAMETER_ID);
     EXPECT_EQ(instance.Host()->UpdateParameterNormalizedValue("Nothing", 1.0, AAX_eUpdateSource_Unspecified),
               AAX_ERROR_INVALID_PARAMETER_ID);
@@ -256,8 +346,13 @@ TEST(EffectParametersBase, NullOutPointersAreRefused) {
         h->GetParameterType("Gain", nullptr),
         h->GetParameterNormalizedValue("Gain", nullptr),
         h->GetParameterDefaultNormalizedValue("Gain", nullptr),
-        h->GetParameterValueString("Gain", nullptr),
-        h->GetParameterStringFromValue("Gain", 0.5, nullptr),
+        h->GetParameterNameOfLength("Gain", nullptr, 8),
+        h->GetParameterOrientation("Gain", nullptr),
+        h->GetParameter("Gain", nullptr),
+        h->GetParameterValueInfo("Gain", 0, nullptr),
+        h->GetParameterValueFromString("Gain", nullptr, AAX_CString("1")),
+        h->GetParameterValueString("Gain", nullptr, 8),
+        h->GetParameterStringFromValue("Gain", 0.5, nullptr, 8),
         h->GetNumberOfChanges(nullptr),
         h->GetNumberOfChunks(nullptr),
         h->GetChunkIDFromIndex(0, nullptr),
@@ -296,6 +391,36 @@ TEST(EffectParametersBase, HasNoChunksNoBypassAndZeroFillsPrivateData) {
     EXPECT_EQ(effect.ResetFieldData(3, data, sizeof data), AAX_SUCCESS);
     for (unsigned char byte : data) EXPECT_EQ(byte, 0);
     EXPECT_EQ(effect.NotificationReceived(AAX_eNotificationEvent_TrackNameChanged, &bypass, 0), AAX_SUCCESS);
+}
+
+TEST(EffectParametersBase, WhatTheSystemDoesNotUseAnswersAsTheBaseClassesOfTheLibraryDo) {
+    ThreeParameterEffect effect;
+    AAX_IACFEffectParameters_V4& h = effect;
+    AAX_CMidiPacket packet{};
+    float value = 0.0f;
+    std::uint32_t meter = 0;
+    std::uint32_t written = 99;
+    std::int32_t info = 99;
+    const std::pair<AAX_Result, AAX_Result> cases[] = {
+        {h.UpdateParameterTouch("Gain", 1), AAX_SUCCESS},
+        {h.GenerateCoefficients(), AAX_SUCCESS},
+        {h.TimerWakeup(), AAX_SUCCESS},
+        {h.GetCurveData(0, &value, 1, &value), AAX_ERROR_UNIMPLEMENTED},
+        {h.GetCustomData(0, 4, &meter, &written), AAX_SUCCESS},
+        {h.SetCustomData(0, 4, &meter), AAX_SUCCESS},
+        {h.DoMIDITransfers(), AAX_SUCCESS},
+        {h.RenderAudio_Hybrid(nullptr), AAX_ERROR_UNIMPLEMENTED},
+        {h.UpdateMIDINodes(1, packet), AAX_SUCCESS},
+        {h.UpdateControlMIDINodes(1, packet), AAX_SUCCESS},
+        {h.GetCurveDataMeterIds(0, &meter, &meter), AAX_ERROR_UNIMPLEMENTED},
+        {h.GetCurveDataDisplayRange(0, &value, &value, &value, &value), AAX_ERROR_UNIMPLEMENTED},
+        {h.UpdatePageTable(0, 0, nullptr, nullptr), AAX_SUCCESS},
+        {h.GetParameterValueInfo("Gain", 0, &info), AAX_ERROR_UNIMPLEMENTED},
+    };
+    for (std::size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i)
+        EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i << ": " << AAX_ResultName(cases[i].first);
+    EXPECT_EQ(written, 0u);
+    EXPECT_EQ(info, 0);
 }
 
 }  // namespace

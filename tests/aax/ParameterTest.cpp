@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@
 #include "aax/AAX_CNumberDisplayDelegate.h"
 #include "aax/AAX_CParameter.h"
 #include "aax/AAX_CStringDisplayDelegate.h"
-#include "aax/AAX_VController.h"
+#include "aax/AAX_VAutomationDelegate.h"
 #include "AcfTestHost.h"
 
 namespace {
@@ -71,22 +72,24 @@ TEST(Parameter, WithoutAControllerAChangeIsStoredAtOnce) {
     EXPECT_FLOAT_EQ(gain.GetValue(), 12.0f);
 }
 
-TEST(Parameter, WithAControllerAChangeIsARequestThatOnlyTheHostsUpdateStores) {
+TEST(Parameter, WithAnAutomationDelegateAChangeIsARequestThatOnlyTheHostsUpdateStores) {
     RecordingController host;
     host.echo = false;
-    AAX_VController controller(&host);
-    AAX_CParameter<float> gain = MakeGain();
-    gain.SetController(&controller);
+    AAX_VAutomationDelegate delegate(&host);
+    ASSERT_TRUE(delegate.IsValid());
+    {
+        AAX_CParameter<float> gain = MakeGain();
+        gain.SetAutomationDelegate(&delegate);
+        EXPECT_EQ(host.automation.registered, (std::set<std::string>{"Gain"}));
 
-    gain.Touch();
-    EXPECT_TRUE(gain.SetValueWithFloat(100.0f));  // constrained to the maximum before it is sent
-    gain.Release();
-    EXPECT_EQ(host.log, (std::vector<std::string>{"touch Gain", "set Gain 1.000000", "release Gain"}));
-    EXPECT_FLOAT_EQ(gain.GetValue(), 0.0f);
+        EXPECT_TRUE(gain.SetValueWithFloat(100.0f));  // constrained to the maximum before it is sent
+        EXPECT_EQ(host.log, (std::vector<std::string>{"touch Gain", "set Gain 1.000000", "release Gain"}));
+        EXPECT_FLOAT_EQ(gain.GetValue(), 0.0f);
 
-    gain.UpdateNormalizedValue(1.0);
-    EXPECT_FLOAT_EQ(gain.GetValue(), 12.0f);
-    gain.SetController(nullptr);
+        gain.UpdateNormalizedValue(1.0);
+        EXPECT_FLOAT_EQ(gain.GetValue(), 12.0f);
+    }
+    EXPECT_TRUE(host.automation.registered.empty());  // a parameter unregisters as it goes
 }
 
 TEST(Parameter, AnIntegerParameterShowsItsLabelOrStringNotFound) {

@@ -22,6 +22,7 @@ TEST(AAXResult, EveryCodeHasItsNameAndValue) {
     const NamedCode codes[] = {
         {0, "AAX_SUCCESS"},
         {-20001, "AAX_ERROR_INVALID_PARAMETER_ID"},
+        {-20002, "AAX_ERROR_INVALID_STRING_CONVERSION"},
         {-20004, "AAX_ERROR_NULL_OBJECT"},
         {-20006, "AAX_ERROR_INVALID_CHUNK_INDEX"},
         {-20007, "AAX_ERROR_INVALID_CHUNK_ID"},
@@ -30,7 +31,7 @@ TEST(AAXResult, EveryCodeHasItsNameAndValue) {
         {-20026, "AAX_ERROR_MALFORMED_CHUNK"},
         {-20030, "AAX_ERROR_NULL_ARGUMENT"},
         {-20042, "AAX_ERROR_UNKNOWN_EXCEPTION"},
-        {-20002, "unknown AAX result"},
+        {-20003, "unknown AAX result"},
     };
     for (const NamedCode& c : codes) EXPECT_STREQ(AAX_ResultName(c.code), c.name) << c.code;
 }
