@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -68,7 +69,7 @@ TEST(EffectInstance, HostUserChangeIsRequestedThenEchoedIntoTheObject) {
     ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
 
     ASSERT_EQ(instance->SetParameter(trivial::kGainID, 0.25), AAX_SUCCESS);
-    EXPECT_EQ(AutomationTexts(*instance), (std::vector<std::string>{"set Gain 0.25"}));
+    EXPECT_EQ(AutomationTexts(*instance), (std::vector<std::string>{"touch Gain", "set Gain 0.25", "release Gain"}));
     EXPECT_EQ(instance->Controller().EchoResults(), (std::vector<AAX_Result>{AAX_SUCCESS}));
     EXPECT_DOUBLE_EQ(instance->NormalizedValue(trivial::kGainID), 0.25);
     std::int32_t changes = 0;
@@ -78,8 +79,67 @@ TEST(EffectInstance, HostUserChangeIsRequestedThenEchoedIntoTheObject) {
     // A host that does not answer leaves the value where it was.
     instance->Controller().SetEchoValueRequests(false);
     ASSERT_EQ(instance->SetParameter(trivial::kGainID, 1.0), AAX_SUCCESS);
-    EXPECT_EQ(AutomationTexts(*instance), (std::vector<std::string>{"set Gain 0.25", "set Gain 1"}));
+    EXPECT_EQ(AutomationTexts(*instance), (std::vector<std::string>{"touch Gain", "set Gain 0.25", "release Gain",
+                                                                    "touch Gain", "set Gain 1", "release Gain"}));
     EXPECT_DOUBLE_EQ(instance->NormalizedValue(trivial::kGainID), 0.25);
+}
+
+// The module registers its parameters with the host's automation, reports the values it
+// holds, and the host's touch state follows the edit; all of it goes away with Uninitialize.
+TEST(EffectInstance, ModuleRegistersWithTheHostsAutomationAndUnregistersOnUninitialize) {
+    TrivialModuleHost host;
+    auto instance = CreateEffectInstance(host.Effect(trivial::kMonoEffectID));
+    ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
+    SimulatedAutomationDelegate& automation = instance->Controller().AutomationDelegate();
+    EXPECT_EQ(automation.Registered(), (std::set<std::string>{trivial::kGainID}));
+
+    ASSERT_EQ(instance->Parameters()->TouchParameter(trivial::kGainID), AAX_SUCCESS);
+    AAX_CBoolean touched = 0;
+    EXPECT_EQ(automation.GetTouchState(trivial::kGainID, &touched), AAX_SUCCESS);
+    EXPECT_EQ(touched, 1);
+    ASSERT_EQ(instance->Parameters()->SetParameterNormalizedValue(trivial::kGainID, 0.75), AAX_SUCCESS);
+    ASSERT_EQ(instance->Parameters()->ReleaseParameter(trivial::kGainID), AAX_SUCCESS);
+    EXPECT_EQ(automation.GetTouchState(trivial::kGainID, &touched), AAX_SUCCESS);
+    EXPECT_EQ(touched, 0);
+    EXPECT_EQ(AutomationTexts(*instance), (std::vector<std::string>{"touch Gain", "set Gain 0.75", "release Gain"}));
+    EXPECT_DOUBLE_EQ(automation.CurrentValues().at(trivial::kGainID), 0.75);
+
+    ASSERT_EQ(instance->Uninitialize(), AAX_SUCCESS);
+    EXPECT_TRUE(automation.Registered().empty());
+    EXPECT_EQ(automation.PostTouchRequest(trivial::kGainID), AAX_ERROR_INVALID_PARAMETER_ID);
+}
+
+// What a module queries on the controller, as the library's wrappers do: each answer is
+// one object, and every version of an interface leads to the same one.
+TEST(EffectInstance, ControllerAnswersEveryPublishedVersionOfWhatAHostOffers) {
+    InProcessEffect* effect = nullptr;
+    EffectInstance instance = MakeInProcessInstance(effect);
+    IACFUnknown* controller = instance.Controller().AsInterface();
+    struct Case {
+        const acfIID* iid;
+        const void* expected;
+    };
+    const Case cases[] = {
+        {&IID_IAAXControllerV1, instance.Controller().AsInterface()},
+        {&IID_IAAXControllerV5, instance.Controller().AsInterface()},
+        {&IID_IAAXTransportV1, instance.Transport()->AsInterface()},
+        {&IID_IAAXTransportV3, instance.Transport()->AsInterface()},
+        {&IID_IAAXTransportV5, instance.Transport()->AsInterface()},
+        {&IID_IAAXAutomationDelegateV1, instance.Controller().AutomationDelegate().AsInterface()},
+        {&IID_IAAXEffectParametersV1, static_cast<AAX_IACFEffectParameters_V4*>(effect)},
+        {&IID_IAAXEffectParametersV4, static_cast<AAX_IACFEffectParameters_V4*>(effect)},
+        {&IID_IACFComponentFactory, instance.Controller().ComponentFactory().AsInterface()},
+        {&IID_IAAXTransportControlV1, nullptr},
+        {&IID_IAAXCollectionV1, nullptr},
+    };
+    for (const Case& c : cases) {
+        char text[39];
+        void* found = nullptr;
+        const acfResult result = controller->QueryInterface(*c.iid, &found);
+        EXPECT_EQ(found, c.expected) << AcfIIDText(*c.iid, text);
+        EXPECT_EQ(result, c.expected != nullptr ? ACF_OK : ACF_E_NOINTERFACE) << AcfIIDText(*c.iid, text);
+        if (found != nullptr) static_cast<IACFUnknown*>(found)->Release();
+    }
 }
 
 TEST(EffectInstance, InProcessObjectEditsAreRecordedAsTouchSetReleaseInOrder) {

@@ -62,7 +62,7 @@ TEST(LoadedModule, RecordsThePackageAndEveryEffectInDeclarationOrder) {
     ASSERT_EQ(stereo.components.size(), 1u);
     const ComponentDescription& component = stereo.components[0];
     EXPECT_EQ(FieldTexts(component),
-              (std::vector<std::string>{"AudioIn 0", "AudioOut 1", "BufferLength 2", "PrivateData 3 size 24 options 1",
+              (std::vector<std::string>{"AudioIn 0", "AudioOut 1", "BufferLength 2", "PrivateData 3 size 40 options 1",
                                         "SideChainIn 4", "AuxOutputStem 1 Stereo \"Aux 1\"",
                                         "MIDINode 5 type 0 \"Trivial Gain MIDI In\" mask 0xFFFF"}));
     // The side-chain property was added first, right after the side-chain field.

@@ -33,7 +33,7 @@ TEST(Process, ModuleFillsThePrivateDataThroughResetFieldData) {
     InstanceContext context(effect.components.at(0), instance->Parameters());
 
     EXPECT_EQ(context.ResetResults(), (std::vector<AAX_Result>{AAX_SUCCESS}));
-    ASSERT_EQ(context.PrivateDataSize(trivial::kFieldPrivateData), 24);
+    ASSERT_EQ(context.PrivateDataSize(trivial::kFieldPrivateData), static_cast<std::int32_t>(sizeof(trivial::PrivateData)));
     const trivial::PrivateData data = ReadPrivateData(context);
     EXPECT_EQ(data.magic, trivial::kPrivateDataMagic);
     EXPECT_EQ(data.instance, instance->Parameters());
@@ -70,12 +70,18 @@ TEST(Process, OneBatchAppliesEachInstancesOwnGain) {
     EXPECT_EQ(ReadPrivateData(loudContext).blocks, 1u);
 }
 
-TEST(Process, MIDIPacketsQueuedOnTheNodeReachTheProcessProcedure) {
+// The module walks the node's 16-byte packets, posts each back through the node's
+// PostMIDIPacket slot and reads the tempo through the node's transport: every slot of
+// the node and of the plain transport, called from the real DLL.
+TEST(Process, MIDIPacketsQueuedOnTheNodeReachTheProcessProcedureThroughEveryNodeSlot) {
     TrivialModuleHost host;
     const EffectDescription& effect = host.Effect(trivial::kMonoEffectID);
     auto instance = CreateEffectInstance(effect);
     ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
-    InstanceContext context(effect.components.at(0), instance->Parameters());
+    instance->Transport()->Update([](TransportState& state) { state.tempo = 97.0; });
+    ContextOptions options;
+    options.controller = instance->Controller().AsInterface();
+    InstanceContext context(effect.components.at(0), instance->Parameters(), options);
     SimulatedMIDINode* node = context.MIDINode(trivial::kFieldMIDIIn);
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->Name(), "Trivial Gain MIDI In");
@@ -84,12 +90,32 @@ TEST(Process, MIDIPacketsQueuedOnTheNodeReachTheProcessProcedure) {
     node->AddPacket(0, {0x90, 60, 100});
     node->AddPacket(17, {0x80, 60, 0});
     node->AddPacket(33, {0xB0, 7, 90});
+    std::vector<AAX_CMidiPacket> packets = node->Packets();
+    packets[1].mIsImmediate = 1;
+    node->SetPackets(packets);
     RunProcessProcedure(ProcessProcOf(effect), {&context});
 
     const trivial::PrivateData data = ReadPrivateData(context);
     EXPECT_EQ(data.blocks, 2u);
     EXPECT_EQ(data.midiPackets, 3u);
     EXPECT_EQ(data.lastMidiWord, 0xB0075Au);
+    EXPECT_EQ(data.midiImmediate, 1u);
+    EXPECT_EQ(data.midiPosted, 3u);
+    EXPECT_EQ(data.nodeTempo, 97u);
+    ASSERT_EQ(node->Posted().size(), 3u);
+    EXPECT_EQ(node->Posted()[2].mTimestamp, 33u);
+    EXPECT_EQ(node->Posted()[1].mIsImmediate, 1);
+}
+
+TEST(Process, ANodeWithoutTheInstancesControllerOffersNoTransport) {
+    TrivialModuleHost host;
+    const EffectDescription& effect = host.Effect(trivial::kMonoEffectID);
+    auto instance = CreateEffectInstance(effect);
+    ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
+    InstanceContext context(effect.components.at(0), instance->Parameters());
+    RunProcessProcedure(ProcessProcOf(effect), {&context});
+    EXPECT_EQ(context.MIDINode(trivial::kFieldMIDIIn)->GetTransport(), nullptr);
+    EXPECT_EQ(ReadPrivateData(context).nodeTempo, 0u);
 }
 
 TEST(Process, SideChainIndexPointsAtTheExtraInputOnlyWhileConnected) {

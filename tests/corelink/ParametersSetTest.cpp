@@ -33,7 +33,7 @@ std::string MasterBypass(Parameters& parameters) {
 
 std::string Display(Parameters& parameters, const char* identifier, double normalized) {
     AAX_CString text;
-    EXPECT_EQ(parameters.GetParameterStringFromValue(identifier, normalized, &text), AAX_SUCCESS) << identifier;
+    EXPECT_EQ(parameters.GetParameterStringFromValue(identifier, normalized, &text, 255), AAX_SUCCESS) << identifier;
     return text.StdString();
 }
 
