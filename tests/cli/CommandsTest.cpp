@@ -83,7 +83,7 @@ TEST(ScanCommand, JsonDescribesThePackageEffectsAndComponentsWithStableKeys) {
     EXPECT_EQ(Items(stereo.get_child("midiNodes")).at(0).get<int>("field"), 5);
     const std::vector<ptree> fields = Items(stereo.get_child("fields"));
     EXPECT_EQ(fields.at(3).get<std::string>("kind"), "PrivateData");
-    EXPECT_EQ(fields.at(3).get<int>("size"), 24);
+    EXPECT_EQ(fields.at(3).get<int>("size"), 40);
 }
 
 TEST(ScanCommand, TextNamesEveryEffectAndProperty) {

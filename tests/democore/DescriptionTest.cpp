@@ -62,7 +62,7 @@ TEST_P(DemoCoreParameters, HaveTheirRangeDefaultAndTaper) {
         EXPECT_EQ(steps, c.steps);
     }
     AAX_CString text;
-    ASSERT_EQ(parameters->GetParameterStringFromValue(c.id, c.probe, &text), AAX_SUCCESS);
+    ASSERT_EQ(parameters->GetParameterStringFromValue(c.id, c.probe, &text, aaxhost::kDisplayTextLength), AAX_SUCCESS);
     if (c.text)
         EXPECT_STREQ(text.Get(), c.text);
     else
