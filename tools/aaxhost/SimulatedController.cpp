@@ -200,7 +200,14 @@ AAX_Result SimulatedController::ReleaseParameter(AAX_CParamID parameterID) noexc
 acfResult SimulatedController::QueryOtherInterface(const acfIID& iid, void** out) noexcept {
     std::lock_guard<std::mutex> lock(mutex_);
     if (iid == IID_IAAXTransportV1) return QueryObject(transport_.Get(), iid, out);
-    if (iid == IID_IAAXHostProcessorDelegateV1) return QueryObject(delegate_.Get(), iid, out);
+    if (iid == IID_IAAXHostProcessorDelegateV1 || iid == IID_IAAXHostProcessorDelegateV2 ||
+        iid == IID_IAAXHostProcessorDelegateV3)
+        return QueryObject(delegate_.Get(), iid, out);
+    // The controller stands for the instance: the editor and the offline processor find
+    // the instance's effect parameters object through it.
+    if (iid == IID_IAAXEffectParametersV1 || iid == IID_IAAXEffectParametersV2 || iid == IID_IAAXEffectParametersV3 ||
+        iid == IID_IAAXEffectParametersV4)
+        return QueryObject(parameters_.Get(), iid, out);
     return ACF_E_NOINTERFACE;
 }
 

@@ -2,8 +2,8 @@
 // SimulatedController: the host's side of one plug-in instance, the IACFUnknown the
 // host passes to Initialize of the instance's effect parameters, editor and offline
 // processor. It answers IID_IAAXControllerV1 itself, and hands out the instance's
-// transport for IID_IAAXTransportV1 and the host-processor delegate for
-// IID_IAAXHostProcessorDelegateV1 while it has them.
+// transport for IID_IAAXTransportV1, the host-processor delegate for its IDs (V1 to V3)
+// and the instance's effect parameters object for theirs, while it has them.
 //
 // Automation as a host does it: TouchParameter, RequestParameterValue and
 // ReleaseParameter are recorded in order, and a value request is answered at once with
