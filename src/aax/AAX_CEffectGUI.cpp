@@ -15,12 +15,9 @@ AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* controller) noexcept {
         controller_ = std::make_unique<AAX_VController>(controller);
         transport_ = std::make_unique<AAX_VTransport>(controller);
         if (!transport_->IsValid()) transport_.reset();
-        IACFUnknown* parameters = nullptr;
-        effectParameters_.Reset();
-        if (controller_->GetEffectParameters(&parameters) == AAX_SUCCESS && parameters != nullptr) {
-            effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(parameters, IID_IAAXEffectParametersV1);
-            parameters->Release();
-        }
+        // The host's controller stands for the instance: it answers for the instance's
+        // effect parameters object.
+        effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(controller, IID_IAAXEffectParametersV1);
         CreateViewContents();
         return AAX_SUCCESS;
     } catch (...) {
@@ -29,10 +26,11 @@ AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* controller) noexcept {
 }
 
 AAX_Result AAX_CEffectGUI::Uninitialize() noexcept {
+    const AAX_Result detached = viewContainer_ ? SetViewContainer(nullptr) : AAX_SUCCESS;
     effectParameters_.Reset();
     transport_.reset();
     controller_.reset();
-    return AAX_SUCCESS;
+    return detached;
 }
 
 AAX_Result AAX_CEffectGUI::NotificationReceived(AAX_CTypeID, const void*, std::uint32_t) noexcept {
@@ -46,9 +44,7 @@ AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* container) noexcept {
             DeleteViewContainer();
             return AAX_SUCCESS;
         }
-        auto wrapped = std::make_unique<AAX_VViewContainer>(container);
-        if (!wrapped->IsValid()) return AAX_ERROR_NULL_OBJECT;
-        viewContainer_ = std::move(wrapped);
+        viewContainer_ = std::make_unique<AAX_VViewContainer>(container);
         CreateViewContainer();
         UpdateAllParameters();
         return AAX_SUCCESS;
@@ -57,11 +53,9 @@ AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* container) noexcept {
     }
 }
 
-AAX_Result AAX_CEffectGUI::GetViewSize(AAX_Point* outSize) noexcept {
-    return outSize != nullptr ? AAX_SUCCESS : AAX_ERROR_NULL_ARGUMENT;
-}
+AAX_Result AAX_CEffectGUI::GetViewSize(AAX_Point*) noexcept { return AAX_SUCCESS; }
 
-AAX_Result AAX_CEffectGUI::Draw(const AAX_Point&, const AAX_Point&) noexcept { return AAX_SUCCESS; }
+AAX_Result AAX_CEffectGUI::Draw(AAX_Rect*) noexcept { return AAX_SUCCESS; }
 
 AAX_Result AAX_CEffectGUI::TimerWakeup() noexcept { return AAX_SUCCESS; }
 
@@ -69,9 +63,11 @@ AAX_Result AAX_CEffectGUI::ParameterUpdated(AAX_CParamID) noexcept { return AAX_
 
 AAX_Result AAX_CEffectGUI::GetCustomLabel(AAX_EPlugInStrings, AAX_IString*) noexcept { return AAX_ERROR_NULL_OBJECT; }
 
-AAX_Result AAX_CEffectGUI::SetControlHighlightInfo(AAX_CParamID, AAX_CBoolean, std::int32_t) noexcept {
+AAX_Result AAX_CEffectGUI::SetControlHighlightInfo(AAX_CParamID, AAX_CBoolean, AAX_EHighlightColor) noexcept {
     return AAX_SUCCESS;
 }
+
+AAX_Result AAX_CEffectGUI::GetMinimumViewSize(AAX_Point*) noexcept { return AAX_SUCCESS; }
 
 void AAX_CEffectGUI::CreateViewContents() {}
 

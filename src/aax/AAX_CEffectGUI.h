@@ -4,20 +4,23 @@
 // behaviour, slot by slot:
 //
 //   3  Initialize(controller)  null: AAX_ERROR_NOT_INITIALIZED. Otherwise keeps the
-//                              controller, the instance's effect parameters object (from
-//                              the controller) and the transport (when offered), then
-//                              calls CreateViewContents; AAX_SUCCESS.
-//   4  Uninitialize            releases what Initialize obtained; AAX_SUCCESS.
+//                              controller, the instance's effect parameters object (the
+//                              controller's answer to IID_IAAXEffectParametersV1) and the
+//                              transport (when offered), then calls CreateViewContents;
+//                              AAX_SUCCESS.
+//   4  Uninitialize            detaches a view still attached (as SetViewContainer(null)),
+//                              then releases what Initialize obtained; AAX_SUCCESS.
 //   5  NotificationReceived    nothing; AAX_SUCCESS.
 //   6  SetViewContainer        a container: keeps it, calls CreateViewContainer, then
 //                              UpdateAllParameters. Null: drops the container first, then
-//                              calls DeleteViewContainer. AAX_SUCCESS; a container that is
-//                              not a view container gives AAX_ERROR_NULL_OBJECT, nothing called.
-//   7  GetViewSize             null: AAX_ERROR_NULL_ARGUMENT; else the point stays; AAX_SUCCESS.
-//   8  Draw, 9 TimerWakeup, 10 ParameterUpdated, 12 SetControlHighlightInfo: AAX_SUCCESS.
+//                              calls DeleteViewContainer. AAX_SUCCESS. An object that is no
+//                              view container is kept all the same: its type is
+//                              AAX_eViewContainer_Type_NULL and it offers no native view.
+//   7  GetViewSize, 8 Draw, 9 TimerWakeup, 10 ParameterUpdated, 12 SetControlHighlightInfo,
+//   13 GetMinimumViewSize      nothing (out values stay as they are); AAX_SUCCESS.
 //   11 GetCustomLabel          AAX_ERROR_NULL_OBJECT, the string unchanged.
-//   13 CreateViewContents, 14 CreateViewContainer, 15 DeleteViewContainer: nothing.
-//   16 UpdateAllParameters     ParameterUpdated for every parameter, in order.
+//   14 CreateViewContents, 15 CreateViewContainer, 16 DeleteViewContainer: nothing.
+//   17 UpdateAllParameters     ParameterUpdated for every parameter, in order.
 //
 // Exceptions from the protected operations turn into AAX_ERROR_UNKNOWN_EXCEPTION at
 // the host-facing call. Every slot, the protected ones included: [ui-thread].
@@ -45,12 +48,13 @@ public:
     AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, std::uint32_t size) noexcept override;
     AAX_Result SetViewContainer(IACFUnknown* container) noexcept override;
     AAX_Result GetViewSize(AAX_Point* outSize) noexcept override;
-    AAX_Result Draw(const AAX_Point& origin, const AAX_Point& size) noexcept override;
+    AAX_Result Draw(AAX_Rect* area) noexcept override;
     AAX_Result TimerWakeup() noexcept override;
     AAX_Result ParameterUpdated(AAX_CParamID parameterID) noexcept override;
     AAX_Result GetCustomLabel(AAX_EPlugInStrings selector, AAX_IString* outLabel) noexcept override;
     AAX_Result SetControlHighlightInfo(AAX_CParamID parameterID, AAX_CBoolean isHighlighted,
-                                       std::int32_t color) noexcept override;
+                                       AAX_EHighlightColor color) noexcept override;
+    AAX_Result GetMinimumViewSize(AAX_Point* outSize) noexcept override;
 
 protected:
     virtual void CreateViewContents();

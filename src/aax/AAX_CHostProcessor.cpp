@@ -13,12 +13,9 @@ AAX_Result AAX_CHostProcessor::Initialize(IACFUnknown* controller) noexcept {
         controller_ = std::make_unique<AAX_VController>(controller);
         delegate_ = std::make_unique<AAX_VHostProcessorDelegate>(controller);
         if (!delegate_->IsValid()) delegate_.reset();
-        IACFUnknown* parameters = nullptr;
-        effectParameters_.Reset();
-        if (controller_->GetEffectParameters(&parameters) == AAX_SUCCESS && parameters != nullptr) {
-            effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(parameters, IID_IAAXEffectParametersV1);
-            parameters->Release();
-        }
+        // The host's controller stands for the instance: it answers for the instance's
+        // effect parameters object.
+        effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(controller, IID_IAAXEffectParametersV1);
         return AAX_SUCCESS;
     } catch (...) {
         return AAX_ERROR_UNKNOWN_EXCEPTION;
@@ -67,7 +64,7 @@ AAX_Result AAX_CHostProcessor::PreRender(std::int32_t, std::int32_t, std::int32_
 AAX_Result AAX_CHostProcessor::PostRender() noexcept { return AAX_SUCCESS; }
 
 AAX_Result AAX_CHostProcessor::AnalyzeAudio(const float* const[], std::int32_t, std::int32_t*) noexcept {
-    return AAX_SUCCESS;
+    return AAX_ERROR_UNIMPLEMENTED;
 }
 
 AAX_Result AAX_CHostProcessor::PreAnalyze(std::int32_t, std::int32_t) noexcept { return AAX_SUCCESS; }
@@ -90,7 +87,7 @@ AAX_Result AAX_CHostProcessor::GetAudio(const float* const inputs[], std::int32_
     return delegate_->GetAudio(inputs, inputCount, location, ioSamples);
 }
 
-std::int32_t AAX_CHostProcessor::GetSideChainInputNum() { return 0; }
+std::int32_t AAX_CHostProcessor::GetSideChainInputNum() { return delegate_ ? delegate_->GetSideChainInputNum() : 0; }
 
 AAX_IController* AAX_CHostProcessor::Controller() const noexcept { return controller_.get(); }
 

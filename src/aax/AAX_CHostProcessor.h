@@ -4,19 +4,22 @@
 //
 //   3  Initialize(controller)  null: AAX_ERROR_NOT_INITIALIZED. Otherwise keeps the
 //                              controller, the host-processor delegate and the instance's
-//                              effect parameters object (each null when not offered); AAX_SUCCESS.
+//                              effect parameters object (the controller's answers to the
+//                              delegate's and IID_IAAXEffectParametersV1; each null when not
+//                              offered); AAX_SUCCESS.
 //   4  Uninitialize            releases them; AAX_SUCCESS.
 //   5  InitOutputBounds        a null out pointer: AAX_ERROR_NULL_ARGUMENT, nothing recorded.
 //                              Records the source bounds, asks TranslateOutputBounds for the
 //                              destination bounds, records and writes them; its result.
 //   6  SetLocation             location := sample; AAX_SUCCESS.
-//   7  RenderAudio             AAX_ERROR_UNIMPLEMENTED: a processor must render.
-//   8  PreRender, 9 PostRender, 10 AnalyzeAudio, 11 PreAnalyze, 12 PostAnalyze: AAX_SUCCESS.
-//   13 GetClipNameSuffix       AAX_ERROR_UNIMPLEMENTED.
+//   7  RenderAudio, 10 AnalyzeAudio: AAX_ERROR_UNIMPLEMENTED: a processor must override
+//                              the passes it runs.
+//   8  PreRender, 9 PostRender, 11 PreAnalyze, 12 PostAnalyze: AAX_SUCCESS.
+//   13 GetClipNameSuffix       AAX_ERROR_UNIMPLEMENTED (V2).
 //   14 TranslateOutputBounds   destination := source; AAX_SUCCESS.
 //   15 GetAudio                the delegate's GetAudio at that location: AAX_ERROR_NULL_OBJECT
 //                              without a delegate, AAX_ERROR_NULL_ARGUMENT for a null count.
-//   16 GetSideChainInputNum    0: no side-chain input.
+//   16 GetSideChainInputNum    the delegate's; 0 without one.
 // Every slot, Initialize and Uninitialize included: [offline-thread].
 
 #include <cstdint>

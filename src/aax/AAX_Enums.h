@@ -62,6 +62,14 @@ enum AAX_EViewContainer_Type : std::int32_t {
     AAX_eViewContainer_Type_HWND = 3,  // a Win32 window handle
 };
 
+// Colours a control surface uses to highlight a parameter (SetControlHighlightInfo).
+enum AAX_EHighlightColor : std::int32_t {
+    AAX_eHighlightColor_Red = 0,
+    AAX_eHighlightColor_Blue = 1,
+    AAX_eHighlightColor_Green = 2,
+    AAX_eHighlightColor_Yellow = 3,
+};
+
 // Time-code frame rates the transport reports. Every code not listed counts as 30 fps.
 enum AAX_EFrameRate : std::int32_t {
     AAX_eFrameRate_24Frame = 1,

@@ -1,10 +1,10 @@
 #pragma once
-// AAX_IACFHostProcessor: the offline (AudioSuite) processor of one instance as the
+// AAX_IACFHostProcessor, AAX_IACFHostProcessor_V2: the offline (AudioSuite) processor of one instance as the
 // host calls it. Made by the effect's AAX_eProcPtrID_Create_HostProcessor factory for
 // a processing run; the host initialises it, sets the selection's bounds, then runs
 // passes: PreAnalyze, AnalyzeAudio..., PostAnalyze and PreRender, RenderAudio...,
-// PostRender. Locations are in samples from the selection start. Slots 3 to 13 follow
-// IACFUnknown's three in this order. [offline-thread]
+// PostRender. Locations are in samples from the selection start. Slots 3 to 12 follow
+// IACFUnknown's three in this order; V2 adds slot 13. [offline-thread]
 
 #include <cstdint>
 
@@ -15,8 +15,9 @@
 
 class AAX_IACFHostProcessor : public IACFUnknown {
 public:
-    // `controller` answers IID_IAAXControllerV1 and IID_IAAXHostProcessorDelegateV1
-    // (borrowed). Null gives AAX_ERROR_NOT_INITIALIZED.
+    // `controller` is the instance's controller (borrowed); it also answers
+    // IID_IAAXEffectParametersV1 with the instance's effect parameters object and the
+    // host-processor delegate's IDs with the delegate of this run.
     virtual AAX_Result Initialize(IACFUnknown* controller) noexcept = 0;
     virtual AAX_Result Uninitialize() noexcept = 0;
     // The selection's source bounds; the processor writes where its output goes.
@@ -34,10 +35,18 @@ public:
                                     std::int32_t* ioWindowSize) noexcept = 0;
     virtual AAX_Result PreAnalyze(std::int32_t inputCount, std::int32_t windowSize) noexcept = 0;
     virtual AAX_Result PostAnalyze() noexcept = 0;
-    // A suffix for the name of the clip the render makes; a failing result gives none.
-    virtual AAX_Result GetClipNameSuffix(std::int32_t maxLength, AAX_IString* outSuffix) noexcept = 0;
 
 protected:
     ~AAX_IACFHostProcessor() = default;
+};
+
+class AAX_IACFHostProcessor_V2 : public AAX_IACFHostProcessor {
+public:
+    // A suffix of at most `maxLength` characters for the name of the clip the render
+    // makes; a failing result gives none.
+    virtual AAX_Result GetClipNameSuffix(std::int32_t maxLength, AAX_IString* outSuffix) noexcept = 0;
+
+protected:
+    ~AAX_IACFHostProcessor_V2() = default;
 };
 

@@ -1,10 +1,10 @@
 #pragma once
-// AAX_IACFViewContainer: the host's view that holds an editor, implemented by the host
-// and passed to the editor's SetViewContainer. Besides the native view it carries the
-// editor's size requests and the mouse gestures on parameter controls, which the host
-// turns into its automation shortcuts. Modifiers are the host's bit mask; the
-// module may add its own bits to what GetModifiers returned. Identifiers are borrowed
-// for the call. [ui-thread]
+// AAX_IACFViewContainer, _V2, _V3: the host's view that holds an editor, implemented by
+// the host and passed to the editor's SetViewContainer, which queries each version.
+// Besides the native view it carries the editor's size requests and the mouse gestures
+// on parameter controls, which the host turns into its automation shortcuts. Modifiers
+// are the host's bit mask; the module may add its own bits to what GetModifiers
+// returned. Identifiers are borrowed for the call. [ui-thread]
 
 #include <cstdint>
 
@@ -26,6 +26,13 @@ public:
     virtual AAX_Result HandleParameterMouseDown(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept = 0;
     virtual AAX_Result HandleParameterMouseDrag(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept = 0;
     virtual AAX_Result HandleParameterMouseUp(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept = 0;
+
+protected:
+    ~AAX_IACFViewContainer() = default;
+};
+
+class AAX_IACFViewContainer_V2 : public AAX_IACFViewContainer {
+public:
     // The same for a control that drives several parameters: `count` identifiers.
     virtual AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID* parameterIDs, std::uint32_t count,
                                                          std::uint32_t modifiers) noexcept = 0;
@@ -35,6 +42,15 @@ public:
                                                        std::uint32_t modifiers) noexcept = 0;
 
 protected:
-    ~AAX_IACFViewContainer() = default;
+    ~AAX_IACFViewContainer_V2() = default;
 };
 
+class AAX_IACFViewContainer_V3 : public AAX_IACFViewContainer_V2 {
+public:
+    // The pointer entered or left a parameter's control.
+    virtual AAX_Result HandleParameterMouseEnter(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept = 0;
+    virtual AAX_Result HandleParameterMouseExit(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept = 0;
+
+protected:
+    ~AAX_IACFViewContainer_V3() = default;
+};

@@ -9,7 +9,6 @@
 #include "aax/AAX.h"
 #include "aax/AAX_IString.h"
 #include "aax/AAX_StemFormat.h"
-#include "aax/acfunknown.h"
 
 class AAX_IController {
 public:
@@ -24,7 +23,4 @@ public:
     virtual AAX_Result SendNotification(AAX_CTypeID type, const void* data, std::uint32_t size) = 0;
     virtual AAX_Result GetHostName(AAX_IString* outName) const = 0;
     virtual AAX_Result GetIsAudioSuite(bool* outIsAudioSuite) const = 0;
-    // An added reference to the instance's effect parameters object (the host's
-    // controller answers IID_IAAXEffectParametersV1 with it); the caller releases it.
-    virtual AAX_Result GetEffectParameters(IACFUnknown** outParameters) const = 0;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // AAX_IViewContainer: the module's view of the host's editor view (see
-// AAX_IACFViewContainer). The editor keeps one while the host has a view attached.
-// [ui-thread]
+// AAX_IACFViewContainer and its versions). The editor keeps one while the host has a
+// view attached. [ui-thread]
 
 #include <cstdint>
 
@@ -21,6 +21,8 @@ public:
     virtual AAX_Result HandleParameterMouseDown(AAX_CParamID parameterID, std::uint32_t modifiers) = 0;
     virtual AAX_Result HandleParameterMouseDrag(AAX_CParamID parameterID, std::uint32_t modifiers) = 0;
     virtual AAX_Result HandleParameterMouseUp(AAX_CParamID parameterID, std::uint32_t modifiers) = 0;
+    virtual AAX_Result HandleParameterMouseEnter(AAX_CParamID parameterID, std::uint32_t modifiers) = 0;
+    virtual AAX_Result HandleParameterMouseExit(AAX_CParamID parameterID, std::uint32_t modifiers) = 0;
     virtual AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID* parameterIDs, std::uint32_t count,
                                                          std::uint32_t modifiers) = 0;
     virtual AAX_Result HandleMultipleParametersMouseDrag(const AAX_CParamID* parameterIDs, std::uint32_t count,

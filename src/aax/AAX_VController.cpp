@@ -1,8 +1,7 @@
 #include "aax/AAX_VController.h"
 
 AAX_VController::AAX_VController(IACFUnknown* controller) noexcept
-    : host_(ACFPtr<IACFUnknown>::Query(controller, IID_IACFUnknown)),
-      controller_(ACFPtr<AAX_IACFController>::Query(controller, IID_IAAXControllerV1)),
+    : controller_(ACFPtr<AAX_IACFController>::Query(controller, IID_IAAXControllerV1)),
       controllerV2_(ACFPtr<AAX_IACFController_V2>::Query(controller, IID_IAAXControllerV2)),
       controllerV3_(ACFPtr<AAX_IACFController_V3>::Query(controller, IID_IAAXControllerV3)),
       controllerV4_(ACFPtr<AAX_IACFController_V4>::Query(controller, IID_IAAXControllerV4)),
@@ -53,15 +52,4 @@ AAX_Result AAX_VController::GetIsAudioSuite(bool* outIsAudioSuite) const {
     const AAX_Result result = controllerV3_->GetIsAudioSuite(&isAudioSuite);
     if (result == AAX_SUCCESS) *outIsAudioSuite = isAudioSuite != 0;
     return result;
-}
-
-AAX_Result AAX_VController::GetEffectParameters(IACFUnknown** outParameters) const {
-    if (outParameters == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    *outParameters = nullptr;
-    if (!host_) return AAX_ERROR_NULL_OBJECT;
-    void* found = nullptr;
-    if (host_->QueryInterface(IID_IAAXEffectParametersV1, &found) != ACF_OK || found == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    *outParameters = static_cast<IACFUnknown*>(found);
-    return AAX_SUCCESS;
 }

@@ -25,10 +25,8 @@ public:
     AAX_Result SendNotification(AAX_CTypeID type, const void* data, std::uint32_t size) override;
     AAX_Result GetHostName(AAX_IString* outName) const override;
     AAX_Result GetIsAudioSuite(bool* outIsAudioSuite) const override;
-    AAX_Result GetEffectParameters(IACFUnknown** outParameters) const override;
 
 private:
-    ACFPtr<IACFUnknown> host_;
     ACFPtr<AAX_IACFController> controller_;
     ACFPtr<AAX_IACFController_V2> controllerV2_;
     ACFPtr<AAX_IACFController_V3> controllerV3_;

@@ -1,8 +1,9 @@
 #pragma once
-// AAX_VViewContainer: AAX_IViewContainer over the host's AAX_IACFViewContainer. Calls
-// with a null out pointer fail with AAX_ERROR_NULL_ARGUMENT without reaching the host;
-// without a host view every call fails with AAX_ERROR_NULL_OBJECT, the type is
-// AAX_eViewContainer_Type_NULL and the pointer null. [ui-thread]
+// AAX_VViewContainer: AAX_IViewContainer over the host's view container. The host's
+// object is queried for each version (V1, V2, V3); a call goes to the version that
+// introduced it. A call whose version the host does not offer fails with
+// AAX_ERROR_UNIMPLEMENTED, except SetViewSize, which then succeeds with no effect, and
+// GetType and GetPtr, which give AAX_eViewContainer_Type_NULL and null. [ui-thread]
 
 #include "aax/ACFPtr.h"
 #include "aax/AAX_IACFViewContainer.h"
@@ -22,6 +23,8 @@ public:
     AAX_Result HandleParameterMouseDown(AAX_CParamID parameterID, std::uint32_t modifiers) override;
     AAX_Result HandleParameterMouseDrag(AAX_CParamID parameterID, std::uint32_t modifiers) override;
     AAX_Result HandleParameterMouseUp(AAX_CParamID parameterID, std::uint32_t modifiers) override;
+    AAX_Result HandleParameterMouseEnter(AAX_CParamID parameterID, std::uint32_t modifiers) override;
+    AAX_Result HandleParameterMouseExit(AAX_CParamID parameterID, std::uint32_t modifiers) override;
     AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID* parameterIDs, std::uint32_t count,
                                                  std::uint32_t modifiers) override;
     AAX_Result HandleMultipleParametersMouseDrag(const AAX_CParamID* parameterIDs, std::uint32_t count,
@@ -31,4 +34,6 @@ public:
 
 private:
     ACFPtr<AAX_IACFViewContainer> container_;
+    ACFPtr<AAX_IACFViewContainer_V2> containerV2_;
+    ACFPtr<AAX_IACFViewContainer_V3> containerV3_;
 };

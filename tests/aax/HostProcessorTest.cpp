@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "aax/AAX_CEffectParameters.h"
 #include "aax/AAX_CHostProcessor.h"
@@ -9,9 +11,22 @@
 
 namespace {
 
-// Delivers at most `available` samples per request and records the last one.
-class TestDelegate : public TestAcfObject<AAX_IACFHostProcessorDelegate, IID_IAAXHostProcessorDelegateV1> {
+// The host's delegate in the published versions up to `versions`. Delivers at most
+// `available` samples per request and records the last one.
+class TestDelegate : public AAX_IACFHostProcessorDelegate_V3 {
 public:
+    acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
+        const bool offered = iid == IID_IACFUnknown || iid == IID_IAAXHostProcessorDelegateV1 ||
+                             (iid == IID_IAAXHostProcessorDelegateV2 && versions >= 2) ||
+                             (iid == IID_IAAXHostProcessorDelegateV3 && versions >= 3);
+        *out = offered ? static_cast<AAX_IACFHostProcessorDelegate_V3*>(this) : nullptr;
+        if (!offered) return ACF_E_NOINTERFACE;
+        AddRef();
+        return ACF_OK;
+    }
+    std::uint32_t AddRef() noexcept override { return ++references; }
+    std::uint32_t Release() noexcept override { return --references; }
+
     AAX_Result GetAudio(const float* const inputs[], std::int32_t inputCount, std::int64_t location,
                         std::int32_t* ioSamples) noexcept override {
         lastInputs = inputs;
@@ -20,20 +35,36 @@ public:
         if (*ioSamples > available) *ioSamples = available;
         return AAX_SUCCESS;
     }
-    AAX_Result ForceAnalyze() noexcept override { return AAX_SUCCESS; }
+    std::int32_t GetSideChainInputNum() noexcept override { return 2; }
+    AAX_Result ForceAnalyze() noexcept override { return ++forced, AAX_SUCCESS; }
+    AAX_Result ForceProcess() noexcept override { return forced += 10, AAX_SUCCESS; }
 
+    int versions = 3;
+    std::uint32_t references = 1;  // the test's own
+    int forced = 0;
     std::int32_t available = 100;
     const float* const* lastInputs = nullptr;
     std::int32_t lastInputCount = 0;
     std::int64_t lastLocation = 0;
 };
 
+// The instance's controller as a host hands it to an offline processor: it answers for
+// the instance's effect parameters object and the run's delegate, and records which
+// delegate versions it was asked for.
 class OfflineController : public RecordingController {
 public:
     TestDelegate delegate;
+    std::vector<int> delegateQueries;
 
     acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        if (out != nullptr && iid == IID_IAAXHostProcessorDelegateV1) return delegate.QueryInterface(iid, out);
+        const acfIID* versions[] = {&IID_IAAXHostProcessorDelegateV1, &IID_IAAXHostProcessorDelegateV2,
+                                    &IID_IAAXHostProcessorDelegateV3};
+        for (int v = 0; v < 3; ++v)
+            if (iid == *versions[v]) {
+                delegateQueries.push_back(v + 1);
+                return delegate.QueryInterface(iid, out);
+            }
+        if (iid == IID_IAAXEffectParametersV1 && effect != nullptr) return effect->QueryInterface(iid, out);
         return RecordingController::QueryInterface(iid, out);
     }
 };
@@ -78,21 +109,37 @@ TEST(HostProcessorBase, InitOutputBoundsRecordsSourceAndTranslatedDestination) {
     shifting->Release();
 }
 
+TEST(HostProcessorBase, AnswersBothPublishedVersionsWithOneObjectAndRefusesOthers) {
+    AAX_CHostProcessor* processor = new AAX_CHostProcessor;
+    void* v1 = nullptr;
+    void* v2 = nullptr;
+    EXPECT_EQ(processor->QueryInterface(IID_IAAXHostProcessorV1, &v1), ACF_OK);
+    EXPECT_EQ(processor->QueryInterface(IID_IAAXHostProcessorV2, &v2), ACF_OK);
+    EXPECT_EQ(v1, v2) << "V2 extends V1: one object serves both";
+    void* other = processor;
+    EXPECT_EQ(processor->QueryInterface(IID_IAAXEffectGUIV1, &other), ACF_E_NOINTERFACE);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_EQ(processor->Release(), 2u);
+    EXPECT_EQ(processor->Release(), 1u);
+    processor->Release();
+}
+
 TEST(HostProcessorBase, FixedResultsOfTheSlotsWithoutOwnBehaviour) {
     AAX_CHostProcessor* processor = new AAX_CHostProcessor;
-    AAX_IACFHostProcessor* host = processor;
+    AAX_IACFHostProcessor_V2* host = processor;
     std::int32_t window = 64;
-    AAX_CString suffix;
+    AAX_CString suffix("unchanged");
     EXPECT_EQ(host->Initialize(nullptr), AAX_ERROR_NOT_INITIALIZED);
     EXPECT_EQ(host->SetLocation(1234), AAX_SUCCESS);
     EXPECT_EQ(processor->Location(), 1234);
     EXPECT_EQ(host->RenderAudio(nullptr, 0, nullptr, 0, &window), AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ(host->PreRender(1, 1, 64), AAX_SUCCESS);
     EXPECT_EQ(host->PostRender(), AAX_SUCCESS);
-    EXPECT_EQ(host->AnalyzeAudio(nullptr, 0, &window), AAX_SUCCESS);
+    EXPECT_EQ(host->AnalyzeAudio(nullptr, 0, &window), AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ(host->PreAnalyze(1, 64), AAX_SUCCESS);
     EXPECT_EQ(host->PostAnalyze(), AAX_SUCCESS);
     EXPECT_EQ(host->GetClipNameSuffix(32, &suffix), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(suffix, AAX_CString("unchanged"));
     EXPECT_EQ(processor->GetSideChainInputNum(), 0);
     std::int32_t samples = 10;
     EXPECT_EQ(processor->GetAudio(nullptr, 0, 0, &samples), AAX_ERROR_NULL_OBJECT);
@@ -116,6 +163,7 @@ TEST(HostProcessorBase, GetAudioAsksTheHostsDelegateWhichMayShortenTheCount) {
     EXPECT_EQ(host.delegate.lastInputCount, 2);
     EXPECT_EQ(host.delegate.lastLocation, 512);
     EXPECT_EQ(processor->GetAudio(inputs, 2, 0, nullptr), AAX_ERROR_NULL_ARGUMENT);
+    EXPECT_EQ(processor->GetSideChainInputNum(), 2) << "the host's answer";
 
     EXPECT_EQ(processor->Uninitialize(), AAX_SUCCESS);
     EXPECT_EQ(processor->HostProcessorDelegate(), nullptr);
@@ -123,6 +171,34 @@ TEST(HostProcessorBase, GetAudioAsksTheHostsDelegateWhichMayShortenTheCount) {
     EXPECT_EQ(host.delegate.references, 1u);
     processor->Release();
     effect->Release();
+}
+
+TEST(HostProcessorBase, TheDelegateIsQueriedNewestVersionFirstAndEachRequestNeedsItsVersion) {
+    const struct {
+        int versions;
+        std::vector<int> queries;
+        AAX_Result forceAnalyze, forceProcess;
+        int forced;
+    } cases[] = {
+        {3, {3}, AAX_SUCCESS, AAX_SUCCESS, 11},
+        {2, {3, 2}, AAX_SUCCESS, AAX_ERROR_UNIMPLEMENTED, 1},
+        {1, {3, 2, 1}, AAX_ERROR_UNIMPLEMENTED, AAX_ERROR_UNIMPLEMENTED, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("versions " + std::to_string(c.versions));
+        OfflineController host;
+        host.delegate.versions = c.versions;
+        AAX_CHostProcessor* processor = new AAX_CHostProcessor;
+        ASSERT_EQ(processor->Initialize(&host), AAX_SUCCESS);
+        EXPECT_EQ(host.delegateQueries, c.queries);
+        ASSERT_NE(processor->HostProcessorDelegate(), nullptr);
+        EXPECT_EQ(processor->HostProcessorDelegate()->ForceAnalyze(), c.forceAnalyze);
+        EXPECT_EQ(processor->HostProcessorDelegate()->ForceProcess(), c.forceProcess);
+        EXPECT_EQ(host.delegate.forced, c.forced);
+        EXPECT_EQ(host.delegate.references, 2u) << "one reference, whichever version answered";
+        processor->Release();
+        EXPECT_EQ(host.delegate.references, 1u);
+    }
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "TrivialModuleHost.h"
+#include "aax/AAX_VHostProcessorDelegate.h"
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/OfflineDriver.h"
@@ -56,6 +58,22 @@ TEST(Offline, RenderPassReadsTheSelectionThroughTheDelegateAndAppliesTheGain) {
     EXPECT_EQ(requests[3].delivered, 1000 - 768) << "the selection ends inside the last window";
 }
 
+TEST(Offline, TheClipNameSuffixComesThroughTheProcessorsSecondVersion) {
+    TrivialModuleHost host;
+    const EffectDescription& effect = host.Effect(trivial::kAudioSuiteEffectID);
+    auto instance = CreateEffectInstance(effect);
+    ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
+    ASSERT_EQ(instance->Automate(trivial::kGainID, 0.25), AAX_SUCCESS);  // gain 0.5
+    ACFPtr<SelectionDelegate> selection = MakeHostObject<SelectionDelegate>(Ramp(1, 10));
+    OfflineDriver driver(CreateHostProcessor(effect), instance->Controller(), *selection.Get());
+    ASSERT_EQ(driver.Initialize(), AAX_SUCCESS);
+    std::string suffix = "unset";
+    EXPECT_EQ(driver.ClipNameSuffix(31, &suffix), AAX_SUCCESS);
+    EXPECT_EQ(suffix, "gain 0.50");
+    EXPECT_EQ(driver.ClipNameSuffix(4, &suffix), AAX_SUCCESS);
+    EXPECT_EQ(suffix, "gain") << "no longer than the host asks";
+}
+
 TEST(Offline, AnalysisPassSeesTheSelectionAndItsForceAnalyzeIsCounted) {
     TrivialModuleHost host;
     const EffectDescription& effect = host.Effect(trivial::kAudioSuiteEffectID);
@@ -102,6 +120,28 @@ TEST(SelectionDelegate, NeverWritesPastTheHostBuffersAndReadsSilenceBeforeTheSta
     EXPECT_EQ(selection->GetAudio(nullptr, 1, 0, &samples), AAX_ERROR_NULL_ARGUMENT);
     EXPECT_EQ(selection->GetAudio(inputs, 1, 0, nullptr), AAX_ERROR_NULL_ARGUMENT);
     EXPECT_EQ(selection->Requests().size(), 4u);
+}
+
+TEST(SelectionDelegate, AnswersEveryPublishedVersionAndCountsTheHostRequests) {
+    ACFPtr<SelectionDelegate> selection = MakeHostObject<SelectionDelegate>(std::vector<std::vector<float>>{{1, 2}});
+    ACFPtr<SimulatedController> host = MakeHostObject<SimulatedController>();
+    SimulatedController& controller = *host.Get();
+    controller.SetHostProcessorDelegate(selection->AsInterface());
+    for (const acfIID* iid : {&IID_IAAXHostProcessorDelegateV1, &IID_IAAXHostProcessorDelegateV2,
+                              &IID_IAAXHostProcessorDelegateV3}) {
+        void* found = nullptr;
+        ASSERT_EQ(controller.QueryInterface(*iid, &found), ACF_OK) << "the controller hands out every version";
+        EXPECT_EQ(found, static_cast<void*>(selection->AsInterface()));
+        selection->Release();
+    }
+    AAX_VHostProcessorDelegate delegate(controller.AsInterface());
+    EXPECT_EQ(delegate.GetSideChainInputNum(), 0);
+    EXPECT_EQ(delegate.ForceAnalyze(), AAX_SUCCESS);
+    EXPECT_EQ(delegate.ForceProcess(), AAX_SUCCESS);
+    EXPECT_EQ(delegate.ForceProcess(), AAX_SUCCESS);
+    EXPECT_EQ(selection->ForceAnalyzeCount(), 1);
+    EXPECT_EQ(selection->ForceProcessCount(), 2);
+    controller.SetHostProcessorDelegate(nullptr);
 }
 
 }  // namespace

@@ -20,6 +20,16 @@ std::vector<std::string> MouseTexts(const SimulatedViewContainer& container) {
     return texts;
 }
 
+TEST(SimulatedViewContainer, AnswersEveryPublishedVersionWithItself) {
+    ACFPtr<SimulatedViewContainer> container = MakeHostObject<SimulatedViewContainer>(nullptr);
+    for (const acfIID* iid : {&IID_IAAXViewContainerV1, &IID_IAAXViewContainerV2, &IID_IAAXViewContainerV3}) {
+        void* found = nullptr;
+        ASSERT_EQ(container->QueryInterface(*iid, &found), ACF_OK);
+        EXPECT_EQ(found, static_cast<void*>(container->AsInterface()));
+        container->Release();
+    }
+}
+
 TEST(SimulatedViewContainer, RecordsSingleAndMultipleParameterGesturesInOrder) {
     ACFPtr<SimulatedViewContainer> container = MakeHostObject<SimulatedViewContainer>(nullptr);
     AAX_VViewContainer view(container->AsInterface());
@@ -27,16 +37,19 @@ TEST(SimulatedViewContainer, RecordsSingleAndMultipleParameterGesturesInOrder) {
     EXPECT_EQ(view.GetType(), AAX_eViewContainer_Type_HWND);
 
     const AAX_CParamID both[] = {"Gain", "Mix"};
+    EXPECT_EQ(view.HandleParameterMouseEnter("Gain", 0), AAX_SUCCESS);
     EXPECT_EQ(view.HandleParameterMouseDown("Gain", 0x10), AAX_SUCCESS);
     EXPECT_EQ(view.HandleMultipleParametersMouseDrag(both, 2, 0x3), AAX_SUCCESS);
     container->SetMouseResult(AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ(view.HandleParameterMouseUp("Gain", 0), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(view.HandleParameterMouseExit("Gain", 0), AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ(container->HandleParameterMouseUp(nullptr, 0), AAX_ERROR_NULL_ARGUMENT);
     const AAX_CParamID withNull[] = {"Gain", nullptr};
     EXPECT_EQ(container->HandleMultipleParametersMouseUp(withNull, 2, 0), AAX_ERROR_NULL_ARGUMENT);
 
     EXPECT_EQ(MouseTexts(*container.Get()),
-              (std::vector<std::string>{"down Gain 0x10", "multiple drag Gain,Mix 0x3", "up Gain 0x0"}));
+              (std::vector<std::string>{"enter Gain 0x0", "down Gain 0x10", "multiple drag Gain,Mix 0x3", "up Gain 0x0",
+                                        "exit Gain 0x0"}));
 }
 
 TEST(SimulatedViewContainer, AnswersModifiersAndSizeRequestsAsTheTestSets) {

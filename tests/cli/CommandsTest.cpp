@@ -224,6 +224,7 @@ TEST(AudioSuiteCommand, RendersTheWholeSelectionWithTheInputsLength) {
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     EXPECT_NE(run.out.find("analysis pass: 4 window(s)"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("render pass: 4 window(s) of 3000 samples through \"Trivial Gain Audiosuite\""), std::string::npos);
+    EXPECT_NE(run.out.find("clip name suffix \"gain 1.00\""), std::string::npos) << run.out;
     const WavAudio output = ReadWavFile(folder.File("out.wav"));
     EXPECT_EQ(output.FrameCount(), input.FrameCount());
     EXPECT_EQ(output.ChannelCount(), 2u);

@@ -51,7 +51,7 @@ SIZE ClientSizeOf(HWND window) {
 
 std::uint64_t HandleValue(void* window) { return reinterpret_cast<std::uintptr_t>(window); }
 
-// A host view that offers no native window.
+// A host view of the first version only that offers no native window.
 class ViewWithoutWindow final : public aaxhost::HostObject<AAX_IACFViewContainer, IID_IAAXViewContainerV1> {
 public:
     explicit ViewWithoutWindow(void* pointer) : pointer_(pointer) {}
@@ -62,15 +62,6 @@ public:
     AAX_Result HandleParameterMouseDown(AAX_CParamID, std::uint32_t) noexcept override { return AAX_SUCCESS; }
     AAX_Result HandleParameterMouseDrag(AAX_CParamID, std::uint32_t) noexcept override { return AAX_SUCCESS; }
     AAX_Result HandleParameterMouseUp(AAX_CParamID, std::uint32_t) noexcept override { return AAX_SUCCESS; }
-    AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID*, std::uint32_t, std::uint32_t) noexcept override {
-        return AAX_SUCCESS;
-    }
-    AAX_Result HandleMultipleParametersMouseDrag(const AAX_CParamID*, std::uint32_t, std::uint32_t) noexcept override {
-        return AAX_SUCCESS;
-    }
-    AAX_Result HandleMultipleParametersMouseUp(const AAX_CParamID*, std::uint32_t, std::uint32_t) noexcept override {
-        return AAX_SUCCESS;
-    }
 
 private:
     void* pointer_;

@@ -61,7 +61,14 @@ TEST(HostWindow, ModuleEditorOpensInTheHostWindowAndItsRequestsAreRecorded) {
         EXPECT_EQ(container->ModifierQueries(), 1);
         std::vector<std::string> mouse;
         for (const MouseEvent& event : container->MouseEvents()) mouse.push_back(DescribeMouseEvent(event));
-        EXPECT_EQ(mouse, (std::vector<std::string>{"down Gain 0x14", "up Gain 0x4"}));
+        EXPECT_EQ(mouse,
+                  (std::vector<std::string>{"enter Gain 0x4", "down Gain 0x14", "up Gain 0x4", "exit Gain 0x4"}));
+        const auto editorV2 = ACFPtr<AAX_IACFEffectGUI_V2>::Query(editor.Get(), IID_IAAXEffectGUIV2);
+        ASSERT_TRUE(editorV2);
+        AAX_Point minimum{0.0f, 0.0f};
+        EXPECT_EQ(editorV2->GetMinimumViewSize(&minimum), AAX_SUCCESS);
+        EXPECT_EQ(minimum.horz, trivial::kEditorWidth);
+        EXPECT_EQ(minimum.vert, trivial::kEditorHeight);
 
         ASSERT_EQ(editor->SetViewContainer(nullptr), AAX_SUCCESS);
         EXPECT_TRUE(window.Children().empty());

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "aax/AAX_CString.h"
+
 namespace aaxhost {
 
 bool PassResult::Succeeded() const noexcept {
@@ -96,6 +98,15 @@ PassResult OfflineDriver::Render(std::int32_t window, std::int32_t outputCount) 
     }
     pass.end = processor_->PostRender();
     return pass;
+}
+
+AAX_Result OfflineDriver::ClipNameSuffix(std::int32_t maxLength, std::string* outSuffix) const {
+    const auto processor = ACFPtr<AAX_IACFHostProcessor_V2>::Query(processor_.Get(), IID_IAAXHostProcessorV2);
+    if (!processor) return AAX_ERROR_UNIMPLEMENTED;
+    AAX_CString suffix;
+    const AAX_Result result = processor->GetClipNameSuffix(maxLength, &suffix);
+    if (result == AAX_SUCCESS && outSuffix != nullptr) *outSuffix = suffix.StdString();
+    return result;
 }
 
 }  // namespace aaxhost

@@ -10,6 +10,7 @@
 // [offline-thread]: the thread that drives it.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "aax/ACFPtr.h"
@@ -45,6 +46,11 @@ public:
     PassResult Analyze(std::int32_t window);
     // `outputCount` output channels; 0 means as many as the selection has.
     PassResult Render(std::int32_t window, std::int32_t outputCount = 0);
+
+    // The suffix the processor gives the rendered clip's name (at most `maxLength`
+    // characters), through the processor's V2 interface; AAX_ERROR_UNIMPLEMENTED when it
+    // does not offer V2, otherwise its result. `outSuffix` changes only on success.
+    AAX_Result ClipNameSuffix(std::int32_t maxLength, std::string* outSuffix) const;
 
     // The last render: outputCount channels of the selection's length.
     const std::vector<std::vector<float>>& Rendered() const noexcept { return rendered_; }

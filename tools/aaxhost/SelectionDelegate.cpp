@@ -48,8 +48,15 @@ AAX_Result SelectionDelegate::GetAudio(const float* const inputs[], std::int32_t
     return AAX_SUCCESS;
 }
 
+std::int32_t SelectionDelegate::GetSideChainInputNum() noexcept { return 0; }
+
 AAX_Result SelectionDelegate::ForceAnalyze() noexcept {
     forceAnalyze_.fetch_add(1);
+    return AAX_SUCCESS;
+}
+
+AAX_Result SelectionDelegate::ForceProcess() noexcept {
+    forceProcess_.fetch_add(1);
     return AAX_SUCCESS;
 }
 

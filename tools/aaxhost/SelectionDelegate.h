@@ -4,8 +4,9 @@
 // the selection's audio at a location into the buffers the module passes, which are
 // the host's own: it never writes more than the buffer capacity the driver set, reads
 // silence before the selection start, and returns fewer samples at its end. Every
-// GetAudio is recorded, and ForceAnalyze is counted.
-// GetAudio: [offline-thread]; ForceAnalyze and the counters: [any-thread].
+// GetAudio is recorded, and ForceAnalyze and ForceProcess are counted. It answers every
+// published version (V1 to V3); the selection has no side-chain input.
+// GetAudio, GetSideChainInputNum: [offline-thread]; the rest: [any-thread].
 
 #include <atomic>
 #include <cstdint>
@@ -25,7 +26,8 @@ struct AudioRequest {
 };
 
 class SelectionDelegate final
-    : public HostObject<AAX_IACFHostProcessorDelegate, IID_IAAXHostProcessorDelegateV1> {
+    : public HostObject<AAX_IACFHostProcessorDelegate_V3, IID_IAAXHostProcessorDelegateV1,
+                        IID_IAAXHostProcessorDelegateV2, IID_IAAXHostProcessorDelegateV3> {
 public:
     // Every channel must be as long as the first (std::invalid_argument otherwise).
     explicit SelectionDelegate(std::vector<std::vector<float>> channels);
@@ -39,18 +41,23 @@ public:
 
     std::vector<AudioRequest> Requests() const;
     std::int32_t ForceAnalyzeCount() const noexcept { return forceAnalyze_.load(); }
+    std::int32_t ForceProcessCount() const noexcept { return forceProcess_.load(); }
 
     // Channel k of `inputs` gets selection channel k, or silence when the selection has
     // fewer channels; null entries are skipped. A null count, or null inputs with a
     // positive input count, gives AAX_ERROR_NULL_ARGUMENT; a negative request delivers 0.
     AAX_Result GetAudio(const float* const inputs[], std::int32_t inputCount, std::int64_t location,
                         std::int32_t* ioSamples) noexcept override;
+    // 0: the selection has no side-chain input.
+    std::int32_t GetSideChainInputNum() noexcept override;
     AAX_Result ForceAnalyze() noexcept override;
+    AAX_Result ForceProcess() noexcept override;
 
 private:
     std::vector<std::vector<float>> channels_;
     std::int32_t capacity_ = 0;
     std::atomic<std::int32_t> forceAnalyze_{0};
+    std::atomic<std::int32_t> forceProcess_{0};
     mutable std::mutex mutex_;
     std::vector<AudioRequest> requests_;
 };

@@ -14,6 +14,8 @@ std::string DescribeMouseEvent(const MouseEvent& event) {
         case MouseEvent::Kind::Down: text += "down "; break;
         case MouseEvent::Kind::Drag: text += "drag "; break;
         case MouseEvent::Kind::Up: text += "up "; break;
+        case MouseEvent::Kind::Enter: text += "enter "; break;
+        case MouseEvent::Kind::Exit: text += "exit "; break;
     }
     for (std::size_t i = 0; i < event.parameterIDs.size(); ++i) text += (i ? "," : "") + event.parameterIDs[i];
     char modifiers[16];
@@ -99,6 +101,14 @@ AAX_Result SimulatedViewContainer::HandleMultipleParametersMouseUp(const AAX_CPa
                                                                    std::uint32_t count,
                                                                    std::uint32_t modifiers) noexcept {
     return RecordMany(MouseEvent::Kind::Up, true, parameterIDs, count, modifiers);
+}
+
+AAX_Result SimulatedViewContainer::HandleParameterMouseEnter(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept {
+    return RecordOne(MouseEvent::Kind::Enter, parameterID, modifiers);
+}
+
+AAX_Result SimulatedViewContainer::HandleParameterMouseExit(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept {
+    return RecordOne(MouseEvent::Kind::Exit, parameterID, modifiers);
 }
 
 }  // namespace aaxhost

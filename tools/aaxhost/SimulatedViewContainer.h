@@ -1,7 +1,8 @@
 #pragma once
 // SimulatedViewContainer: the host's view that holds an editor, of type HWND over a
 // window the host owns (a HostWindow, or any window; null when there is none). It
-// records the editor's size requests and the mouse gestures on parameter controls, and
+// answers every published version (V1 to V3). It records the editor's size requests
+// and the mouse gestures on parameter controls (enter and exit included), and
 // answers GetModifiers with a value the test sets. A size request that the container
 // accepts also resizes the window's client area. Null identifiers are refused with
 // AAX_ERROR_NULL_ARGUMENT and not recorded. [ui-thread]
@@ -16,17 +17,18 @@
 namespace aaxhost {
 
 struct MouseEvent {
-    enum class Kind { Down, Drag, Up };
+    enum class Kind { Down, Drag, Up, Enter, Exit };
     Kind kind = Kind::Down;
     bool multiple = false;  // one of the HandleMultipleParameters forms
     std::vector<std::string> parameterIDs;
     std::uint32_t modifiers = 0;
 };
-// "down Gain 0x10", "up Gain,Mix 0x0" (identifiers joined by commas; "multiple " first
+// "down Gain 0x10", "enter Gain 0x0", "up Gain,Mix 0x0" (identifiers joined by commas; "multiple " first
 // for the multiple-parameter forms).
 std::string DescribeMouseEvent(const MouseEvent& event);
 
-class SimulatedViewContainer final : public HostObject<AAX_IACFViewContainer, IID_IAAXViewContainerV1> {
+class SimulatedViewContainer final : public HostObject<AAX_IACFViewContainer_V3, IID_IAAXViewContainerV1,
+                                                              IID_IAAXViewContainerV2, IID_IAAXViewContainerV3> {
 public:
     // `window` is an HWND (borrowed; it must outlive the container's use), or null.
     explicit SimulatedViewContainer(void* window);
@@ -56,6 +58,8 @@ public:
                                                  std::uint32_t modifiers) noexcept override;
     AAX_Result HandleMultipleParametersMouseUp(const AAX_CParamID* parameterIDs, std::uint32_t count,
                                                std::uint32_t modifiers) noexcept override;
+    AAX_Result HandleParameterMouseEnter(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept override;
+    AAX_Result HandleParameterMouseExit(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept override;
 
 private:
     AAX_Result RecordOne(MouseEvent::Kind kind, AAX_CParamID parameterID, std::uint32_t modifiers) noexcept;

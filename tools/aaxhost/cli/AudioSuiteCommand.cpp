@@ -20,6 +20,9 @@
 namespace aaxhost::cli {
 namespace {
 
+// The longest clip-name suffix this host asks for, as a host's clip list shows it.
+constexpr std::int32_t kClipNameSuffixLength = 31;
+
 constexpr const char* kUsage =
     "usage: aaxhost audiosuite <module> --in <wav> --out <wav> [options]\n"
     "\n"
@@ -107,6 +110,11 @@ int RunOffline(const ParsedOptions& options) {
                 effect.identifier.c_str());
     if (selection->ForceAnalyzeCount() > 0)
         std::printf("the effect asked for a new analysis %d time(s)\n", selection->ForceAnalyzeCount());
+    if (selection->ForceProcessCount() > 0)
+        std::printf("the effect asked for a new render %d time(s)\n", selection->ForceProcessCount());
+    std::string suffix;
+    if (driver.ClipNameSuffix(kClipNameSuffixLength, &suffix) == AAX_SUCCESS && !suffix.empty())
+        std::printf("clip name suffix \"%s\"\n", suffix.c_str());
 
     WavAudio output;
     output.sampleRate = input.sampleRate;
