@@ -32,7 +32,7 @@ public:
     virtual AAX_Result SetSignalLatency(std::int32_t samples) noexcept = 0;
     // The host application's name with its version, e.g. "Pro Tools 2023.6.0". [any-thread]
     virtual AAX_Result GetHostName(AAX_IString* outName) noexcept = 0;
-    // The instance's effect parameters object (made by its AAX_eProcPtrID_Create_EffectParameters
+    // The instance's effect parameters object (made by its kAAX_ProcPtrID_Create_EffectParameters
     // factory); an added reference. [ui-thread]
     virtual AAX_Result GetEffectParameters(IACFUnknown** outParameters) noexcept = 0;
     // An edit of one parameter begins. [any-thread]

@@ -1,6 +1,6 @@
 #pragma once
 // AAX_IACFEffectParameters: the effect parameters object of one instance as the host
-// calls it. Made by the effect's AAX_eProcPtrID_Create_EffectParameters factory,
+// calls it. Made by the effect's kAAX_ProcPtrID_Create_EffectParameters factory,
 // initialised with the instance's controller, released by the host at the end.
 //
 // Parameters are named by identifier (borrowed for the call) or by position; values

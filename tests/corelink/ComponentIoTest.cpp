@@ -29,7 +29,7 @@ const std::vector<std::string> kAlways = {"AudioIn 0", "AudioOut 1", "BufferLeng
 TEST(ComponentIo, PlainComponentDeclaresTheFourFieldsAndNoSideChainProperty) {
     const auto component = DescribeComponent(Info([](CoreStaticInfo&) {}));
     EXPECT_EQ(Declared(component), kAlways);
-    EXPECT_FALSE(component.FindProperty(AAX_eProperty_SideChainInput).has_value());
+    EXPECT_FALSE(component.FindProperty(AAX_eProperty_SupportsSideChainInput).has_value());
 }
 
 TEST(ComponentIo, SideChainFieldComesWithProperty116) {
@@ -37,8 +37,8 @@ TEST(ComponentIo, SideChainFieldComesWithProperty116) {
     std::vector<std::string> expected = kAlways;
     expected.push_back("SideChainIn 4");
     EXPECT_EQ(Declared(component), expected);
-    ASSERT_TRUE(component.FindProperty(AAX_eProperty_SideChainInput).has_value());
-    EXPECT_EQ(*component.FindProperty(AAX_eProperty_SideChainInput), 1);
+    ASSERT_TRUE(component.FindProperty(AAX_eProperty_SupportsSideChainInput).has_value());
+    EXPECT_EQ(*component.FindProperty(AAX_eProperty_SupportsSideChainInput), 1);
 }
 
 TEST(ComponentIo, AuxOutputsAreStereoStemsNamedAux1To3InOrder) {

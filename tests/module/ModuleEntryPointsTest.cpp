@@ -60,7 +60,7 @@ TEST(ModuleEntryPoints, TheFixedEntriesAnswerAsTheHostExpects) {
     EXPECT_EQ(module.GetSDKVersion(&version), 0);
     EXPECT_EQ(version, 0x0000020300BF7318ull);
 
-    IACFUnknown* component = reinterpret_cast<IACFUnknown*>(&version);
+    IACFComponentDefinition* component = reinterpret_cast<IACFComponentDefinition*>(&version);
     EXPECT_EQ(module.RegisterComponent(0, &component), 0);
     EXPECT_EQ(component, nullptr);
 
@@ -83,8 +83,8 @@ TEST(ModuleEntryPoints, CanUnloadNowReachesZeroOnceEveryObjectIsReleased) {
     EXPECT_EQ(module.CanUnloadNow(), 0);
 
     const auto& stereo = registration.package.effects.at(0);
-    IACFUnknown* parameters = stereo.FindProcPtr(0)();
-    IACFUnknown* editor = stereo.FindProcPtr(1)();
+    IACFUnknown* parameters = stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters)();
+    IACFUnknown* editor = stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectGUI)();
     ASSERT_NE(parameters, nullptr);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(module.CanUnloadNow(), 2);

@@ -26,7 +26,7 @@ namespace {
 constexpr const char* kNotRegistered = "the module did not register";
 
 bool IsAudioSuite(const EffectDescription& effect) {
-    return effect.FindProcPtr(AAX_eProcPtrID_Create_HostProcessor) != nullptr;
+    return effect.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor) != nullptr;
 }
 
 std::string BoxesSince(std::size_t seen) {
@@ -70,7 +70,7 @@ std::string CheckProcedureIds(Validation& validation) {
                                                    std::to_string(proc.id) + " twice");
             ++factories;
         }
-        Expect(ids.count(AAX_eProcPtrID_Create_EffectParameters) == 1,
+        Expect(ids.count(kAAX_ProcPtrID_Create_EffectParameters) == 1,
                "effect " + Quote(effect.identifier) + " has no effect parameters factory (procedure ID 0)");
     }
     return std::to_string(factories) + " factories, each ID once per effect, every effect with procedure ID 0";
@@ -137,7 +137,7 @@ std::string CheckProperties(Validation& validation) {
                     Expect(component.FindField(kind) != nullptr,
                            where + " declares no " + FieldKindName(kind) + " field");
             } else {
-                Expect(effect.FindProcPtr(AAX_eProcPtrID_Create_EffectParameters) != nullptr,
+                Expect(effect.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters) != nullptr,
                        where + " is an AudioSuite component without an effect parameters factory");
             }
             ++components;
