@@ -135,7 +135,7 @@ std::string CheckProperties(Validation& validation) {
                            where + " is a realtime component with stem format " + Hex(static_cast<std::uint32_t>(stem)));
                 for (const FieldKind kind : {FieldKind::AudioIn, FieldKind::AudioOut, FieldKind::BufferLength})
                     Expect(component.FindField(kind) != nullptr,
-                           where + " declares no " + FieldKindName(kind) + " field");
+                           where + " declares no field with " + FieldKindName(kind));
             } else {
                 Expect(effect.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters) != nullptr,
                        where + " is an AudioSuite component without an effect parameters factory");
