@@ -22,12 +22,6 @@ using AAX_CreateObjectProc = IACFUnknown* (*)() noexcept;
 // the component declared; the host owns every buffer. [audio-thread]
 using AAX_CProcessProc = void (*)(void* const instancesBegin[], const void* const instancesEnd) noexcept;
 
-// What a component instance is told when the host creates (0) or removes (1) it.
-enum AAX_EComponentInstanceInitAction : std::int32_t {
-    AAX_eComponentInstanceInitAction_AddingNewInstance = 0,
-    AAX_eComponentInstanceInitAction_RemovingInstance = 1,
-    AAX_eComponentInstanceInitAction_ResetInstance = 2,
-};
 // Per-instance set-up and tear-down beside the process procedure (this module has none).
 using AAX_CInstanceInitProc = std::int32_t (*)(const void* instanceContext, AAX_EComponentInstanceInitAction action);
 // Idle-time work of a component (this module has none).

@@ -152,6 +152,14 @@ enum AAX_EDataInPortType : std::int32_t {
     AAX_eDataInPortType_Incremental = 2,
 };
 
+// What a component's instance-init procedure is told: the host adds, removes or resets
+// an instance.
+enum AAX_EComponentInstanceInitAction : std::int32_t {
+    AAX_eComponentInstanceInitAction_AddingNewInstance = 0,
+    AAX_eComponentInstanceInitAction_RemovingInstance = 1,
+    AAX_eComponentInstanceInitAction_ResetInstance = 2,
+};
+
 // How far a host supports a feature (AAX_IACFFeatureInfo::SupportLevel).
 enum AAX_ESupportLevel : std::int32_t {
     AAX_eSupportLevel_Uninitialized = 0,

@@ -32,7 +32,7 @@ TEST(ModuleEntryPoints, InvalidStaticInformationRegistersNothingAndTracesTheResu
     EXPECT_TRUE(registration.package.calls.empty()) << "not even the manufacturer is described";
     const auto traces = scenario.Module().Traces();
     ASSERT_EQ(traces.size(), 1u);
-    EXPECT_EQ(traces[0].priority, 0x8000000);
+    EXPECT_EQ(traces[0].priority, 0x8000000) << "AAX_eTracePriorityHost_High";
     EXPECT_EQ(traces[0].message, kNoCoreTrace);
 }
 
@@ -71,6 +71,22 @@ TEST(ModuleEntryPoints, TheFixedEntriesAnswerAsTheHostExpects) {
     const auto reexport = module.FindExportAs<const ACFRegisterPluginProc*>("pForceReexportACFRegisterPlugin");
     ASSERT_NE(reexport, nullptr);
     EXPECT_EQ(reinterpret_cast<void*>(*reexport), reinterpret_cast<void*>(module.FindExport("ACFRegisterPlugin")));
+}
+
+TEST(ModuleEntryPoints, StartupAndRegistrationObtainEveryHostObjectFromTheHostsFactory) {
+    LM_SCENARIO(scenario);
+    scenario.Script(BasicRecord());
+    const auto registration = scenario.Register();
+    ASSERT_EQ(registration.result, 0);
+    EXPECT_TRUE(registration.collectionReturned) << "handed back as the host's IACFPluginDefinition";
+    const aaxhost::HostComponentFactory& factory = scenario.Module().Factory();
+    const int effects = static_cast<int>(registration.package.effects.size());
+    ASSERT_GT(effects, 0);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_HostServices), 3) << "one request per published version";
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXCollection), 1);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXEffectDescriptor), effects);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXComponentDescriptor), effects);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXPropertyMap), effects);
 }
 
 TEST(ModuleEntryPoints, CanUnloadNowReachesZeroOnceEveryObjectIsReleased) {

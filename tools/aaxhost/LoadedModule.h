@@ -71,6 +71,8 @@ public:
     std::vector<TraceLine> Traces() const { return host_.Services().Traces(); }
     // The host services the module obtains through the host's component factory.
     RecordingHostServices& HostServices() const noexcept { return host_.Services(); }
+    // The host's component factory, as the module's entry points reached it.
+    const HostComponentFactory& Factory() const noexcept { return host_.Factory(); }
     const std::wstring& Path() const noexcept { return path_; }
     // The module handle (an HMODULE).
     void* Handle() const noexcept { return module_; }
