@@ -20,6 +20,7 @@
 #include "aaxhost/HostObject.h"
 #include "aaxhost/InstanceContext.h"
 #include "aaxhost/RecordingComponentDescriptor.h"
+#include "aaxhost/RegistrationHost.h"
 #include "description/ComponentIo.h"
 #include "description/CoreStaticInfoCache.h"
 #include "description/RealtimeRender.h"
@@ -45,14 +46,12 @@ constexpr Layout kLayouts[] = {{"Mono", kChannelConfigMono, AAX_eStemFormat_Mono
 constexpr std::int32_t kBlockSizes[] = {32, 64, 256, 1024};
 
 aaxhost::ComponentDescription Describe(const CoreStaticInfo& info) {
-    ACFPtr<aaxhost::RecordingComponentDescriptor> recorder =
-        aaxhost::MakeHostObject<aaxhost::RecordingComponentDescriptor>();
-    recorder->AddRef();  // the wrapper takes over one reference of its own
-    AAX_VComponentDescriptor component{ACFPtr<AAX_IACFComponentDescriptor>(recorder.Get())};
+    aaxhost::RegistrationHost host;
+    AAX_VComponentDescriptor component(host.Unknown());
     AAX_IPropertyMap* properties = component.NewPropertyMap();
     DescribeComponentIo(component, properties, info);
     component.AddProcessProc_Native(ProcessInstances, properties);
-    return recorder->Description();
+    return aaxhost::FindOwn<aaxhost::RecordingComponentDescriptor>(component.GetIUnknown())->Description();
 }
 
 using Clock = std::chrono::steady_clock;

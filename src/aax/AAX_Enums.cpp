@@ -14,20 +14,20 @@ constexpr NamedProperty kPropertyNames[] = {
     {AAX_eProperty_PlugInID_AudioSuite, "AAX_eProperty_PlugInID_AudioSuite"},
     {AAX_eProperty_InputStemFormat, "AAX_eProperty_InputStemFormat"},
     {AAX_eProperty_OutputStemFormat, "AAX_eProperty_OutputStemFormat"},
-    {AAX_eProperty_Id60, "AAX_eProperty_Id60"},
-    {AAX_eProperty_Id101, "AAX_eProperty_Id101"},
-    {AAX_eProperty_Id102, "AAX_eProperty_Id102"},
-    {AAX_eProperty_Id103, "AAX_eProperty_Id103"},
-    {AAX_eProperty_Id107, "AAX_eProperty_Id107"},
-    {AAX_eProperty_Id108, "AAX_eProperty_Id108"},
-    {AAX_eProperty_Id110, "AAX_eProperty_Id110"},
-    {AAX_eProperty_Id113, "AAX_eProperty_Id113"},
-    {AAX_eProperty_Id114, "AAX_eProperty_Id114"},
-    {AAX_eProperty_Id115, "AAX_eProperty_Id115"},
-    {AAX_eProperty_SideChainInput, "AAX_eProperty_SideChainInput"},
-    {AAX_eProperty_Id118, "AAX_eProperty_Id118"},
-    {AAX_eProperty_Id151, "AAX_eProperty_Id151"},
-    {AAX_eProperty_Id306, "AAX_eProperty_Id306"},
+    {AAX_eProperty_CanBypass, "AAX_eProperty_CanBypass"},
+    {AAX_eProperty_UsesRandomAccess, "AAX_eProperty_UsesRandomAccess"},
+    {AAX_eProperty_RequiresAnalysis, "AAX_eProperty_RequiresAnalysis"},
+    {AAX_eProperty_OptionalAnalysis, "AAX_eProperty_OptionalAnalysis"},
+    {AAX_eProperty_ContinuousOnly, "AAX_eProperty_ContinuousOnly"},
+    {AAX_eProperty_MultiInputModeOnly, "AAX_eProperty_MultiInputModeOnly"},
+    {AAX_eProperty_DisablePreview, "AAX_eProperty_DisablePreview"},
+    {AAX_eProperty_NumberOfInputs, "AAX_eProperty_NumberOfInputs"},
+    {AAX_eProperty_NumberOfOutputs, "AAX_eProperty_NumberOfOutputs"},
+    {AAX_eProperty_DisableHandles, "AAX_eProperty_DisableHandles"},
+    {AAX_eProperty_SupportsSideChainInput, "AAX_eProperty_SupportsSideChainInput"},
+    {AAX_eProperty_DisableAudioSuiteReverse, "AAX_eProperty_DisableAudioSuiteReverse"},
+    {AAX_eProperty_UsesClientGUI, "AAX_eProperty_UsesClientGUI"},
+    {AAX_eProperty_UsesTransport, "AAX_eProperty_UsesTransport"},
 };
 
 }  // namespace
@@ -44,5 +44,27 @@ const char* AAX_NotificationName(AAX_CTypeID notification) noexcept {
     case AAX_eNotificationEvent_ASProcessingState: return "AAX_eNotificationEvent_ASProcessingState";
     case AAX_eNotificationEvent_ASPreviewState: return "AAX_eNotificationEvent_ASPreviewState";
     default: return "unknown notification";
+    }
+}
+
+const char* AAX_MIDINodeTypeName(AAX_EMIDINodeType type) noexcept {
+    switch (type) {
+    case AAX_eMIDINodeType_LocalInput: return "AAX_eMIDINodeType_LocalInput";
+    case AAX_eMIDINodeType_LocalOutput: return "AAX_eMIDINodeType_LocalOutput";
+    case AAX_eMIDINodeType_Global: return "AAX_eMIDINodeType_Global";
+    case AAX_eMIDINodeType_Transport: return "AAX_eMIDINodeType_Transport";
+    default: return "unknown MIDI node type";
+    }
+}
+
+const char* AAX_ProcPtrIDName(AAX_CProcPtrID id) noexcept {
+    switch (id) {
+    case kAAX_ProcPtrID_Create_EffectParameters: return "kAAX_ProcPtrID_Create_EffectParameters";
+    case kAAX_ProcPtrID_Create_EffectGUI: return "kAAX_ProcPtrID_Create_EffectGUI";
+    case kAAX_ProcPtrID_Create_HostProcessor: return "kAAX_ProcPtrID_Create_HostProcessor";
+    case kAAX_ProcPtrID_Create_EffectDirectData: return "kAAX_ProcPtrID_Create_EffectDirectData";
+    case kAAX_ProcPtrID_Create_TaskAgent: return "kAAX_ProcPtrID_Create_TaskAgent";
+    case kAAX_ProcPtrID_Create_SessionDocumentClient: return "kAAX_ProcPtrID_Create_SessionDocumentClient";
+    default: return "unknown procedure";
     }
 }

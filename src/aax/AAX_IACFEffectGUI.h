@@ -1,6 +1,6 @@
 #pragma once
 // AAX_IACFEffectGUI, AAX_IACFEffectGUI_V2: the editor object of one instance as the host
-// calls it. Made by the effect's AAX_eProcPtrID_Create_EffectGUI factory; the host
+// calls it. Made by the effect's kAAX_ProcPtrID_Create_EffectGUI factory; the host
 // initialises it with the instance's controller, attaches and detaches its view any
 // number of times (SetViewContainer with a container, then with null), uninitialises and
 // releases it. Slots 3 to 12 follow IACFUnknown's three in this order; V2 adds slot 13.

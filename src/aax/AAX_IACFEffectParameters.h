@@ -1,6 +1,6 @@
 #pragma once
 // AAX_IACFEffectParameters (and _V2, _V3, _V4): the effect parameters object of one
-// instance as the host calls it. Made by the effect's AAX_eProcPtrID_Create_EffectParameters
+// instance as the host calls it. Made by the effect's kAAX_ProcPtrID_Create_EffectParameters
 // factory, initialised with the instance's controller, released by the host at the end.
 // Each version extends the one before; the host finds them by IID_IAAXEffectParametersV1..V4.
 // The slot order below is the host's: never reorder, insert or drop a method.

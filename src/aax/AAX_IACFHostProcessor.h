@@ -1,6 +1,6 @@
 #pragma once
 // AAX_IACFHostProcessor, AAX_IACFHostProcessor_V2: the offline (AudioSuite) processor of one instance as the
-// host calls it. Made by the effect's AAX_eProcPtrID_Create_HostProcessor factory for
+// host calls it. Made by the effect's kAAX_ProcPtrID_Create_HostProcessor factory for
 // a processing run; the host initialises it, sets the selection's bounds, then runs
 // passes: PreAnalyze, AnalyzeAudio..., PostAnalyze and PreRender, RenderAudio...,
 // PostRender. Locations are in samples from the selection start. Slots 3 to 12 follow

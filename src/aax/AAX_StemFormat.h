@@ -29,6 +29,10 @@ enum AAX_EStemFormat : std::int32_t {
 // "unknown stem format" for any value not listed above.
 const char* StemFormatName(AAX_EStemFormat format) noexcept;
 
+// The published name: "AAX_eStemFormat_Mono", "AAX_eStemFormat_7_1_DTS",
+// "AAX_eStemFormat_None"; "unknown stem format" for any value not listed above.
+const char* AAX_StemFormatName(AAX_EStemFormat format) noexcept;
+
 // The layout a host offers for `channels` channels when nothing else decides: Mono,
 // Stereo, LCR, Quad, 5.0, 5.1, 7.0 DTS, 7.1 DTS, 7.0.2, 7.1.2 for 1 to 10; None otherwise.
 AAX_EStemFormat StemFormatForChannelCount(std::int32_t channels) noexcept;

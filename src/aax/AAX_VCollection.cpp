@@ -1,23 +1,18 @@
 #include "aax/AAX_VCollection.h"
 
-#include <utility>
-
 AAX_VCollection::AAX_VCollection(IACFUnknown* host) noexcept
-    : collection_(ACFPtr<AAX_IACFCollection>::Query(host, IID_IAAXCollectionV1)) {}
+    : host_(host),
+      collection_(ACFPtr<AAX_IACFCollection>::Create(host, AAXCompID_AAXCollection, IID_IAAXCollectionV1)),
+      descriptionHost_(host) {}
 
 AAX_IEffectDescriptor* AAX_VCollection::NewDescriptor() {
-    if (!collection_) return nullptr;
-    ACFPtr<AAX_IACFEffectDescriptor> hostDescriptor(collection_->NewDescriptor());
-    if (!hostDescriptor) return nullptr;
-    auto descriptor = std::make_unique<AAX_VEffectDescriptor>(std::move(hostDescriptor));
-    descriptors_.push_back(std::move(descriptor));
+    descriptors_.push_back(std::make_unique<AAX_VEffectDescriptor>(host_));
     return descriptors_.back().get();
 }
 
 AAX_Result AAX_VCollection::AddEffect(const char* effectID, AAX_IEffectDescriptor* descriptor) {
-    if (!collection_ || descriptor == nullptr || descriptor->HostEffectDescriptor() == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    return collection_->AddEffect(effectID, descriptor->HostEffectDescriptor());
+    if (!collection_ || descriptor == nullptr) return AAX_ERROR_NULL_OBJECT;
+    return collection_->AddEffect(effectID, descriptor->GetIUnknown());
 }
 
 AAX_Result AAX_VCollection::SetManufacturerName(const char* name) {
@@ -30,4 +25,18 @@ AAX_Result AAX_VCollection::AddPackageName(const char* name) {
 
 AAX_Result AAX_VCollection::SetPackageVersion(std::uint32_t version) {
     return collection_ ? collection_->SetPackageVersion(version) : AAX_ERROR_NULL_OBJECT;
+}
+
+AAX_IPropertyMap* AAX_VCollection::NewPropertyMap() {
+    propertyMaps_.push_back(std::make_unique<AAX_VPropertyMap>(host_));
+    return propertyMaps_.back().get();
+}
+
+AAX_Result AAX_VCollection::SetProperties(AAX_IPropertyMap* properties) {
+    if (!collection_) return AAX_ERROR_NULL_OBJECT;
+    return collection_->SetProperties(properties != nullptr ? properties->GetIUnknown() : nullptr);
+}
+
+const AAX_IDescriptionHost* AAX_VCollection::DescriptionHost() const {
+    return descriptionHost_.Supported() ? &descriptionHost_ : nullptr;
 }

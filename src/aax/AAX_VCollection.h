@@ -1,9 +1,9 @@
 #pragma once
-// AAX_VCollection: AAX_ICollection over the host's collection, which it finds by
-// querying the IACFUnknown the host passed to ACFRegisterPlugin for
-// IID_IAAXCollectionV1. It owns the descriptors it made (and through them their
-// components and property maps) and releases every host object when it ends; the
-// host keeps what it took over in AddEffect. [ui-thread]
+// AAX_VCollection: AAX_ICollection over the collection the host's component factory
+// makes (AAXCompID_AAXCollection), found through the IACFUnknown the host passed to
+// ACFRegisterPlugin; effects, components and property maps come from the same factory.
+// It owns the wrappers it made and releases every host object when it ends; the host
+// keeps what it took over in AddEffect. [ui-thread]
 
 #include <memory>
 #include <vector>
@@ -11,11 +11,13 @@
 #include "aax/ACFPtr.h"
 #include "aax/AAX_IACFCollection.h"
 #include "aax/AAX_ICollection.h"
+#include "aax/AAX_VDescriptionHost.h"
 #include "aax/AAX_VEffectDescriptor.h"
+#include "aax/AAX_VPropertyMap.h"
 
 class AAX_VCollection final : public AAX_ICollection {
 public:
-    // `host` is borrowed. When it offers no collection every operation fails with
+    // `host` is borrowed. When the host makes no collection every operation fails with
     // AAX_ERROR_NULL_OBJECT.
     explicit AAX_VCollection(IACFUnknown* host) noexcept;
 
@@ -24,12 +26,18 @@ public:
     AAX_Result SetManufacturerName(const char* name) override;
     AAX_Result AddPackageName(const char* name) override;
     AAX_Result SetPackageVersion(std::uint32_t version) override;
+    AAX_IPropertyMap* NewPropertyMap() override;
+    AAX_Result SetProperties(AAX_IPropertyMap* properties) override;
+    const AAX_IDescriptionHost* DescriptionHost() const override;
 
     // The host's collection (borrowed), null when there is none. ACFRegisterPlugin
-    // queries it for IID_IAAXCollectionV1 to hand the filled collection back.
-    IACFUnknown* GetIUnknown() const noexcept { return collection_.Get(); }
+    // queries it for IID_IACFPluginDefinition to hand the filled collection back.
+    IACFPluginDefinition* GetIUnknown() const noexcept { return collection_.Get(); }
 
 private:
+    IACFUnknown* host_;
     ACFPtr<AAX_IACFCollection> collection_;
+    AAX_VDescriptionHost descriptionHost_;
     std::vector<std::unique_ptr<AAX_VEffectDescriptor>> descriptors_;
+    std::vector<std::unique_ptr<AAX_VPropertyMap>> propertyMaps_;
 };

@@ -1,9 +1,13 @@
 #include "aax/AAX_VComponentDescriptor.h"
 
-#include <utility>
+AAX_VComponentDescriptor::AAX_VComponentDescriptor(IACFUnknown* host) noexcept
+    : host_(host),
+      component_(ACFPtr<AAX_IACFComponentDescriptor>::Create(host, AAXCompID_AAXComponentDescriptor,
+                                                             IID_IAAXComponentDescriptorV1)),
+      componentV2_(ACFPtr<AAX_IACFComponentDescriptor_V2>::Query(component_.Get(), IID_IAAXComponentDescriptorV2)),
+      componentV3_(ACFPtr<AAX_IACFComponentDescriptor_V3>::Query(component_.Get(), IID_IAAXComponentDescriptorV3)) {}
 
-AAX_VComponentDescriptor::AAX_VComponentDescriptor(ACFPtr<AAX_IACFComponentDescriptor> component) noexcept
-    : component_(std::move(component)) {}
+AAX_Result AAX_VComponentDescriptor::Clear() { return component_ ? component_->Clear() : AAX_ERROR_NULL_OBJECT; }
 
 AAX_Result AAX_VComponentDescriptor::AddAudioIn(AAX_CFieldIndex field) {
     return component_ ? component_->AddAudioIn(field) : AAX_ERROR_NULL_OBJECT;
@@ -17,8 +21,8 @@ AAX_Result AAX_VComponentDescriptor::AddAudioBufferLength(AAX_CFieldIndex field)
     return component_ ? component_->AddAudioBufferLength(field) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VComponentDescriptor::AddPrivateData(AAX_CFieldIndex field, std::int32_t size, std::uint32_t options) {
-    return component_ ? component_->AddPrivateData(field, size, options) : AAX_ERROR_NULL_OBJECT;
+AAX_Result AAX_VComponentDescriptor::AddSampleRate(AAX_CFieldIndex field) {
+    return component_ ? component_->AddSampleRate(field) : AAX_ERROR_NULL_OBJECT;
 }
 
 AAX_Result AAX_VComponentDescriptor::AddSideChainIn(AAX_CFieldIndex field) {
@@ -30,21 +34,22 @@ AAX_Result AAX_VComponentDescriptor::AddAuxOutputStem(AAX_CFieldIndex audioOutFi
     return component_ ? component_->AddAuxOutputStem(audioOutField, stemFormat, name) : AAX_ERROR_NULL_OBJECT;
 }
 
+AAX_Result AAX_VComponentDescriptor::AddPrivateData(AAX_CFieldIndex field, std::int32_t size, std::uint32_t options) {
+    return component_ ? component_->AddPrivateData(field, size, options) : AAX_ERROR_NULL_OBJECT;
+}
+
 AAX_Result AAX_VComponentDescriptor::AddMIDINode(AAX_CFieldIndex field, AAX_EMIDINodeType type, const char* name,
                                                  std::uint32_t channelMask) {
     return component_ ? component_->AddMIDINode(field, type, name, channelMask) : AAX_ERROR_NULL_OBJECT;
 }
 
 AAX_IPropertyMap* AAX_VComponentDescriptor::NewPropertyMap() {
-    if (!component_) return nullptr;
-    ACFPtr<AAX_IACFPropertyMap> hostMap(component_->NewPropertyMap());
-    if (!hostMap) return nullptr;
-    auto map = std::make_unique<AAX_VPropertyMap>(std::move(hostMap));
-    propertyMaps_.push_back(std::move(map));
+    propertyMaps_.push_back(std::make_unique<AAX_VPropertyMap>(host_));
     return propertyMaps_.back().get();
 }
 
 AAX_Result AAX_VComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc processProc, AAX_IPropertyMap* properties) {
     if (!component_) return AAX_ERROR_NULL_OBJECT;
-    return component_->AddProcessProc_Native(processProc, properties != nullptr ? properties->HostPropertyMap() : nullptr);
+    return component_->AddProcessProc_Native(processProc, properties != nullptr ? properties->GetIUnknown() : nullptr,
+                                             nullptr, nullptr, nullptr);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// AAX_VPropertyMap: AAX_IPropertyMap over the host's AAX_IACFPropertyMap. [ui-thread]
+// AAX_VPropertyMap: AAX_IPropertyMap over a property map the host's component factory
+// makes (AAXCompID_AAXPropertyMap, queried for every version it offers). [ui-thread]
 
 #include "aax/ACFPtr.h"
 #include "aax/AAX_IACFPropertyMap.h"
@@ -7,13 +8,17 @@
 
 class AAX_VPropertyMap final : public AAX_IPropertyMap {
 public:
-    // Keeps the host's map; an empty one gives a map whose operations fail with
-    // AAX_ERROR_NULL_OBJECT.
-    explicit AAX_VPropertyMap(ACFPtr<AAX_IACFPropertyMap> map) noexcept;
+    // `host` (borrowed) is the IACFUnknown the host passed to the entry point. Without a
+    // factory or a map every operation fails with AAX_ERROR_NULL_OBJECT (0 for GetProperty).
+    explicit AAX_VPropertyMap(IACFUnknown* host) noexcept;
 
+    AAX_CBoolean GetProperty(AAX_EProperty property, AAX_CPropertyValue* outValue) const override;
     AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) override;
-    AAX_IACFPropertyMap* HostPropertyMap() const override { return map_.Get(); }
+    AAX_Result RemoveProperty(AAX_EProperty property) override;
+    IACFUnknown* GetIUnknown() const override;
 
 private:
     ACFPtr<AAX_IACFPropertyMap> map_;
+    ACFPtr<AAX_IACFPropertyMap_V2> mapV2_;
+    ACFPtr<AAX_IACFPropertyMap_V3> mapV3_;
 };

@@ -9,18 +9,22 @@
 
 #include <cstdint>
 
+#include "aax/acfbaseapi.h"
 #include "aax/acfunknown.h"
 
-// Startup: `host` answers IID_IAAXHostServicesV1; the module keeps a wrapper over it
+// Every entry point receives the same `host`: the IACFUnknown through which the module
+// finds the host's component factory (IID_IACFComponentFactory).
+//
+// Startup: the module makes its host-services wrapper through the factory and keeps it
 // until ACFShutdown. [ui-thread]
 using ACFStartupProc = acfResult (*)(IACFUnknown* host);
-// Registration: `host` answers IID_IAAXCollectionV1 with the collection to describe
-// into. On success the module writes to *outCollection an added reference to the
-// filled collection (queried for IID_IAAXCollectionV1), which the host releases.
-// [ui-thread]
-using ACFRegisterPluginProc = acfResult (*)(IACFUnknown* host, IACFUnknown** outCollection);
+// Registration: the module makes a collection through the factory, describes into it,
+// and on success writes to *outDefinition an added reference to that collection
+// queried for IID_IACFPluginDefinition, which the host releases. [ui-thread]
+using ACFRegisterPluginProc = acfResult (*)(IACFUnknown* host, IACFPluginDefinition** outDefinition);
 // Further ACF components: the module has none (null, ACF_OK).
-using ACFRegisterComponentProc = acfResult (*)(IACFUnknown* host, std::uint32_t index, IACFUnknown** outComponent);
+using ACFRegisterComponentProc = acfResult (*)(IACFUnknown* host, std::uint32_t index,
+                                               IACFComponentDefinition** outDefinition);
 // Class factories: objects are made only through the registered factories, so this
 // writes null and fails.
 using ACFGetClassFactoryProc = acfResult (*)(IACFUnknown* host, const acfCLSID& classID, const acfIID& iid,

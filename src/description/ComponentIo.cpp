@@ -14,7 +14,7 @@ void DescribeComponentIo(AAX_IComponentDescriptor& component, AAX_IPropertyMap* 
 
     if (info.HasSideChain()) {
         component.AddSideChainIn(AAX_eContextField_SideChainIn);
-        if (properties) properties->AddProperty(AAX_eProperty_SideChainInput, 1);
+        if (properties) properties->AddProperty(AAX_eProperty_SupportsSideChainInput, 1);
     }
 
     for (std::uint32_t i = 1; i <= info.AuxOutputCount(); ++i) {

@@ -40,7 +40,7 @@ AAX_Result DescribeEffectCommon(AAX_IEffectDescriptor& effect, const CoreStaticI
     const std::uint32_t mask = info.CategoryMask();
     for (std::uint32_t bit = 0x1; bit <= kHighestCategory; bit <<= 1)
         if ((mask & bit) != 0) effect.AddCategory(bit);
-    effect.AddProcPtr(&CreateEditor, AAX_eProcPtrID_Create_EffectGUI);
+    effect.AddProcPtr(&CreateEditor, kAAX_ProcPtrID_Create_EffectGUI);
     effect.AddResourceInfo(AAX_eResourceType_PageTable, kPageTableFile);
     return AAX_SUCCESS;
 }
@@ -76,7 +76,7 @@ ChannelConfig AudioSuiteChannelConfig(const CoreStaticInfo& realtime) {
     return kChannelConfigMono;
 }
 
-bool AudioSuiteProperty115(const CoreStaticInfo& info) {
+bool AudioSuiteDisableHandles(const CoreStaticInfo& info) {
     if (info.AudioSuiteProperty115Default()) return true;
     if (info.AudioSuiteAnalysisFlag() == 0) return false;
     const Util::ParsedVersion version = ProToolsVersion();
@@ -87,7 +87,6 @@ AAX_Result DescribeComponent(AAX_IComponentDescriptor& component, const CoreStat
                              AAX_EStemFormat inputStem, AAX_EStemFormat outputStem, PluginFormat format,
                              std::uint32_t pluginId) {
     AAX_IPropertyMap* properties = component.NewPropertyMap();
-    if (properties == nullptr) return AAX_ERROR_NULL_OBJECT;
     DescribeComponentIo(component, properties, info);
 
     const auto add = [properties](AAX_EProperty id, std::uint32_t value) {
@@ -99,27 +98,27 @@ AAX_Result DescribeComponent(AAX_IComponentDescriptor& component, const CoreStat
     add(AAX_eProperty_OutputStemFormat, static_cast<std::uint32_t>(outputStem));
     if (format == kPluginFormatAudioSuite) {
         const auto channels = static_cast<std::uint32_t>(AudioSuiteChannelCount(info));
-        add(AAX_eProperty_Id113, channels);
-        add(AAX_eProperty_Id114, channels);
+        add(AAX_eProperty_NumberOfInputs, channels);
+        add(AAX_eProperty_NumberOfOutputs, channels);
     }
-    add(AAX_eProperty_Id60, 1);
-    add(AAX_eProperty_Id151, 0);
+    add(AAX_eProperty_CanBypass, 1);
+    add(AAX_eProperty_UsesClientGUI, 0);
     if (format == kPluginFormatAaxNative) {
         add(AAX_eProperty_PlugInID_Native, pluginId);
     } else if (format == kPluginFormatAudioSuite) {
-        add(AAX_eProperty_Id101, info.AudioSuiteProperty101());
+        add(AAX_eProperty_UsesRandomAccess, info.AudioSuiteProperty101());
         const std::uint32_t analysis = info.AudioSuiteAnalysisFlag();
-        add(AAX_eProperty_Id103, analysis);
-        if (analysis != 0) add(AAX_eProperty_Id118, 1);
-        add(AAX_eProperty_Id102, info.AudioSuiteProperty102());
+        add(AAX_eProperty_OptionalAnalysis, analysis);
+        if (analysis != 0) add(AAX_eProperty_DisableAudioSuiteReverse, 1);
+        add(AAX_eProperty_RequiresAnalysis, info.AudioSuiteProperty102());
         if (info.AudioSuiteFlagA()) {
-            add(AAX_eProperty_Id108, 1);
-            add(AAX_eProperty_Id107, 1);
+            add(AAX_eProperty_MultiInputModeOnly, 1);
+            add(AAX_eProperty_ContinuousOnly, 1);
         }
-        add(AAX_eProperty_Id115, AudioSuiteProperty115(info) ? 1 : 0);
+        add(AAX_eProperty_DisableHandles, AudioSuiteDisableHandles(info) ? 1 : 0);
         add(AAX_eProperty_PlugInID_AudioSuite, pluginId);
-        add(AAX_eProperty_Id306, 1);
-        if (info.AudioSuiteFlagB()) add(AAX_eProperty_Id110, 1);
+        add(AAX_eProperty_UsesTransport, 1);
+        if (info.AudioSuiteFlagB()) add(AAX_eProperty_DisablePreview, 1);
     } else {
         return AAX_ERROR_NULL_OBJECT;
     }
@@ -131,11 +130,9 @@ AAX_Result RegisterRealtimeVariant(AAX_ICollection& collection, const EffectVari
                                    const CoreStaticInfo& info) {
     if (variant.available(info) == 0) return AAX_SUCCESS;
     AAX_IEffectDescriptor* effect = collection.NewDescriptor();
-    if (effect == nullptr) return AAX_ERROR_NULL_OBJECT;
     DescribeEffectCommon(*effect, info);
-    effect->AddProcPtr(variant.createParameters, AAX_eProcPtrID_Create_EffectParameters);
+    effect->AddProcPtr(variant.createParameters, kAAX_ProcPtrID_Create_EffectParameters);
     AAX_IComponentDescriptor* component = effect->NewComponentDescriptor();
-    if (component == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_Result described = DescribeComponent(*component, info, variant.inputStem, variant.outputStem,
                                                    kPluginFormatAaxNative, variant.pluginId(info));
     if (described != AAX_SUCCESS) return described;
@@ -147,13 +144,11 @@ AAX_Result RegisterAudioSuiteEffect(AAX_ICollection& collection, const CoreStati
     const CoreStaticInfo& info = GetCoreStaticInfo(kPluginFormatAudioSuite);
     if (!info.IsValid()) return kNoCoreDescriptionResult;
     AAX_IEffectDescriptor* effect = collection.NewDescriptor();
-    if (effect == nullptr) return AAX_ERROR_NULL_OBJECT;
     DescribeEffectCommon(*effect, info);
     effect->AddProcPtr(ParametersFactoryFor(kPluginFormatAudioSuite, AudioSuiteChannelConfig(realtime)),
-                       AAX_eProcPtrID_Create_EffectParameters);
-    effect->AddProcPtr(&CreateHostProcessor, AAX_eProcPtrID_Create_HostProcessor);
+                       kAAX_ProcPtrID_Create_EffectParameters);
+    effect->AddProcPtr(&CreateHostProcessor, kAAX_ProcPtrID_Create_HostProcessor);
     AAX_IComponentDescriptor* component = effect->NewComponentDescriptor();
-    if (component == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_Result described = DescribeComponent(*component, info, AAX_eStemFormat_None, AAX_eStemFormat_None,
                                                    kPluginFormatAudioSuite, AudioSuiteIdOf(realtime));
     if (described != AAX_SUCCESS) return described;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "aax/AAX_Enums.h"
+#include "aax/ACFPtr.h"
 #include "aax/AAX_Exception.h"
-#include "aax/AAX_IACFCollection.h"
 #include "aax/AAX_VCollection.h"
 #include "aax/AAX_VHostServices.h"
 #include "aax/CACFUnknown.h"
@@ -22,27 +22,25 @@ void TraceRegistrationFailure(const char* what) noexcept {
     try {
         const std::string line = std::string("AAXRegisterPlugin exception caught: ") + what;
         std::lock_guard<std::mutex> lock(g_hostServicesMutex);
-        if (g_hostServices) g_hostServices->Trace(AAX_eTracePriority_Critical, line.c_str());
+        if (g_hostServices) g_hostServices->Trace(AAX_eTracePriorityHost_High, line.c_str());
     } catch (...) {
         // A trace that cannot be sent is dropped.
     }
 }
 
-acfResult RegisterPlugin(IACFUnknown* host, IACFUnknown** outCollection) {
+acfResult RegisterPlugin(IACFUnknown* host, IACFPluginDefinition** outDefinition) {
+    if (outDefinition != nullptr) *outDefinition = nullptr;
     try {
         AAX_VCollection collection(host);
         const AAX_Result described = GetEffectDescriptions(&collection);
         if (described != AAX_SUCCESS) throw AAX::Exception::ResultError(described);
-        IACFUnknown* hostCollection = collection.GetIUnknown();
-        void* queried = nullptr;
-        if (hostCollection == nullptr || hostCollection->QueryInterface(IID_IAAXCollectionV1, &queried) != ACF_OK ||
-            queried == nullptr)
-            throw AAX::Exception::ResultError(AAX_ERROR_NULL_OBJECT);
-        IACFUnknown* filled = static_cast<AAX_IACFCollection*>(queried);
-        if (outCollection != nullptr)
-            *outCollection = filled;
-        else
-            filled->Release();  // nowhere to hand it: the host would leak the reference
+        ACFPtr<IACFPluginDefinition> filled =
+            ACFPtr<IACFPluginDefinition>::Query(collection.GetIUnknown(), IID_IACFPluginDefinition);
+        if (!filled) throw AAX::Exception::ResultError(AAX_ERROR_NULL_OBJECT);
+        if (outDefinition != nullptr) {
+            filled->AddRef();  // the host's reference; `filled` gives back its own
+            *outDefinition = filled.Get();
+        }
         return AAX_SUCCESS;
     } catch (const AAX::Exception::ResultError& error) {
         TraceRegistrationFailure(error.what());
@@ -63,9 +61,9 @@ acfResult RegisterPlugin(IACFUnknown* host, IACFUnknown** outCollection) {
 
 extern "C" {
 
-acfResult ACFRegisterPlugin(IACFUnknown* host, IACFUnknown** outCollection) {
+acfResult ACFRegisterPlugin(IACFUnknown* host, IACFPluginDefinition** outDefinition) {
     try {
-        return RegisterPlugin(host, outCollection);
+        return RegisterPlugin(host, outDefinition);
     } catch (...) {
         return ACF_E_UNEXPECTED;
     }
@@ -73,8 +71,9 @@ acfResult ACFRegisterPlugin(IACFUnknown* host, IACFUnknown** outCollection) {
 
 const ACFRegisterPluginProc pForceReexportACFRegisterPlugin = &ACFRegisterPlugin;
 
-acfResult ACFRegisterComponent(IACFUnknown* /*host*/, std::uint32_t /*index*/, IACFUnknown** outComponent) {
-    if (outComponent != nullptr) *outComponent = nullptr;
+acfResult ACFRegisterComponent(IACFUnknown* /*host*/, std::uint32_t /*index*/,
+                               IACFComponentDefinition** outDefinition) {
+    if (outDefinition != nullptr) *outDefinition = nullptr;
     return ACF_OK;
 }
 

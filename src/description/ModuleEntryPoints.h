@@ -14,8 +14,9 @@
 #define LM_ACF_EXPORT __declspec(dllexport)
 
 extern "C" {
-LM_ACF_EXPORT acfResult ACFRegisterPlugin(IACFUnknown* host, IACFUnknown** outCollection);
-LM_ACF_EXPORT acfResult ACFRegisterComponent(IACFUnknown* host, std::uint32_t index, IACFUnknown** outComponent);
+LM_ACF_EXPORT acfResult ACFRegisterPlugin(IACFUnknown* host, IACFPluginDefinition** outDefinition);
+LM_ACF_EXPORT acfResult ACFRegisterComponent(IACFUnknown* host, std::uint32_t index,
+                                             IACFComponentDefinition** outDefinition);
 LM_ACF_EXPORT acfResult ACFGetClassFactory(IACFUnknown* host, const acfCLSID& classID, const acfIID& iid,
                                            void** outFactory);
 LM_ACF_EXPORT acfResult ACFCanUnloadNow(IACFUnknown* host);

@@ -38,8 +38,7 @@ TEST(LoadedModule, RecordsThePackageAndEveryEffectInDeclarationOrder) {
     EXPECT_EQ(package.packageVersion, trivial::kPackageVersion);
     EXPECT_EQ(package.packageNames, (std::vector<std::string>{"Trivial Gain Package", "TrivGain"}));
     EXPECT_EQ(package.calls, (std::vector<std::string>{"SetManufacturerName", "SetPackageVersion", "AddPackageName",
-                                                       "AddPackageName", "NewDescriptor", "AddEffect", "NewDescriptor",
-                                                       "AddEffect", "NewDescriptor", "AddEffect"}));
+                                                       "AddPackageName", "AddEffect", "AddEffect", "AddEffect"}));
     ASSERT_EQ(package.effects.size(), 3u);
     EXPECT_EQ(package.effects[0].identifier, "Trivial Gain Mono");
     EXPECT_EQ(package.effects[1].identifier, "Trivial Gain Stereo");
@@ -49,22 +48,22 @@ TEST(LoadedModule, RecordsThePackageAndEveryEffectInDeclarationOrder) {
     EXPECT_EQ(stereo.names, (std::vector<std::string>{"Trivial Gain", "TGain"}));
     EXPECT_EQ(stereo.categories, (std::vector<std::uint32_t>{0x1, 0x2000}));
     EXPECT_EQ(stereo.calls, (std::vector<std::string>{"AddName", "AddName", "AddCategory", "AddCategory", "AddProcPtr 1",
-                                                      "AddResourceInfo", "AddProcPtr 0", "NewComponentDescriptor",
-                                                      "AddComponent"}));
+                                                      "AddResourceInfo", "AddProcPtr 0", "AddComponent"}));
     ASSERT_EQ(stereo.resources.size(), 1u);
     EXPECT_EQ(stereo.resources[0].type, AAX_eResourceType_PageTable);
     EXPECT_EQ(stereo.resources[0].info, "AAXPageTables.xml");
-    EXPECT_NE(stereo.FindProcPtr(AAX_eProcPtrID_Create_EffectParameters), nullptr);
-    EXPECT_NE(stereo.FindProcPtr(AAX_eProcPtrID_Create_EffectGUI), nullptr);
-    EXPECT_EQ(stereo.FindProcPtr(AAX_eProcPtrID_Create_HostProcessor), nullptr);
-    EXPECT_NE(package.effects[2].FindProcPtr(AAX_eProcPtrID_Create_HostProcessor), nullptr);
+    EXPECT_NE(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters), nullptr);
+    EXPECT_NE(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectGUI), nullptr);
+    EXPECT_EQ(stereo.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr);
+    EXPECT_NE(package.effects[2].FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr);
 
     ASSERT_EQ(stereo.components.size(), 1u);
     const ComponentDescription& component = stereo.components[0];
     EXPECT_EQ(FieldTexts(component),
-              (std::vector<std::string>{"AudioIn 0", "AudioOut 1", "BufferLength 2", "PrivateData 3 size 40 options 1",
-                                        "SideChainIn 4", "AuxOutputStem 1 Stereo \"Aux 1\"",
-                                        "MIDINode 5 type 0 \"Trivial Gain MIDI In\" mask 0xFFFF"}));
+              (std::vector<std::string>{"AddAudioIn 0", "AddAudioOut 1", "AddAudioBufferLength 2",
+                                        "AddPrivateData 3 size 40 options 1", "AddSideChainIn 4",
+                                        "AddAuxOutputStem 1 AAX_eStemFormat_Stereo \"Aux 1\"",
+                                        "AddMIDINode 5 AAX_eMIDINodeType_LocalInput \"Trivial Gain MIDI In\" mask 0xFFFF"}));
     // The side-chain property was added first, right after the side-chain field.
     EXPECT_EQ(PropertyTexts(component),
               (std::vector<std::string>{"116=0x1", "11=0x4C6D5473", "12=0x5447616E", "51=0x10002", "52=0x10002", "60=0x1",
@@ -85,7 +84,7 @@ TEST(LoadedModule, EntryPointsAnswerAndTracesReachTheHostServices) {
     std::uint64_t version = 0;
     EXPECT_EQ(host.module->GetSDKVersion(&version), ACF_OK);
     EXPECT_EQ(version, kAAX_SDKVersion);
-    IACFUnknown* component = reinterpret_cast<IACFUnknown*>(&version);
+    IACFComponentDefinition* component = reinterpret_cast<IACFComponentDefinition*>(&version);
     EXPECT_EQ(host.module->RegisterComponent(0, &component), ACF_OK);
     EXPECT_EQ(component, nullptr);
     void* factory = &version;
@@ -94,7 +93,7 @@ TEST(LoadedModule, EntryPointsAnswerAndTracesReachTheHostServices) {
 
     const std::vector<TraceLine> traces = host.module->Traces();
     ASSERT_EQ(traces.size(), 1u);
-    EXPECT_EQ(traces[0].priority, AAX_eTracePriority_Critical);
+    EXPECT_EQ(traces[0].priority, AAX_eTracePriorityHost_High);
     EXPECT_EQ(traces[0].message, trivial::kRegisteredTrace);
     EXPECT_NE(host.module->FindExport(trivial::kShowFatalErrorExport), nullptr);
     EXPECT_EQ(host.module->FindExport("NoSuchExport"), nullptr);
@@ -123,8 +122,9 @@ TEST(LoadedModule, ModuleGivesBackEveryHostObjectByShutdown) {
             ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
         }
         EXPECT_EQ(host.module->Shutdown(), ACF_OK);
-        // Only the module's host services object remains, held by the LoadedModule itself.
-        EXPECT_EQ(LiveHostObjectCount(), before + 1);
+        // Only the host's own objects remain, held by the LoadedModule itself: the
+        // component factory and the host services.
+        EXPECT_EQ(LiveHostObjectCount(), before + 2);
     }
     EXPECT_EQ(LiveHostObjectCount(), before);
 }

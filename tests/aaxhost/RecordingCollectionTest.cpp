@@ -1,10 +1,14 @@
-// The recording collection as a module drives it, through the layer's own wrappers: what
-// a host keeps when a module repeats, reorders or misuses description calls.
+// The registration host as a module drives it through the layer's own wrappers: which
+// host objects the wrappers obtain and how, which interface versions each host object
+// answers, and what the host keeps when a module repeats, reorders or misuses
+// description calls.
 
 #include <gtest/gtest.h>
 
 #include "aax/AAX_VCollection.h"
+#include "aax/AAX_VHostServices.h"
 #include "aaxhost/RecordingCollection.h"
+#include "aaxhost/RegistrationHost.h"
 
 using namespace aaxhost;
 
@@ -12,21 +16,100 @@ namespace {
 
 void NoProcess(void* const[], const void* const) noexcept {}
 
-TEST(RecordingCollection, RepeatedPropertyKeepsItsFirstPlaceWithTheLastValue) {
-    ACFPtr<RecordingCollection> collection = MakeHostObject<RecordingCollection>();
-    AAX_VCollection module(collection->AsInterface());
-    AAX_IEffectDescriptor* effect = module.NewDescriptor();
-    AAX_IComponentDescriptor* component = effect->NewComponentDescriptor();
-    AAX_IPropertyMap* map = component->NewPropertyMap();
-    map->AddProperty(AAX_eProperty_InputStemFormat, AAX_eStemFormat_Mono);
-    map->AddProperty(AAX_eProperty_OutputStemFormat, AAX_eStemFormat_Mono);
-    map->AddProperty(AAX_eProperty_InputStemFormat, AAX_eStemFormat_Stereo);
-    ASSERT_EQ(component->AddProcessProc_Native(NoProcess, map), AAX_SUCCESS);
-    // Later additions to the map do not reach the procedure already registered.
-    map->AddProperty(AAX_eProperty_Id60, 1);
-    ASSERT_EQ(effect->AddComponent(component), AAX_SUCCESS);
-    ASSERT_EQ(module.AddEffect("Fx", effect), AAX_SUCCESS);
+// The collection the module described into (the first one it made).
+ACFPtr<RecordingCollection> Described(RegistrationHost& host) {
+    std::vector<ACFPtr<RecordingCollection>> made = host.TakeCollections();
+    return made.empty() ? ACFPtr<RecordingCollection>() : std::move(made.front());
+}
 
+TEST(RegistrationHost, WrappersObtainEveryHostObjectFromTheComponentFactory) {
+    RegistrationHost host;
+    {
+        AAX_VCollection collection(host.Unknown());
+        AAX_IEffectDescriptor* effect = collection.NewDescriptor();
+        AAX_IComponentDescriptor* component = effect->NewComponentDescriptor();
+        component->NewPropertyMap();
+        component->NewPropertyMap();
+        AAX_VHostServices services(host.Unknown());
+        EXPECT_EQ(services.Trace(AAX_eTracePriorityHost_Normal, "hello"), AAX_SUCCESS);
+        EXPECT_EQ(services.StackTrace(AAX_eTracePriorityHost_Normal, AAX_eTracePriorityHost_Low, "stack"),
+                  AAX_SUCCESS);
+        EXPECT_EQ(services.HandleAssertFailure("file.cpp", 7, "broken", 0), AAX_SUCCESS);
+
+        ACFPtr<IACFPluginDefinition> definition =
+            ACFPtr<IACFPluginDefinition>::Query(collection.GetIUnknown(), IID_IACFPluginDefinition);
+        ASSERT_TRUE(definition);
+        EXPECT_EQ(FindOwn<RecordingCollection>(definition.Get()), FindOwn<RecordingCollection>(collection.GetIUnknown()));
+
+        // The description host is reached on the registration IACFUnknown itself.
+        const AAX_IDescriptionHost* description = collection.DescriptionHost();
+        ASSERT_NE(description, nullptr);
+        EXPECT_EQ(description->FeatureSupportLevel(AAXATTR_ClientFeature_AuxOutputStem), AAX_eSupportLevel_Supported);
+        EXPECT_EQ(description->FeatureSupportLevel(AAXATTR_Client_Level), AAX_eSupportLevel_Uninitialized);
+    }
+    const HostComponentFactory& factory = host.Factory();
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXCollection), 1);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXEffectDescriptor), 1);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXComponentDescriptor), 1);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXPropertyMap), 2);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_HostServices), 3);  // one request per version
+    const std::vector<TraceLine> traces = host.Services().Traces();
+    ASSERT_EQ(traces.size(), 3u);
+    EXPECT_EQ(traces[1].message, "stack");
+    EXPECT_EQ(traces[2].message, "file.cpp(7): broken");
+}
+
+TEST(RegistrationHost, HostObjectsAnswerEveryPublishedVersionAndRefuseOthers) {
+    const struct {
+        const acfUID& component;
+        std::vector<acfIID> versions;
+    } kCases[] = {
+        {AAXCompID_AAXCollection, {IID_IACFUnknown, IID_IAAXCollectionV1, IID_IACFDefinition, IID_IACFPluginDefinition}},
+        {AAXCompID_AAXEffectDescriptor, {IID_IACFUnknown, IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2}},
+        {AAXCompID_AAXComponentDescriptor,
+         {IID_IACFUnknown, IID_IAAXComponentDescriptorV1, IID_IAAXComponentDescriptorV2, IID_IAAXComponentDescriptorV3}},
+        {AAXCompID_AAXPropertyMap, {IID_IACFUnknown, IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2, IID_IAAXPropertyMapV3}},
+        {AAXCompID_HostServices, {IID_IACFUnknown, IID_IAAXHostServicesV1, IID_IAAXHostServicesV2, IID_IAAXHostServicesV3}},
+        {AAX_CompID_DescriptionHost, {IID_IACFUnknown, IID_IAAXDescriptionHostV1}},
+    };
+    RegistrationHost host;
+    for (const auto& c : kCases) {
+        char name[39];
+        SCOPED_TRACE(AcfIIDText(c.component, name));
+        for (const acfIID& version : c.versions)
+            EXPECT_TRUE(ACFPtr<IACFUnknown>::Create(host.Unknown(), c.component, version)) << AcfIIDText(version, name);
+        void* refused = &refused;
+        EXPECT_EQ(host.Factory().CreateComponent(c.component, nullptr, IID_IAAXControllerV1, &refused),
+                  ACF_E_NOINTERFACE);
+        EXPECT_EQ(refused, nullptr);
+    }
+    // The registration IACFUnknown offers the factory and the description host, nothing else.
+    EXPECT_TRUE(ACFPtr<IACFUnknown>::Query(host.Unknown(), IID_IACFComponentFactory));
+    EXPECT_TRUE(ACFPtr<IACFUnknown>::Query(host.Unknown(), IID_IAAXDescriptionHostV1));
+    EXPECT_FALSE(ACFPtr<IACFUnknown>::Query(host.Unknown(), IID_IAAXCollectionV1));
+    EXPECT_FALSE(ACFPtr<IACFUnknown>::Query(host.Unknown(), IID_IAAXHostServicesV1));
+}
+
+TEST(RecordingCollection, RepeatedPropertyKeepsItsFirstPlaceWithTheLastValue) {
+    RegistrationHost host;
+    {
+        AAX_VCollection module(host.Unknown());
+        AAX_IEffectDescriptor* effect = module.NewDescriptor();
+        AAX_IComponentDescriptor* component = effect->NewComponentDescriptor();
+        AAX_IPropertyMap* map = component->NewPropertyMap();
+        map->AddProperty(AAX_eProperty_InputStemFormat, AAX_eStemFormat_Mono);
+        map->AddProperty(AAX_eProperty_OutputStemFormat, AAX_eStemFormat_Mono);
+        map->AddProperty(AAX_eProperty_InputStemFormat, AAX_eStemFormat_Stereo);
+        AAX_CPropertyValue value = 0;
+        EXPECT_EQ(map->GetProperty(AAX_eProperty_InputStemFormat, &value), 1);
+        EXPECT_EQ(value, AAX_eStemFormat_Stereo);
+        ASSERT_EQ(component->AddProcessProc_Native(NoProcess, map), AAX_SUCCESS);
+        // Later additions to the map do not reach the procedure already registered.
+        map->AddProperty(AAX_eProperty_CanBypass, 1);
+        ASSERT_EQ(effect->AddComponent(component), AAX_SUCCESS);
+        ASSERT_EQ(module.AddEffect("Fx", effect), AAX_SUCCESS);
+    }
+    const ACFPtr<RecordingCollection> collection = Described(host);
     const ComponentDescription& recorded = collection->Description().effects.at(0).components.at(0);
     ASSERT_EQ(recorded.Properties().size(), 2u);
     EXPECT_EQ(DescribeProperty(recorded.Properties()[0]), "51=0x10002");
@@ -34,43 +117,45 @@ TEST(RecordingCollection, RepeatedPropertyKeepsItsFirstPlaceWithTheLastValue) {
 }
 
 TEST(RecordingCollection, EffectIsRecordedAsItStoodAtAddEffect) {
-    ACFPtr<RecordingCollection> collection = MakeHostObject<RecordingCollection>();
-    AAX_VCollection module(collection->AsInterface());
-    AAX_IEffectDescriptor* effect = module.NewDescriptor();
-    effect->AddName("Before");
-    ASSERT_EQ(module.AddEffect("Fx", effect), AAX_SUCCESS);
-    effect->AddName("After");
-    ASSERT_EQ(module.AddEffect("Fx again", effect), AAX_SUCCESS);
-
-    const auto& effects = collection->Description().effects;
+    RegistrationHost host;
+    {
+        AAX_VCollection module(host.Unknown());
+        AAX_IEffectDescriptor* effect = module.NewDescriptor();
+        effect->AddName("Before");
+        ASSERT_EQ(module.AddEffect("Fx", effect), AAX_SUCCESS);
+        effect->AddName("After");
+        ASSERT_EQ(module.AddEffect("Fx again", effect), AAX_SUCCESS);
+    }
+    const std::vector<EffectDescription> effects = Described(host)->Description().effects;
     ASSERT_EQ(effects.size(), 2u);
     EXPECT_EQ(effects[0].names, (std::vector<std::string>{"Before"}));
     EXPECT_EQ(effects[1].names, (std::vector<std::string>{"Before", "After"}));
 }
 
 TEST(RecordingCollection, ForeignObjectsAndNullTextsAreRefusedAndNotRecorded) {
-    ACFPtr<RecordingCollection> collection = MakeHostObject<RecordingCollection>();
-    ACFPtr<RecordingCollection> other = MakeHostObject<RecordingCollection>();
-    ACFPtr<AAX_IACFEffectDescriptor> foreign(other->NewDescriptor());
-    EXPECT_EQ(collection->AddEffect("Fx", foreign.Get()), AAX_ERROR_NULL_OBJECT);
+    RegistrationHost host;
+    auto collection = ACFPtr<AAX_IACFCollection>::Create(host.Unknown(), AAXCompID_AAXCollection, IID_IAAXCollectionV1);
+    auto effect = ACFPtr<AAX_IACFEffectDescriptor>::Create(host.Unknown(), AAXCompID_AAXEffectDescriptor,
+                                                           IID_IAAXEffectDescriptorV1);
+    auto component = ACFPtr<AAX_IACFComponentDescriptor>::Create(host.Unknown(), AAXCompID_AAXComponentDescriptor,
+                                                                 IID_IAAXComponentDescriptorV1);
+    ASSERT_TRUE(collection && effect && component);
+    // Host objects of the wrong kind stand in for objects this host did not make.
+    EXPECT_EQ(collection->AddEffect("Fx", component.Get()), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ(collection->AddEffect("Fx", nullptr), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ(collection->AddPackageName(nullptr), AAX_ERROR_NULL_ARGUMENT);
-
-    ACFPtr<AAX_IACFEffectDescriptor> effect(collection->NewDescriptor());
-    ACFPtr<AAX_IACFComponentDescriptor> foreignComponent(foreign->NewComponentDescriptor());
-    EXPECT_EQ(effect->AddComponent(foreignComponent.Get()), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(effect->AddComponent(effect.Get()), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ(effect->AddName(nullptr), AAX_ERROR_NULL_ARGUMENT);
-    EXPECT_EQ(effect->AddProcPtr(nullptr, 0), AAX_ERROR_NULL_ARGUMENT);
-
-    ACFPtr<AAX_IACFComponentDescriptor> component(effect->NewComponentDescriptor());
-    ACFPtr<AAX_IACFPropertyMap> foreignMap(foreignComponent->NewPropertyMap());
-    EXPECT_EQ(component->AddProcessProc_Native(NoProcess, foreignMap.Get()), AAX_ERROR_NULL_OBJECT);
-    EXPECT_EQ(component->AddProcessProc_Native(nullptr, nullptr), AAX_ERROR_NULL_ARGUMENT);
+    EXPECT_EQ(effect->AddProcPtr(nullptr, kAAX_ProcPtrID_Create_EffectParameters), AAX_ERROR_NULL_ARGUMENT);
+    EXPECT_EQ(component->AddProcessProc_Native(NoProcess, effect.Get(), nullptr, nullptr, nullptr),
+              AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(component->AddProcessProc_Native(nullptr, nullptr, nullptr, nullptr, nullptr), AAX_ERROR_NULL_ARGUMENT);
     EXPECT_EQ(component->AddMIDINode(5, AAX_eMIDINodeType_LocalInput, nullptr, 0xFFFF), AAX_ERROR_NULL_ARGUMENT);
+    EXPECT_EQ(component->AddSampleRate(6), AAX_ERROR_UNIMPLEMENTED);
     ASSERT_EQ(effect->AddComponent(component.Get()), AAX_SUCCESS);
     ASSERT_EQ(collection->AddEffect("Fx", effect.Get()), AAX_SUCCESS);
 
-    const PackageDescription& package = collection->Description();
+    const PackageDescription& package = FindOwn<RecordingCollection>(collection.Get())->Description();
     ASSERT_EQ(package.effects.size(), 1u);
     EXPECT_TRUE(package.packageNames.empty());
     EXPECT_TRUE(package.effects[0].names.empty());

@@ -66,23 +66,28 @@ TEST(ScanCommand, JsonDescribesThePackageEffectsAndComponentsWithStableKeys) {
     std::vector<std::string> procedures;
     for (const ptree& proc : Items(effects[2].get_child("procedures")))
         procedures.push_back(proc.get<std::string>("id") + " " + proc.get<std::string>("name"));
-    EXPECT_EQ(procedures, (std::vector<std::string>{"1 EffectGUI", "0 EffectParameters", "3 HostProcessor"}));
+    EXPECT_EQ(procedures, (std::vector<std::string>{"1 kAAX_ProcPtrID_Create_EffectGUI",
+                                                    "0 kAAX_ProcPtrID_Create_EffectParameters",
+                                                    "3 kAAX_ProcPtrID_Create_HostProcessor"}));
 
     const ptree stereo = Items(effects[1].get_child("components")).at(0);
-    EXPECT_EQ(stereo.get<std::string>("inputStem.name"), "Stereo");
+    EXPECT_EQ(stereo.get<std::string>("inputStem.name"), "AAX_eStemFormat_Stereo");
     EXPECT_EQ(stereo.get<int>("outputStem.value"), 0x10002);
     const std::vector<ptree> properties = Items(stereo.get_child("properties"));
     ASSERT_GE(properties.size(), 3u);
     EXPECT_EQ(properties[0].get<int>("id"), 116) << "properties keep the order they were added in";
-    EXPECT_EQ(properties[1].get<std::string>("name"), "ManufacturerID");
+    EXPECT_EQ(properties[0].get<std::string>("name"), "AAX_eProperty_SupportsSideChainInput");
+    EXPECT_EQ(properties[1].get<std::string>("name"), "AAX_eProperty_ManufacturerID");
     EXPECT_EQ(properties[1].get<std::string>("fourCC"), "LmTs");
     EXPECT_EQ(properties[1].get<std::string>("hex"), "0x4C6D5473");
     const std::vector<ptree> aux = Items(stereo.get_child("auxStems"));
     ASSERT_EQ(aux.size(), 1u);
     EXPECT_EQ(aux[0].get<std::string>("name"), "Aux 1");
+    EXPECT_EQ(aux[0].get<std::string>("stemName"), "AAX_eStemFormat_Stereo");
     EXPECT_EQ(Items(stereo.get_child("midiNodes")).at(0).get<int>("field"), 5);
+    EXPECT_EQ(Items(stereo.get_child("midiNodes")).at(0).get<std::string>("typeName"), "AAX_eMIDINodeType_LocalInput");
     const std::vector<ptree> fields = Items(stereo.get_child("fields"));
-    EXPECT_EQ(fields.at(3).get<std::string>("kind"), "PrivateData");
+    EXPECT_EQ(fields.at(3).get<std::string>("kind"), "AddPrivateData");
     EXPECT_EQ(fields.at(3).get<int>("size"), 40);
 }
 
@@ -90,7 +95,11 @@ TEST(ScanCommand, TextNamesEveryEffectAndProperty) {
     const AaxhostRun run = RunAaxhost({"scan", TrivialModule()});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     for (const char* line : {"registration AAX_SUCCESS (0)", "effect \"Trivial Gain Stereo\"",
-                             "property 11 ManufacturerID = 1282233459 (0x4C6D5473 'LmTs')", "aux stem 1 Stereo \"Aux 1\""})
+                             "stems in AAX_eStemFormat_Stereo, out AAX_eStemFormat_Stereo",
+                             "field AddPrivateData 3 size 24 options 1",
+                             "property 11 AAX_eProperty_ManufacturerID = 1282233459 (0x4C6D5473 'LmTs')",
+                             "property 60 AAX_eProperty_CanBypass = 1 (0x1)",
+                             "aux stem 1 AAX_eStemFormat_Stereo \"Aux 1\""})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
 }
 

@@ -101,11 +101,12 @@ TEST_F(DemoCommands, ScanJsonListsTheDemosEffectsAndTheirLayouts) {
         ids.push_back(effect.second.get<std::string>("id"));
         const ptree& component = effect.second.get_child("components").begin()->second;
         inputs.push_back(component.get<std::string>("inputStem.name"));
-        EXPECT_EQ(component.get_child("properties").begin()->second.get<std::string>("name"), "ManufacturerID");
+        EXPECT_EQ(component.get_child("properties").begin()->second.get<std::string>("name"), "AAX_eProperty_ManufacturerID");
     }
     EXPECT_EQ(ids, (std::vector<std::string>{"com.lumetra.lmdemo Mono", kStereo, "com.lumetra.lmdemo 5.1",
                                              "com.lumetra.lmdemo Audiosuite"}));
-    EXPECT_EQ(inputs, (std::vector<std::string>{"Mono", "Stereo", "5.1", "None"}));
+    EXPECT_EQ(inputs, (std::vector<std::string>{"AAX_eStemFormat_Mono", "AAX_eStemFormat_Stereo", "AAX_eStemFormat_5_1",
+                                                "AAX_eStemFormat_None"}));
 }
 
 TEST_F(DemoCommands, GainOfMinusSixDecibelsHalvesTheInputDelayedByTheLatency) {

@@ -23,22 +23,22 @@ std::vector<std::string> Declared(const aaxhost::ComponentDescription& component
     return lines;
 }
 
-const std::vector<std::string> kAlways = {"AudioIn 0", "AudioOut 1", "BufferLength 2",
-                                          "PrivateData 3 size 8 options 1"};
+const std::vector<std::string> kAlways = {"AddAudioIn 0", "AddAudioOut 1", "AddAudioBufferLength 2",
+                                          "AddPrivateData 3 size 8 options 1"};
 
 TEST(ComponentIo, PlainComponentDeclaresTheFourFieldsAndNoSideChainProperty) {
     const auto component = DescribeComponent(Info([](CoreStaticInfo&) {}));
     EXPECT_EQ(Declared(component), kAlways);
-    EXPECT_FALSE(component.FindProperty(AAX_eProperty_SideChainInput).has_value());
+    EXPECT_FALSE(component.FindProperty(AAX_eProperty_SupportsSideChainInput).has_value());
 }
 
-TEST(ComponentIo, SideChainFieldComesWithProperty116) {
+TEST(ComponentIo, SideChainFieldComesWithTheSideChainProperty) {
     const auto component = DescribeComponent(Info([](CoreStaticInfo& i) { i.sideChainFlag = 1; }));
     std::vector<std::string> expected = kAlways;
-    expected.push_back("SideChainIn 4");
+    expected.push_back("AddSideChainIn 4");
     EXPECT_EQ(Declared(component), expected);
-    ASSERT_TRUE(component.FindProperty(AAX_eProperty_SideChainInput).has_value());
-    EXPECT_EQ(*component.FindProperty(AAX_eProperty_SideChainInput), 1);
+    ASSERT_TRUE(component.FindProperty(AAX_eProperty_SupportsSideChainInput).has_value());
+    EXPECT_EQ(*component.FindProperty(AAX_eProperty_SupportsSideChainInput), 1);
 }
 
 TEST(ComponentIo, AuxOutputsAreStereoStemsNamedAux1To3InOrder) {
@@ -55,9 +55,9 @@ TEST(ComponentIo, AuxOutputsAreStereoStemsNamedAux1To3InOrder) {
 TEST(ComponentIo, MidiInputAloneDeclaresThreeNodesNamedFromTheFirstName) {
     const auto component = DescribeComponent(Info([](CoreStaticInfo& i) { i.midiInputFlag = 1; }));
     std::vector<std::string> expected = kAlways;
-    expected.push_back("MIDINode 5 type 0 \"Example Name MIDI In\" mask 0xFFFF");
-    expected.push_back("MIDINode 6 type 1 \"Example Name MIDI Out\" mask 0xFFFF");
-    expected.push_back("MIDINode 8 type 3 \"Example Name MIDI Transport\" mask 0xFFFF");
+    expected.push_back("AddMIDINode 5 AAX_eMIDINodeType_LocalInput \"Example Name MIDI In\" mask 0xFFFF");
+    expected.push_back("AddMIDINode 6 AAX_eMIDINodeType_LocalOutput \"Example Name MIDI Out\" mask 0xFFFF");
+    expected.push_back("AddMIDINode 8 AAX_eMIDINodeType_Transport \"Example Name MIDI Transport\" mask 0xFFFF");
     EXPECT_EQ(Declared(component), expected);
 }
 
@@ -69,9 +69,9 @@ TEST(ComponentIo, InstrumentWithSideChainAndAuxDeclaresEverythingInOrder) {
         std::strcpy(i.nameList, "Solo");
     }));
     const std::vector<std::string> expected = {
-        "AudioIn 0", "AudioOut 1", "BufferLength 2", "PrivateData 3 size 8 options 1", "SideChainIn 4",
-        "AuxOutputStem 1 Stereo \"Aux 1\"", "MIDINode 5 type 0 \"Solo MIDI In\" mask 0xFFFF",
-        "MIDINode 6 type 1 \"Solo MIDI Out\" mask 0xFFFF", "MIDINode 8 type 3 \"Solo MIDI Transport\" mask 0xFFFF"};
+        "AddAudioIn 0", "AddAudioOut 1", "AddAudioBufferLength 2", "AddPrivateData 3 size 8 options 1", "AddSideChainIn 4",
+        "AddAuxOutputStem 1 AAX_eStemFormat_Stereo \"Aux 1\"", "AddMIDINode 5 AAX_eMIDINodeType_LocalInput \"Solo MIDI In\" mask 0xFFFF",
+        "AddMIDINode 6 AAX_eMIDINodeType_LocalOutput \"Solo MIDI Out\" mask 0xFFFF", "AddMIDINode 8 AAX_eMIDINodeType_Transport \"Solo MIDI Transport\" mask 0xFFFF"};
     EXPECT_EQ(Declared(component), expected);
 }
 

@@ -18,6 +18,7 @@
 #include "aaxhost/HostObject.h"
 #include "aaxhost/InstanceContext.h"
 #include "aaxhost/RecordingComponentDescriptor.h"
+#include "aaxhost/RegistrationHost.h"
 #include "description/ComponentIo.h"
 #include "description/CoreStaticInfoCache.h"
 #include "description/RealtimeRender.h"
@@ -29,14 +30,12 @@ constexpr PluginFormat kRenderMidiFormat = 401;   // MIDI input, a side chain, o
 
 // The component of a format as DescribeComponentIo declares it.
 inline aaxhost::ComponentDescription DescribeComponent(const CoreStaticInfo& info) {
-    ACFPtr<aaxhost::RecordingComponentDescriptor> recorder =
-        aaxhost::MakeHostObject<aaxhost::RecordingComponentDescriptor>();
-    recorder->AddRef();  // the wrapper takes over one reference of its own
-    AAX_VComponentDescriptor component{ACFPtr<AAX_IACFComponentDescriptor>(recorder.Get())};
+    aaxhost::RegistrationHost host;
+    AAX_VComponentDescriptor component(host.Unknown());
     AAX_IPropertyMap* properties = component.NewPropertyMap();
     DescribeComponentIo(component, properties, info);
     component.AddProcessProc_Native(ProcessInstances, properties);
-    return recorder->Description();
+    return aaxhost::FindOwn<aaxhost::RecordingComponentDescriptor>(component.GetIUnknown())->Description();
 }
 
 // One selector-23 call as the test core saw it.

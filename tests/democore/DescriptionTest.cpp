@@ -33,7 +33,7 @@ TEST(DemoCoreDescription, RegistersMonoStereoFiveOneAndAnAnalysingAudioSuiteEffe
     }
     const aaxhost::ComponentDescription& offline = product.Effect("Audiosuite").components.at(0);
     EXPECT_EQ(offline.FindProperty(static_cast<AAX_EProperty>(103)), AAX_CPropertyValue(1)) << "analysis";
-    EXPECT_NE(product.Effect("Audiosuite").FindProcPtr(3), nullptr) << "an offline processor";
+    EXPECT_NE(product.Effect("Audiosuite").FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr) << "an offline processor";
 }
 
 struct ParameterCase {

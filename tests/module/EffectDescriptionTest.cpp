@@ -88,11 +88,11 @@ TEST(EffectDescription, AllLayoutsBelowHost128GiveRowsZeroToElevenThenAudioSuite
     ASSERT_EQ(stereo.resources.size(), 1u);
     EXPECT_EQ(stereo.resources[0].type, 1);
     EXPECT_EQ(stereo.resources[0].info, "AAXPageTables.xml");
-    EXPECT_NE(stereo.FindProcPtr(0), nullptr);
-    EXPECT_NE(stereo.FindProcPtr(1), nullptr);
-    EXPECT_EQ(stereo.FindProcPtr(3), nullptr) << "realtime effects have no offline processor";
-    EXPECT_EQ(stereo.FindProcPtr(0), package.effects[1].FindProcPtr(0)) << "rows 1 and 2 share one factory";
-    EXPECT_NE(package.effects.back().FindProcPtr(3), nullptr);
+    EXPECT_NE(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters), nullptr);
+    EXPECT_NE(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectGUI), nullptr);
+    EXPECT_EQ(stereo.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr) << "realtime effects have no offline processor";
+    EXPECT_EQ(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters), package.effects[1].FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters)) << "rows 1 and 2 share one factory";
+    EXPECT_NE(package.effects.back().FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr);
     for (const auto& effect : package.effects) {
         ASSERT_EQ(effect.components.size(), 1u) << effect.identifier;
         ASSERT_EQ(effect.components[0].processProcedures.size(), 1u) << effect.identifier;
@@ -122,7 +122,7 @@ TEST(EffectDescription, OnlyMonoInStereoOutGivesOneEffectAndAMonoAudioSuite) {
     for (const auto& [index, formatAndConfig] : expected) {
         scenario.Core().Reset();
         scenario.Script(info);
-        IACFUnknown* object = package.effects[index].FindProcPtr(0)();
+        IACFUnknown* object = package.effects[index].FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters)();
         ASSERT_NE(object, nullptr) << package.effects[index].identifier;
         const auto creations = scenario.Core().CallsOf(1);
         ASSERT_EQ(creations.size(), 1u);

@@ -32,7 +32,7 @@ TEST(ModuleEntryPoints, InvalidStaticInformationRegistersNothingAndTracesTheResu
     EXPECT_TRUE(registration.package.calls.empty()) << "not even the manufacturer is described";
     const auto traces = scenario.Module().Traces();
     ASSERT_EQ(traces.size(), 1u);
-    EXPECT_EQ(traces[0].priority, 0x8000000);
+    EXPECT_EQ(traces[0].priority, 0x8000000) << "AAX_eTracePriorityHost_High";
     EXPECT_EQ(traces[0].message, kNoCoreTrace);
 }
 
@@ -60,7 +60,7 @@ TEST(ModuleEntryPoints, TheFixedEntriesAnswerAsTheHostExpects) {
     EXPECT_EQ(module.GetSDKVersion(&version), 0);
     EXPECT_EQ(version, 0x0000020300BF7318ull);
 
-    IACFUnknown* component = reinterpret_cast<IACFUnknown*>(&version);
+    IACFComponentDefinition* component = reinterpret_cast<IACFComponentDefinition*>(&version);
     EXPECT_EQ(module.RegisterComponent(0, &component), 0);
     EXPECT_EQ(component, nullptr);
 
@@ -73,6 +73,22 @@ TEST(ModuleEntryPoints, TheFixedEntriesAnswerAsTheHostExpects) {
     EXPECT_EQ(reinterpret_cast<void*>(*reexport), reinterpret_cast<void*>(module.FindExport("ACFRegisterPlugin")));
 }
 
+TEST(ModuleEntryPoints, StartupAndRegistrationObtainEveryHostObjectFromTheHostsFactory) {
+    LM_SCENARIO(scenario);
+    scenario.Script(BasicRecord());
+    const auto registration = scenario.Register();
+    ASSERT_EQ(registration.result, 0);
+    EXPECT_TRUE(registration.collectionReturned) << "handed back as the host's IACFPluginDefinition";
+    const aaxhost::HostComponentFactory& factory = scenario.Module().Factory();
+    const int effects = static_cast<int>(registration.package.effects.size());
+    ASSERT_GT(effects, 0);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_HostServices), 3) << "one request per published version";
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXCollection), 1);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXEffectDescriptor), effects);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXComponentDescriptor), effects);
+    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXPropertyMap), effects);
+}
+
 TEST(ModuleEntryPoints, CanUnloadNowReachesZeroOnceEveryObjectIsReleased) {
     LM_SCENARIO(scenario);
     CoreStaticInfo info = BasicRecord();
@@ -83,8 +99,8 @@ TEST(ModuleEntryPoints, CanUnloadNowReachesZeroOnceEveryObjectIsReleased) {
     EXPECT_EQ(module.CanUnloadNow(), 0);
 
     const auto& stereo = registration.package.effects.at(0);
-    IACFUnknown* parameters = stereo.FindProcPtr(0)();
-    IACFUnknown* editor = stereo.FindProcPtr(1)();
+    IACFUnknown* parameters = stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters)();
+    IACFUnknown* editor = stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectGUI)();
     ASSERT_NE(parameters, nullptr);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(module.CanUnloadNow(), 2);

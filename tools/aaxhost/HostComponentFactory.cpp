@@ -6,7 +6,7 @@ namespace aaxhost {
 
 void HostComponentFactory::Add(const acfUID& componentID, Maker maker) {
     for (Entry& entry : entries_) {
-        if (entry.componentID == componentID) {
+        if (entry.id == componentID) {
             entry.maker = std::move(maker);
             return;
         }
@@ -14,9 +14,28 @@ void HostComponentFactory::Add(const acfUID& componentID, Maker maker) {
     entries_.push_back(Entry{componentID, std::move(maker)});
 }
 
+void HostComponentFactory::Offer(const acfIID& iid, Maker maker) { offered_.push_back(Entry{iid, std::move(maker)}); }
+
+acfResult HostComponentFactory::QueryOtherInterface(const acfIID& iid, void** out) noexcept {
+    for (Entry& entry : offered_) {
+        if (entry.id != iid) continue;
+        IACFUnknown* made = nullptr;
+        try {
+            made = entry.maker();
+        } catch (...) {
+            return ACF_E_OUTOFMEMORY;
+        }
+        if (made == nullptr) return ACF_E_OUTOFMEMORY;
+        const acfResult result = made->QueryInterface(iid, out);
+        made->Release();
+        return result;
+    }
+    return ACF_E_NOINTERFACE;
+}
+
 int HostComponentFactory::CreatedCount(const acfUID& componentID) const noexcept {
     for (const Entry& entry : entries_)
-        if (entry.componentID == componentID) return entry.created;
+        if (entry.id == componentID) return entry.created;
     return 0;
 }
 
@@ -25,7 +44,7 @@ acfResult HostComponentFactory::CreateComponent(const acfUID& componentID, IACFU
     if (out == nullptr) return ACF_E_POINTER;
     *out = nullptr;
     for (Entry& entry : entries_) {
-        if (entry.componentID != componentID) continue;
+        if (entry.id != componentID) continue;
         IACFUnknown* made = nullptr;
         try {
             made = entry.maker();

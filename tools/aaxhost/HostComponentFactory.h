@@ -6,7 +6,9 @@
 // ...) and hands out the interface version asked for, as a host built on the published
 // interfaces does; unknown components give ACF_E_CLASSNOTREG, versions the object
 // lacks ACF_E_NOINTERFACE, both with a null out. The other methods (classes and
-// definitions) are not offered by this host: null and ACF_E_NOTIMPL.
+// definitions) are not offered by this host: null and ACF_E_NOTIMPL. Besides the
+// factory, the object answers the interfaces a host offers on the same IACFUnknown
+// (the description host during registration), each through its own maker.
 // [any-thread] for CreateComponent once the makers are set; Add is [ui-thread] before use.
 
 #include <functional>
@@ -25,6 +27,8 @@ public:
 
     // Registers (or replaces) the maker of one component.
     void Add(const acfUID& componentID, Maker maker);
+    // Answers QueryInterface for `iid` with a new object from `maker` (queried for `iid`).
+    void Offer(const acfIID& iid, Maker maker);
     // How many objects CreateComponent has made for `componentID` so far.
     int CreatedCount(const acfUID& componentID) const noexcept;
 
@@ -36,13 +40,17 @@ public:
     acfResult FindDefinition(const acfUID& uid, const acfIID& iid, IACFDefinition** outDefinition) noexcept override;
     acfResult EnumDefinitions(const acfUID& componentTypeID, IACFEnumDefinitions** outEnum) noexcept override;
 
+protected:
+    acfResult QueryOtherInterface(const acfIID& iid, void** out) noexcept override;
+
 private:
     struct Entry {
-        acfUID componentID;
+        acfUID id;  // a component ID, or an offered interface ID
         Maker maker;
         int created = 0;
     };
     std::vector<Entry> entries_;
+    std::vector<Entry> offered_;  // by interface ID
 };
 
 }  // namespace aaxhost

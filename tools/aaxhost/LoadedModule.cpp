@@ -7,7 +7,7 @@
 
 namespace aaxhost {
 
-LoadedModule::LoadedModule(const std::wstring& path) : path_(path), services_(MakeHostObject<RecordingHostServices>()) {
+LoadedModule::LoadedModule(const std::wstring& path) : path_(path) {
     HMODULE module = LoadLibraryW(path.c_str());
     if (module == nullptr) {
         const DWORD error = GetLastError();
@@ -34,7 +34,7 @@ LoadedModule::~LoadedModule() {
     if (canUnloadNow_ == nullptr || canUnloadNow_(Host()) == 0) FreeLibrary(static_cast<HMODULE>(module_));
 }
 
-IACFUnknown* LoadedModule::Host() const noexcept { return services_->AsInterface(); }
+IACFUnknown* LoadedModule::Host() const noexcept { return host_.Unknown(); }
 
 LoadedModule::GenericProc LoadedModule::FindExport(const char* name) const {
     // GetProcAddress gives a generic function pointer; callers convert it to the
@@ -52,18 +52,21 @@ acfResult LoadedModule::Startup() {
 
 Registration LoadedModule::RegisterPlugin() {
     Registration registration;
-    ACFPtr<RecordingCollection> collection = MakeHostObject<RecordingCollection>();
-    IACFUnknown* returned = nullptr;
-    registration.result = registerPlugin_(collection->AsInterface(), &returned);
+    host_.TakeCollections();  // what an earlier registration left behind
+    IACFPluginDefinition* returned = nullptr;
+    registration.result = registerPlugin_(Host(), &returned);
+    const std::vector<ACFPtr<RecordingCollection>> made = host_.TakeCollections();
+    // A module makes one collection; the first is the one it described into.
+    const RecordingCollection* collection = made.empty() ? nullptr : made.front().Get();
     if (returned != nullptr) {
-        registration.collectionReturned = returned == static_cast<IACFUnknown*>(collection->AsInterface());
+        registration.collectionReturned = collection != nullptr && FindOwn<RecordingCollection>(returned) == collection;
         returned->Release();
     }
-    registration.package = collection->Description();
+    if (collection != nullptr) registration.package = collection->Description();
     return registration;
 }
 
-acfResult LoadedModule::RegisterComponent(std::uint32_t index, IACFUnknown** outComponent) {
+acfResult LoadedModule::RegisterComponent(std::uint32_t index, IACFComponentDefinition** outComponent) {
     if (registerComponent_ == nullptr) return ACF_E_NOINTERFACE;
     return registerComponent_(Host(), index, outComponent);
 }

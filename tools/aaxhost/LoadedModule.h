@@ -1,8 +1,9 @@
 #pragma once
 // LoadedModule: one AAX module loaded the way a host loads it. The constructor loads the
 // library (LoadLibraryW) and resolves the ACF entry points by name; the operations run
-// them with the host's own objects: ACFStartup with the recording host services,
-// ACFRegisterPlugin with a fresh recording collection, ACFCanUnloadNow, ACFShutdown.
+// them with the host's RegistrationHost as `host`: the module obtains the host services
+// and, at ACFRegisterPlugin, a fresh recording collection and its descriptors through
+// the host's component factory.
 // The host reaches the module only through these entry points, the factories the
 // module registers and the interfaces they return.
 //
@@ -21,6 +22,7 @@
 #include "aaxhost/HostObject.h"
 #include "aaxhost/PackageDescription.h"
 #include "aaxhost/RecordingHostServices.h"
+#include "aaxhost/RegistrationHost.h"
 
 namespace aaxhost {
 
@@ -35,7 +37,7 @@ struct Registration {
     // What the module described, whatever the result: effects added before a failure
     // stay, as in a host's collection.
     PackageDescription package;
-    // The module handed the host's own collection back through the out parameter.
+    // The module handed the collection it made back, as the host's plug-in definition.
     bool collectionReturned = false;
 };
 
@@ -50,7 +52,7 @@ public:
     // not export gives ACF_E_NOINTERFACE.
     acfResult Startup();
     Registration RegisterPlugin();
-    acfResult RegisterComponent(std::uint32_t index, IACFUnknown** outComponent);
+    acfResult RegisterComponent(std::uint32_t index, IACFComponentDefinition** outComponent);
     acfResult GetClassFactory(const acfCLSID& classID, const acfIID& iid, void** outFactory);
     acfResult CanUnloadNow();
     acfResult Shutdown();
@@ -66,9 +68,11 @@ public:
     }
 
     // The trace lines the module sent through the host services, in order. [any-thread]
-    std::vector<TraceLine> Traces() const { return services_->Traces(); }
-    // The host services object the entry points receive as `host`.
-    RecordingHostServices& HostServices() const noexcept { return *services_.Get(); }
+    std::vector<TraceLine> Traces() const { return host_.Services().Traces(); }
+    // The host services the module obtains through the host's component factory.
+    RecordingHostServices& HostServices() const noexcept { return host_.Services(); }
+    // The host's component factory, as the module's entry points reached it.
+    const HostComponentFactory& Factory() const noexcept { return host_.Factory(); }
     const std::wstring& Path() const noexcept { return path_; }
     // The module handle (an HMODULE).
     void* Handle() const noexcept { return module_; }
@@ -78,7 +82,7 @@ private:
 
     std::wstring path_;
     void* module_ = nullptr;
-    ACFPtr<RecordingHostServices> services_;
+    RegistrationHost host_;
     ACFStartupProc startup_ = nullptr;
     ACFRegisterPluginProc registerPlugin_ = nullptr;
     ACFRegisterComponentProc registerComponent_ = nullptr;

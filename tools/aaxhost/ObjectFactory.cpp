@@ -14,16 +14,16 @@ ACFPtr<Interface> Create(const EffectDescription& effect, AAX_CProcPtrID procID,
 }  // namespace
 
 ACFPtr<AAX_IACFEffectParameters> CreateEffectParameters(const EffectDescription& effect) {
-    return Create<AAX_IACFEffectParameters>(effect, AAX_eProcPtrID_Create_EffectParameters,
+    return Create<AAX_IACFEffectParameters>(effect, kAAX_ProcPtrID_Create_EffectParameters,
                                             IID_IAAXEffectParametersV1);
 }
 
 ACFPtr<AAX_IACFEffectGUI> CreateEffectGUI(const EffectDescription& effect) {
-    return Create<AAX_IACFEffectGUI>(effect, AAX_eProcPtrID_Create_EffectGUI, IID_IAAXEffectGUIV1);
+    return Create<AAX_IACFEffectGUI>(effect, kAAX_ProcPtrID_Create_EffectGUI, IID_IAAXEffectGUIV1);
 }
 
 ACFPtr<AAX_IACFHostProcessor> CreateHostProcessor(const EffectDescription& effect) {
-    return Create<AAX_IACFHostProcessor>(effect, AAX_eProcPtrID_Create_HostProcessor, IID_IAAXHostProcessorV1);
+    return Create<AAX_IACFHostProcessor>(effect, kAAX_ProcPtrID_Create_HostProcessor, IID_IAAXHostProcessorV1);
 }
 
 }  // namespace aaxhost

@@ -1,6 +1,6 @@
 #pragma once
 // Makes an effect's objects the way a host does: through the factory the effect
-// registered under the procedure ID (AAX_EProcPtrID), then QueryInterface on what the
+// registered under the procedure ID (AAX_CProcPtrID), then QueryInterface on what the
 // factory returned for the interface the ID stands for. The factory's own reference
 // is given back; the result holds the queried one. Empty when the effect registered no
 // such factory, the factory returned null or the object lacks the interface. The

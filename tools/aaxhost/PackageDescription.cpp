@@ -6,13 +6,13 @@ namespace aaxhost {
 
 const char* FieldKindName(FieldKind kind) noexcept {
     switch (kind) {
-        case FieldKind::AudioIn: return "AudioIn";
-        case FieldKind::AudioOut: return "AudioOut";
-        case FieldKind::BufferLength: return "BufferLength";
-        case FieldKind::PrivateData: return "PrivateData";
-        case FieldKind::SideChainIn: return "SideChainIn";
-        case FieldKind::AuxOutputStem: return "AuxOutputStem";
-        case FieldKind::MIDINode: return "MIDINode";
+        case FieldKind::AudioIn: return "AddAudioIn";
+        case FieldKind::AudioOut: return "AddAudioOut";
+        case FieldKind::BufferLength: return "AddAudioBufferLength";
+        case FieldKind::PrivateData: return "AddPrivateData";
+        case FieldKind::SideChainIn: return "AddSideChainIn";
+        case FieldKind::AuxOutputStem: return "AddAuxOutputStem";
+        case FieldKind::MIDINode: return "AddMIDINode";
     }
     return "unknown field kind";
 }
@@ -25,11 +25,11 @@ std::string DescribeField(const FieldDeclaration& field) {
             text += " size " + std::to_string(field.privateDataSize) + " options " + std::to_string(field.privateDataOptions);
             break;
         case FieldKind::AuxOutputStem:
-            text += std::string(" ") + StemFormatName(field.stemFormat) + " \"" + field.name + "\"";
+            text += std::string(" ") + AAX_StemFormatName(field.stemFormat) + " \"" + field.name + "\"";
             break;
         case FieldKind::MIDINode:
             std::snprintf(mask, sizeof mask, "0x%X", static_cast<unsigned>(field.channelMask));
-            text += " type " + std::to_string(field.midiNodeType) + " \"" + field.name + "\" mask " + mask;
+            text += std::string(" ") + AAX_MIDINodeTypeName(field.midiNodeType) + " \"" + field.name + "\" mask " + mask;
             break;
         default:
             break;

@@ -28,7 +28,7 @@ enum class FieldKind {
     AuxOutputStem,   // AddAuxOutputStem: stem format, name (field: the audio-out field)
     MIDINode,        // AddMIDINode: node type, name, channel mask
 };
-// "AudioIn", "AudioOut", ... as above.
+// The operation's published name: "AddAudioIn", "AddAudioOut", ... as above.
 const char* FieldKindName(FieldKind kind) noexcept;
 
 // One declaration on a component; the arguments that do not belong to the kind stay at
@@ -43,8 +43,9 @@ struct FieldDeclaration {
     std::uint32_t channelMask = 0;                           // MIDINode
     std::string name;                                        // AuxOutputStem, MIDINode
 };
-// One line for messages and tests, e.g. "AudioIn 0", "PrivateData 3 size 8 options 1",
-// "AuxOutputStem 1 Stereo \"Aux 1\"", "MIDINode 5 type 0 \"X MIDI In\" mask 0xFFFF".
+// One line for messages and tests, e.g. "AddAudioIn 0", "AddPrivateData 3 size 8 options 1",
+// "AddAuxOutputStem 1 AAX_eStemFormat_Stereo \"Aux 1\"",
+// "AddMIDINode 5 AAX_eMIDINodeType_LocalInput \"X MIDI In\" mask 0xFFFF".
 std::string DescribeField(const FieldDeclaration& field);
 
 struct AuxOutputStem {
@@ -91,7 +92,7 @@ struct ComponentDescription {
 
 struct ProcPtr {
     AAX_CreateObjectProc proc = nullptr;
-    AAX_CProcPtrID id = 0;
+    AAX_CProcPtrID id = kAAX_ProcPtrID_Create_EffectParameters;
 };
 
 struct ResourceInfo {
@@ -107,7 +108,7 @@ struct EffectDescription {
     std::vector<ResourceInfo> resources;
     std::vector<ComponentDescription> components;
     // The descriptor operations in the order called: "AddName", "AddCategory",
-    // "AddProcPtr 1", "AddResourceInfo", "NewComponentDescriptor", "AddComponent".
+    // "AddProcPtr 1", "AddResourceInfo", "AddComponent".
     std::vector<std::string> calls;
 
     // The first factory registered under `id`; null when there is none.
@@ -120,7 +121,7 @@ struct PackageDescription {
     std::vector<std::string> packageNames;
     std::vector<EffectDescription> effects;  // in AddEffect order
     // The collection operations in the order called: "SetManufacturerName",
-    // "SetPackageVersion", "AddPackageName", "NewDescriptor", "AddEffect".
+    // "SetPackageVersion", "AddPackageName", "AddEffect", "SetProperties".
     std::vector<std::string> calls;
 
     // The effect registered under `identifier`; null when there is none.

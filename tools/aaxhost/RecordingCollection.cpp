@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "aaxhost/RecordingEffectDescriptor.h"
+
 namespace aaxhost {
 
 void RecordingCollection::Note(const char* call) noexcept {
@@ -11,33 +13,35 @@ void RecordingCollection::Note(const char* call) noexcept {
     }
 }
 
-AAX_IACFEffectDescriptor* RecordingCollection::NewDescriptor() noexcept {
-    Note("NewDescriptor");
-    try {
-        ACFPtr<RecordingEffectDescriptor> descriptor = MakeHostObject<RecordingEffectDescriptor>();
-        AAX_IACFEffectDescriptor* handedOut = descriptor->AsInterface();
-        handedOut->AddRef();  // the module's reference; the collection keeps its own
-        descriptors_.push_back(std::move(descriptor));
-        return handedOut;
-    } catch (...) {
-        return nullptr;
-    }
+acfResult RecordingCollection::DefineAttribute(const acfUID&, const acfUID&, const void*, std::uint32_t) noexcept {
+    return ACF_E_NOTIMPL;
 }
 
-AAX_Result RecordingCollection::AddEffect(const char* effectID, AAX_IACFEffectDescriptor* descriptor) noexcept {
+acfResult RecordingCollection::GetAttributeInfo(const acfUID&, acfUID* outTypeID, std::uint32_t* outSize) noexcept {
+    if (outTypeID != nullptr) *outTypeID = acfUID_NULL;
+    if (outSize != nullptr) *outSize = 0;
+    return ACF_E_NOTIMPL;
+}
+
+acfResult RecordingCollection::CopyAttribute(const acfUID&, const acfUID&, void*, std::uint32_t) noexcept {
+    return ACF_E_NOTIMPL;
+}
+
+acfResult RecordingCollection::InitializePlugin(const acfUID&, std::uint32_t, std::uint32_t, const acfWChar*,
+                                                const acfUID&, const acfWChar*, std::uint32_t, acfBool) noexcept {
+    return ACF_E_NOTIMPL;
+}
+
+AAX_Result RecordingCollection::AddEffect(const char* effectID, IACFUnknown* effectDescriptor) noexcept {
     Note("AddEffect");
     if (effectID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    if (descriptor == nullptr) return AAX_ERROR_NULL_OBJECT;
+    const RecordingEffectDescriptor* own = FindOwn<RecordingEffectDescriptor>(effectDescriptor);
+    if (own == nullptr) return AAX_ERROR_NULL_OBJECT;
     try {
-        for (const auto& own : descriptors_) {
-            if (own.Get() == descriptor) {
-                EffectDescription effect = own->Description();
-                effect.identifier = effectID;
-                description_.effects.push_back(std::move(effect));
-                return AAX_SUCCESS;
-            }
-        }
-        return AAX_ERROR_NULL_OBJECT;
+        EffectDescription effect = own->Description();
+        effect.identifier = effectID;
+        description_.effects.push_back(std::move(effect));
+        return AAX_SUCCESS;
     } catch (...) {
         return AAX_ERROR_UNKNOWN_EXCEPTION;
     }
@@ -69,6 +73,11 @@ AAX_Result RecordingCollection::SetPackageVersion(std::uint32_t version) noexcep
     Note("SetPackageVersion");
     description_.packageVersion = version;
     return AAX_SUCCESS;
+}
+
+AAX_Result RecordingCollection::SetProperties(IACFUnknown*) noexcept {
+    Note("SetProperties");
+    return AAX_ERROR_UNIMPLEMENTED;
 }
 
 }  // namespace aaxhost

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "aaxhost/RecordingPropertyMap.h"
+
 namespace aaxhost {
 
 AAX_Result RecordingComponentDescriptor::Record(const FieldDeclaration& field) noexcept {
@@ -55,14 +57,14 @@ AAX_Result RecordingComponentDescriptor::AddSideChainIn(AAX_CFieldIndex field) n
     return Record(declaration);
 }
 
-AAX_Result RecordingComponentDescriptor::AddAuxOutputStem(AAX_CFieldIndex audioOutField, AAX_EStemFormat stemFormat,
+AAX_Result RecordingComponentDescriptor::AddAuxOutputStem(AAX_CFieldIndex audioOutField, std::int32_t stemFormat,
                                                           const char* name) noexcept {
     if (name == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     try {
         FieldDeclaration declaration;
         declaration.kind = FieldKind::AuxOutputStem;
         declaration.field = audioOutField;
-        declaration.stemFormat = stemFormat;
+        declaration.stemFormat = static_cast<AAX_EStemFormat>(stemFormat);
         declaration.name = name;
         return Record(declaration);
     } catch (...) {
@@ -86,37 +88,67 @@ AAX_Result RecordingComponentDescriptor::AddMIDINode(AAX_CFieldIndex field, AAX_
     }
 }
 
-AAX_IACFPropertyMap* RecordingComponentDescriptor::NewPropertyMap() noexcept {
-    try {
-        ACFPtr<RecordingPropertyMap> map = MakeHostObject<RecordingPropertyMap>();
-        AAX_IACFPropertyMap* handedOut = map->AsInterface();
-        handedOut->AddRef();  // the module's reference; the component keeps its own
-        maps_.push_back(std::move(map));
-        return handedOut;
-    } catch (...) {
-        return nullptr;
-    }
-}
-
-AAX_Result RecordingComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc processProc,
-                                                               AAX_IACFPropertyMap* properties) noexcept {
+AAX_Result RecordingComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc processProc, IACFUnknown* properties,
+                                                               AAX_CInstanceInitProc /*instanceInitProc*/,
+                                                               AAX_CBackgroundProc /*backgroundProc*/,
+                                                               AAX_CSelector* outProcID) noexcept {
     if (processProc == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     try {
         ProcessProcedure procedure;
         procedure.proc = processProc;
         if (properties != nullptr) {
-            const RecordingPropertyMap* own = nullptr;
-            for (const auto& map : maps_)
-                if (map.Get() == properties) own = map.Get();
+            const RecordingPropertyMap* own = FindOwn<RecordingPropertyMap>(properties);
             if (own == nullptr) return AAX_ERROR_NULL_OBJECT;
             procedure.hasPropertyMap = true;
             procedure.properties = own->Properties();
         }
         description_.processProcedures.push_back(std::move(procedure));
+        // Selectors count from 1 within the component.
+        if (outProcID != nullptr) *outProcID = static_cast<AAX_CSelector>(description_.processProcedures.size());
         return AAX_SUCCESS;
     } catch (...) {
         return AAX_ERROR_UNKNOWN_EXCEPTION;
     }
+}
+
+AAX_Result RecordingComponentDescriptor::Clear() noexcept {
+    description_ = ComponentDescription();
+    return AAX_SUCCESS;
+}
+
+AAX_Result RecordingComponentDescriptor::AddReservedField(AAX_CFieldIndex, std::uint32_t) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result RecordingComponentDescriptor::AddSampleRate(AAX_CFieldIndex) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
+AAX_Result RecordingComponentDescriptor::AddClock(AAX_CFieldIndex) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
+AAX_Result RecordingComponentDescriptor::AddDataInPort(AAX_CFieldIndex, std::uint32_t, AAX_EDataInPortType) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result RecordingComponentDescriptor::AddDmaInstance(AAX_CFieldIndex, std::int32_t) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result RecordingComponentDescriptor::AddProcessProc_TI(const char*, const char*, IACFUnknown*, const char*,
+                                                           const char*, AAX_CSelector* outProcID) noexcept {
+    if (outProcID != nullptr) *outProcID = 0;
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result RecordingComponentDescriptor::AddMeters(AAX_CFieldIndex, const AAX_CTypeID*, const std::uint32_t) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result RecordingComponentDescriptor::AddTemporaryData(AAX_CFieldIndex, std::uint32_t) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result RecordingComponentDescriptor::AddProcessProc(IACFUnknown*, AAX_CSelector* outProcIDs, std::int32_t procIDCount) noexcept {
+    if (outProcIDs != nullptr && procIDCount > 0) outProcIDs[0] = 0;
+    return AAX_ERROR_UNIMPLEMENTED;
 }
 
 }  // namespace aaxhost

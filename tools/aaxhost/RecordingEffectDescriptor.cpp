@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "aaxhost/RecordingComponentDescriptor.h"
+
 namespace aaxhost {
 
 void RecordingEffectDescriptor::Note(const std::string& call) noexcept {
@@ -32,11 +34,12 @@ AAX_Result RecordingEffectDescriptor::AddCategory(std::uint32_t category) noexce
     }
 }
 
-AAX_Result RecordingEffectDescriptor::AddProcPtr(AAX_CreateObjectProc proc, AAX_CProcPtrID procID) noexcept {
+AAX_Result RecordingEffectDescriptor::AddProcPtr(void* proc, AAX_CProcPtrID procID) noexcept {
     try {
         Note("AddProcPtr " + std::to_string(procID));
         if (proc == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-        description_.procPtrs.push_back({proc, procID});
+        // Every factory arrives as a void*; the procedure ID says what it makes.
+        description_.procPtrs.push_back({reinterpret_cast<AAX_CreateObjectProc>(proc), procID});
         return AAX_SUCCESS;
     } catch (...) {
         return AAX_ERROR_UNKNOWN_EXCEPTION;
@@ -54,33 +57,31 @@ AAX_Result RecordingEffectDescriptor::AddResourceInfo(AAX_EResourceType type, co
     }
 }
 
-AAX_IACFComponentDescriptor* RecordingEffectDescriptor::NewComponentDescriptor() noexcept {
-    Note("NewComponentDescriptor");
-    try {
-        ACFPtr<RecordingComponentDescriptor> component = MakeHostObject<RecordingComponentDescriptor>();
-        AAX_IACFComponentDescriptor* handedOut = component->AsInterface();
-        handedOut->AddRef();  // the module's reference; the effect keeps its own
-        components_.push_back(std::move(component));
-        return handedOut;
-    } catch (...) {
-        return nullptr;
-    }
-}
-
-AAX_Result RecordingEffectDescriptor::AddComponent(AAX_IACFComponentDescriptor* component) noexcept {
+AAX_Result RecordingEffectDescriptor::AddComponent(IACFUnknown* component) noexcept {
     Note("AddComponent");
-    if (component == nullptr) return AAX_ERROR_NULL_OBJECT;
+    const RecordingComponentDescriptor* own = FindOwn<RecordingComponentDescriptor>(component);
+    if (own == nullptr) return AAX_ERROR_NULL_OBJECT;
     try {
-        for (const auto& own : components_) {
-            if (own.Get() == component) {
-                description_.components.push_back(own->Description());
-                return AAX_SUCCESS;
-            }
-        }
-        return AAX_ERROR_NULL_OBJECT;
+        description_.components.push_back(own->Description());
+        return AAX_SUCCESS;
     } catch (...) {
         return AAX_ERROR_UNKNOWN_EXCEPTION;
     }
+}
+
+AAX_Result RecordingEffectDescriptor::AddCategoryBypassParameter(std::uint32_t, AAX_CParamID) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result RecordingEffectDescriptor::SetProperties(IACFUnknown*) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+
+AAX_Result RecordingEffectDescriptor::AddMeterDescription(AAX_CTypeID, const char*, IACFUnknown*) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result RecordingEffectDescriptor::AddControlMIDINode(AAX_CTypeID, AAX_EMIDINodeType, const char*,
+                                                         std::uint32_t) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
 }
 
 }  // namespace aaxhost

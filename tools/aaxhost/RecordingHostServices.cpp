@@ -1,13 +1,44 @@
 #include "aaxhost/RecordingHostServices.h"
 
+#include <utility>
+
+#include "aax/AAX_Enums.h"
+
 namespace aaxhost {
+
+AAX_Result RecordingHostServices::Keep(std::int32_t priority, std::string message) const noexcept {
+    try {
+        std::lock_guard<std::mutex> lock(mutex_);
+        traces_.push_back({priority, std::move(message)});
+        return AAX_SUCCESS;
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+}
+
+AAX_Result RecordingHostServices::Assert(const char* file, std::int32_t line, const char* note) noexcept {
+    return HandleAssertFailure(file, line, note, 0);
+}
 
 AAX_Result RecordingHostServices::Trace(std::int32_t priority, const char* message) noexcept {
     if (message == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     try {
-        std::lock_guard<std::mutex> lock(mutex_);
-        traces_.push_back({priority, message});
-        return AAX_SUCCESS;
+        return Keep(priority, message);
+    } catch (...) {
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+}
+
+AAX_Result RecordingHostServices::StackTrace(std::int32_t tracePriority, std::int32_t /*stackTracePriority*/,
+                                             const char* message) noexcept {
+    return Trace(tracePriority, message);
+}
+
+AAX_Result RecordingHostServices::HandleAssertFailure(const char* file, std::int32_t line, const char* note,
+                                                      std::int32_t /*flags*/) const noexcept {
+    if (file == nullptr || note == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    try {
+        return Keep(AAX_eTracePriorityHost_Critical, std::string(file) + "(" + std::to_string(line) + "): " + note);
     } catch (...) {
         return AAX_ERROR_UNKNOWN_EXCEPTION;
     }

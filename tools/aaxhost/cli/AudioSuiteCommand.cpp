@@ -44,12 +44,12 @@ constexpr const char* kUsage =
 const EffectDescription& OfflineEffect(const ModuleSession& session, const std::optional<std::string>& identifier) {
     if (identifier) {
         const EffectDescription& effect = session.Effect(*identifier);
-        if (effect.FindProcPtr(AAX_eProcPtrID_Create_HostProcessor) == nullptr)
+        if (effect.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor) == nullptr)
             throw UsageError("the effect \"" + *identifier + "\" has no offline processor");
         return effect;
     }
     for (const EffectDescription& effect : session.Registered().package.effects)
-        if (effect.FindProcPtr(AAX_eProcPtrID_Create_HostProcessor) != nullptr) return effect;
+        if (effect.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor) != nullptr) return effect;
     throw std::runtime_error("the module registers no effect with an offline processor");
 }
 
@@ -95,7 +95,7 @@ int RunOffline(const ParsedOptions& options) {
     if (result != AAX_SUCCESS) throw std::runtime_error("InitOutputBounds failed with " + ResultText(result));
 
     const bool declaresAnalysis = !effect.components.empty() &&
-                                  effect.components.front().FindProperty(AAX_eProperty_Id103).value_or(0) != 0;
+                                  effect.components.front().FindProperty(AAX_eProperty_OptionalAnalysis).value_or(0) != 0;
     const bool analyze = options.Has("--analyze") || declaresAnalysis;
     if (analyze) {
         const PassResult pass = driver.Analyze(window);

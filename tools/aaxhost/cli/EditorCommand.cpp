@@ -47,7 +47,7 @@ int OpenEditor(const ParsedOptions& options) {
     session.ReportFatalErrors();
     session.RequireRegistration();
     const EffectDescription& effect = session.Effect(effectID);
-    if (effect.FindProcPtr(AAX_eProcPtrID_Create_EffectGUI) == nullptr)
+    if (effect.FindProcPtr(kAAX_ProcPtrID_Create_EffectGUI) == nullptr)
         throw std::runtime_error("the effect \"" + effectID + "\" has no editor");
 
     std::unique_ptr<EffectInstance> instance = CreateEffectInstance(effect);

@@ -20,8 +20,8 @@ constexpr const char* kUsage =
     "Loads the module (ACFStartup, ACFRegisterPlugin) and prints what it described: the\n"
     "package, then per effect its identifier, names, categories, factories (procedure\n"
     "IDs), resources and per component its context fields, stem formats, properties in\n"
-    "the order added, MIDI nodes and aux output stems. Every \"Fatal Error\" box the\n"
-    "module shows is answered and reported. Exits 1 when registration does not succeed\n"
+    "the order added, MIDI nodes and aux output stems, each by its published name. Every\n"
+    "\"Fatal Error\" box the module shows is answered and reported. Exits 1 when registration does not succeed\n"
     "(what was described up to then is still printed), 2 for bad arguments.\n"
     "\n"
     "--json prints one JSON object instead:\n"
@@ -35,12 +35,12 @@ constexpr const char* kUsage =
     "                         procedures [{id, name}], resources [{type, info}],\n"
     "                         components [component]}]\n"
     "  component            {inputStem, outputStem: {value, name},\n"
-    "                        fields [{kind, field, ...}] (PrivateData: size, options;\n"
-    "                          AuxOutputStem: stemFormat, name; MIDINode: nodeType,\n"
-    "                          name, channelMask),\n"
-    "                        properties [{id, name (null when unnamed), value, hex,\n"
+    "                        fields [{kind, field, ...}] (AddPrivateData: size, options;\n"
+    "                          AddAuxOutputStem: stemFormat, name; AddMIDINode: nodeType,\n"
+    "                          nodeTypeName, name, channelMask),\n"
+    "                        properties [{id, name (null when unknown), value, hex,\n"
     "                          fourCC (IDs that are four-character codes)}],\n"
-    "                        midiNodes [{field, type, name, channelMask}],\n"
+    "                        midiNodes [{field, type, typeName, name, channelMask}],\n"
     "                        auxStems [{field, stemFormat, stemName, name}]}\n";
 
 std::string Hex(std::uint32_t value) {
@@ -49,20 +49,10 @@ std::string Hex(std::uint32_t value) {
     return text;
 }
 
-const char* ProcedureName(AAX_CProcPtrID id) {
-    switch (id) {
-        case AAX_eProcPtrID_Create_EffectParameters: return "EffectParameters";
-        case AAX_eProcPtrID_Create_EffectGUI: return "EffectGUI";
-        case AAX_eProcPtrID_Create_HostProcessor: return "HostProcessor";
-        default: return "unknown";
-    }
-}
-
-// The property's name when it has a meaning of its own; "" for the numbered ones.
+// The property's published name; "" for a property this host has no name for.
 std::string PropertyName(AAX_EProperty id) {
     const std::string name = AAX_PropertyName(id);
-    if (name == "unknown property" || name.find("_Id") != std::string::npos) return "";
-    return name.substr(name.find("_eProperty_") == std::string::npos ? 0 : name.find("_eProperty_") + 11);
+    return name == "unknown property" ? "" : name;
 }
 
 bool IsFourCharCode(AAX_EProperty id) {
@@ -80,7 +70,7 @@ std::string FourCC(std::uint32_t value) {
 }
 
 void WriteStem(JsonWriter& json, AAX_EStemFormat stem) {
-    json.BeginObject().Key("value").Integer(static_cast<std::uint32_t>(stem)).Key("name").String(StemFormatName(stem)).EndObject();
+    json.BeginObject().Key("value").Integer(static_cast<std::uint32_t>(stem)).Key("name").String(AAX_StemFormatName(stem)).EndObject();
 }
 
 void WriteComponent(JsonWriter& json, const ComponentDescription& component) {
@@ -100,7 +90,7 @@ void WriteComponent(JsonWriter& json, const ComponentDescription& component) {
                 json.Key("stemFormat").Integer(static_cast<std::uint32_t>(field.stemFormat)).Key("name").String(field.name);
                 break;
             case FieldKind::MIDINode:
-                json.Key("nodeType").Integer(field.midiNodeType).Key("name").String(field.name).Key("channelMask")
+                json.Key("nodeType").Integer(field.midiNodeType).Key("nodeTypeName").String(AAX_MIDINodeTypeName(field.midiNodeType)).Key("name").String(field.name).Key("channelMask")
                     .Integer(field.channelMask);
                 break;
             default: break;
@@ -121,13 +111,14 @@ void WriteComponent(JsonWriter& json, const ComponentDescription& component) {
     json.EndArray();
     json.Key("midiNodes").BeginArray();
     for (const MIDINodeDeclaration& node : component.midiNodes)
-        json.BeginObject().Key("field").Integer(node.field).Key("type").Integer(node.type).Key("name").String(node.name)
+        json.BeginObject().Key("field").Integer(node.field).Key("type").Integer(node.type).Key("typeName")
+            .String(AAX_MIDINodeTypeName(node.type)).Key("name").String(node.name)
             .Key("channelMask").Integer(node.channelMask).EndObject();
     json.EndArray();
     json.Key("auxStems").BeginArray();
     for (const AuxOutputStem& stem : component.auxOutputStems)
         json.BeginObject().Key("field").Integer(stem.audioOutField).Key("stemFormat")
-            .Integer(static_cast<std::uint32_t>(stem.stemFormat)).Key("stemName").String(StemFormatName(stem.stemFormat))
+            .Integer(static_cast<std::uint32_t>(stem.stemFormat)).Key("stemName").String(AAX_StemFormatName(stem.stemFormat))
             .Key("name").String(stem.name).EndObject();
     json.EndArray();
     json.EndObject();
@@ -163,7 +154,7 @@ std::string ScanJson(const std::string& path, const Registration& registration, 
         for (const std::uint32_t category : effect.categories) json.Integer(category);
         json.EndArray().Key("procedures").BeginArray();
         for (const ProcPtr& proc : effect.procPtrs)
-            json.BeginObject().Key("id").Integer(proc.id).Key("name").String(ProcedureName(proc.id)).EndObject();
+            json.BeginObject().Key("id").Integer(proc.id).Key("name").String(AAX_ProcPtrIDName(proc.id)).EndObject();
         json.EndArray().Key("resources").BeginArray();
         for (const ResourceInfo& resource : effect.resources)
             json.BeginObject().Key("type").Integer(resource.type).Key("info").String(resource.info).EndObject();
@@ -190,14 +181,14 @@ std::string ScanText(const std::string& path, const Registration& registration, 
         for (const std::string& name : effect.names) out += "  name \"" + name + "\"\n";
         for (const std::uint32_t category : effect.categories) out += "  category " + Hex(category) + "\n";
         for (const ProcPtr& proc : effect.procPtrs)
-            out += "  procedure " + std::to_string(proc.id) + " " + ProcedureName(proc.id) + "\n";
+            out += "  procedure " + std::to_string(proc.id) + " " + AAX_ProcPtrIDName(proc.id) + "\n";
         for (const ResourceInfo& resource : effect.resources)
             out += "  resource " + std::to_string(resource.type) + " \"" + resource.info + "\"\n";
         for (std::size_t c = 0; c < effect.components.size(); ++c) {
             const ComponentDescription& component = effect.components[c];
             out += "  component " + std::to_string(c) + "\n";
-            out += std::string("    stems in ") + StemFormatName(component.InputStemFormat()) + ", out " +
-                   StemFormatName(component.OutputStemFormat()) + "\n";
+            out += std::string("    stems in ") + AAX_StemFormatName(component.InputStemFormat()) + ", out " +
+                   AAX_StemFormatName(component.OutputStemFormat()) + "\n";
             for (const FieldDeclaration& field : component.fields) out += "    field " + DescribeField(field) + "\n";
             for (const Property& property : component.Properties()) {
                 const std::string name = PropertyName(property.id);
@@ -207,10 +198,10 @@ std::string ScanText(const std::string& path, const Registration& registration, 
                        ")\n";
             }
             for (const MIDINodeDeclaration& node : component.midiNodes)
-                out += "    midi node " + std::to_string(node.field) + " type " + std::to_string(node.type) + " \"" +
+                out += "    midi node " + std::to_string(node.field) + " " + AAX_MIDINodeTypeName(node.type) + " \"" +
                        node.name + "\" mask " + Hex(node.channelMask) + "\n";
             for (const AuxOutputStem& stem : component.auxOutputStems)
-                out += "    aux stem " + std::to_string(stem.audioOutField) + " " + StemFormatName(stem.stemFormat) +
+                out += "    aux stem " + std::to_string(stem.audioOutField) + " " + AAX_StemFormatName(stem.stemFormat) +
                        " \"" + stem.name + "\"\n";
         }
     }

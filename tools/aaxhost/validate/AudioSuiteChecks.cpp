@@ -22,17 +22,17 @@ namespace {
 const char* const kGroup = "audiosuite";
 
 bool HasOfflineProcessor(const EffectDescription& effect) {
-    return effect.FindProcPtr(AAX_eProcPtrID_Create_HostProcessor) != nullptr && !effect.components.empty();
+    return effect.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor) != nullptr && !effect.components.empty();
 }
 
 // The selection's channels: the AudioSuite channel count the component declares.
 std::int32_t ChannelCount(const ComponentDescription& component) {
-    const auto count = component.FindProperty(AAX_eProperty_Id113);
+    const auto count = component.FindProperty(AAX_eProperty_NumberOfInputs);
     return count && *count >= 1 && *count <= 24 ? static_cast<std::int32_t>(*count) : 1;
 }
 
 bool Analyses(const ComponentDescription& component) {
-    const auto analysis = component.FindProperty(AAX_eProperty_Id103);
+    const auto analysis = component.FindProperty(AAX_eProperty_OptionalAnalysis);
     return analysis && *analysis != 0;
 }
 

@@ -22,7 +22,7 @@ const char* const kGroup = "editor";
 const std::vector<const char*> kNames = {"open-close", "open-while-processing", "parameter-storm", "teardown-order"};
 
 bool HasEditor(const EffectDescription& effect) {
-    return effect.FindProcPtr(AAX_eProcPtrID_Create_EffectGUI) != nullptr;
+    return effect.FindProcPtr(kAAX_ProcPtrID_Create_EffectGUI) != nullptr;
 }
 
 bool HasRealtimeEditor(const EffectDescription& effect) { return IsRealtimeEffect(effect) && HasEditor(effect); }

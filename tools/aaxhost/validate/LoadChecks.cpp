@@ -26,7 +26,7 @@ namespace {
 constexpr const char* kNotRegistered = "the module did not register";
 
 bool IsAudioSuite(const EffectDescription& effect) {
-    return effect.FindProcPtr(AAX_eProcPtrID_Create_HostProcessor) != nullptr;
+    return effect.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor) != nullptr;
 }
 
 std::string BoxesSince(std::size_t seen) {
@@ -70,7 +70,7 @@ std::string CheckProcedureIds(Validation& validation) {
                                                    std::to_string(proc.id) + " twice");
             ++factories;
         }
-        Expect(ids.count(AAX_eProcPtrID_Create_EffectParameters) == 1,
+        Expect(ids.count(kAAX_ProcPtrID_Create_EffectParameters) == 1,
                "effect " + Quote(effect.identifier) + " has no effect parameters factory (procedure ID 0)");
     }
     return std::to_string(factories) + " factories, each ID once per effect, every effect with procedure ID 0";
@@ -135,9 +135,9 @@ std::string CheckProperties(Validation& validation) {
                            where + " is a realtime component with stem format " + Hex(static_cast<std::uint32_t>(stem)));
                 for (const FieldKind kind : {FieldKind::AudioIn, FieldKind::AudioOut, FieldKind::BufferLength})
                     Expect(component.FindField(kind) != nullptr,
-                           where + " declares no " + FieldKindName(kind) + " field");
+                           where + " declares no field with " + FieldKindName(kind));
             } else {
-                Expect(effect.FindProcPtr(AAX_eProcPtrID_Create_EffectParameters) != nullptr,
+                Expect(effect.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters) != nullptr,
                        where + " is an AudioSuite component without an effect parameters factory");
             }
             ++components;
