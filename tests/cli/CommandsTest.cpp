@@ -96,7 +96,7 @@ TEST(ScanCommand, TextNamesEveryEffectAndProperty) {
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     for (const char* line : {"registration AAX_SUCCESS (0)", "effect \"Trivial Gain Stereo\"",
                              "stems in AAX_eStemFormat_Stereo, out AAX_eStemFormat_Stereo",
-                             "field AddPrivateData 3 size 24 options 1",
+                             "field AddPrivateData 3 size 40 options 1",
                              "property 11 AAX_eProperty_ManufacturerID = 1282233459 (0x4C6D5473 'LmTs')",
                              "property 60 AAX_eProperty_CanBypass = 1 (0x1)",
                              "aux stem 1 AAX_eStemFormat_Stereo \"Aux 1\""})
