@@ -14,7 +14,7 @@ constexpr NamedStemFormat kNames[] = {
     LM_STEM(LCRS, "LCRS"),         LM_STEM(Quad, "Quad"),         LM_STEM(5_0, "5.0"),
     LM_STEM(5_1, "5.1"),           LM_STEM(7_0_SDDS, "7.0 SDDS"), LM_STEM(7_1_SDDS, "7.1 SDDS"),
     LM_STEM(7_0_DTS, "7.0 DTS"),   LM_STEM(7_1_DTS, "7.1 DTS"),   LM_STEM(7_1_2, "7.1.2"),
-    LM_STEM(7_0_2, "7.0.2"),       LM_STEM(None, "None"),
+    LM_STEM(7_0_2, "7.0.2"),       LM_STEM(Any, "None"),
 };
 #undef LM_STEM
 
@@ -43,5 +43,5 @@ AAX_EStemFormat StemFormatForChannelCount(std::int32_t channels) noexcept {
         AAX_eStemFormat_7_0_2, AAX_eStemFormat_7_1_2,
     };
     constexpr std::int32_t kCount = static_cast<std::int32_t>(sizeof kByCount / sizeof kByCount[0]);
-    return channels >= 1 && channels <= kCount ? kByCount[channels - 1] : AAX_eStemFormat_None;
+    return channels >= 1 && channels <= kCount ? kByCount[channels - 1] : AAX_eStemFormat_Any;
 }

@@ -20,9 +20,10 @@ enum AAX_EStemFormat : std::int32_t {
     AAX_eStemFormat_7_1_DTS = 0xC0008,
     AAX_eStemFormat_7_1_2 = 0xD000A,
     AAX_eStemFormat_7_0_2 = 0x140009,
-    // No stem format (AudioSuite components, layouts the host has no format for). The
-    // bit pattern 0xFFFF0000 is what crosses to the host; as int32_t it is negative.
-    AAX_eStemFormat_None = static_cast<std::int32_t>(0xFFFF0000u),
+    // No particular stem format (AudioSuite components, layouts the host has no format
+    // for): the host's "any" layout, index -1 with no channel count. The bit pattern
+    // 0xFFFF0000 is what crosses to the host; as int32_t it is negative.
+    AAX_eStemFormat_Any = static_cast<std::int32_t>(0xFFFF0000u),
 };
 
 // A readable name for messages and test output: "Mono", "Stereo", "7.1 DTS", "None";
@@ -30,7 +31,7 @@ enum AAX_EStemFormat : std::int32_t {
 const char* StemFormatName(AAX_EStemFormat format) noexcept;
 
 // The published name: "AAX_eStemFormat_Mono", "AAX_eStemFormat_7_1_DTS",
-// "AAX_eStemFormat_None"; "unknown stem format" for any value not listed above.
+// "AAX_eStemFormat_Any"; "unknown stem format" for any value not listed above.
 const char* AAX_StemFormatName(AAX_EStemFormat format) noexcept;
 
 // The layout a host offers for `channels` channels when nothing else decides: Mono,

@@ -21,7 +21,7 @@ constexpr Speaker L = kSpeakerLeft, R = kSpeakerRight, C = kSpeakerCentre, Lfe =
                   Rrs = kSpeakerRightRearSurround, Lc = kSpeakerLeftCentre, Rc = kSpeakerRightCentre,
                   Lt = kSpeakerLeftTop, Rt = kSpeakerRightTop, S = kSpeakerSurround;
 
-constexpr AAX_EStemFormat kNoStem = AAX_eStemFormat_None;
+constexpr AAX_EStemFormat kNoStem = AAX_eStemFormat_Any;
 
 // Rows 0 to 14 hold codes 0 to 14, rows 15 to 23 codes 38 to 46 (checked below).
 constexpr Layout kLayouts[] = {
@@ -115,7 +115,7 @@ ChannelConfig ChannelConfigForCount(std::uint32_t channelCount) noexcept {
 
 AAX_EStemFormat StemFormatOf(ChannelConfig code) noexcept {
     const Layout* layout = FindLayout(code);
-    return layout ? layout->stem : AAX_eStemFormat_None;
+    return layout ? layout->stem : AAX_eStemFormat_Any;
 }
 
 const char* ChannelConfigName(ChannelConfig code) noexcept {

@@ -74,7 +74,7 @@ Speaker SpeakerOf(ChannelConfig code, std::uint32_t channel) noexcept;
 // LCRS; 11 to 24 channels give a generic layout; 0 and more than 24 give "none".
 ChannelConfig ChannelConfigForCount(std::uint32_t channelCount) noexcept;
 
-// The AAX stem format of a code; AAX_eStemFormat_None for codes the host has no stem
+// The AAX stem format of a code; AAX_eStemFormat_Any for codes the host has no stem
 // format for (2, 4, generic, none, the reordered layouts 38 to 46, unknown codes).
 AAX_EStemFormat StemFormatOf(ChannelConfig code) noexcept;
 

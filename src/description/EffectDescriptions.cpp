@@ -149,7 +149,7 @@ AAX_Result RegisterAudioSuiteEffect(AAX_ICollection& collection, const CoreStati
                        kAAX_ProcPtrID_Create_EffectParameters);
     effect->AddProcPtr(&CreateHostProcessor, kAAX_ProcPtrID_Create_HostProcessor);
     AAX_IComponentDescriptor* component = effect->NewComponentDescriptor();
-    const AAX_Result described = DescribeComponent(*component, info, AAX_eStemFormat_None, AAX_eStemFormat_None,
+    const AAX_Result described = DescribeComponent(*component, info, AAX_eStemFormat_Any, AAX_eStemFormat_Any,
                                                    kPluginFormatAudioSuite, AudioSuiteIdOf(realtime));
     if (described != AAX_SUCCESS) return described;
     effect->AddComponent(component);

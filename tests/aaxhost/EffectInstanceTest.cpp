@@ -180,7 +180,7 @@ TEST(EffectInstance, ObjectSeesTheSetupAndTheTransportValuesThroughItsController
     ASSERT_EQ(instance.Initialize(), AAX_SUCCESS);
 
     AAX_CSampleRate rate = 0;
-    AAX_EStemFormat input = AAX_eStemFormat_None, output = AAX_eStemFormat_None;
+    AAX_EStemFormat input = AAX_eStemFormat_Any, output = AAX_eStemFormat_Any;
     AAX_CString name;
     EXPECT_EQ(effect->Controller()->GetSampleRate(&rate), AAX_SUCCESS);
     EXPECT_EQ(effect->Controller()->GetInputStemFormat(&input), AAX_SUCCESS);

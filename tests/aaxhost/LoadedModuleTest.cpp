@@ -76,7 +76,7 @@ TEST(LoadedModule, RecordsThePackageAndEveryEffectInDeclarationOrder) {
     EXPECT_NE(component.processProcedures[0].proc, nullptr);
     EXPECT_TRUE(component.processProcedures[0].hasPropertyMap);
     EXPECT_EQ(component.InputStemFormat(), AAX_eStemFormat_Stereo);
-    EXPECT_EQ(package.effects[2].components.at(0).OutputStemFormat(), AAX_eStemFormat_None);
+    EXPECT_EQ(package.effects[2].components.at(0).OutputStemFormat(), AAX_eStemFormat_Any);
 }
 
 TEST(LoadedModule, EntryPointsAnswerAndTracesReachTheHostServices) {

@@ -106,7 +106,7 @@ TEST_F(DemoCommands, ScanJsonListsTheDemosEffectsAndTheirLayouts) {
     EXPECT_EQ(ids, (std::vector<std::string>{"com.lumetra.lmdemo Mono", kStereo, "com.lumetra.lmdemo 5.1",
                                              "com.lumetra.lmdemo Audiosuite"}));
     EXPECT_EQ(inputs, (std::vector<std::string>{"AAX_eStemFormat_Mono", "AAX_eStemFormat_Stereo", "AAX_eStemFormat_5_1",
-                                                "AAX_eStemFormat_None"}));
+                                                "AAX_eStemFormat_Any"}));
 }
 
 TEST_F(DemoCommands, GainOfMinusSixDecibelsHalvesTheInputDelayedByTheLatency) {

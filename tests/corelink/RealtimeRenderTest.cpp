@@ -68,7 +68,7 @@ TEST(RealtimeRender, UnknownOrFailingStemFormatsCountAsMono) {
         for (std::int32_t i = 0; i < 16; ++i) s.Context().Input(k)[i] = 10.0f * (k + 1) + i;
     s.Render();
     for (std::int32_t i = 0; i < 16; ++i) EXPECT_EQ(s.Context().Output(1)[i], 10.0f + i);
-    EXPECT_FALSE(IsKnownStemFormat(AAX_eStemFormat_None));
+    EXPECT_FALSE(IsKnownStemFormat(AAX_eStemFormat_Any));
     EXPECT_TRUE(IsKnownStemFormat(AAX_eStemFormat_7_0_2));
 }
 

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "DemoProduct.h"
+#include "support/DemoProduct.h"
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/OfflineDriver.h"
 #include "aaxhost/SelectionDelegate.h"

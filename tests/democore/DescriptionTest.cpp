@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "DemoProduct.h"
+#include "support/DemoProduct.h"
 #include "aax/AAX_Enums.h"
 #include "support/StringPrinting.h"
 

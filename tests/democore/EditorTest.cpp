@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoProduct.h"
+#include "support/DemoProduct.h"
 #include "aaxhost/HostWindow.h"
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/SimulatedViewContainer.h"

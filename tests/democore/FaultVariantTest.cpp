@@ -7,7 +7,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "DemoProduct.h"
+#include "support/DemoProduct.h"
 #include "aax/AAX_SPlugInChunk.h"
 #include "aaxhost/DialogWatcher.h"
 

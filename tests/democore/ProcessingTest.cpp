@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "DemoProduct.h"
+#include "support/DemoProduct.h"
 
 namespace {
 

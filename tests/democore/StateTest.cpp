@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-#include "DemoProduct.h"
+#include "support/DemoProduct.h"
 #include "aax/AAX_SPlugInChunk.h"
 
 namespace {

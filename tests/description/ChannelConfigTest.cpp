@@ -23,9 +23,9 @@ struct LayoutCase {
 const LayoutCase kLayoutCases[] = {
     {0, {1}, AAX_eStemFormat_Mono},
     {1, {4, 5}, AAX_eStemFormat_Stereo},
-    {2, {2, 3}, AAX_eStemFormat_None},
+    {2, {2, 3}, AAX_eStemFormat_Any},
     {3, {4, 5, 6}, AAX_eStemFormat_LCR},
-    {4, {4, 5, 3}, AAX_eStemFormat_None},
+    {4, {4, 5, 3}, AAX_eStemFormat_Any},
     {5, {4, 5, 6, 3}, AAX_eStemFormat_LCRS},
     {6, {4, 5, 10, 11}, AAX_eStemFormat_Quad},
     {7, {4, 5, 6, 8, 9}, AAX_eStemFormat_5_0},
@@ -36,15 +36,15 @@ const LayoutCase kLayoutCases[] = {
     {12, {4, 5, 6, 7, 8, 9, 10, 11}, AAX_eStemFormat_7_1_DTS},
     {13, {4, 12, 6, 13, 5, 8, 9, 7}, AAX_eStemFormat_7_1_SDDS},
     {14, {4, 5, 6, 7, 8, 9, 10, 11, 14, 15}, AAX_eStemFormat_7_1_2},
-    {38, {4, 6, 5}, AAX_eStemFormat_None},
-    {39, {4, 6, 5, 8, 9}, AAX_eStemFormat_None},
-    {40, {4, 6, 5, 7, 8, 9}, AAX_eStemFormat_None},
-    {41, {4, 5, 8, 9, 6, 7}, AAX_eStemFormat_None},
-    {42, {4, 6, 5, 8, 9, 7}, AAX_eStemFormat_None},
-    {43, {4, 6, 5, 8, 9, 10, 11}, AAX_eStemFormat_None},
-    {44, {4, 6, 5, 8, 9, 10, 11, 7}, AAX_eStemFormat_None},
-    {45, {4, 6, 5, 8, 9, 10, 11, 7, 14, 15}, AAX_eStemFormat_None},
-    {46, {4, 6, 5, 8, 9, 10, 11, 14, 15}, AAX_eStemFormat_None},
+    {38, {4, 6, 5}, AAX_eStemFormat_Any},
+    {39, {4, 6, 5, 8, 9}, AAX_eStemFormat_Any},
+    {40, {4, 6, 5, 7, 8, 9}, AAX_eStemFormat_Any},
+    {41, {4, 5, 8, 9, 6, 7}, AAX_eStemFormat_Any},
+    {42, {4, 6, 5, 8, 9, 7}, AAX_eStemFormat_Any},
+    {43, {4, 6, 5, 8, 9, 10, 11}, AAX_eStemFormat_Any},
+    {44, {4, 6, 5, 8, 9, 10, 11, 7}, AAX_eStemFormat_Any},
+    {45, {4, 6, 5, 8, 9, 10, 11, 7, 14, 15}, AAX_eStemFormat_Any},
+    {46, {4, 6, 5, 8, 9, 10, 11, 14, 15}, AAX_eStemFormat_Any},
 };
 
 TEST(ChannelConfigTable, EveryOrderedCodeHasItsCountSpeakerOrderAndStem) {
@@ -73,13 +73,13 @@ TEST(ChannelConfigTable, GenericRangeRunsFrom15To36WithEverySpeakerMono) {
         EXPECT_EQ(ChannelCountOf(code), count);
         for (std::uint32_t channel = 0; channel < count; ++channel) EXPECT_EQ(SpeakerOf(code, channel), kSpeakerMono);
         EXPECT_EQ(SpeakerOf(code, count), kSpeakerNone);
-        EXPECT_EQ(StemFormatOf(code), AAX_eStemFormat_None);
+        EXPECT_EQ(StemFormatOf(code), AAX_eStemFormat_Any);
     }
     // Just outside the range: 14 has its own order, 37 is none.
     EXPECT_EQ(SpeakerOf(14, 0), kSpeakerLeft);
     EXPECT_EQ(ChannelCountOf(kChannelConfigNone), 0u);
     EXPECT_EQ(SpeakerOf(kChannelConfigNone, 0), kSpeakerNone);
-    EXPECT_EQ(StemFormatOf(kChannelConfigNone), AAX_eStemFormat_None);
+    EXPECT_EQ(StemFormatOf(kChannelConfigNone), AAX_eStemFormat_Any);
 }
 
 TEST(ChannelConfigTable, UnknownCodesHaveNoChannelsNoSpeakersAndNoStem) {
@@ -87,7 +87,7 @@ TEST(ChannelConfigTable, UnknownCodesHaveNoChannelsNoSpeakersAndNoStem) {
         SCOPED_TRACE(testing::Message() << "code " << code);
         EXPECT_EQ(ChannelCountOf(code), 0u);
         EXPECT_EQ(SpeakerOf(code, 0), kSpeakerNone);
-        EXPECT_EQ(StemFormatOf(code), AAX_eStemFormat_None);
+        EXPECT_EQ(StemFormatOf(code), AAX_eStemFormat_Any);
         EXPECT_STREQ(ChannelConfigName(code), "unknown");
     }
 }
@@ -123,19 +123,19 @@ TEST(ChannelConfigForCount, ChosenCodeCarriesExactlyThatManyChannels) {
 TEST(StemFormat, ChannelCountInTheLowerBitsMatchesTheCodesChannelCount) {
     for (ChannelConfig code = 0; code <= kChannelConfigLast; ++code) {
         const AAX_EStemFormat stem = StemFormatOf(code);
-        if (stem == AAX_eStemFormat_None) continue;
+        if (stem == AAX_eStemFormat_Any) continue;
         EXPECT_EQ(static_cast<std::uint32_t>(stem) & 0xFFFFu, ChannelCountOf(code)) << "code " << code;
     }
 }
 
 TEST(StemFormat, TwoChannelVariantAndLrsHaveNoStemFormat) {
-    EXPECT_EQ(StemFormatOf(kChannelConfigTwoChannel), AAX_eStemFormat_None);
-    EXPECT_EQ(StemFormatOf(kChannelConfigLrs), AAX_eStemFormat_None);
+    EXPECT_EQ(StemFormatOf(kChannelConfigTwoChannel), AAX_eStemFormat_Any);
+    EXPECT_EQ(StemFormatOf(kChannelConfigLrs), AAX_eStemFormat_Any);
 }
 
 TEST(StemFormat, NoneKeepsItsBitPatternAndEveryFormatHasAName) {
-    EXPECT_EQ(static_cast<std::uint32_t>(AAX_eStemFormat_None), 0xFFFF0000u);
-    EXPECT_STREQ(StemFormatName(AAX_eStemFormat_None), "None");
+    EXPECT_EQ(static_cast<std::uint32_t>(AAX_eStemFormat_Any), 0xFFFF0000u);
+    EXPECT_STREQ(StemFormatName(AAX_eStemFormat_Any), "None");
     EXPECT_STREQ(StemFormatName(AAX_eStemFormat_7_1_DTS), "7.1 DTS");
     EXPECT_STREQ(StemFormatName(static_cast<AAX_EStemFormat>(0x70007)), "unknown stem format");
 }

@@ -56,12 +56,12 @@ std::optional<AAX_CPropertyValue> ComponentDescription::FindProperty(AAX_EProper
 
 AAX_EStemFormat ComponentDescription::InputStemFormat() const noexcept {
     const auto value = FindProperty(AAX_eProperty_InputStemFormat);
-    return value ? static_cast<AAX_EStemFormat>(*value) : AAX_eStemFormat_None;
+    return value ? static_cast<AAX_EStemFormat>(*value) : AAX_eStemFormat_Any;
 }
 
 AAX_EStemFormat ComponentDescription::OutputStemFormat() const noexcept {
     const auto value = FindProperty(AAX_eProperty_OutputStemFormat);
-    return value ? static_cast<AAX_EStemFormat>(*value) : AAX_eStemFormat_None;
+    return value ? static_cast<AAX_EStemFormat>(*value) : AAX_eStemFormat_Any;
 }
 
 const FieldDeclaration* ComponentDescription::FindField(FieldKind kind) const noexcept {

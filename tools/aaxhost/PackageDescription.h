@@ -38,7 +38,7 @@ struct FieldDeclaration {
     AAX_CFieldIndex field = 0;
     std::int32_t privateDataSize = 0;                        // PrivateData
     std::uint32_t privateDataOptions = 0;                    // PrivateData
-    AAX_EStemFormat stemFormat = AAX_eStemFormat_None;       // AuxOutputStem
+    AAX_EStemFormat stemFormat = AAX_eStemFormat_Any;       // AuxOutputStem
     AAX_EMIDINodeType midiNodeType = AAX_eMIDINodeType_LocalInput;  // MIDINode
     std::uint32_t channelMask = 0;                           // MIDINode
     std::string name;                                        // AuxOutputStem, MIDINode
@@ -50,7 +50,7 @@ std::string DescribeField(const FieldDeclaration& field);
 
 struct AuxOutputStem {
     AAX_CFieldIndex audioOutField = 0;
-    AAX_EStemFormat stemFormat = AAX_eStemFormat_None;
+    AAX_EStemFormat stemFormat = AAX_eStemFormat_Any;
     std::string name;
 };
 
@@ -83,7 +83,7 @@ struct ComponentDescription {
     // The properties of the first process procedure (a component has one); empty without.
     const std::vector<Property>& Properties() const noexcept;
     std::optional<AAX_CPropertyValue> FindProperty(AAX_EProperty id) const noexcept;
-    // Properties 51 and 52; AAX_eStemFormat_None when absent.
+    // Properties 51 and 52; AAX_eStemFormat_Any when absent.
     AAX_EStemFormat InputStemFormat() const noexcept;
     AAX_EStemFormat OutputStemFormat() const noexcept;
     // The first declaration of that kind, null when there is none.

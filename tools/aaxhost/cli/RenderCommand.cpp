@@ -60,7 +60,7 @@ constexpr const char* kUsage =
     "file's channel count).\n";
 
 int ChannelCountOf(AAX_EStemFormat stem) {
-    return stem == AAX_eStemFormat_None ? 0 : static_cast<int>(static_cast<std::uint32_t>(stem) & 0xFFFF);
+    return stem == AAX_eStemFormat_Any ? 0 : static_cast<int>(static_cast<std::uint32_t>(stem) & 0xFFFF);
 }
 
 const ComponentDescription& ComponentFor(const EffectDescription& effect, std::size_t channels) {

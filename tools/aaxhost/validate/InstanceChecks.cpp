@@ -37,7 +37,7 @@ std::string CreateInitializeRelease(const EffectDescription& effect, const Compo
     const AAX_Result counted = instance->Parameters()->GetNumberOfParameters(&count);
     if (counted != AAX_SUCCESS || count < 0)
         return where + ": GetNumberOfParameters returned " + ResultText(counted) + " after Initialize";
-    if (component.InputStemFormat() != AAX_eStemFormat_None) {
+    if (component.InputStemFormat() != AAX_eStemFormat_Any) {
         try {
             InstanceContext context(component, instance->Parameters());
             for (const AAX_Result reset : context.ResetResults())

@@ -11,8 +11,8 @@ namespace aaxhost::validate {
 bool IsRealtimeEffect(const EffectDescription& effect) {
     if (effect.components.empty()) return false;
     const ComponentDescription& component = effect.components.front();
-    return component.InputStemFormat() != AAX_eStemFormat_None &&
-           component.OutputStemFormat() != AAX_eStemFormat_None && !component.processProcedures.empty() &&
+    return component.InputStemFormat() != AAX_eStemFormat_Any &&
+           component.OutputStemFormat() != AAX_eStemFormat_Any && !component.processProcedures.empty() &&
            component.processProcedures.front().proc != nullptr;
 }
 

@@ -131,7 +131,7 @@ std::string CheckProperties(Validation& validation) {
                 Expect(*component.FindProperty(property) != 0, where + " has " + AAX_PropertyName(property) + " 0");
             if (!audioSuite) {
                 for (const AAX_EStemFormat stem : {component.InputStemFormat(), component.OutputStemFormat()})
-                    Expect(stem != AAX_eStemFormat_None && std::string(StemFormatName(stem)) != "unknown stem format",
+                    Expect(stem != AAX_eStemFormat_Any && std::string(StemFormatName(stem)) != "unknown stem format",
                            where + " is a realtime component with stem format " + Hex(static_cast<std::uint32_t>(stem)));
                 for (const FieldKind kind : {FieldKind::AudioIn, FieldKind::AudioOut, FieldKind::BufferLength})
                     Expect(component.FindField(kind) != nullptr,
