@@ -12,12 +12,6 @@
 
 namespace {
 
-TEST(AcfIID, TextIsTheBracedUpperCaseGuidForm) {
-    char buffer[39];
-    EXPECT_EQ(std::string(AcfIIDText(IID_IACFPluginDefinition, buffer)), "{00EEF015-7FD0-11D6-8485-00306542A024}");
-    EXPECT_EQ(std::string(AcfIIDText(IID_IACFUnknown, buffer)), "{00000000-0000-0000-C000-000000000046}");
-}
-
 TEST(CACFUnknown, EveryLiveObjectCountsUntilItsLastRelease) {
     const std::int32_t before = CACFUnknown::LiveObjectCount();
     IACFUnknown* objects[] = {

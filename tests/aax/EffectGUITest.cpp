@@ -133,21 +133,6 @@ struct EditorInstance {
     }
 };
 
-TEST(EffectGUIBase, AnswersBothPublishedVersionsWithOneObjectAndRefusesOthers) {
-    RecordingGUI* gui = new RecordingGUI;
-    void* v1 = nullptr;
-    void* v2 = nullptr;
-    EXPECT_EQ(gui->QueryInterface(IID_IAAXEffectGUIV1, &v1), ACF_OK);
-    EXPECT_EQ(gui->QueryInterface(IID_IAAXEffectGUIV2, &v2), ACF_OK);
-    EXPECT_EQ(v1, v2) << "V2 extends V1: one object serves both";
-    void* other = gui;
-    EXPECT_EQ(gui->QueryInterface(IID_IAAXHostProcessorV2, &other), ACF_E_NOINTERFACE);
-    EXPECT_EQ(other, nullptr);
-    EXPECT_EQ(gui->Release(), 2u);
-    EXPECT_EQ(gui->Release(), 1u);
-    gui->Release();
-}
-
 TEST(EffectGUIBase, InitializeWithoutAControllerFailsAndCreatesNothing) {
     EditorInstance instance;
     EXPECT_EQ(instance.gui->Initialize(nullptr), AAX_ERROR_NOT_INITIALIZED);

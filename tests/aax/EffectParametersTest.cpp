@@ -158,20 +158,6 @@ TEST(EffectParametersInitialize, KeepsTheTransportOnlyWhenTheHostOffersOne) {
     EXPECT_EQ(host.transport.references, 1u);
 }
 
-TEST(EffectParametersInterface, AnswersEveryPublishedVersionWithOneObjectAndRefusesOthers) {
-    Instance instance;
-    for (const acfIID& iid : {IID_IAAXEffectParametersV1, IID_IAAXEffectParametersV2, IID_IAAXEffectParametersV3,
-                              IID_IAAXEffectParametersV4, IID_IACFUnknown}) {
-        void* found = nullptr;
-        ASSERT_EQ(instance.Host()->QueryInterface(iid, &found), ACF_OK);
-        EXPECT_EQ(found, static_cast<AAX_IACFEffectParameters_V4*>(instance.effect));
-        instance.effect->Release();
-    }
-    void* found = &instance;
-    EXPECT_EQ(instance.Host()->QueryInterface(IID_IAAXControllerV1, &found), static_cast<acfResult>(0x80000004));
-    EXPECT_EQ(found, nullptr);
-}
-
 TEST(EffectParametersUninitialize, GivesBackTheHostObjectsAndUnregistersTheParameters) {
     Instance instance;
     ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);

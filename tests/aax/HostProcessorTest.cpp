@@ -109,21 +109,6 @@ TEST(HostProcessorBase, InitOutputBoundsRecordsSourceAndTranslatedDestination) {
     shifting->Release();
 }
 
-TEST(HostProcessorBase, AnswersBothPublishedVersionsWithOneObjectAndRefusesOthers) {
-    AAX_CHostProcessor* processor = new AAX_CHostProcessor;
-    void* v1 = nullptr;
-    void* v2 = nullptr;
-    EXPECT_EQ(processor->QueryInterface(IID_IAAXHostProcessorV1, &v1), ACF_OK);
-    EXPECT_EQ(processor->QueryInterface(IID_IAAXHostProcessorV2, &v2), ACF_OK);
-    EXPECT_EQ(v1, v2) << "V2 extends V1: one object serves both";
-    void* other = processor;
-    EXPECT_EQ(processor->QueryInterface(IID_IAAXEffectGUIV1, &other), ACF_E_NOINTERFACE);
-    EXPECT_EQ(other, nullptr);
-    EXPECT_EQ(processor->Release(), 2u);
-    EXPECT_EQ(processor->Release(), 1u);
-    processor->Release();
-}
-
 TEST(HostProcessorBase, FixedResultsOfTheSlotsWithoutOwnBehaviour) {
     AAX_CHostProcessor* processor = new AAX_CHostProcessor;
     AAX_IACFHostProcessor_V2* host = processor;

@@ -70,43 +70,4 @@ TEST(AAXEnums, PublishedNamesForPropertiesNodesProceduresAndNotifications) {
     EXPECT_STREQ(AAX_NotificationName(0), "unknown notification");
 }
 
-// The bytes the host reads: a chunk header filled through the struct, compared with
-// the image written by offset.
-TEST(PlugInChunk, FieldsLandAtTheHostsOffsets) {
-    alignas(AAX_SPlugInChunk) unsigned char buffer[64] = {};
-    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*>(buffer);
-    chunk->fSize = 0x01020304;
-    chunk->fVersion = 0x05060708;
-    chunk->fManufacturerID = 0x4C6D7472;
-    chunk->fProductID = 0x11223344;
-    chunk->fPlugInID = 0x55667788;
-    chunk->fChunkID = 0x99AABBCC;
-    chunk->fName[0] = 3;
-    std::memcpy(chunk->fName + 1, "abc", 3);
-    chunk->fData[0] = 'D';
-
-    const unsigned char expected[] = {
-        0x04, 0x03, 0x02, 0x01, 0x08, 0x07, 0x06, 0x05, 0x72, 0x74, 0x6D, 0x4C,
-        0x44, 0x33, 0x22, 0x11, 0x88, 0x77, 0x66, 0x55, 0xCC, 0xBB, 0xAA, 0x99, 3, 'a', 'b', 'c'};
-    EXPECT_EQ(std::memcmp(buffer, expected, sizeof expected), 0);
-    EXPECT_EQ(buffer[56], 'D');
-    EXPECT_EQ(sizeof(AAX_SPlugInChunk), 60u);
-}
-
-TEST(BoundaryStructs, PointIsVerticalThenHorizontalAndMidiPacketsAreSixteenBytes) {
-    const AAX_Point size{300.0f, 400.0f};
-    float raw[2];
-    std::memcpy(raw, &size, sizeof raw);
-    EXPECT_EQ(raw[0], 300.0f);
-    EXPECT_EQ(raw[1], 400.0f);
-
-    AAX_CMidiPacket packets[2] = {{5, 3, {0x90, 60, 100, 0}, 1}, {7, 3, {0x80, 60, 0, 0}, 0}};
-    const auto* bytes = reinterpret_cast<const unsigned char*>(packets);
-    EXPECT_EQ(bytes[12], 1);     // the first packet's immediate flag
-    EXPECT_EQ(bytes[16], 7);     // the second packet's timestamp
-    EXPECT_EQ(bytes[8], 0x90);   // the first packet's status byte
-    const AAX_CMidiStream stream{2, 0, packets};
-    EXPECT_EQ(stream.mBuffer[1].mData[0], 0x80);
-}
-
 }  // namespace

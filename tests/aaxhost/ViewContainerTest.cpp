@@ -20,16 +20,6 @@ std::vector<std::string> MouseTexts(const SimulatedViewContainer& container) {
     return texts;
 }
 
-TEST(SimulatedViewContainer, AnswersEveryPublishedVersionWithItself) {
-    ACFPtr<SimulatedViewContainer> container = MakeHostObject<SimulatedViewContainer>(nullptr);
-    for (const acfIID* iid : {&IID_IAAXViewContainerV1, &IID_IAAXViewContainerV2, &IID_IAAXViewContainerV3}) {
-        void* found = nullptr;
-        ASSERT_EQ(container->QueryInterface(*iid, &found), ACF_OK);
-        EXPECT_EQ(found, static_cast<void*>(container->AsInterface()));
-        container->Release();
-    }
-}
-
 TEST(SimulatedViewContainer, RecordsSingleAndMultipleParameterGesturesInOrder) {
     ACFPtr<SimulatedViewContainer> container = MakeHostObject<SimulatedViewContainer>(nullptr);
     AAX_VViewContainer view(container->AsInterface());
