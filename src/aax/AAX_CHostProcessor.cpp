@@ -32,7 +32,8 @@ AAX_Result AAX_CHostProcessor::Uninitialize() noexcept {
 AAX_Result AAX_CHostProcessor::InitOutputBounds(std::int64_t sourceStart, std::int64_t sourceEnd,
                                                 std::int64_t* outDestinationStart,
                                                 std::int64_t* outDestinationEnd) noexcept {
-    if (outDestinationStart == nullptr || outDestinationEnd == nullptr) return AAX_ERROR_NULL_ARGUMENT;
+    // The published library answers a null out pointer here with its own code, -20030.
+    if (outDestinationStart == nullptr || outDestinationEnd == nullptr) return AAX_ERROR_PLUGIN_NULL_PARAMETER;
     try {
         sourceStart_ = sourceStart;
         sourceEnd_ = sourceEnd;

@@ -82,8 +82,8 @@ public:
 TEST(HostProcessorBase, InitOutputBoundsRefusesNullOutPointersAndRecordsNothing) {
     AAX_CHostProcessor* processor = new AAX_CHostProcessor;
     std::int64_t end = 0;
-    EXPECT_EQ(processor->InitOutputBounds(5, 50, nullptr, &end), AAX_ERROR_NULL_ARGUMENT);
-    EXPECT_EQ(processor->InitOutputBounds(5, 50, &end, nullptr), AAX_ERROR_NULL_ARGUMENT);
+    EXPECT_EQ(processor->InitOutputBounds(5, 50, nullptr, &end), AAX_ERROR_PLUGIN_NULL_PARAMETER);
+    EXPECT_EQ(processor->InitOutputBounds(5, 50, &end, nullptr), AAX_ERROR_PLUGIN_NULL_PARAMETER);
     EXPECT_EQ(processor->SourceStart(), 0);
     EXPECT_EQ(processor->SourceEnd(), 0);
     processor->Release();
