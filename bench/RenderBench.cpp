@@ -22,7 +22,7 @@
 #include "aaxhost/RecordingComponentDescriptor.h"
 #include "aaxhost/RegistrationHost.h"
 #include "description/ComponentIo.h"
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "description/RealtimeRender.h"
 #include "hook/CoreLink.h"
 #include "parameters/Parameters.h"

@@ -6,11 +6,11 @@
 #include "ChannelCount.h"
 #include "DemoEditor.h"
 #include "DemoStaticInfo.h"
-#include "hook/records/BlockRecord.h"
-#include "hook/records/CoreRequestRecords.h"
-#include "hook/records/EditorEvent.h"
-#include "hook/records/StateRecords.h"
-#include "hook/PluginFormat.h"
+#include "contract/BlockRecord.h"
+#include "contract/CoreRequestRecords.h"
+#include "contract/EditorEvent.h"
+#include "contract/StateRecords.h"
+#include "contract/PluginFormat.h"
 
 namespace DemoCore {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "hook/records/CoreParameterInfo.h"
+#include "contract/CoreParameterInfo.h"
 
 namespace DemoCore {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "description/CoreStaticInfo.h"
-#include "hook/PluginFormat.h"
+#include "contract/CoreStaticInfo.h"
+#include "contract/PluginFormat.h"
 
 namespace DemoCore {
 namespace {

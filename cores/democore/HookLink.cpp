@@ -1,6 +1,6 @@
 #include "HookLink.h"
 
-#include "hook/records/HookCallbackRecords.h"
+#include "contract/HookCallbackRecords.h"
 
 namespace DemoCore {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <type_traits>
 
-#include "hook/CoreRequest.h"
+#include "contract/CoreRequest.h"
 
 namespace TestCore {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "ScriptedCore.h"
 #include "TestCoreControl.h"
-#include "hook/CoreEntryPoint.h"
-#include "hook/records/CoreParameterInfo.h"
+#include "contract/CoreEntryPoint.h"
+#include "contract/CoreParameterInfo.h"
 
 namespace TestCore {
 namespace {

@@ -12,7 +12,7 @@
 #include "CallCapture.h"
 #include "ScriptedCore.h"
 #include "TestCoreControl.h"
-#include "hook/CoreRequest.h"
+#include "contract/CoreRequest.h"
 
 namespace TestCore {
 namespace {

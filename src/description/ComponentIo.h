@@ -20,7 +20,7 @@
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_IComponentDescriptor.h"
 #include "aax/AAX_IPropertyMap.h"
-#include "description/CoreStaticInfo.h"
+#include "contract/CoreStaticInfo.h"
 
 constexpr std::int32_t kPrivateDataSize = 8;
 constexpr std::uint32_t kPrivateDataOptions = 1;

@@ -5,16 +5,16 @@
 
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_ICollection.h"
-#include "description/ChannelConfig.h"
+#include "contract/ChannelConfig.h"
 #include "description/ComponentIo.h"
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "description/EffectVariant.h"
 #include "description/ParameterFactories.h"
-#include "description/PluginIds.h"
+#include "hook/PluginIds.h"
 #include "description/ProToolsVersion.h"
 #include "description/RealtimeRender.h"
 #include "gui/AAX_GUI.h"
-#include "hook/PluginFormat.h"
+#include "contract/PluginFormat.h"
 #include "hostprocessor/HostProcessorFactory.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "description/EffectVariant.h"
 
-#include "description/ChannelConfig.h"
+#include "contract/ChannelConfig.h"
 #include "description/ParameterFactories.h"
-#include "description/PluginIds.h"
-#include "hook/PluginFormat.h"
+#include "hook/PluginIds.h"
+#include "contract/PluginFormat.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "aax/AAX_Callbacks.h"
 #include "aax/AAX_StemFormat.h"
-#include "description/PluginIdKind.h"
+#include "hook/PluginIdKind.h"
 #include "description/StemAvailability.h"
 
 struct EffectVariant {

@@ -6,8 +6,8 @@
 // the instance cannot be made (no usable core or record, no memory). [ui-thread]
 
 #include "aax/AAX_Callbacks.h"
-#include "description/ChannelConfig.h"
-#include "hook/PluginFormat.h"
+#include "contract/ChannelConfig.h"
+#include "contract/PluginFormat.h"
 
 // The factory of that pair; null for a pair without one.
 AAX_CreateObjectProc ParametersFactoryFor(PluginFormat format, ChannelConfig config) noexcept;

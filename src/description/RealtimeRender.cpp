@@ -11,9 +11,9 @@
 #include "aax/AAX_IMIDINode.h"
 #include "aax/AAX_ITransport.h"
 #include "description/BarPhase.h"
-#include "description/ChannelConfig.h"
-#include "description/HostSpeakerOrder.h"
-#include "hook/records/BlockRecord.h"
+#include "contract/ChannelConfig.h"
+#include "hook/HostSpeakerOrder.h"
+#include "contract/BlockRecord.h"
 #include "parameters/Parameters.h"
 #include "util/BufferOps.h"
 

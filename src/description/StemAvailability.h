@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "description/CoreStaticInfo.h"
-#include "description/PluginIdKind.h"
+#include "contract/CoreStaticInfo.h"
+#include "hook/PluginIdKind.h"
 
 using CoreStaticInfoAccessor = std::function<unsigned(const CoreStaticInfo&)>;
 

@@ -4,12 +4,12 @@
 #include <new>
 
 #include "aax/AAX_Enums.h"
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "gui/EditorCustomLabel.h"
 #include "gui/EditorWindow.h"
 #include "gui/EditorWindowClassName.h"
-#include "hook/PluginFormat.h"
-#include "hook/records/EditorEvent.h"
+#include "contract/PluginFormat.h"
+#include "contract/EditorEvent.h"
 #include "parameters/Parameters.h"
 #include "util/Stopwatch.h"
 

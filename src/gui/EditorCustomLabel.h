@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "description/CoreStaticInfo.h"
+#include "contract/CoreStaticInfo.h"
 #include "util/String.h"
 
 // The label for `selector`, or the null text when the editor supplies none. `info` is

@@ -1,8 +1,8 @@
 #include "gui/EditorWindowClassName.h"
 
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "hook/HookCallback.h"
-#include "hook/PluginFormat.h"
+#include "contract/PluginFormat.h"
 #include "util/FormatArg.h"
 
 Util::String FormatEditorWindowClassName(const CoreStaticInfo& info, std::uint64_t moduleAddress) {

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "description/CoreStaticInfo.h"
+#include "contract/CoreStaticInfo.h"
 #include "util/String.h"
 
 // The class name for `info` (the realtime record; "Unknown" and version 0 when it is

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "hook/CoreEntryPoint.h"
+#include "contract/CoreEntryPoint.h"
 #include "util/String.h"
 
 // What holders see. Immutable after construction. [any-thread]

@@ -1,9 +1,9 @@
 #include "hook/HookCallback.h"
 
 #include "hook/PluginHook.h"
-#include "hook/records/GestureRecord.h"
-#include "hook/records/HookCallbackRecords.h"
-#include "hook/records/HostInfoRecord.h"
+#include "contract/GestureRecord.h"
+#include "contract/HookCallbackRecords.h"
+#include "contract/HostInfoRecord.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "description/ChannelConfig.h"
-#include "hook/PluginFormat.h"
+#include "contract/ChannelConfig.h"
+#include "contract/PluginFormat.h"
 #include "util/String.h"
 
 // The configuration record of a hook object; the hook object owns it and sets it once,

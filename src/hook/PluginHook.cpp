@@ -5,11 +5,11 @@
 #include <new>
 #include <optional>
 
-#include "description/CoreStaticInfoCache.h"
-#include "hook/CoreRequest.h"
+#include "hook/CoreStaticInfoCache.h"
+#include "contract/CoreRequest.h"
 #include "hook/HookCallback.h"
 #include "hook/HookConfigResource.h"
-#include "hook/records/RecordText.h"
+#include "contract/RecordText.h"
 #include "util/CurrentThread.h"
 #include "util/HostExecutablePath.h"
 #include "util/NumberText.h"

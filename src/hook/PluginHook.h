@@ -44,21 +44,21 @@
 #include <stdexcept>
 #include <vector>
 
-#include "description/ChannelConfig.h"
-#include "description/CoreStaticInfo.h"
+#include "contract/ChannelConfig.h"
+#include "contract/CoreStaticInfo.h"
 #include "hook/CoreLink.h"
 #include "hook/HookConfig.h"
 #include "hook/HostInfoStore.h"
 #include "hook/KeptTexts.h"
-#include "hook/PluginFormat.h"
-#include "hook/records/BlockRecord.h"
-#include "hook/records/CoreParameterInfo.h"
-#include "hook/records/EditorEvent.h"
-#include "hook/records/GestureRecord.h"
-#include "hook/records/HookCallbackRecords.h"
-#include "hook/records/HostInfoRecord.h"
-#include "hook/records/StateRecords.h"
-#include "hook/records/TransportRecord.h"
+#include "contract/PluginFormat.h"
+#include "contract/BlockRecord.h"
+#include "contract/CoreParameterInfo.h"
+#include "contract/EditorEvent.h"
+#include "contract/GestureRecord.h"
+#include "contract/HookCallbackRecords.h"
+#include "contract/HostInfoRecord.h"
+#include "contract/StateRecords.h"
+#include "contract/TransportRecord.h"
 #include "util/String.h"
 
 // Thrown by PluginHook's constructor when the instance cannot work (no core link, or

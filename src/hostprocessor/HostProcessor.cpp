@@ -4,8 +4,8 @@
 #include <cstddef>
 
 #include "aax/AAX_Enums.h"
-#include "description/ChannelConfig.h"
-#include "description/HostSpeakerOrder.h"
+#include "contract/ChannelConfig.h"
+#include "hook/HostSpeakerOrder.h"
 #include "hostprocessor/OfflineArithmetic.h"
 #include "parameters/Parameters.h"
 #include "util/BufferOps.h"

@@ -1,6 +1,6 @@
 #include "parameters/ParameterTable.h"
 
-#include "hook/records/RecordText.h"
+#include "contract/RecordText.h"
 #include "parameters/IntParameterRules.h"
 #include "parameters/ParameterIdentifiers.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "hook/records/CoreParameterInfo.h"
+#include "contract/CoreParameterInfo.h"
 #include "util/String.h"
 
 // One exposed core parameter.

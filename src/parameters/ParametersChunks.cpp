@@ -13,7 +13,7 @@
 #include <limits>
 #include <vector>
 
-#include "description/PluginIds.h"
+#include "hook/PluginIds.h"
 #include "parameters/Parameters.h"
 #include "parameters/StateHeaderCheck.h"
 

@@ -15,8 +15,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "description/CoreStaticInfo.h"
-#include "hook/records/StateRecords.h"
+#include "contract/CoreStaticInfo.h"
+#include "contract/StateRecords.h"
 
 constexpr std::size_t kStateHeaderSize = sizeof(StateHeader);
 // Byte of the static information that lets two older format IDs count as current.

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "CoreLinkScenario.h"
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "hook/CoreLink.h"
-#include "hook/records/RecordText.h"
-#include "hook/records/StaticInfoRequest.h"
+#include "contract/RecordText.h"
+#include "contract/StaticInfoRequest.h"
 #include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
 #include "testcore/TestCoreClient.h"

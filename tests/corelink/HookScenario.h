@@ -13,7 +13,7 @@
 #include <string>
 
 #include "CoreLinkScenario.h"
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "hook/CoreLink.h"
 #include "hook/PluginHook.h"
 #include "testcore/TestCoreClient.h"

@@ -10,7 +10,7 @@
 
 #include "HostProcessorScenario.h"
 #include "aaxhost/SimulatedController.h"
-#include "hook/records/HookCallbackRecords.h"
+#include "contract/HookCallbackRecords.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ParametersScenario.h"
-#include "description/PluginIds.h"
+#include "hook/PluginIds.h"
 
 namespace {
 

@@ -23,8 +23,8 @@
 #include "aax/AAX_VViewContainer.h"
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/SimulatedViewContainer.h"
-#include "description/CoreStaticInfoCache.h"
-#include "hook/records/CoreRequestRecords.h"
+#include "hook/CoreStaticInfoCache.h"
+#include "contract/CoreRequestRecords.h"
 #include "parameters/Parameters.h"
 #include "testcore/TestCoreClient.h"
 

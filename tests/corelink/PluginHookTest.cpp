@@ -11,8 +11,8 @@
 
 #include "HookScenario.h"
 #include "hook/HookCallback.h"
-#include "hook/CoreRequest.h"
-#include "hook/records/RecordText.h"
+#include "contract/CoreRequest.h"
+#include "contract/RecordText.h"
 #include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
 #include "util/VersionInfo.h"

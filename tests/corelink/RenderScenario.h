@@ -20,10 +20,10 @@
 #include "aaxhost/RecordingComponentDescriptor.h"
 #include "aaxhost/RegistrationHost.h"
 #include "description/ComponentIo.h"
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "description/RealtimeRender.h"
-#include "hook/records/BlockRecord.h"
-#include "hook/records/TransportRecord.h"
+#include "contract/BlockRecord.h"
+#include "contract/TransportRecord.h"
 
 constexpr PluginFormat kRenderPlainFormat = 400;  // no side chain, aux outputs or MIDI
 constexpr PluginFormat kRenderMidiFormat = 401;   // MIDI input, a side chain, one aux output stem

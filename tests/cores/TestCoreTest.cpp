@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "hook/CoreRequest.h"
+#include "contract/CoreRequest.h"
 #include "support/TestBinaries.h"
 #include "testcore/TestCoreClient.h"
 

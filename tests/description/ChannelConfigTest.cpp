@@ -4,7 +4,7 @@
 #include <ostream>
 #include <vector>
 
-#include "description/ChannelConfig.h"
+#include "contract/ChannelConfig.h"
 
 // Stem formats print by name in failure messages.
 void PrintTo(AAX_EStemFormat format, std::ostream* os) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "description/CoreStaticInfo.h"
+#include "contract/CoreStaticInfo.h"
 #include "support/StringPrinting.h"
 
 namespace {

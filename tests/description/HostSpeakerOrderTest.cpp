@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "description/HostSpeakerOrder.h"
+#include "hook/HostSpeakerOrder.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "description/PluginIds.h"
+#include "hook/PluginIds.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <cstring>
 #include <string>
 
-#include "hook/CoreRequest.h"
-#include "hook/records/EditorEvent.h"
-#include "hook/records/GestureRecord.h"
-#include "hook/records/HookCallbackRecords.h"
-#include "hook/records/HostInfoRecord.h"
-#include "hook/records/RecordText.h"
+#include "contract/CoreRequest.h"
+#include "contract/EditorEvent.h"
+#include "contract/GestureRecord.h"
+#include "contract/HookCallbackRecords.h"
+#include "contract/HostInfoRecord.h"
+#include "contract/RecordText.h"
 #include "support/StringPrinting.h"
 
 namespace {

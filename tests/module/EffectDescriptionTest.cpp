@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "ModuleScenario.h"
-#include "description/PluginIds.h"
-#include "hook/records/InstanceCreateRequest.h"
+#include "hook/PluginIds.h"
+#include "contract/InstanceCreateRequest.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "Priming.h"
 #include "aaxhost/LoadedModule.h"
-#include "description/CoreStaticInfo.h"
+#include "contract/CoreStaticInfo.h"
 #include "support/TestBinaries.h"
 #include "testcore/TestCoreClient.h"
 

@@ -22,9 +22,9 @@
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/HostWindow.h"
 #include "aaxhost/SimulatedViewContainer.h"
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "gui/AAX_GUI.h"
-#include "hook/records/EditorEvent.h"
+#include "contract/EditorEvent.h"
 #include "parameters/Parameters.h"
 
 inline const char* const kEditorNameStem = "Lumi\xC3\xA8re";

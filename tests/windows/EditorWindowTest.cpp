@@ -16,7 +16,7 @@
 #include "gui/EditorWindowClassName.h"
 #include "hook/HookCallback.h"
 #include "hook/HookConfigResource.h"
-#include "hook/records/HookCallbackRecords.h"
+#include "contract/HookCallbackRecords.h"
 #include "support/StringPrinting.h"
 #include "support/TestBinaries.h"
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 struct StaticInfoRequest {
     char coreConfig[1024];   // the "CoreConfig" value, NUL-terminated

@@ -1,4 +1,4 @@
-#include "description/PluginIdKind.h"
+#include "hook/PluginIdKind.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 enum EditorEventKind : std::uint32_t {
     kEditorOpen = 0,          // the editor host window was just created

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "aax/AAX_StemFormat.h"
-#include "description/ChannelConfig.h"
+#include "contract/ChannelConfig.h"
 
 // The speaker of host channel `channel` of `hostLayout` by the host's table;
 // kSpeakerNone when the stem format has no table or the channel is beyond it.

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 // Selectors 8, 18 and 35: one u32 the core writes.
 struct U32Out {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 struct HostInfoRecord {
     std::uint32_t nameLength;  // bytes of `name`, no NUL counted

@@ -1,4 +1,4 @@
-#include "description/CoreStaticInfoCache.h"
+#include "hook/CoreStaticInfoCache.h"
 
 #include <cstring>
 #include <memory>
@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "hook/CoreLink.h"
-#include "hook/CoreRequest.h"
+#include "contract/CoreRequest.h"
 #include "hook/HookConfig.h"
 #include "hook/HookConfigResource.h"
-#include "hook/records/RecordText.h"
+#include "contract/RecordText.h"
 
 namespace {
 

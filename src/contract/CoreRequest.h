@@ -7,14 +7,14 @@
 
 #include <cstdint>
 
-#include "hook/CoreEntryPoint.h"
-#include "hook/records/BlockRecord.h"
-#include "hook/records/CoreParameterInfo.h"
-#include "hook/records/CoreRequestRecords.h"
-#include "hook/records/EditorEvent.h"
-#include "hook/records/InstanceCreateRequest.h"
-#include "hook/records/StateRecords.h"
-#include "hook/records/StaticInfoRequest.h"
+#include "contract/CoreEntryPoint.h"
+#include "contract/BlockRecord.h"
+#include "contract/CoreParameterInfo.h"
+#include "contract/CoreRequestRecords.h"
+#include "contract/EditorEvent.h"
+#include "contract/InstanceCreateRequest.h"
+#include "contract/StateRecords.h"
+#include "contract/StaticInfoRequest.h"
 
 template <CoreSelector S>
 struct CoreRecordFor;  // selectors without a specialisation take no record

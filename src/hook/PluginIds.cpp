@@ -1,4 +1,4 @@
-#include "description/PluginIds.h"
+#include "hook/PluginIds.h"
 
 namespace {
 

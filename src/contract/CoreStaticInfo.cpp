@@ -1,4 +1,4 @@
-#include "description/CoreStaticInfo.h"
+#include "contract/CoreStaticInfo.h"
 
 #include <cstring>
 

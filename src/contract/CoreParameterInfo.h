@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 enum ParameterKind : std::uint32_t { kParameterFloat = 0, kParameterBool = 1, kParameterInt = 2 };
 

@@ -9,8 +9,8 @@
 
 #include <cstdint>
 
-#include "description/CoreStaticInfo.h"
-#include "description/PluginIdKind.h"
+#include "contract/CoreStaticInfo.h"
+#include "hook/PluginIdKind.h"
 
 // Four characters as a u32, the first the most significant byte: 'AudS' = 0x41756453.
 constexpr std::uint32_t FourCharCode(char a, char b, char c, char d) noexcept {

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
-#include "hook/records/TransportRecord.h"
+#include "contract/RecordLayout.h"
+#include "contract/TransportRecord.h"
 
 constexpr std::size_t kMaxAuxOutputStems = 16;
 constexpr std::size_t kMaxSideChainInputs = 16;

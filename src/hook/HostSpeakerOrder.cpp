@@ -1,4 +1,4 @@
-#include "description/HostSpeakerOrder.h"
+#include "hook/HostSpeakerOrder.h"
 
 #include <cstddef>
 

@@ -2,8 +2,8 @@
 // The process-wide cache of the core's self-descriptions, one record per plug-in
 // format, filled by the core on first request and kept until the module unloads.
 
-#include "description/CoreStaticInfo.h"
-#include "hook/PluginFormat.h"
+#include "contract/CoreStaticInfo.h"
+#include "contract/PluginFormat.h"
 
 // The record for `format`, filled on first use; the reference stays valid until the
 // module unloads. Test IsValid() before reading any field: without a core, without a

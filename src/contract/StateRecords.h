@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 // The first 12 bytes of a chunk's data.
 struct StateHeader {

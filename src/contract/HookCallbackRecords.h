@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 // Callback 1: a parameter edit from the core's editor.
 struct ParameterEditRecord {

@@ -1,4 +1,4 @@
-#include "hook/CoreEntryPoint.h"
+#include "contract/CoreEntryPoint.h"
 
 const char* CoreSelectorName(std::uint32_t selector) noexcept {
     switch (static_cast<CoreSelector>(selector)) {

@@ -1,4 +1,4 @@
-#include "description/ChannelConfig.h"
+#include "contract/ChannelConfig.h"
 
 #include <cstddef>
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 struct InstanceCreateRequest {
     std::uint64_t hookCallbackAddress;   // address of PluginHookCallback

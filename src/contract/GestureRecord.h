@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 constexpr std::size_t kMaxGestureParameters = 32;
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hook/records/RecordLayout.h"
+#include "contract/RecordLayout.h"
 
 struct TransportRecord {
     double tempo;                       // beats per minute
