@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build and the tests need, when any is missing.
+# The package manager's chatter goes to build/install-deps.log; the terminal gets one
+# line, or the log's end when the installation fails.
 set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(
   cmake ninja-build ccache
@@ -17,11 +20,17 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" != 0 ]; then
   sudo_cmd=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+mkdir -p "$root/build"
+log="$root/build/install-deps.log"
+echo "Installing ${#missing[@]} package(s): ${missing[*]} (details in $log)"
+if ! { "${sudo_cmd[@]}" apt-get update -qq && "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"; } >"$log" 2>&1; then
+  echo "Installing the packages failed; the end of $log:" >&2
+  tail -n 20 "$log" >&2
+  exit 1
+fi
+echo "Installed ${#missing[@]} package(s)"
