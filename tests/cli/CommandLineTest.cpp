@@ -1,4 +1,4 @@
-// Option parsing and the JSON writer the commands build on.
+// The tools' option parsing and the JSON writer the commands build on.
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,11 @@
 #include <boost/property_tree/ptree.hpp>
 #include <sstream>
 
-#include "aaxhost/cli/CommandLine.h"
+#include "toolcli/CommandLine.h"
 #include "aaxhost/cli/JsonWriter.h"
 
 using namespace aaxhost::cli;
+using namespace toolcli;
 
 namespace {
 
@@ -17,7 +18,7 @@ const std::vector<OptionRule> kRules = {{"--in", OptionRule::Kind::Value},
                                         {"--set", OptionRule::Kind::Repeated},
                                         {"--json", OptionRule::Kind::Flag}};
 
-TEST(CommandLine, ValuesFlagsAndPositionalsAreSeparated) {
+TEST(CommandLine, ValuesFlagsAndPositionalsAreSeparatedAndDoubleDashEndsTheOptions) {
     const ParsedOptions options({"module.aaxplugin", "--in", "a.wav", "--set=Gain=-6", "--set", "Mode=Lowpass", "--json"},
                                 kRules);
     EXPECT_EQ(options.Positional(), std::vector<std::string>{"module.aaxplugin"});
@@ -26,6 +27,11 @@ TEST(CommandLine, ValuesFlagsAndPositionalsAreSeparated) {
     EXPECT_TRUE(options.Has("--json"));
     EXPECT_FALSE(options.Has("--help"));
     EXPECT_EQ(options.Required("--in"), "a.wav");
+
+    const ParsedOptions afterDoubleDash({"-h", "--", "--in", "-x"}, kRules);
+    EXPECT_TRUE(afterDoubleDash.Has("--help"));
+    EXPECT_EQ(afterDoubleDash.Positional(), (std::vector<std::string>{"--in", "-x"}));
+    EXPECT_EQ(afterDoubleDash.OptionCount(), 1u);
 }
 
 struct Refused {
@@ -36,6 +42,7 @@ struct Refused {
 TEST(CommandLine, MisusedOptionsAreRefusedNamingTheOption) {
     const Refused cases[] = {
         {{"--out", "x"}, "unknown option --out"},
+        {{"-x"}, "unknown option -x"},
         {{"--in"}, "--in needs a value"},
         {{"--in", "a", "--in", "b"}, "--in is given twice"},
         {{"--json=yes"}, "--json takes no value"},

@@ -14,8 +14,8 @@
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/InstanceContext.h"
 #include "aaxhost/StemChannelCount.h"
-#include "aaxhost/cli/CommandLine.h"
-#include "aaxhost/cli/CommandRunner.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/MidiFile.h"
@@ -68,7 +68,7 @@ const ComponentDescription& ComponentFor(const EffectDescription& effect, std::s
             return component;
         offered += std::string(offered.empty() ? "" : ", ") + StemFormatName(component.InputStemFormat());
     }
-    throw UsageError("the effect \"" + effect.identifier + "\" has no realtime component for " +
+    throw toolcli::UsageError("the effect \"" + effect.identifier + "\" has no realtime component for " +
                      std::to_string(channels) + " input channel(s) (its inputs: " +
                      (offered.empty() ? std::string("none") : offered) + ")");
 }
@@ -109,19 +109,19 @@ struct RenderRequest {
     bool floatOutput = false;
 };
 
-RenderRequest ReadRequest(const ParsedOptions& options) {
-    if (options.Positional().size() != 1) throw UsageError("render takes one module path");
+RenderRequest ReadRequest(const toolcli::ParsedOptions& options) {
+    if (options.Positional().size() != 1) throw toolcli::UsageError("render takes one module path");
     RenderRequest request;
     request.modulePath = options.Positional().front();
     request.effectID = options.Required("--effect");
     request.inPath = options.Required("--in");
     request.outPath = options.Required("--out");
     request.block = static_cast<std::int32_t>(
-        ParseInteger(options.Value("--block").value_or("512"), 1, 65536, "--block"));
-    if (const auto rate = options.Value("--rate")) request.rate = ParseNumber(*rate, 1000.0, 768000.0, "--rate");
+        toolcli::ParseInteger(options.Value("--block").value_or("512"), 1, 65536, "--block"));
+    if (const auto rate = options.Value("--rate")) request.rate = toolcli::ParseNumber(*rate, 1000.0, 768000.0, "--rate");
     request.settings = options.Values("--set");
     for (const std::string& assignment : request.settings)
-        if (assignment.find('=') == std::string::npos) throw UsageError("--set takes ID=VALUE, not \"" + assignment + "\"");
+        if (assignment.find('=') == std::string::npos) throw toolcli::UsageError("--set takes ID=VALUE, not \"" + assignment + "\"");
     request.loadStatePath = options.Value("--load-state");
     request.saveStatePath = options.Value("--save-state");
     request.midiPath = options.Value("--midi");
@@ -272,7 +272,7 @@ private:
     std::int64_t skip_;
 };
 
-int Render(const ParsedOptions& options) {
+int Render(const toolcli::ParsedOptions& options) {
     const RenderRequest request = ReadRequest(options);
     const RenderInputs inputs = ReadInputs(request);
 
@@ -310,28 +310,28 @@ int Render(const ParsedOptions& options) {
                 request.effectID.c_str(), request.block);
     std::printf("latency %d samples, %s\n", latency, request.compensate ? "compensated" : "not compensated");
     std::printf("wrote %s (%s)\n", request.outPath.c_str(), SampleFormatName(output.format));
-    return kExitSucceeded;
+    return toolcli::kExitSucceeded;
 }
 
 }  // namespace
 
 int RunRender(const Arguments& arguments) {
-    return RunCommand("render", [&] {
-        const ParsedOptions options(arguments, {{"--effect", OptionRule::Kind::Value},
-                                                {"--in", OptionRule::Kind::Value},
-                                                {"--out", OptionRule::Kind::Value},
-                                                {"--block", OptionRule::Kind::Value},
-                                                {"--rate", OptionRule::Kind::Value},
-                                                {"--set", OptionRule::Kind::Repeated},
-                                                {"--bypass", OptionRule::Kind::Flag},
-                                                {"--save-state", OptionRule::Kind::Value},
-                                                {"--load-state", OptionRule::Kind::Value},
-                                                {"--midi", OptionRule::Kind::Value},
-                                                {"--compensate", OptionRule::Kind::Flag},
-                                                {"--float", OptionRule::Kind::Flag}});
+    return toolcli::RunCommand("aaxhost", "aaxhost render", [&] {
+        const toolcli::ParsedOptions options(arguments, {{"--effect", toolcli::OptionRule::Kind::Value},
+                                                {"--in", toolcli::OptionRule::Kind::Value},
+                                                {"--out", toolcli::OptionRule::Kind::Value},
+                                                {"--block", toolcli::OptionRule::Kind::Value},
+                                                {"--rate", toolcli::OptionRule::Kind::Value},
+                                                {"--set", toolcli::OptionRule::Kind::Repeated},
+                                                {"--bypass", toolcli::OptionRule::Kind::Flag},
+                                                {"--save-state", toolcli::OptionRule::Kind::Value},
+                                                {"--load-state", toolcli::OptionRule::Kind::Value},
+                                                {"--midi", toolcli::OptionRule::Kind::Value},
+                                                {"--compensate", toolcli::OptionRule::Kind::Flag},
+                                                {"--float", toolcli::OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
-            return kExitSucceeded;
+            return toolcli::kExitSucceeded;
         }
         return Render(options);
     });

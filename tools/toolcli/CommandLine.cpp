@@ -1,23 +1,28 @@
-#include "aaxhost/cli/CommandLine.h"
+#include "toolcli/CommandLine.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-namespace aaxhost::cli {
+namespace toolcli {
 
 ParsedOptions::ParsedOptions(const std::vector<std::string>& arguments, const std::vector<OptionRule>& rules) {
+    bool onlyPositional = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument.size() < 3 || argument.compare(0, 2, "--") != 0) {
+        if (onlyPositional || argument.size() < 2 || argument[0] != '-') {
             positional_.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            onlyPositional = true;
             continue;
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        if (name == "--help") {
-            values_[name];
+        if (name == "--help" || name == "-h") {
+            values_["--help"];
             continue;
         }
         const OptionRule* settings = nullptr;
@@ -88,4 +93,4 @@ double ParseNumber(const std::string& text, double minimum, double maximum, cons
     return value;
 }
 
-}  // namespace aaxhost::cli
+}  // namespace toolcli
