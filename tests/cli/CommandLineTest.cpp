@@ -4,10 +4,11 @@
 
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
+#include <cstdint>
 #include <sstream>
 
-#include "toolcli/CommandLine.h"
 #include "aaxhost/cli/JsonWriter.h"
+#include "toolcli/CommandLine.h"
 
 using namespace aaxhost::cli;
 using namespace toolcli;
@@ -63,6 +64,10 @@ TEST(CommandLine, NumbersOutsideTheirRangeOrMalformedAreRefused) {
     EXPECT_DOUBLE_EQ(ParseNumber("0.25", 0, 1, "x"), 0.25);
     for (const char* text : {"0", "65537", "12a", "", "-1"}) EXPECT_THROW(ParseInteger(text, 1, 65536, "--block"), UsageError) << text;
     for (const char* text : {"nan", "inf", "1.5", "x"}) EXPECT_THROW(ParseNumber(text, 0, 1, "x"), UsageError) << text;
+    EXPECT_EQ(ParseUnsigned("18446744073709551615", 0, UINT64_MAX, "--seed"), UINT64_MAX);
+    for (const char* text : {"18446744073709551616", "-1", "+1", " 1", "0x10", ""})
+        EXPECT_THROW(ParseUnsigned(text, 0, UINT64_MAX, "--seed"), UsageError) << text;
+    for (const char* text : {"0", "11"}) EXPECT_THROW(ParseUnsigned(text, 1, 10, "--strictness"), UsageError) << text;
 }
 
 TEST(JsonWriter, WritesADocumentAParserReadsBack) {

@@ -75,6 +75,24 @@ std::int64_t ParseInteger(const std::string& text, std::int64_t minimum, std::in
     return value;
 }
 
+std::uint64_t ParseUnsigned(const std::string& text, std::uint64_t minimum, std::uint64_t maximum,
+                            const std::string& what) {
+    const auto refuse = [&] {
+        return UsageError(what + " must be between " + std::to_string(minimum) + " and " + std::to_string(maximum) +
+                          ", not " + text);
+    };
+    if (text.empty()) throw UsageError(what + " must be a whole number, not \"\"");
+    std::uint64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') throw UsageError(what + " must be a whole number, not \"" + text + "\"");
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (value > (maximum - digit) / 10) throw refuse();
+        value = value * 10 + digit;
+    }
+    if (value < minimum) throw refuse();
+    return value;
+}
+
 namespace {
 std::string Short(double value) {
     char text[32];

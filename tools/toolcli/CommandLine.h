@@ -47,6 +47,10 @@ private:
 
 // A whole decimal number within [minimum, maximum]; UsageError naming `what` otherwise.
 std::int64_t ParseInteger(const std::string& text, std::int64_t minimum, std::int64_t maximum, const std::string& what);
+// Decimal digits only (no sign, no space) giving a number within [minimum, maximum]; the
+// whole unsigned 64-bit range is open to it. UsageError naming `what` otherwise.
+std::uint64_t ParseUnsigned(const std::string& text, std::uint64_t minimum, std::uint64_t maximum,
+                            const std::string& what);
 // A finite decimal number within [minimum, maximum]; UsageError naming `what` otherwise.
 double ParseNumber(const std::string& text, double minimum, double maximum, const std::string& what);
 

@@ -19,35 +19,6 @@ const char* const kValidateUsage =
     "  --check-timeout S    a check running longer fails the run as timed out (default 120)\n"
     "Exit code: 0 when every check passed, 1 when one failed, 2 for a bad command line.\n";
 
-namespace {
-
-// A decimal number without sign, below or equal to `maximum`.
-bool ParseDecimal(const std::string& text, std::uint64_t maximum, std::uint64_t& value) {
-    if (text.empty() || text.size() > 20) return false;
-    std::uint64_t result = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return false;
-        const std::uint64_t digit = static_cast<std::uint64_t>(c - '0');
-        if (result > (maximum - digit) / 10) return false;
-        result = result * 10 + digit;
-    }
-    value = result;
-    return true;
-}
-
-// A whole decimal number from `minimum` to `maximum`; UsageError naming the option.
-std::uint64_t DecimalOption(const toolcli::ParsedOptions& options, const char* name, std::uint64_t minimum,
-                            std::uint64_t maximum, const char* unit) {
-    const std::string text = *options.Value(name);
-    std::uint64_t number = 0;
-    if (!ParseDecimal(text, maximum, number) || number < minimum)
-        throw toolcli::UsageError(std::string(name) + " must be a whole number" + unit + " from " +
-                                  std::to_string(minimum) + " to " + std::to_string(maximum) + ", not \"" + text + "\"");
-    return number;
-}
-
-}  // namespace
-
 ValidateRequest ParseValidateArguments(const cli::Arguments& arguments) {
     const toolcli::ParsedOptions options(arguments, {{"--strictness", toolcli::OptionRule::Kind::Value},
                                                      {"--json", toolcli::OptionRule::Kind::Flag},
@@ -58,12 +29,12 @@ ValidateRequest ParseValidateArguments(const cli::Arguments& arguments) {
     request.options.json = options.Has("--json");
     request.options.strictness = kDefaultStrictness;
     request.options.seed = kDefaultSeed;
-    if (options.Has("--strictness"))
-        request.options.strictness = static_cast<int>(DecimalOption(options, "--strictness", 1, 10, ""));
-    if (options.Has("--seed"))
-        request.options.seed = DecimalOption(options, "--seed", 0, std::numeric_limits<std::uint64_t>::max(), "");
-    if (options.Has("--check-timeout"))
-        request.checkTimeoutSeconds = static_cast<int>(DecimalOption(options, "--check-timeout", 1, 86400, " of seconds"));
+    if (const auto text = options.Value("--strictness"))
+        request.options.strictness = static_cast<int>(toolcli::ParseUnsigned(*text, 1, 10, "--strictness"));
+    if (const auto text = options.Value("--seed"))
+        request.options.seed = toolcli::ParseUnsigned(*text, 0, std::numeric_limits<std::uint64_t>::max(), "--seed");
+    if (const auto text = options.Value("--check-timeout"))
+        request.checkTimeoutSeconds = static_cast<int>(toolcli::ParseUnsigned(*text, 1, 86400, "--check-timeout"));
     const std::vector<std::string>& modules = options.Positional();
     if (modules.size() > 1)
         throw toolcli::UsageError("one module only: \"" + modules[1] + "\" follows \"" + modules[0] + "\"");
