@@ -191,7 +191,8 @@ WavAudio EmptyOutput(const WavAudio& input, int channels, double rate, bool floa
 
 // Plays the input through the process procedure block by block. `skip` output samples
 // are dropped at the start and as many rendered past the input's end (latency
-// compensation); past its end the input is silence.
+// compensation); past its end the input is silence. Refers to everything it is given,
+// which outlives it; made and run on the command's thread. [ui-thread]
 class BlockRenderer {
 public:
     BlockRenderer(EffectInstance& instance, InstanceContext& context, const WavAudio& input, double rate,
