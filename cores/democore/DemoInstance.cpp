@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstring>
 
-#include "ChannelCount.h"
 #include "DemoEditor.h"
 #include "DemoStaticInfo.h"
 #include "contract/BlockRecord.h"
+#include "contract/ChannelConfig.h"
 #include "contract/CoreRequestRecords.h"
 #include "contract/EditorEvent.h"
 #include "contract/StateRecords.h"

@@ -1,6 +1,7 @@
 #include "aax/AAX_CEffectGUI.h"
 
 #include "aax/AAX_CString.h"
+#include "aax/AAX_CatchAll.h"
 #include "aax/AAX_VController.h"
 #include "aax/AAX_VTransport.h"
 #include "aax/AAX_VViewContainer.h"
@@ -11,7 +12,7 @@ AAX_CEffectGUI::~AAX_CEffectGUI() = default;
 
 AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* controller) noexcept {
     if (controller == nullptr) return AAX_ERROR_NOT_INITIALIZED;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         controller_ = std::make_unique<AAX_VController>(controller);
         transport_ = std::make_unique<AAX_VTransport>(controller);
         if (!transport_->IsValid()) transport_.reset();
@@ -20,9 +21,7 @@ AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* controller) noexcept {
         effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(controller, IID_IAAXEffectParametersV1);
         CreateViewContents();
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CEffectGUI::Uninitialize() noexcept {
@@ -38,7 +37,7 @@ AAX_Result AAX_CEffectGUI::NotificationReceived(AAX_CTypeID, const void*, std::u
 }
 
 AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* container) noexcept {
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         if (container == nullptr) {
             viewContainer_.reset();
             DeleteViewContainer();
@@ -48,9 +47,7 @@ AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* container) noexcept {
         CreateViewContainer();
         UpdateAllParameters();
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CEffectGUI::GetViewSize(AAX_Point*) noexcept { return AAX_SUCCESS; }

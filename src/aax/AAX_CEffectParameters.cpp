@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "aax/AAX_CatchAll.h"
 #include "aax/AAX_VAutomationDelegate.h"
 #include "aax/AAX_VController.h"
 #include "aax/AAX_VTransport.h"
@@ -48,16 +49,14 @@ void AAX_CEffectParameters::DropHostObjects() noexcept {
 
 AAX_Result AAX_CEffectParameters::Initialize(IACFUnknown* controller) noexcept {
     if (controller == nullptr) return AAX_ERROR_NOT_INITIALIZED;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         controller_ = std::make_unique<AAX_VController>(controller);
         automationDelegate_ = std::make_unique<AAX_VAutomationDelegate>(controller);
         transport_ = std::make_unique<AAX_VTransport>(controller);
         if (!transport_->IsValid()) transport_.reset();
         parameterManager_.SetAutomationDelegate(automationDelegate_->IsValid() ? automationDelegate_.get() : nullptr);
         return EffectInit();
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CEffectParameters::Uninitialize() noexcept {
@@ -157,14 +156,12 @@ AAX_Result AAX_CEffectParameters::GetParameterValueString(AAX_CParamID identifie
     if (outText == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     const AAX_IParameter* parameter = parameterManager_.GetParameterByID(identifier);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         AAX_CString text;
         parameter->GetValueString(&text);
         outText->Set(CutTo(text.Get(), maxLength).c_str());
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterStringFromValue(AAX_CParamID identifier, double value,
@@ -172,14 +169,12 @@ AAX_Result AAX_CEffectParameters::GetParameterStringFromValue(AAX_CParamID ident
     if (outText == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     const AAX_IParameter* parameter = parameterManager_.GetParameterByID(identifier);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         AAX_CString text;
         if (!parameter->GetNormalizedValueString(value, &text)) return AAX_ERROR_INVALID_STRING_CONVERSION;
         outText->Set(CutTo(text.Get(), maxLength).c_str());
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterValueFromString(AAX_CParamID identifier, double* outValue,
@@ -187,12 +182,10 @@ AAX_Result AAX_CEffectParameters::GetParameterValueFromString(AAX_CParamID ident
     if (outValue == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     const AAX_IParameter* parameter = parameterManager_.GetParameterByID(identifier);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         return parameter->GetNormalizedValueFromString(text.Get(), outValue) ? AAX_SUCCESS
                                                                             : AAX_ERROR_INVALID_STRING_CONVERSION;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNameOfLength(AAX_CParamID identifier, AAX_IString* outName,
@@ -200,12 +193,10 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength(AAX_CParamID identifi
     if (outName == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     const AAX_IParameter* parameter = parameterManager_.GetParameterByID(identifier);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         outName->Set(NameOfLength(parameter->Name().Get(), length).c_str());
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue(AAX_CParamID identifier, double value) noexcept {

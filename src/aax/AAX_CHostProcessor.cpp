@@ -1,5 +1,6 @@
 #include "aax/AAX_CHostProcessor.h"
 
+#include "aax/AAX_CatchAll.h"
 #include "aax/AAX_VController.h"
 #include "aax/AAX_VHostProcessorDelegate.h"
 
@@ -9,7 +10,7 @@ AAX_CHostProcessor::~AAX_CHostProcessor() = default;
 
 AAX_Result AAX_CHostProcessor::Initialize(IACFUnknown* controller) noexcept {
     if (controller == nullptr) return AAX_ERROR_NOT_INITIALIZED;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         controller_ = std::make_unique<AAX_VController>(controller);
         delegate_ = std::make_unique<AAX_VHostProcessorDelegate>(controller);
         if (!delegate_->IsValid()) delegate_.reset();
@@ -17,9 +18,7 @@ AAX_Result AAX_CHostProcessor::Initialize(IACFUnknown* controller) noexcept {
         // effect parameters object.
         effectParameters_ = ACFPtr<AAX_IACFEffectParameters>::Query(controller, IID_IAAXEffectParametersV1);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CHostProcessor::Uninitialize() noexcept {
@@ -34,7 +33,7 @@ AAX_Result AAX_CHostProcessor::InitOutputBounds(std::int64_t sourceStart, std::i
                                                 std::int64_t* outDestinationEnd) noexcept {
     // The published library answers a null out pointer here with its own code, -20030.
     if (outDestinationStart == nullptr || outDestinationEnd == nullptr) return AAX_ERROR_PLUGIN_NULL_PARAMETER;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         sourceStart_ = sourceStart;
         sourceEnd_ = sourceEnd;
         std::int64_t destinationStart = sourceStart;
@@ -45,9 +44,7 @@ AAX_Result AAX_CHostProcessor::InitOutputBounds(std::int64_t sourceStart, std::i
         *outDestinationStart = destinationStart;
         *outDestinationEnd = destinationEnd;
         return result;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result AAX_CHostProcessor::SetLocation(std::int64_t sample) noexcept {

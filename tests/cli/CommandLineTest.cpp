@@ -1,15 +1,17 @@
-// Option parsing and the JSON writer the commands build on.
+// The tools' option parsing and the JSON writer the commands build on.
 
 #include <gtest/gtest.h>
 
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
+#include <cstdint>
 #include <sstream>
 
-#include "aaxhost/cli/CommandLine.h"
 #include "aaxhost/cli/JsonWriter.h"
+#include "toolcli/CommandLine.h"
 
 using namespace aaxhost::cli;
+using namespace toolcli;
 
 namespace {
 
@@ -17,7 +19,7 @@ const std::vector<OptionRule> kRules = {{"--in", OptionRule::Kind::Value},
                                         {"--set", OptionRule::Kind::Repeated},
                                         {"--json", OptionRule::Kind::Flag}};
 
-TEST(CommandLine, ValuesFlagsAndPositionalsAreSeparated) {
+TEST(CommandLine, ValuesFlagsAndPositionalsAreSeparatedAndDoubleDashEndsTheOptions) {
     const ParsedOptions options({"module.aaxplugin", "--in", "a.wav", "--set=Gain=-6", "--set", "Mode=Lowpass", "--json"},
                                 kRules);
     EXPECT_EQ(options.Positional(), std::vector<std::string>{"module.aaxplugin"});
@@ -26,6 +28,11 @@ TEST(CommandLine, ValuesFlagsAndPositionalsAreSeparated) {
     EXPECT_TRUE(options.Has("--json"));
     EXPECT_FALSE(options.Has("--help"));
     EXPECT_EQ(options.Required("--in"), "a.wav");
+
+    const ParsedOptions afterDoubleDash({"-h", "--", "--in", "-x"}, kRules);
+    EXPECT_TRUE(afterDoubleDash.Has("--help"));
+    EXPECT_EQ(afterDoubleDash.Positional(), (std::vector<std::string>{"--in", "-x"}));
+    EXPECT_EQ(afterDoubleDash.OptionCount(), 1u);
 }
 
 struct Refused {
@@ -36,6 +43,7 @@ struct Refused {
 TEST(CommandLine, MisusedOptionsAreRefusedNamingTheOption) {
     const Refused cases[] = {
         {{"--out", "x"}, "unknown option --out"},
+        {{"-x"}, "unknown option -x"},
         {{"--in"}, "--in needs a value"},
         {{"--in", "a", "--in", "b"}, "--in is given twice"},
         {{"--json=yes"}, "--json takes no value"},
@@ -56,6 +64,10 @@ TEST(CommandLine, NumbersOutsideTheirRangeOrMalformedAreRefused) {
     EXPECT_DOUBLE_EQ(ParseNumber("0.25", 0, 1, "x"), 0.25);
     for (const char* text : {"0", "65537", "12a", "", "-1"}) EXPECT_THROW(ParseInteger(text, 1, 65536, "--block"), UsageError) << text;
     for (const char* text : {"nan", "inf", "1.5", "x"}) EXPECT_THROW(ParseNumber(text, 0, 1, "x"), UsageError) << text;
+    EXPECT_EQ(ParseUnsigned("18446744073709551615", 0, UINT64_MAX, "--seed"), UINT64_MAX);
+    for (const char* text : {"18446744073709551616", "-1", "+1", " 1", "0x10", ""})
+        EXPECT_THROW(ParseUnsigned(text, 0, UINT64_MAX, "--seed"), UsageError) << text;
+    for (const char* text : {"0", "11"}) EXPECT_THROW(ParseUnsigned(text, 1, 10, "--strictness"), UsageError) << text;
 }
 
 TEST(JsonWriter, WritesADocumentAParserReadsBack) {

@@ -192,6 +192,12 @@ TEST_P(CommandFailure, GivesTheDocumentedExitCodeAndAMessage) {
     EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
     EXPECT_EQ(run.err.rfind("aaxhost: ", 0), 0u) << run.err;
     EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
+    // A refused command line, and only that, points to the command's help.
+    const std::string helpCommand =
+        GetParam().name == std::string("UnknownCommand") ? "aaxhost" : "aaxhost " + GetParam().arguments.front();
+    EXPECT_EQ(run.err.find("Run \"" + helpCommand + " --help\" for usage.") != std::string::npos,
+              GetParam().exitCode == 2u)
+        << run.err;
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "out.wav"));
 }
 

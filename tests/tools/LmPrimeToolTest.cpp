@@ -130,7 +130,7 @@ const FailureCase kFailures[] = {
      [](const ScratchFolder&, const std::wstring& in, const std::wstring& out) {
          return std::vector<std::wstring>{in, out, L"--core", L"c.dll", L"--shortname", L"B"};
      },
-     2, "unknown option \"--shortname\""},
+     2, "unknown option --shortname"},
 };
 
 class LmPrimeFailure : public ::testing::TestWithParam<FailureCase> {};
@@ -149,7 +149,10 @@ TEST_P(LmPrimeFailure, ReportsTheProblemAndLeavesTheOutputAsItWas) {
         const ToolRun run = RunLmPrime(arguments);
 
         EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(run.err.rfind("lmprime: ", 0), 0u) << run.err;
         EXPECT_TRUE(Contains(run.err, c.reason)) << run.err;
+        // A refused command line, and only that, points to the help.
+        EXPECT_EQ(Contains(run.err, "Run \"lmprime --help\" for usage."), c.exitCode == 2u) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
         EXPECT_EQ(FolderEntries(scratch.Path()), before) << "no new or temporary file";
         if (outputExists) {

@@ -1,5 +1,7 @@
 #include "aaxhost/HostDescriptionHost.h"
 
+#include "aax/AAX_CatchAll.h"
+
 namespace aaxhost {
 
 AAX_Result HostFeatureInfo::SupportLevel(AAX_ESupportLevel* outSupportLevel) const noexcept {
@@ -22,12 +24,10 @@ AAX_Result HostDescriptionHost::AcquireFeatureProperties(const AAX_Feature_UID& 
                                                &AAXATTR_ClientFeature_SideChainInput, &AAXATTR_ClientFeature_MIDI};
     for (const acfUID* supported : kSupported) {
         if (*supported != featureID) continue;
-        try {
+        return AAX::CatchAll([&]() -> AAX_Result {
             *outFeatureInfo = (new HostFeatureInfo(AAX_eSupportLevel_Supported))->AsInterface();
             return AAX_SUCCESS;
-        } catch (...) {
-            return AAX_ERROR_UNKNOWN_EXCEPTION;
-        }
+        });
     }
     return AAX_ERROR_UNIMPLEMENTED;
 }

@@ -5,12 +5,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "aaxhost/StemChannelCount.h"
+
 namespace aaxhost {
 namespace {
-
-std::int32_t ChannelCount(AAX_EStemFormat format) noexcept {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(format) & 0xFFFFu);
-}
 
 void Refuse(const FieldDeclaration& field, const char* why) {
     throw std::invalid_argument("cannot lay out " + DescribeField(field) + ": " + why);
@@ -44,12 +42,12 @@ InstanceContext::InstanceContext(const ComponentDescription& component, AAX_IACF
             Refuse(field, "no audio-out field at that index");
 
     // Audio: main channels from the stem formats, then the side chain and the aux stems.
-    mainInputs_ = ChannelCount(options.inputStemFormat.value_or(component.InputStemFormat()));
-    mainOutputs_ = ChannelCount(options.outputStemFormat.value_or(component.OutputStemFormat()));
+    mainInputs_ = StemChannelCount(options.inputStemFormat.value_or(component.InputStemFormat()));
+    mainOutputs_ = StemChannelCount(options.outputStemFormat.value_or(component.OutputStemFormat()));
     sideChainConnected_ = sideChainDeclared && options.connectSideChain;
     sideChainIndex_ = mainInputs_;
     std::int32_t outputCount = mainOutputs_;
-    for (const AuxOutputStem& aux : component.auxOutputStems) outputCount += ChannelCount(aux.stemFormat);
+    for (const AuxOutputStem& aux : component.auxOutputStems) outputCount += StemChannelCount(aux.stemFormat);
     const std::size_t samples = static_cast<std::size_t>(maxBlockSize_);
     inputs_.assign(static_cast<std::size_t>(mainInputs_ + (sideChainConnected_ ? 1 : 0)), std::vector<float>(samples));
     outputs_.assign(static_cast<std::size_t>(outputCount), std::vector<float>(samples));

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "aax/AAX_CatchAll.h"
 #include "aaxhost/RecordingEffectDescriptor.h"
 
 namespace aaxhost {
@@ -10,6 +11,7 @@ void RecordingCollection::Note(const char* call) noexcept {
     try {
         description_.calls.emplace_back(call);
     } catch (...) {
+        // Out of memory: the call goes unrecorded; the module's call itself still succeeds.
     }
 }
 
@@ -37,36 +39,30 @@ AAX_Result RecordingCollection::AddEffect(const char* effectID, IACFUnknown* eff
     if (effectID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     const RecordingEffectDescriptor* own = FindOwn<RecordingEffectDescriptor>(effectDescriptor);
     if (own == nullptr) return AAX_ERROR_NULL_OBJECT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         EffectDescription effect = own->Description();
         effect.identifier = effectID;
         description_.effects.push_back(std::move(effect));
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingCollection::SetManufacturerName(const char* name) noexcept {
     Note("SetManufacturerName");
     if (name == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         description_.manufacturerName = std::string(name);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingCollection::AddPackageName(const char* name) noexcept {
     Note("AddPackageName");
     if (name == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         description_.packageNames.emplace_back(name);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingCollection::SetPackageVersion(std::uint32_t version) noexcept {

@@ -2,21 +2,20 @@
 
 #include <utility>
 
+#include "aax/AAX_CatchAll.h"
 #include "aaxhost/RecordingPropertyMap.h"
 
 namespace aaxhost {
 
 AAX_Result RecordingComponentDescriptor::Record(const FieldDeclaration& field) noexcept {
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         description_.fields.push_back(field);
         if (field.kind == FieldKind::AuxOutputStem)
             description_.auxOutputStems.push_back({field.field, field.stemFormat, field.name});
         if (field.kind == FieldKind::MIDINode)
             description_.midiNodes.push_back({field.field, field.midiNodeType, field.name, field.channelMask});
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingComponentDescriptor::AddAudioIn(AAX_CFieldIndex field) noexcept {
@@ -60,22 +59,20 @@ AAX_Result RecordingComponentDescriptor::AddSideChainIn(AAX_CFieldIndex field) n
 AAX_Result RecordingComponentDescriptor::AddAuxOutputStem(AAX_CFieldIndex audioOutField, std::int32_t stemFormat,
                                                           const char* name) noexcept {
     if (name == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         FieldDeclaration declaration;
         declaration.kind = FieldKind::AuxOutputStem;
         declaration.field = audioOutField;
         declaration.stemFormat = static_cast<AAX_EStemFormat>(stemFormat);
         declaration.name = name;
         return Record(declaration);
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingComponentDescriptor::AddMIDINode(AAX_CFieldIndex field, AAX_EMIDINodeType type, const char* name,
                                                      std::uint32_t channelMask) noexcept {
     if (name == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         FieldDeclaration declaration;
         declaration.kind = FieldKind::MIDINode;
         declaration.field = field;
@@ -83,9 +80,7 @@ AAX_Result RecordingComponentDescriptor::AddMIDINode(AAX_CFieldIndex field, AAX_
         declaration.name = name;
         declaration.channelMask = channelMask;
         return Record(declaration);
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc processProc, IACFUnknown* properties,
@@ -93,7 +88,7 @@ AAX_Result RecordingComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc 
                                                                AAX_CBackgroundProc /*backgroundProc*/,
                                                                AAX_CSelector* outProcID) noexcept {
     if (processProc == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         ProcessProcedure procedure;
         procedure.proc = processProc;
         if (properties != nullptr) {
@@ -106,9 +101,7 @@ AAX_Result RecordingComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc 
         // Selectors count from 1 within the component.
         if (outProcID != nullptr) *outProcID = static_cast<AAX_CSelector>(description_.processProcedures.size());
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingComponentDescriptor::Clear() noexcept {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "aax/AAX_CatchAll.h"
 #include "aaxhost/RecordingComponentDescriptor.h"
 
 namespace aaxhost {
@@ -10,63 +11,54 @@ void RecordingEffectDescriptor::Note(const std::string& call) noexcept {
     try {
         description_.calls.push_back(call);
     } catch (...) {
+        // Out of memory: the call goes unrecorded; the module's call itself still succeeds.
     }
 }
 
 AAX_Result RecordingEffectDescriptor::AddName(const char* name) noexcept {
     Note("AddName");
     if (name == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         description_.names.emplace_back(name);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingEffectDescriptor::AddCategory(std::uint32_t category) noexcept {
     Note("AddCategory");
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         description_.categories.push_back(category);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingEffectDescriptor::AddProcPtr(void* proc, AAX_CProcPtrID procID) noexcept {
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         Note("AddProcPtr " + std::to_string(procID));
         if (proc == nullptr) return AAX_ERROR_NULL_ARGUMENT;
         // Every factory arrives as a void*; the procedure ID says what it makes.
         description_.procPtrs.push_back({reinterpret_cast<AAX_CreateObjectProc>(proc), procID});
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingEffectDescriptor::AddResourceInfo(AAX_EResourceType type, const char* info) noexcept {
     Note("AddResourceInfo");
     if (info == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         description_.resources.push_back({type, info});
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingEffectDescriptor::AddComponent(IACFUnknown* component) noexcept {
     Note("AddComponent");
     const RecordingComponentDescriptor* own = FindOwn<RecordingComponentDescriptor>(component);
     if (own == nullptr) return AAX_ERROR_NULL_OBJECT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         description_.components.push_back(own->Description());
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingEffectDescriptor::AddCategoryBypassParameter(std::uint32_t, AAX_CParamID) noexcept {

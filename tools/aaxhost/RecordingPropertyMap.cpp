@@ -1,5 +1,7 @@
 #include "aaxhost/RecordingPropertyMap.h"
 
+#include "aax/AAX_CatchAll.h"
+
 #include <algorithm>
 
 namespace aaxhost {
@@ -15,15 +17,13 @@ auto* Find(List& list, AAX_EProperty property) noexcept {
 // Replaces the value under `property` or appends a new entry.
 template <class List, class Value>
 AAX_Result Put(List& list, AAX_EProperty property, Value&& value) noexcept {
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         if (auto* existing = Find(list, property))
             existing->second = std::forward<Value>(value);
         else
             list.emplace_back(property, std::forward<Value>(value));
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 }  // namespace
@@ -44,12 +44,10 @@ AAX_Result RecordingPropertyMap::AddProperty(AAX_EProperty property, AAX_CProper
             return AAX_SUCCESS;
         }
     }
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         properties_.push_back({property, value});
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result RecordingPropertyMap::RemoveProperty(AAX_EProperty property) noexcept {
@@ -63,11 +61,9 @@ AAX_Result RecordingPropertyMap::AddPropertyWithIDArray(AAX_EProperty property,
                                                         const AAX_SPlugInIdentifierTriad* pluginIDs,
                                                         std::uint32_t count) noexcept {
     if (pluginIDs == nullptr && count != 0) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         return Put(idArrays_, property, std::vector<AAX_SPlugInIdentifierTriad>(pluginIDs, pluginIDs + count));
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_CBoolean RecordingPropertyMap::GetPropertyWithIDArray(AAX_EProperty property,

@@ -44,6 +44,7 @@ AAX_Result SelectionDelegate::GetAudio(const float* const inputs[], std::int32_t
         std::lock_guard<std::mutex> lock(mutex_);
         requests_.push_back(request);
     } catch (...) {
+        // Out of memory: the samples were delivered; only the request's record is lost.
     }
     return AAX_SUCCESS;
 }

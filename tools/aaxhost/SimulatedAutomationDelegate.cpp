@@ -1,5 +1,7 @@
 #include "aaxhost/SimulatedAutomationDelegate.h"
 
+#include "aax/AAX_CatchAll.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -58,31 +60,27 @@ std::map<std::string, double> SimulatedAutomationDelegate::CurrentValues() const
 
 AAX_Result SimulatedAutomationDelegate::RegisterParameter(AAX_CParamID parameterID) noexcept {
     if (parameterID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         std::lock_guard<std::mutex> lock(mutex_);
         registered_.insert(parameterID);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result SimulatedAutomationDelegate::UnregisterParameter(AAX_CParamID parameterID) noexcept {
     if (parameterID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         std::lock_guard<std::mutex> lock(mutex_);
         if (registered_.erase(parameterID) == 0) return AAX_ERROR_INVALID_PARAMETER_ID;
         touches_.erase(parameterID);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result SimulatedAutomationDelegate::Record(AutomationEvent::Kind kind, AAX_CParamID parameterID,
                                                double value) noexcept {
     if (parameterID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         std::lock_guard<std::mutex> lock(mutex_);
         if (registered_.count(parameterID) == 0) return AAX_ERROR_INVALID_PARAMETER_ID;
         automation_.push_back({kind, parameterID, value});
@@ -90,9 +88,7 @@ AAX_Result SimulatedAutomationDelegate::Record(AutomationEvent::Kind kind, AAX_C
         if (kind == AutomationEvent::Kind::Touch) ++touches;
         if (kind == AutomationEvent::Kind::Release && touches > 0) --touches;
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result SimulatedAutomationDelegate::PostSetValueRequest(AAX_CParamID parameterID, double normalizedValue) noexcept {
@@ -113,19 +109,18 @@ AAX_Result SimulatedAutomationDelegate::PostSetValueRequest(AAX_CParamID paramet
         std::lock_guard<std::mutex> lock(mutex_);
         echoResults_.push_back(echoed);
     } catch (...) {
+        // Out of memory: the echo was sent; only its result's record is lost.
     }
     return AAX_SUCCESS;
 }
 
 AAX_Result SimulatedAutomationDelegate::PostCurrentValue(AAX_CParamID parameterID, double normalizedValue) noexcept {
     if (parameterID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         std::lock_guard<std::mutex> lock(mutex_);
         currentValues_[parameterID] = normalizedValue;
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result SimulatedAutomationDelegate::PostTouchRequest(AAX_CParamID parameterID) noexcept {
@@ -138,14 +133,12 @@ AAX_Result SimulatedAutomationDelegate::PostReleaseRequest(AAX_CParamID paramete
 
 AAX_Result SimulatedAutomationDelegate::GetTouchState(AAX_CParamID parameterID, AAX_CBoolean* outTouched) noexcept {
     if (parameterID == nullptr || outTouched == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         std::lock_guard<std::mutex> lock(mutex_);
         const auto found = touches_.find(parameterID);
         *outTouched = found != touches_.end() && found->second > 0 ? 1 : 0;
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 }  // namespace aaxhost

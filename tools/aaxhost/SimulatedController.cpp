@@ -1,5 +1,7 @@
 #include "aaxhost/SimulatedController.h"
 
+#include "aax/AAX_CatchAll.h"
+
 #include <atomic>
 #include <cstring>
 
@@ -110,12 +112,12 @@ std::vector<SentNotification> SimulatedController::Notifications() const {
 AAX_Result SimulatedController::GetEffectID(AAX_IString* outEffectID) noexcept {
     if (outEffectID == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     std::string effectID;
-    try {
+    const AAX_Result copied = AAX::CatchAll([&]() -> AAX_Result {
         std::lock_guard<std::mutex> lock(mutex_);
         effectID = effectID_;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+        return AAX_SUCCESS;
+    });
+    if (copied != AAX_SUCCESS) return copied;
     outEffectID->Set(effectID.c_str());
     return AAX_SUCCESS;
 }
@@ -155,14 +157,12 @@ AAX_Result SimulatedController::GetCycleCount(AAX_EProperty, AAX_CPropertyValue*
 AAX_Result SimulatedController::GetTODLocation(AAX_CTimeOfDay*) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
 
 AAX_Result SimulatedController::SetSignalLatency(std::int32_t samples) noexcept {
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         std::lock_guard<std::mutex> lock(mutex_);
         latencyReports_.push_back(samples);
         latency_ = samples;
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result SimulatedController::SetCycleCount(AAX_EProperty*, AAX_CPropertyValue*, std::int32_t) noexcept {
@@ -195,7 +195,7 @@ AAX_Result SimulatedController::GetNextMIDIPacket(AAX_CFieldIndex*, AAX_CMidiPac
 
 AAX_Result SimulatedController::SendNotification(AAX_CTypeID type, const void* data, std::uint32_t size) noexcept {
     if (data == nullptr && size != 0) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         SentNotification sent{type, {}};
         if (size != 0) {
             const auto* bytes = static_cast<const unsigned char*>(data);
@@ -204,9 +204,7 @@ AAX_Result SimulatedController::SendNotification(AAX_CTypeID type, const void* d
         std::lock_guard<std::mutex> lock(mutex_);
         notifications_.push_back(std::move(sent));
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result SimulatedController::GetHybridSignalLatency(std::int32_t* outSamples) noexcept {
@@ -224,14 +222,14 @@ AAX_Result SimulatedController::GetCurrentAutomationTimestamp(AAX_CTransportCoun
 AAX_Result SimulatedController::GetHostName(AAX_IString* outName) noexcept {
     if (outName == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     std::string name;
-    AAX_Result result;
-    try {
+    AAX_Result result = AAX_SUCCESS;
+    const AAX_Result copied = AAX::CatchAll([&]() -> AAX_Result {
         std::lock_guard<std::mutex> lock(mutex_);
         name = hostName_;
         result = hostNameResult_;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+        return AAX_SUCCESS;
+    });
+    if (copied != AAX_SUCCESS) return copied;
     if (result == AAX_SUCCESS) outName->Set(name.c_str());
     return result;
 }

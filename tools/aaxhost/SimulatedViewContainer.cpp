@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "aax/AAX_CatchAll.h"
 #include "aax/AAX_Enums.h"
 #include "aaxhost/HostWindow.h"
 
@@ -37,11 +38,11 @@ AAX_Result SimulatedViewContainer::GetModifiers(std::uint32_t* outModifiers) noe
 }
 
 AAX_Result SimulatedViewContainer::SetViewSize(const AAX_Point& size) noexcept {
-    try {
+    const AAX_Result recorded = AAX::CatchAll([&]() -> AAX_Result {
         viewSizeRequests_.push_back(size);
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+        return AAX_SUCCESS;
+    });
+    if (recorded != AAX_SUCCESS) return recorded;
     if (viewSizeResult_ == AAX_SUCCESS && window_ != nullptr && size.horz >= 0 && size.vert >= 0)
         HostWindow::ResizeClientArea(window_, static_cast<int>(std::lround(size.horz)),
                                      static_cast<int>(std::lround(size.vert)));
@@ -60,7 +61,7 @@ AAX_Result SimulatedViewContainer::RecordMany(MouseEvent::Kind kind, bool multip
     if (parameterIDs == nullptr && count != 0) return AAX_ERROR_NULL_ARGUMENT;
     for (std::uint32_t i = 0; i < count; ++i)
         if (parameterIDs[i] == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         MouseEvent event;
         event.kind = kind;
         event.multiple = multiple;
@@ -68,9 +69,7 @@ AAX_Result SimulatedViewContainer::RecordMany(MouseEvent::Kind kind, bool multip
         for (std::uint32_t i = 0; i < count; ++i) event.parameterIDs.emplace_back(parameterIDs[i]);
         mouseEvents_.push_back(std::move(event));
         return mouseResult_;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result SimulatedViewContainer::HandleParameterMouseDown(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept {

@@ -1,86 +1,57 @@
 #include "PrimeOptions.h"
 
-#include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "toolcli/CommandLine.h"
 #include "util/WideText.h"
 
 namespace {
 
-enum class Option { Core, Unprimed, Config, ShortName, Bundle, Name, CoreFile, Show, Help };
+enum class Option { Core, Unprimed, Config, ShortName, Bundle, Name, CoreFile, Show };
 
-struct OptionSpelling {
-    const wchar_t* text;
-    Option option;
-    bool takesValue;
+const std::vector<toolcli::OptionRule> kRules = {
+    {"--core", toolcli::OptionRule::Kind::Value},      {"--unprimed", toolcli::OptionRule::Kind::Flag},
+    {"--config", toolcli::OptionRule::Kind::Value},    {"--short-name", toolcli::OptionRule::Kind::Value},
+    {"--bundle", toolcli::OptionRule::Kind::Value},    {"--name", toolcli::OptionRule::Kind::Value},
+    {"--core-file", toolcli::OptionRule::Kind::Value}, {"--show", toolcli::OptionRule::Kind::Value},
 };
 
-const OptionSpelling kOptions[] = {
-    {L"--core", Option::Core, true},          {L"--unprimed", Option::Unprimed, false},
-    {L"--config", Option::Config, true},      {L"--short-name", Option::ShortName, true},
-    {L"--bundle", Option::Bundle, true},      {L"--name", Option::Name, true},
-    {L"--core-file", Option::CoreFile, true}, {L"--show", Option::Show, true},
-    {L"--help", Option::Help, false},         {L"-h", Option::Help, false},
-};
+const char* NameOf(Option option) { return kRules[static_cast<std::size_t>(option)].name; }
 
 std::string Utf8Of(const std::wstring& text) { return Util::FromWide(text.c_str()).Bytes(); }
 
-std::string Quoted(const std::wstring& text) { return "\"" + Utf8Of(text) + "\""; }
+std::wstring WideOf(const std::string& text) { return Util::ToWide(Util::String(text)).CStr(); }
 
-// UTF-8 for a resource text. Text that does not survive the round trip (an unpaired
-// surrogate) is refused rather than stored with replacement characters.
-bool TextArgument(const std::wstring& text, const char* option, std::string& utf8, std::string& error) {
-    utf8 = Utf8Of(text);
-    if (std::wstring(Util::ToWide(Util::String(utf8)).CStr()) == text) return true;
-    error = std::string("the value of ") + option + " is not valid Unicode text";
-    return false;
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// UTF-8 of every argument. Text that does not survive the round trip (an unpaired
+// surrogate) is refused rather than stored or opened with replacement characters.
+std::vector<std::string> Utf8Arguments(const std::vector<std::wstring>& arguments) {
+    std::vector<std::string> utf8;
+    for (const std::wstring& argument : arguments) {
+        utf8.push_back(Utf8Of(argument));
+        if (WideOf(utf8.back()) == argument) continue;
+        const bool isValue = utf8.size() > 1 && utf8[utf8.size() - 2].compare(0, 2, "--") == 0;
+        throw toolcli::UsageError(isValue ? "the value of " + utf8[utf8.size() - 2] + " is not valid Unicode text"
+                                          : "argument " + std::to_string(utf8.size()) + " is not valid Unicode text");
+    }
+    return utf8;
 }
 
+// The parsed options under lmprime's names; paths come back as UTF-16.
 struct RawArguments {
-    std::map<Option, std::wstring> values;  // flags map to ""
-    std::vector<std::wstring> positional;
+    toolcli::ParsedOptions options;
 
-    bool Has(Option option) const { return values.count(option) != 0; }
-    const std::wstring& Value(Option option) const { return values.at(option); }
+    bool Has(Option option) const { return options.Has(NameOf(option)); }
+    std::string Text(Option option) const { return *options.Value(NameOf(option)); }
+    std::wstring Value(Option option) const { return WideOf(Text(option)); }
+    const std::vector<std::string>& Positional() const noexcept { return options.Positional(); }
 };
 
-bool Collect(const std::vector<std::wstring>& arguments, RawArguments& raw, std::string& error) {
-    bool onlyPositional = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::wstring& argument = arguments[i];
-        if (onlyPositional || argument.size() < 2 || argument[0] != L'-') {
-            raw.positional.push_back(argument);
-            continue;
-        }
-        if (argument == L"--") {
-            onlyPositional = true;
-            continue;
-        }
-        const OptionSpelling* spelling = nullptr;
-        for (const OptionSpelling& candidate : kOptions)
-            if (argument == candidate.text) spelling = &candidate;
-        if (spelling == nullptr) {
-            error = "unknown option " + Quoted(argument);
-            return false;
-        }
-        if (raw.Has(spelling->option)) {
-            error = Utf8Of(argument) + " is given twice";
-            return false;
-        }
-        std::wstring value;
-        if (spelling->takesValue) {
-            if (i + 1 >= arguments.size()) {
-                error = Utf8Of(argument) + " needs a value";
-                return false;
-            }
-            value = arguments[++i];
-        }
-        raw.values[spelling->option] = value;
-    }
-    return true;
-}
-
 bool ParseShow(const RawArguments& raw, PrimeCommand& command, std::string& error) {
-    if (raw.values.size() != 1 || !raw.positional.empty()) {
+    if (raw.options.OptionCount() != 1 || !raw.Positional().empty()) {
         error = "--show takes only the module to show";
         return false;
     }
@@ -93,19 +64,20 @@ bool ParseShow(const RawArguments& raw, PrimeCommand& command, std::string& erro
 bool ParseModules(const RawArguments& raw, PrimeCommand& command, std::string& error) {
     const bool bundle = command.action == PrimeCommand::Action::Bundle;
     const std::size_t wanted = bundle ? 1 : 2;
-    if (raw.positional.empty()) {
+    const std::vector<std::string>& positional = raw.Positional();
+    if (positional.empty()) {
         error = "missing the input module";
-    } else if (raw.positional.size() < wanted) {
+    } else if (positional.size() < wanted) {
         error = "missing the output module (or --bundle DIR --name NAME)";
-    } else if (raw.positional.size() > wanted) {
-        error = "unexpected argument " + Quoted(raw.positional[wanted]);
+    } else if (positional.size() > wanted) {
+        error = "unexpected argument " + Quoted(positional[wanted]);
         if (bundle) error += " (a bundle takes no output module)";
-    } else if (raw.positional[0].empty() || (!bundle && raw.positional[1].empty())) {
+    } else if (positional[0].empty() || (!bundle && positional[1].empty())) {
         error = "a module path is empty";
     }
     if (!error.empty()) return false;
-    command.inModule = raw.positional[0];
-    if (!bundle) command.outModule = raw.positional[1];
+    command.inModule = WideOf(positional[0]);
+    if (!bundle) command.outModule = WideOf(positional[1]);
     return true;
 }
 
@@ -120,16 +92,9 @@ bool ParseSettings(const RawArguments& raw, PrimeSettings& settings, std::string
         error = "missing --core NAME-OR-PATH (or --unprimed)";
         return false;
     }
-    if (core && !TextArgument(raw.Value(Option::Core), "--core", settings.core, error)) return false;
-    std::string text;
-    if (raw.Has(Option::Config)) {
-        if (!TextArgument(raw.Value(Option::Config), "--config", text, error)) return false;
-        settings.config = text;
-    }
-    if (raw.Has(Option::ShortName)) {
-        if (!TextArgument(raw.Value(Option::ShortName), "--short-name", text, error)) return false;
-        settings.shortName = text;
-    }
+    if (core) settings.core = raw.Text(Option::Core);
+    if (raw.Has(Option::Config)) settings.config = raw.Text(Option::Config);
+    if (raw.Has(Option::ShortName)) settings.shortName = raw.Text(Option::ShortName);
     error = CheckPrimeSettings(settings);
     return error.empty();
 }
@@ -139,11 +104,17 @@ bool ParseSettings(const RawArguments& raw, PrimeSettings& settings, std::string
 bool ParsePrimeArguments(const std::vector<std::wstring>& arguments, PrimeCommand& command, std::string& error) {
     command = PrimeCommand();
     error.clear();
-    RawArguments raw;
-    if (!Collect(arguments, raw, error)) return false;
-    if (raw.Has(Option::Help)) return true;
+    std::optional<RawArguments> parsed;
+    try {
+        parsed = RawArguments{toolcli::ParsedOptions(Utf8Arguments(arguments), kRules)};
+    } catch (const toolcli::UsageError& refused) {
+        error = refused.what();
+        return false;
+    }
+    const RawArguments& raw = *parsed;
+    if (raw.options.Has("--help")) return true;
     if (raw.Has(Option::Show)) return ParseShow(raw, command, error);
-    if (raw.values.empty() && raw.positional.empty()) {
+    if (raw.options.OptionCount() == 0 && raw.Positional().empty()) {
         error = "nothing to do";
         return false;
     }

@@ -8,8 +8,10 @@
 //   lmprime --show MODULE
 //   lmprime --help
 //
-// Options and positional arguments mix in any order; an option's value is always the
-// next argument; "--" makes every later argument positional.
+// Options and positional arguments mix in any order and are parsed as every tool's
+// command line (toolcli/CommandLine.h): "--name VALUE" or "--name=VALUE", "-h" for
+// "--help", "--" makes every later argument positional. Arguments that are not valid
+// Unicode text are refused.
 
 #include <string>
 #include <vector>

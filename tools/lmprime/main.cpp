@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <exception>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,12 +12,10 @@
 #include "ModuleReport.h"
 #include "PrimeOptions.h"
 #include "Priming.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 
 namespace {
-
-constexpr int kExitDone = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitBadArguments = 2;
 
 // Texts are UTF-8 bytes, written unchanged.
 void Write(std::FILE* stream, const std::string& text) {
@@ -25,44 +23,40 @@ void Write(std::FILE* stream, const std::string& text) {
     std::fflush(stream);
 }
 
-int Fail(const std::string& error) {
-    Write(stderr, "lmprime: " + error + "\n");
-    return kExitFailed;
+void FailIf(bool failed, const std::string& error) {
+    if (failed) throw std::runtime_error(error);
 }
 
 int Run(const std::vector<std::wstring>& arguments) {
     if (arguments.empty()) {
         Write(stderr, PrimeUsage());
-        return kExitBadArguments;
+        return toolcli::kExitBadArguments;
     }
     PrimeCommand command;
     std::string error;
-    if (!ParsePrimeArguments(arguments, command, error)) {
-        Write(stderr, "lmprime: " + error + "\nRun \"lmprime --help\" for usage.\n");
-        return kExitBadArguments;
-    }
+    if (!ParsePrimeArguments(arguments, command, error)) throw toolcli::UsageError(error);
     switch (command.action) {
     case PrimeCommand::Action::Help:
         Write(stdout, PrimeUsage());
-        return kExitDone;
+        break;
     case PrimeCommand::Action::Show: {
         std::string report;
-        if (!DescribeModule(command.inModule, report, error)) return Fail(error);
+        FailIf(!DescribeModule(command.inModule, report, error), error);
         Write(stdout, report);
-        return kExitDone;
+        break;
     }
     case PrimeCommand::Action::Prime:
-        if (!PrimeModule(command.inModule, command.outModule, command.settings, error)) return Fail(error);
+        FailIf(!PrimeModule(command.inModule, command.outModule, command.settings, error), error);
         Write(stdout, "Primed " + Utf8(command.outModule) + "\n");
-        return kExitDone;
+        break;
     case PrimeCommand::Action::Bundle: {
         std::wstring bundlePath;
-        if (!BuildBundle(command.inModule, command.bundle, command.settings, bundlePath, error)) return Fail(error);
+        FailIf(!BuildBundle(command.inModule, command.bundle, command.settings, bundlePath, error), error);
         Write(stdout, "Bundled " + Utf8(bundlePath) + "\n");
-        return kExitDone;
+        break;
     }
     }
-    return kExitFailed;
+    return toolcli::kExitSucceeded;
 }
 
 }  // namespace
@@ -70,9 +64,6 @@ int Run(const std::vector<std::wstring>& arguments) {
 int wmain(int argc, wchar_t** argv) {
     // A console shows the UTF-8 output as such; pipes and files get the bytes unchanged.
     SetConsoleOutputCP(CP_UTF8);
-    try {
-        return Run(std::vector<std::wstring>(argv + 1, argv + argc));
-    } catch (const std::exception& e) {
-        return Fail(std::string("unexpected failure: ") + e.what());
-    }
+    return toolcli::RunCommand("lmprime", "lmprime",
+                               [&] { return Run(std::vector<std::wstring>(argv + 1, argv + argc)); });
 }

@@ -11,8 +11,8 @@
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/OfflineDriver.h"
 #include "aaxhost/SelectionDelegate.h"
-#include "aaxhost/cli/CommandLine.h"
-#include "aaxhost/cli/CommandRunner.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/ModuleSession.h"
 #include "aaxhost/cli/WavFile.h"
@@ -45,7 +45,7 @@ const EffectDescription& OfflineEffect(const ModuleSession& session, const std::
     if (identifier) {
         const EffectDescription& effect = session.Effect(*identifier);
         if (effect.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor) == nullptr)
-            throw UsageError("the effect \"" + *identifier + "\" has no offline processor");
+            throw toolcli::UsageError("the effect \"" + *identifier + "\" has no offline processor");
         return effect;
     }
     for (const EffectDescription& effect : session.Registered().package.effects)
@@ -64,12 +64,12 @@ void RequirePass(const PassResult& pass, const char* name) {
     throw std::runtime_error(std::string("the ") + name + " pass failed: " + problem);
 }
 
-int RunOffline(const ParsedOptions& options) {
-    if (options.Positional().size() != 1) throw UsageError("audiosuite takes one module path");
+int RunOffline(const toolcli::ParsedOptions& options) {
+    if (options.Positional().size() != 1) throw toolcli::UsageError("audiosuite takes one module path");
     const std::string inPath = options.Required("--in");
     const std::string outPath = options.Required("--out");
     const auto window = static_cast<std::int32_t>(
-        ParseInteger(options.Value("--window").value_or("4096"), 1, 1 << 20, "--window"));
+        toolcli::ParseInteger(options.Value("--window").value_or("4096"), 1, 1 << 20, "--window"));
     const WavAudio input = ReadWavFile(inPath);
 
     ModuleSession session(options.Positional().front());
@@ -126,22 +126,22 @@ int RunOffline(const ParsedOptions& options) {
     WriteWavFile(outPath, output);
     std::printf("rendered %zu samples, %zu channel(s)\nwrote %s (%s)\n", output.FrameCount(), output.ChannelCount(),
                 outPath.c_str(), SampleFormatName(output.format));
-    return kExitSucceeded;
+    return toolcli::kExitSucceeded;
 }
 
 }  // namespace
 
 int RunAudioSuite(const Arguments& arguments) {
-    return RunCommand("audiosuite", [&] {
-        const ParsedOptions options(arguments, {{"--effect", OptionRule::Kind::Value},
-                                                {"--in", OptionRule::Kind::Value},
-                                                {"--out", OptionRule::Kind::Value},
-                                                {"--analyze", OptionRule::Kind::Flag},
-                                                {"--window", OptionRule::Kind::Value},
-                                                {"--float", OptionRule::Kind::Flag}});
+    return toolcli::RunCommand("aaxhost", "aaxhost audiosuite", [&] {
+        const toolcli::ParsedOptions options(arguments, {{"--effect", toolcli::OptionRule::Kind::Value},
+                                                {"--in", toolcli::OptionRule::Kind::Value},
+                                                {"--out", toolcli::OptionRule::Kind::Value},
+                                                {"--analyze", toolcli::OptionRule::Kind::Flag},
+                                                {"--window", toolcli::OptionRule::Kind::Value},
+                                                {"--float", toolcli::OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
-            return kExitSucceeded;
+            return toolcli::kExitSucceeded;
         }
         return RunOffline(options);
     });

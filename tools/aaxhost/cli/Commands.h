@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "toolcli/ExitCodes.h"  // every command's exit codes
+
 namespace aaxhost::cli {
 
 using Arguments = std::vector<std::string>;
-
-constexpr int kExitSucceeded = 0;     // done; for validate: every check passed
-constexpr int kExitFailed = 1;        // the work failed; for validate: a check failed
-constexpr int kExitBadArguments = 2;  // the command line was not understood
 
 int RunScan(const Arguments& arguments);        // aaxhost scan
 int RunRender(const Arguments& arguments);      // aaxhost render

@@ -13,8 +13,8 @@
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/SimulatedViewContainer.h"
 #include "aaxhost/cli/BmpImage.h"
-#include "aaxhost/cli/CommandLine.h"
-#include "aaxhost/cli/CommandRunner.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/ModuleSession.h"
@@ -37,10 +37,10 @@ void Check(AAX_Result result, const std::string& what) {
     if (result != AAX_SUCCESS) throw std::runtime_error(what + " failed with " + ResultText(result));
 }
 
-int OpenEditor(const ParsedOptions& options) {
-    if (options.Positional().size() != 1) throw UsageError("editor takes one module path");
+int OpenEditor(const toolcli::ParsedOptions& options) {
+    if (options.Positional().size() != 1) throw toolcli::UsageError("editor takes one module path");
     const std::string effectID = options.Required("--effect");
-    const double seconds = ParseNumber(options.Value("--seconds").value_or("2"), 0.0, 3600.0, "--seconds");
+    const double seconds = toolcli::ParseNumber(options.Value("--seconds").value_or("2"), 0.0, 3600.0, "--seconds");
     const std::optional<std::string> screenshot = options.Value("--screenshot");
 
     ModuleSession session(options.Positional().front());
@@ -102,19 +102,19 @@ int OpenEditor(const ParsedOptions& options) {
     session.ReportFatalErrors();
     if (!failure.empty()) throw std::runtime_error(failure);
     if (screenshot) std::printf("wrote %s\n", screenshot->c_str());
-    return kExitSucceeded;
+    return toolcli::kExitSucceeded;
 }
 
 }  // namespace
 
 int RunEditor(const Arguments& arguments) {
-    return RunCommand("editor", [&] {
-        const ParsedOptions options(arguments, {{"--effect", OptionRule::Kind::Value},
-                                                {"--seconds", OptionRule::Kind::Value},
-                                                {"--screenshot", OptionRule::Kind::Value}});
+    return toolcli::RunCommand("aaxhost", "aaxhost editor", [&] {
+        const toolcli::ParsedOptions options(arguments, {{"--effect", toolcli::OptionRule::Kind::Value},
+                                                {"--seconds", toolcli::OptionRule::Kind::Value},
+                                                {"--screenshot", toolcli::OptionRule::Kind::Value}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
-            return kExitSucceeded;
+            return toolcli::kExitSucceeded;
         }
         return OpenEditor(options);
     });

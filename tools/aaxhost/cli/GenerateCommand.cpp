@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "aaxhost/cli/CommandLine.h"
-#include "aaxhost/cli/CommandRunner.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/TestSignal.h"
 #include "aaxhost/cli/WavFile.h"
@@ -29,18 +29,18 @@ constexpr const char* kUsage =
     "\n"
     "Exits 0 when written, 1 when the file cannot be written, 2 for bad arguments.\n";
 
-int Generate(const ParsedOptions& options) {
-    if (!options.Positional().empty()) throw UsageError("generate takes no positional argument");
+int Generate(const toolcli::ParsedOptions& options) {
+    if (!options.Positional().empty()) throw toolcli::UsageError("generate takes no positional argument");
     const std::string outPath = options.Required("--out");
     SignalSettings settings;
     if (const auto kind = options.Value("--signal"); kind && !ParseSignalKind(*kind, settings.kind))
-        throw UsageError("--signal must be sweep, sine, noise or impulses, not \"" + *kind + "\"");
-    const double seconds = ParseNumber(options.Value("--seconds").value_or("2"), 0.001, 3600.0, "--seconds");
-    settings.sampleRate = static_cast<double>(ParseInteger(options.Value("--rate").value_or("48000"), 8000, 384000, "--rate"));
-    settings.channels = static_cast<int>(ParseInteger(options.Value("--channels").value_or("2"), 1,
+        throw toolcli::UsageError("--signal must be sweep, sine, noise or impulses, not \"" + *kind + "\"");
+    const double seconds = toolcli::ParseNumber(options.Value("--seconds").value_or("2"), 0.001, 3600.0, "--seconds");
+    settings.sampleRate = static_cast<double>(toolcli::ParseInteger(options.Value("--rate").value_or("48000"), 8000, 384000, "--rate"));
+    settings.channels = static_cast<int>(toolcli::ParseInteger(options.Value("--channels").value_or("2"), 1,
                                                   static_cast<std::int64_t>(kMaxWavChannels), "--channels"));
-    settings.levelDb = ParseNumber(options.Value("--level").value_or("-12"), -120.0, 0.0, "--level");
-    settings.frequency = ParseNumber(options.Value("--frequency").value_or("440"), 1.0, settings.sampleRate / 2.0, "--frequency");
+    settings.levelDb = toolcli::ParseNumber(options.Value("--level").value_or("-12"), -120.0, 0.0, "--level");
+    settings.frequency = toolcli::ParseNumber(options.Value("--frequency").value_or("440"), 1.0, settings.sampleRate / 2.0, "--frequency");
     settings.frames = static_cast<std::int64_t>(seconds * settings.sampleRate + 0.5);
     if (settings.frames < 1) settings.frames = 1;
 
@@ -50,29 +50,29 @@ int Generate(const ParsedOptions& options) {
     if (format == "float") audio.format = SampleFormat::Float32;
     else if (format == "24") audio.format = SampleFormat::Pcm24;
     else if (format == "16") audio.format = SampleFormat::Pcm16;
-    else throw UsageError("--format must be float, 24 or 16, not \"" + format + "\"");
+    else throw toolcli::UsageError("--format must be float, 24 or 16, not \"" + format + "\"");
     audio.channels = MakeSignal(settings);
     WriteWavFile(outPath, audio);
     std::printf("wrote %s: %lld frames, %d channels, %u Hz, %s\n", outPath.c_str(),
                 static_cast<long long>(settings.frames), settings.channels, audio.sampleRate, SampleFormatName(audio.format));
-    return kExitSucceeded;
+    return toolcli::kExitSucceeded;
 }
 
 }  // namespace
 
 int RunGenerate(const Arguments& arguments) {
-    return RunCommand("generate", [&] {
-        const ParsedOptions options(arguments, {{"--out", OptionRule::Kind::Value},
-                                                {"--signal", OptionRule::Kind::Value},
-                                                {"--seconds", OptionRule::Kind::Value},
-                                                {"--rate", OptionRule::Kind::Value},
-                                                {"--channels", OptionRule::Kind::Value},
-                                                {"--level", OptionRule::Kind::Value},
-                                                {"--frequency", OptionRule::Kind::Value},
-                                                {"--format", OptionRule::Kind::Value}});
+    return toolcli::RunCommand("aaxhost", "aaxhost generate", [&] {
+        const toolcli::ParsedOptions options(arguments, {{"--out", toolcli::OptionRule::Kind::Value},
+                                                {"--signal", toolcli::OptionRule::Kind::Value},
+                                                {"--seconds", toolcli::OptionRule::Kind::Value},
+                                                {"--rate", toolcli::OptionRule::Kind::Value},
+                                                {"--channels", toolcli::OptionRule::Kind::Value},
+                                                {"--level", toolcli::OptionRule::Kind::Value},
+                                                {"--frequency", toolcli::OptionRule::Kind::Value},
+                                                {"--format", toolcli::OptionRule::Kind::Value}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
-            return kExitSucceeded;
+            return toolcli::kExitSucceeded;
         }
         return Generate(options);
     });

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "aax/AAX.h"
-#include "aaxhost/cli/CommandLine.h"
+#include "toolcli/CommandLine.h"
 #include "aaxhost/cli/FileBytes.h"
 
 namespace aaxhost::cli {
@@ -34,7 +34,7 @@ const EffectDescription& ModuleSession::Effect(const std::string& identifier) co
     std::string known;
     for (const EffectDescription& effect : registration_.package.effects)
         known += (known.empty() ? "" : ", ") + ("\"" + effect.identifier + "\"");
-    throw UsageError("the module has no effect \"" + identifier + "\"" +
+    throw toolcli::UsageError("the module has no effect \"" + identifier + "\"" +
                      (known.empty() ? std::string(" (it registered none)") : "; its effects: " + known));
 }
 

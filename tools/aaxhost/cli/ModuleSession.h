@@ -27,7 +27,7 @@ public:
     LoadedModule& Module() const noexcept { return *module_; }
     std::vector<std::string> FatalErrors() const { return watcher_.Texts(); }
 
-    // The effect registered as `identifier`; UsageError listing the effects otherwise.
+    // The effect registered as `identifier`; toolcli::UsageError listing the effects otherwise.
     const EffectDescription& Effect(const std::string& identifier) const;
     // Throws std::runtime_error naming the result when registration failed.
     void RequireRegistration() const;

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "aax/AAX_CString.h"
-#include "aaxhost/cli/CommandLine.h"
+#include "toolcli/CommandLine.h"
 #include "aaxhost/EffectInstance.h"
 
 namespace aaxhost::cli {
@@ -68,19 +68,19 @@ double FromSteps(AAX_IACFEffectParameters& parameters, const std::string& id, st
         if (number && stepNumber && SameNumber(*stepNumber, *number)) return normalized;
         if (k < 20) shown += (shown.empty() ? "\"" : ", \"") + text + "\"";
     }
-    throw UsageError("\"" + value + "\" is not a value of " + id + " (its values: " + shown + (steps > 20 ? ", ..." : "") + ")");
+    throw toolcli::UsageError("\"" + value + "\" is not a value of " + id + " (its values: " + shown + (steps > 20 ? ", ..." : "") + ")");
 }
 
 double FromContinuous(AAX_IACFEffectParameters& parameters, const std::string& id, const std::string& value) {
     const std::optional<double> target = LeadingNumber(value);
-    if (!target) throw UsageError("the value of " + id + " must be a number or @normalised, not \"" + value + "\"");
+    if (!target) throw toolcli::UsageError("the value of " + id + " must be a number or @normalised, not \"" + value + "\"");
     auto shown = [&](double normalized) { return LeadingNumber(DisplayText(parameters, id, normalized)); };
     const std::optional<double> low = shown(0.0);
     const std::optional<double> high = shown(1.0);
-    if (!low || !high) throw UsageError(id + " does not display its values as numbers: set it with @normalised");
+    if (!low || !high) throw toolcli::UsageError(id + " does not display its values as numbers: set it with @normalised");
     const bool rising = *high >= *low;
     if (*target < std::min(*low, *high) || *target > std::max(*low, *high))
-        throw UsageError(value + " is outside the range of " + id + " (" + DisplayText(parameters, id, 0.0) + " to " +
+        throw toolcli::UsageError(value + " is outside the range of " + id + " (" + DisplayText(parameters, id, 0.0) + " to " +
                          DisplayText(parameters, id, 1.0) + ")");
     // Display texts are rounded: find where the shown number first reaches the target
     // and where it first passes it, and take the middle.
@@ -113,16 +113,16 @@ std::string DisplayText(AAX_IACFEffectParameters& parameters, const std::string&
 ParameterSetting ResolveParameterSetting(AAX_IACFEffectParameters& parameters, const std::string& assignment) {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string::npos || equals == 0 || equals + 1 == assignment.size())
-        throw UsageError("--set takes ID=VALUE, not \"" + assignment + "\"");
+        throw toolcli::UsageError("--set takes ID=VALUE, not \"" + assignment + "\"");
     ParameterSetting setting;
     setting.identifier = assignment.substr(0, equals);
     const std::string value = assignment.substr(equals + 1);
     std::int32_t index = -1;
     if (parameters.GetParameterIndex(setting.identifier.c_str(), &index) != AAX_SUCCESS)
-        throw UsageError("the effect has no parameter \"" + setting.identifier + "\"; its parameters: " +
+        throw toolcli::UsageError("the effect has no parameter \"" + setting.identifier + "\"; its parameters: " +
                          KnownIdentifiers(parameters));
     if (value[0] == '@') {
-        setting.normalized = ParseNumber(value.substr(1), 0.0, 1.0, "the normalised value of " + setting.identifier);
+        setting.normalized = toolcli::ParseNumber(value.substr(1), 0.0, 1.0, "the normalised value of " + setting.identifier);
         return setting;
     }
     std::int32_t steps = 0;

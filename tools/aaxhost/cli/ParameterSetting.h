@@ -7,7 +7,7 @@
 // searching the normalised values whose display text (GetParameterStringFromValue) shows
 // it; the result is the middle of the values that display as that number.
 // Unknown identifiers, malformed assignments and values the display never shows are
-// refused with UsageError. [ui-thread]
+// refused with toolcli::UsageError. [ui-thread]
 
 #include <string>
 

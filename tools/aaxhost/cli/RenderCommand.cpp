@@ -13,8 +13,9 @@
 #include "aax/AAX_StemFormat.h"
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/InstanceContext.h"
-#include "aaxhost/cli/CommandLine.h"
-#include "aaxhost/cli/CommandRunner.h"
+#include "aaxhost/StemChannelCount.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/MidiFile.h"
@@ -59,19 +60,15 @@ constexpr const char* kUsage =
     "effect or parameter, a value the parameter does not have, no component for the\n"
     "file's channel count).\n";
 
-int ChannelCountOf(AAX_EStemFormat stem) {
-    return stem == AAX_eStemFormat_Any ? 0 : static_cast<int>(static_cast<std::uint32_t>(stem) & 0xFFFF);
-}
-
 const ComponentDescription& ComponentFor(const EffectDescription& effect, std::size_t channels) {
     std::string offered;
     for (const ComponentDescription& component : effect.components) {
-        if (ChannelCountOf(component.InputStemFormat()) == static_cast<int>(channels) &&
+        if (StemChannelCount(component.InputStemFormat()) == static_cast<std::int32_t>(channels) &&
             !component.processProcedures.empty())
             return component;
         offered += std::string(offered.empty() ? "" : ", ") + StemFormatName(component.InputStemFormat());
     }
-    throw UsageError("the effect \"" + effect.identifier + "\" has no realtime component for " +
+    throw toolcli::UsageError("the effect \"" + effect.identifier + "\" has no realtime component for " +
                      std::to_string(channels) + " input channel(s) (its inputs: " +
                      (offered.empty() ? std::string("none") : offered) + ")");
 }
@@ -95,154 +92,247 @@ std::vector<AAX_CMidiPacket> PacketsFor(const std::vector<MidiEvent>& events, co
     return packets;
 }
 
-int Render(const ParsedOptions& options) {
-    if (options.Positional().size() != 1) throw UsageError("render takes one module path");
-    const std::string modulePath = options.Positional().front();
-    const std::string effectID = options.Required("--effect");
-    const std::string inPath = options.Required("--in");
-    const std::string outPath = options.Required("--out");
-    const auto block = static_cast<std::int32_t>(
-        ParseInteger(options.Value("--block").value_or("512"), 1, 65536, "--block"));
-    std::optional<double> rateOption;
-    if (const auto rate = options.Value("--rate")) rateOption = ParseNumber(*rate, 1000.0, 768000.0, "--rate");
-    for (const std::string& assignment : options.Values("--set"))
-        if (assignment.find('=') == std::string::npos) throw UsageError("--set takes ID=VALUE, not \"" + assignment + "\"");
+// What the command line asks for, checked before any file or module is touched.
+struct RenderRequest {
+    std::string modulePath;
+    std::string effectID;
+    std::string inPath;
+    std::string outPath;
+    std::int32_t block = 512;
+    std::optional<double> rate;  // the input file's when absent
+    std::vector<std::string> settings;  // ID=VALUE
+    std::optional<std::string> loadStatePath;
+    std::optional<std::string> saveStatePath;
+    std::optional<std::string> midiPath;
+    bool bypass = false;
+    bool compensate = false;
+    bool floatOutput = false;
+};
 
-    const WavAudio input = ReadWavFile(inPath);
-    const double rate = rateOption.value_or(static_cast<double>(input.sampleRate));
-    std::vector<std::uint8_t> loadedState;
-    if (const auto path = options.Value("--load-state")) {
-        const std::vector<std::uint8_t> file = ReadFileBytes(*path);
+RenderRequest ReadRequest(const toolcli::ParsedOptions& options) {
+    if (options.Positional().size() != 1) throw toolcli::UsageError("render takes one module path");
+    RenderRequest request;
+    request.modulePath = options.Positional().front();
+    request.effectID = options.Required("--effect");
+    request.inPath = options.Required("--in");
+    request.outPath = options.Required("--out");
+    request.block = static_cast<std::int32_t>(
+        toolcli::ParseInteger(options.Value("--block").value_or("512"), 1, 65536, "--block"));
+    if (const auto rate = options.Value("--rate")) request.rate = toolcli::ParseNumber(*rate, 1000.0, 768000.0, "--rate");
+    request.settings = options.Values("--set");
+    for (const std::string& assignment : request.settings)
+        if (assignment.find('=') == std::string::npos) throw toolcli::UsageError("--set takes ID=VALUE, not \"" + assignment + "\"");
+    request.loadStatePath = options.Value("--load-state");
+    request.saveStatePath = options.Value("--save-state");
+    request.midiPath = options.Value("--midi");
+    request.bypass = options.Has("--bypass");
+    request.compensate = options.Has("--compensate");
+    request.floatOutput = options.Has("--float");
+    return request;
+}
+
+// The files a render reads, all read before the module is loaded.
+struct RenderInputs {
+    WavAudio audio;
+    double rate = 0.0;  // the host's sample rate
+    std::vector<std::uint8_t> state;  // empty: no --load-state
+    MidiSequence midi;
+};
+
+RenderInputs ReadInputs(const RenderRequest& request) {
+    RenderInputs inputs;
+    inputs.audio = ReadWavFile(request.inPath);
+    inputs.rate = request.rate.value_or(static_cast<double>(inputs.audio.sampleRate));
+    if (request.loadStatePath) {
+        const std::vector<std::uint8_t> file = ReadFileBytes(*request.loadStatePath);
         try {
-            loadedState = DecodeStateFile(file);
+            inputs.state = DecodeStateFile(file);
         } catch (const std::exception& error) {
-            throw std::runtime_error(*path + ": " + error.what());
+            throw std::runtime_error(*request.loadStatePath + ": " + error.what());
         }
     }
-    MidiSequence midi;
-    if (const auto path = options.Value("--midi")) midi = ReadMidiFile(*path);
+    if (request.midiPath) inputs.midi = ReadMidiFile(*request.midiPath);
+    return inputs;
+}
 
-    ModuleSession session(modulePath);
-    session.ReportFatalErrors();
-    session.RequireRegistration();
-    const EffectDescription& effect = session.Effect(effectID);
-    const ComponentDescription& component = ComponentFor(effect, input.ChannelCount());
-
-    InstanceSetup setup = SetupFor(component);
-    setup.sampleRate = static_cast<AAX_CSampleRate>(rate);
-    std::unique_ptr<EffectInstance> instance = CreateEffectInstance(effect, setup);
-    if (!instance) throw std::runtime_error("the effect \"" + effectID + "\" made no effect parameters object");
-    Check(instance->Initialize(), "Initialize");
-    AAX_IACFEffectParameters& parameters = *instance->Parameters();
-
-    if (!loadedState.empty()) LoadState(parameters, loadedState);
-    for (const std::string& assignment : options.Values("--set")) {
+// Restores the loaded state, then sets each --set parameter and the bypass, in that
+// order, reporting each on stdout.
+void PrepareParameters(EffectInstance& instance, const RenderRequest& request, const std::vector<std::uint8_t>& state) {
+    AAX_IACFEffectParameters& parameters = *instance.Parameters();
+    if (!state.empty()) LoadState(parameters, state);
+    for (const std::string& assignment : request.settings) {
         const ParameterSetting setting = ResolveParameterSetting(parameters, assignment);
-        Check(instance->SetParameter(setting.identifier.c_str(), setting.normalized), "setting " + setting.identifier);
+        Check(instance.SetParameter(setting.identifier.c_str(), setting.normalized), "setting " + setting.identifier);
         AAX_CString shown;
         parameters.GetParameterValueString(setting.identifier.c_str(), &shown, kDisplayTextLength);
         std::printf("set %s = %s (normalised %.6g)\n", setting.identifier.c_str(), shown.Get(),
-                    instance->NormalizedValue(setting.identifier.c_str()));
+                    instance.NormalizedValue(setting.identifier.c_str()));
     }
-    if (options.Has("--bypass")) {
+    if (request.bypass) {
         AAX_CString bypass;
         Check(parameters.GetMasterBypassParameter(&bypass), "GetMasterBypassParameter");
         if (bypass.Empty()) throw std::runtime_error("the effect declares no master bypass parameter");
-        Check(instance->SetParameter(bypass.Get(), 1.0), "engaging the bypass " + bypass.StdString());
+        Check(instance.SetParameter(bypass.Get(), 1.0), "engaging the bypass " + bypass.StdString());
         std::printf("bypass %s engaged\n", bypass.Get());
     }
+}
 
-    ContextOptions contextOptions;
-    contextOptions.maxBlockSize = block;
-    contextOptions.controller = instance->Controller().AsInterface();
-    InstanceContext context(component, &parameters, contextOptions);
-    SimulatedMIDINode* midiNode = context.MIDINode(AAX_eContextField_MIDIIn);
-    if (!midi.events.empty() && midiNode == nullptr)
-        std::fputs("aaxhost: the component has no MIDI input node; the MIDI file is not played\n", stderr);
-    std::vector<std::int64_t> midiSamples;
-    for (const MidiEvent& event : midi.events) midiSamples.push_back(SampleOf(event, rate));
-    std::size_t nextMidi = 0;
-
-    std::int32_t latency = 0;
-    instance->Controller().GetSignalLatency(&latency);
-    const bool compensate = options.Has("--compensate");
-    const auto frames = static_cast<std::int64_t>(input.FrameCount());
-    const std::int64_t skip = compensate ? latency : 0;
-    const std::int64_t total = frames + skip;
-    const int outputs = context.MainOutputChannelCount();
+// An output of the input's length with `channels` channels, in the input's format
+// unless --float; the input's channel mask only when the channel counts agree.
+WavAudio EmptyOutput(const WavAudio& input, int channels, double rate, bool floatOutput) {
     WavAudio output;
     output.sampleRate = static_cast<std::uint32_t>(std::lround(rate));
-    output.format = options.Has("--float") ? SampleFormat::Float32 : input.format;
+    output.format = floatOutput ? SampleFormat::Float32 : input.format;
     output.extensible = input.extensible;
-    output.channelMask = outputs == static_cast<int>(input.ChannelCount()) ? input.channelMask : 0;
-    output.channels.assign(static_cast<std::size_t>(outputs), std::vector<float>(static_cast<std::size_t>(frames)));
+    output.channelMask = channels == static_cast<int>(input.ChannelCount()) ? input.channelMask : 0;
+    output.channels.assign(static_cast<std::size_t>(channels), std::vector<float>(input.FrameCount()));
+    return output;
+}
 
-    const AAX_CProcessProc proc = component.processProcedures.front().proc;
-    const double samplesPerQuarter = rate * 60.0 / 120.0;
-    const bool reportProgress = static_cast<double>(frames) > 10.0 * rate;
-    int reportedTenths = 0;
-    session.ReportFatalErrors();
-    for (std::int64_t position = 0; position < total; position += block) {
-        const auto length = static_cast<std::int32_t>(std::min<std::int64_t>(block, total - position));
-        for (int channel = 0; channel < context.InputChannelCount(); ++channel) {
-            float* buffer = context.Input(channel);
-            for (std::int32_t i = 0; i < length; ++i) {
-                const std::int64_t at = position + i;
-                buffer[i] = at < frames ? input.channels[static_cast<std::size_t>(channel)][static_cast<std::size_t>(at)] : 0.0f;
-            }
-        }
-        context.SetBlockLength(length);
-        if (SimulatedTransport* transport = instance->Transport())
-            transport->Update([&](TransportState& state) {
-                state.playing = true;
-                state.sampleLocation = position;
-                state.tickPosition = static_cast<std::int64_t>(std::llround(position / samplesPerQuarter * 960000.0));
-            });
-        if (midiNode != nullptr) midiNode->SetPackets(PacketsFor(midi.events, midiSamples, nextMidi, position, length));
-        RunProcessProcedure(proc, {&context});
-        for (int channel = 0; channel < outputs; ++channel) {
-            const float* buffer = context.Output(channel);
-            for (std::int32_t i = 0; i < length; ++i) {
-                const std::int64_t at = position + i - skip;
-                if (at >= 0 && at < frames)
-                    output.channels[static_cast<std::size_t>(channel)][static_cast<std::size_t>(at)] = buffer[i];
-            }
-        }
-        if (reportProgress) {
-            const auto tenths = static_cast<int>((position + length) * 10 / total);
-            for (; reportedTenths < tenths; ++reportedTenths)
-                std::fprintf(stderr, "aaxhost: rendering %d%%\n", (reportedTenths + 1) * 10);
+// Plays the input through the process procedure block by block. `skip` output samples
+// are dropped at the start and as many rendered past the input's end (latency
+// compensation); past its end the input is silence. Refers to everything it is given,
+// which outlives it; made and run on the command's thread. [ui-thread]
+class BlockRenderer {
+public:
+    BlockRenderer(EffectInstance& instance, InstanceContext& context, const WavAudio& input, double rate,
+                  const MidiSequence& midi, std::int64_t skip)
+        : instance_(instance), context_(context), input_(input), midi_(midi),
+          midiNode_(context.MIDINode(AAX_eContextField_MIDIIn)), rate_(rate),
+          frames_(static_cast<std::int64_t>(input.FrameCount())), skip_(skip) {
+        if (!midi.events.empty() && midiNode_ == nullptr)
+            std::fputs("aaxhost: the component has no MIDI input node; the MIDI file is not played\n", stderr);
+        for (const MidiEvent& event : midi.events) midiSamples_.push_back(SampleOf(event, rate));
+    }
+
+    void Run(AAX_CProcessProc proc, std::int32_t block, WavAudio& output) {
+        const std::int64_t total = frames_ + skip_;
+        const bool reportProgress = static_cast<double>(frames_) > 10.0 * rate_;
+        int reportedTenths = 0;
+        for (std::int64_t position = 0; position < total; position += block) {
+            const auto length = static_cast<std::int32_t>(std::min<std::int64_t>(block, total - position));
+            FeedInput(position, length);
+            context_.SetBlockLength(length);
+            MoveTransport(position);
+            if (midiNode_ != nullptr)
+                midiNode_->SetPackets(PacketsFor(midi_.events, midiSamples_, nextMidi_, position, length));
+            RunProcessProcedure(proc, {&context_});
+            CollectOutput(position, length, output);
+            if (reportProgress) ReportProgress((position + length) * 10 / total, reportedTenths);
         }
     }
+
+private:
+    void FeedInput(std::int64_t position, std::int32_t length) {
+        for (int channel = 0; channel < context_.InputChannelCount(); ++channel) {
+            const std::vector<float>& samples = input_.channels[static_cast<std::size_t>(channel)];
+            float* buffer = context_.Input(channel);
+            for (std::int32_t i = 0; i < length; ++i) {
+                const std::int64_t at = position + i;
+                buffer[i] = at < frames_ ? samples[static_cast<std::size_t>(at)] : 0.0f;
+            }
+        }
+    }
+
+    // The transport plays from sample 0 at 120 beats per minute.
+    void MoveTransport(std::int64_t position) {
+        SimulatedTransport* transport = instance_.Transport();
+        if (transport == nullptr) return;
+        const double samplesPerQuarter = rate_ * 60.0 / 120.0;
+        transport->Update([&](TransportState& state) {
+            state.playing = true;
+            state.sampleLocation = position;
+            state.tickPosition = static_cast<std::int64_t>(std::llround(position / samplesPerQuarter * 960000.0));
+        });
+    }
+
+    void CollectOutput(std::int64_t position, std::int32_t length, WavAudio& output) const {
+        for (std::size_t channel = 0; channel < output.channels.size(); ++channel) {
+            const float* buffer = context_.Output(static_cast<int>(channel));
+            for (std::int32_t i = 0; i < length; ++i) {
+                const std::int64_t at = position + i - skip_;
+                if (at >= 0 && at < frames_) output.channels[channel][static_cast<std::size_t>(at)] = buffer[i];
+            }
+        }
+    }
+
+    static void ReportProgress(std::int64_t tenths, int& reportedTenths) {
+        for (; reportedTenths < tenths; ++reportedTenths)
+            std::fprintf(stderr, "aaxhost: rendering %d%%\n", (reportedTenths + 1) * 10);
+    }
+
+    EffectInstance& instance_;
+    InstanceContext& context_;
+    const WavAudio& input_;
+    const MidiSequence& midi_;
+    SimulatedMIDINode* midiNode_;
+    std::vector<std::int64_t> midiSamples_;  // the sample of each MIDI event
+    std::size_t nextMidi_ = 0;
+    double rate_;
+    std::int64_t frames_;
+    std::int64_t skip_;
+};
+
+int Render(const toolcli::ParsedOptions& options) {
+    const RenderRequest request = ReadRequest(options);
+    const RenderInputs inputs = ReadInputs(request);
+
+    ModuleSession session(request.modulePath);
     session.ReportFatalErrors();
-    WriteWavFile(outPath, output);
-    if (const auto path = options.Value("--save-state")) WriteFileBytes(*path, EncodeStateFile(SaveState(parameters)));
-    std::printf("rendered %lld samples, %zu channel(s) in, %d out, at %g Hz through \"%s\" in blocks of %d\n",
-                static_cast<long long>(frames), input.ChannelCount(), outputs, rate, effectID.c_str(), block);
-    std::printf("latency %d samples, %s\n", latency, compensate ? "compensated" : "not compensated");
-    std::printf("wrote %s (%s)\n", outPath.c_str(), SampleFormatName(output.format));
-    return kExitSucceeded;
+    session.RequireRegistration();
+    const EffectDescription& effect = session.Effect(request.effectID);
+    const ComponentDescription& component = ComponentFor(effect, inputs.audio.ChannelCount());
+    InstanceSetup setup = SetupFor(component);
+    setup.sampleRate = static_cast<AAX_CSampleRate>(inputs.rate);
+    std::unique_ptr<EffectInstance> instance = CreateEffectInstance(effect, setup);
+    if (!instance)
+        throw std::runtime_error("the effect \"" + request.effectID + "\" made no effect parameters object");
+    Check(instance->Initialize(), "Initialize");
+    PrepareParameters(*instance, request, inputs.state);
+
+    ContextOptions contextOptions;
+    contextOptions.maxBlockSize = request.block;
+    contextOptions.controller = instance->Controller().AsInterface();
+    InstanceContext context(component, instance->Parameters(), contextOptions);
+    std::int32_t latency = 0;
+    instance->Controller().GetSignalLatency(&latency);
+    const int outputs = context.MainOutputChannelCount();
+    WavAudio output = EmptyOutput(inputs.audio, outputs, inputs.rate, request.floatOutput);
+    BlockRenderer renderer(*instance, context, inputs.audio, inputs.rate, inputs.midi, request.compensate ? latency : 0);
+
+    session.ReportFatalErrors();
+    renderer.Run(component.processProcedures.front().proc, request.block, output);
+    session.ReportFatalErrors();
+    WriteWavFile(request.outPath, output);
+    if (request.saveStatePath)
+        WriteFileBytes(*request.saveStatePath, EncodeStateFile(SaveState(*instance->Parameters())));
+    std::printf("rendered %zu samples, %zu channel(s) in, %d out, at %g Hz through \"%s\" in blocks of %d\n",
+                inputs.audio.FrameCount(), inputs.audio.ChannelCount(), outputs, inputs.rate,
+                request.effectID.c_str(), request.block);
+    std::printf("latency %d samples, %s\n", latency, request.compensate ? "compensated" : "not compensated");
+    std::printf("wrote %s (%s)\n", request.outPath.c_str(), SampleFormatName(output.format));
+    return toolcli::kExitSucceeded;
 }
 
 }  // namespace
 
 int RunRender(const Arguments& arguments) {
-    return RunCommand("render", [&] {
-        const ParsedOptions options(arguments, {{"--effect", OptionRule::Kind::Value},
-                                                {"--in", OptionRule::Kind::Value},
-                                                {"--out", OptionRule::Kind::Value},
-                                                {"--block", OptionRule::Kind::Value},
-                                                {"--rate", OptionRule::Kind::Value},
-                                                {"--set", OptionRule::Kind::Repeated},
-                                                {"--bypass", OptionRule::Kind::Flag},
-                                                {"--save-state", OptionRule::Kind::Value},
-                                                {"--load-state", OptionRule::Kind::Value},
-                                                {"--midi", OptionRule::Kind::Value},
-                                                {"--compensate", OptionRule::Kind::Flag},
-                                                {"--float", OptionRule::Kind::Flag}});
+    return toolcli::RunCommand("aaxhost", "aaxhost render", [&] {
+        const toolcli::ParsedOptions options(arguments, {{"--effect", toolcli::OptionRule::Kind::Value},
+                                                {"--in", toolcli::OptionRule::Kind::Value},
+                                                {"--out", toolcli::OptionRule::Kind::Value},
+                                                {"--block", toolcli::OptionRule::Kind::Value},
+                                                {"--rate", toolcli::OptionRule::Kind::Value},
+                                                {"--set", toolcli::OptionRule::Kind::Repeated},
+                                                {"--bypass", toolcli::OptionRule::Kind::Flag},
+                                                {"--save-state", toolcli::OptionRule::Kind::Value},
+                                                {"--load-state", toolcli::OptionRule::Kind::Value},
+                                                {"--midi", toolcli::OptionRule::Kind::Value},
+                                                {"--compensate", toolcli::OptionRule::Kind::Flag},
+                                                {"--float", toolcli::OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
-            return kExitSucceeded;
+            return toolcli::kExitSucceeded;
         }
         return Render(options);
     });

@@ -5,8 +5,8 @@
 
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_StemFormat.h"
-#include "aaxhost/cli/CommandLine.h"
-#include "aaxhost/cli/CommandRunner.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/JsonWriter.h"
 #include "aaxhost/cli/ModuleSession.h"
@@ -211,13 +211,13 @@ std::string ScanText(const std::string& path, const Registration& registration, 
 }  // namespace
 
 int RunScan(const Arguments& arguments) {
-    return RunCommand("scan", [&] {
-        const ParsedOptions options(arguments, {{"--json", OptionRule::Kind::Flag}});
+    return toolcli::RunCommand("aaxhost", "aaxhost scan", [&] {
+        const toolcli::ParsedOptions options(arguments, {{"--json", toolcli::OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
-            return kExitSucceeded;
+            return toolcli::kExitSucceeded;
         }
-        if (options.Positional().size() != 1) throw UsageError("scan takes one module path");
+        if (options.Positional().size() != 1) throw toolcli::UsageError("scan takes one module path");
         const std::string path = options.Positional().front();
         ModuleSession session(path);
         const std::vector<std::string> fatalErrors = session.FatalErrors();
@@ -227,9 +227,9 @@ int RunScan(const Arguments& arguments) {
         if (!session.RegistrationSucceeded()) {
             std::fprintf(stderr, "aaxhost: the module's registration failed with %s\n",
                          ResultText(session.Registered().result).c_str());
-            return kExitFailed;
+            return toolcli::kExitFailed;
         }
-        return kExitSucceeded;
+        return toolcli::kExitSucceeded;
     });
 }
 

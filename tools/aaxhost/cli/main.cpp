@@ -5,11 +5,12 @@
 
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <string>
 #include <vector>
 
 #include "aaxhost/cli/Commands.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 #include "util/WideText.h"
 
 namespace {
@@ -48,30 +49,22 @@ constexpr Command kCommands[] = {
 int Run(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::fputs(kUsage, stderr);
-        return aaxhost::cli::kExitBadArguments;
+        return toolcli::kExitBadArguments;
     }
     const std::string name = Util::FromWide(argv[1]).Bytes();
     if (name == "--help" || name == "-h" || name == "help") {
         std::fputs(kUsage, stdout);
-        return aaxhost::cli::kExitSucceeded;
+        return toolcli::kExitSucceeded;
     }
     Arguments arguments;
     for (int i = 2; i < argc; ++i) arguments.push_back(Util::FromWide(argv[i]).Bytes());
     for (const Command& command : kCommands)
         if (name == command.name) return command.run(arguments);
-    std::fprintf(stderr, "aaxhost: unknown command \"%s\"\n\n%s", name.c_str(), kUsage);
-    return aaxhost::cli::kExitBadArguments;
+    throw toolcli::UsageError("unknown command \"" + name + "\"");
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    try {
-        return Run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "aaxhost: %s\n", error.what());
-    } catch (...) {
-        std::fputs("aaxhost: unexpected failure\n", stderr);
-    }
-    return aaxhost::cli::kExitFailed;
+    return toolcli::RunCommand("aaxhost", "aaxhost", [&] { return Run(argc, argv); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of "aaxhost validate": <module> [--strictness 1..10] [--json]
-// [--seed N] [--check-timeout SECONDS]. Pure parsing, no Windows calls. [any-thread]
+// [--seed N] [--check-timeout SECONDS], parsed as every command's. Pure parsing, no
+// Windows calls. [any-thread]
 
 #include <cstdint>
 #include <string>
@@ -24,10 +25,9 @@ struct ValidateRequest {
 
 extern const char* const kValidateUsage;
 
-// Fills `request` from `arguments`; false with `error` (one line, no usage) when they
-// are not understood: no module or two, an unknown option, a missing value, a
-// strictness outside 1..10, a seed that is not a decimal number below 2^64, a timeout
-// outside 1..86400 seconds.
-bool ParseValidateArguments(const cli::Arguments& arguments, ValidateRequest& request, std::string& error);
+// The request of `arguments`; toolcli::UsageError when they are not understood: no
+// module or two, an unknown option, a missing value, a strictness outside 1..10, a seed
+// that is not a decimal number below 2^64, a timeout outside 1..86400 seconds.
+ValidateRequest ParseValidateArguments(const cli::Arguments& arguments);
 
 }  // namespace aaxhost::validate

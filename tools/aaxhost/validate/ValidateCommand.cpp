@@ -14,6 +14,7 @@
 #include "aaxhost/validate/ValidationGroups.h"
 #include "aaxhost/validate/ValidationGuard.h"
 #include "aaxhost/validate/ValidationReport.h"
+#include "toolcli/CommandRunner.h"
 #include "util/WideText.h"
 
 namespace aaxhost::cli {
@@ -77,20 +78,8 @@ void RunGroups(validate::Validation& validation) {
     }
 }
 
-}  // namespace
-
-int RunValidate(const Arguments& arguments) {
-    validate::ValidateRequest request;
-    std::string error;
-    if (!validate::ParseValidateArguments(arguments, request, error)) {
-        std::fprintf(stderr, "aaxhost validate: %s\n\n%s", error.c_str(), validate::kValidateUsage);
-        return kExitBadArguments;
-    }
-    if (request.help) {
-        std::fputs(validate::kValidateUsage, stdout);
-        return kExitSucceeded;
-    }
-
+// Runs every group over the module and prints the report; the exit code is the verdict.
+int Validate(const validate::ValidateRequest& request) {
     // Boxes are answered for the whole run, so that none blocks a check.
     DialogWatcher dialogs;
     validate::SetFatalErrorWatcher(&dialogs);
@@ -109,7 +98,20 @@ int RunValidate(const Arguments& arguments) {
     }
     validate::SetFatalErrorWatcher(nullptr);
     dialogs.Stop();
-    return passed ? kExitSucceeded : kExitFailed;
+    return passed ? toolcli::kExitSucceeded : toolcli::kExitFailed;
+}
+
+}  // namespace
+
+int RunValidate(const Arguments& arguments) {
+    return toolcli::RunCommand("aaxhost", "aaxhost validate", [&] {
+        const validate::ValidateRequest request = validate::ParseValidateArguments(arguments);
+        if (request.help) {
+            std::fputs(validate::kValidateUsage, stdout);
+            return toolcli::kExitSucceeded;
+        }
+        return Validate(request);
+    });
 }
 
 }  // namespace aaxhost::cli

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "toolcli/ExitCodes.h"
 #include "util/WideText.h"
 
 namespace aaxhost::validate {
@@ -146,7 +147,7 @@ void ValidationGuard::FailRunningCheckAndExit(const std::string& prefix, const s
     std::fflush(stdout);
     std::fflush(stderr);
     // The module's threads may hold locks that an orderly exit would wait for.
-    TerminateProcess(GetCurrentProcess(), 1);
+    TerminateProcess(GetCurrentProcess(), toolcli::kExitFailed);
     for (;;) Sleep(INFINITE);
 }
 

@@ -1,23 +1,28 @@
-#include "aaxhost/cli/CommandLine.h"
+#include "toolcli/CommandLine.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-namespace aaxhost::cli {
+namespace toolcli {
 
 ParsedOptions::ParsedOptions(const std::vector<std::string>& arguments, const std::vector<OptionRule>& rules) {
+    bool onlyPositional = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument.size() < 3 || argument.compare(0, 2, "--") != 0) {
+        if (onlyPositional || argument.size() < 2 || argument[0] != '-') {
             positional_.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            onlyPositional = true;
             continue;
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        if (name == "--help") {
-            values_[name];
+        if (name == "--help" || name == "-h") {
+            values_["--help"];
             continue;
         }
         const OptionRule* settings = nullptr;
@@ -70,6 +75,24 @@ std::int64_t ParseInteger(const std::string& text, std::int64_t minimum, std::in
     return value;
 }
 
+std::uint64_t ParseUnsigned(const std::string& text, std::uint64_t minimum, std::uint64_t maximum,
+                            const std::string& what) {
+    const auto refuse = [&] {
+        return UsageError(what + " must be between " + std::to_string(minimum) + " and " + std::to_string(maximum) +
+                          ", not " + text);
+    };
+    if (text.empty()) throw UsageError(what + " must be a whole number, not \"\"");
+    std::uint64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') throw UsageError(what + " must be a whole number, not \"" + text + "\"");
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (value > (maximum - digit) / 10) throw refuse();
+        value = value * 10 + digit;
+    }
+    if (value < minimum) throw refuse();
+    return value;
+}
+
 namespace {
 std::string Short(double value) {
     char text[32];
@@ -88,4 +111,4 @@ double ParseNumber(const std::string& text, double minimum, double maximum, cons
     return value;
 }
 
-}  // namespace aaxhost::cli
+}  // namespace toolcli

@@ -1,8 +1,9 @@
 #pragma once
-// The options of one aaxhost command: "--name VALUE" or "--name=VALUE" for options that
-// take a value, "--name" for flags, anything else positional. "--help" is always known.
-// Unknown options, a missing value, a value given to a flag and a single-valued option
-// given twice are refused with UsageError, which the commands turn into exit code 2.
+// The options of one command line, as UTF-8 texts: "--name VALUE" or "--name=VALUE" for
+// options that take a value, "--name" for flags, anything else positional; after "--"
+// every argument is positional. "--help" (or "-h") is always known. Unknown options, a
+// missing value, a value given to a flag and a single-valued option given twice are
+// refused with UsageError, which RunCommand turns into kExitBadArguments.
 // Pure. [any-thread]
 
 #include <cstdint>
@@ -12,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace aaxhost::cli {
+namespace toolcli {
 
 class UsageError : public std::runtime_error {
 public:
@@ -31,6 +32,8 @@ public:
 
     const std::vector<std::string>& Positional() const noexcept { return positional_; }
     bool Has(const std::string& name) const { return values_.count(name) != 0; }
+    // How many different options were given, "--help" included.
+    std::size_t OptionCount() const noexcept { return values_.size(); }
     std::optional<std::string> Value(const std::string& name) const;
     // Every value of a repeated option, in order.
     std::vector<std::string> Values(const std::string& name) const;
@@ -44,7 +47,11 @@ private:
 
 // A whole decimal number within [minimum, maximum]; UsageError naming `what` otherwise.
 std::int64_t ParseInteger(const std::string& text, std::int64_t minimum, std::int64_t maximum, const std::string& what);
+// Decimal digits only (no sign, no space) giving a number within [minimum, maximum]; the
+// whole unsigned 64-bit range is open to it. UsageError naming `what` otherwise.
+std::uint64_t ParseUnsigned(const std::string& text, std::uint64_t minimum, std::uint64_t maximum,
+                            const std::string& what);
 // A finite decimal number within [minimum, maximum]; UsageError naming `what` otherwise.
 double ParseNumber(const std::string& text, double minimum, double maximum, const std::string& what);
 
-}  // namespace aaxhost::cli
+}  // namespace toolcli
