@@ -5,6 +5,7 @@
 #include <mutex>
 #include <string>
 
+#include "aax/ACFCatchAll.h"
 #include "aax/AAX_Enums.h"
 #include "aax/ACFPtr.h"
 #include "aax/AAX_Exception.h"
@@ -62,11 +63,7 @@ acfResult RegisterPlugin(IACFUnknown* host, IACFPluginDefinition** outDefinition
 extern "C" {
 
 acfResult ACFRegisterPlugin(IACFUnknown* host, IACFPluginDefinition** outDefinition) {
-    try {
-        return RegisterPlugin(host, outDefinition);
-    } catch (...) {
-        return ACF_E_UNEXPECTED;
-    }
+    return ACF::CatchAll([&] { return RegisterPlugin(host, outDefinition); });
 }
 
 const ACFRegisterPluginProc pForceReexportACFRegisterPlugin = &ACFRegisterPlugin;
@@ -86,26 +83,22 @@ acfResult ACFGetClassFactory(IACFUnknown* /*host*/, const acfCLSID& /*classID*/,
 acfResult ACFCanUnloadNow(IACFUnknown* /*host*/) { return CACFUnknown::LiveObjectCount(); }
 
 acfResult ACFStartup(IACFUnknown* host) {
-    try {
+    return ACF::CatchAll([&] {
         std::lock_guard<std::mutex> lock(g_hostServicesMutex);
         if (!g_hostServices && host != nullptr) g_hostServices = std::make_unique<AAX_VHostServices>(host);
         return ACF_OK;
-    } catch (...) {
-        return ACF_E_UNEXPECTED;
-    }
+    });
 }
 
 acfResult ACFShutdown(IACFUnknown* /*host*/) {
-    try {
+    return ACF::CatchAll([&] {
         std::unique_ptr<AAX_VHostServices> services;
         {
             std::lock_guard<std::mutex> lock(g_hostServicesMutex);
             services = std::move(g_hostServices);
         }
         return ACF_OK;
-    } catch (...) {
-        return ACF_E_UNEXPECTED;
-    }
+    });
 }
 
 acfResult ACFGetSDKVersion(std::uint64_t* outVersion) {

@@ -123,6 +123,7 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
     try {
         if (readsMidi && midiIn) TakeMidi(parameters, midiIn);
     } catch (...) {
+        // The host's audio thread goes on; this block's MIDI is lost.
     }
 
     const auto* lengthField = static_cast<const std::int32_t*>(Field(context, AAX_eContextField_BufferLength));
@@ -159,6 +160,7 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
     try {
         if (readsMidi) MoveMidi(parameters);
     } catch (...) {
+        // The host's audio thread goes on; the queued MIDI waits for the next block.
     }
 
     if (!parameters.CoreOwnsBypass() && outputs)
@@ -175,6 +177,7 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
             parameters.ProcessBlock(samples, mainCount ? channels : nullptr, 0, 0,
                                     sideChain[0] ? sideChain : nullptr, sideChain[0] ? 1 : 0);
         } catch (...) {
+            // The host's audio thread goes on; the outputs keep their pre-filled input.
         }
     } else {
         parameters.DiscardQueuedMidi();

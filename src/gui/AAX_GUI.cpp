@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "aax/AAX_CatchAll.h"
 #include "aax/AAX_Enums.h"
 #include "hook/CoreStaticInfoCache.h"
 #include "gui/EditorCustomLabel.h"
@@ -66,15 +67,13 @@ AAX_Result AAX_GUI::GetViewSize(AAX_Point* outSize) noexcept {
 
 AAX_Result AAX_GUI::GetCustomLabel(AAX_EPlugInStrings selector, AAX_IString* outLabel) noexcept {
     if (outLabel == nullptr) return AAX_ERROR_NULL_OBJECT;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         const CoreStaticInfo* info = hook_ != nullptr ? &GetCoreStaticInfo(hook_->Format()) : nullptr;
         const Util::String label = EditorCustomLabel(selector, info);
         if (label.IsNull()) return AAX_CEffectGUI::GetCustomLabel(selector, outLabel);
         outLabel->Set(label.CStr());
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 bool AAX_GUI::ResizeEditor(std::uint32_t width, std::uint32_t height) {
@@ -170,6 +169,7 @@ void AAX_GUI::CloseWindow() noexcept {
             Send(event);
         }
     } catch (...) {
+        // The core missed the close event; its window goes with the editor's all the same.
     }
     void* window = window_;
     EditorWindow::Destroy(window);
@@ -187,6 +187,6 @@ IACFUnknown* CreateEditor() noexcept {
     try {
         return static_cast<AAX_IACFEffectGUI*>(new AAX_GUI);
     } catch (...) {
-        return nullptr;
+        return nullptr;  // out of memory: the host learns of it as a missing editor
     }
 }

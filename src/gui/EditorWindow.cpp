@@ -61,6 +61,7 @@ void UnregisterWindowClass(const Util::String& className) noexcept {
     try {
         UnregisterClassW(RegisteredName(className).c_str(), Instance());
     } catch (...) {
+        // Out of memory for the name: the class stays registered until the module unloads.
     }
 }
 

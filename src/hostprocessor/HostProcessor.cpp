@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "aax/AAX_CatchAll.h"
 #include "aax/AAX_Enums.h"
 #include "contract/ChannelConfig.h"
 #include "hook/HostSpeakerOrder.h"
@@ -29,7 +30,7 @@ AAX_Result HostProcessor::Initialize(IACFUnknown* controller) noexcept {
     try {
         transport_ = std::make_unique<AAX_VTransport>(controller);
     } catch (...) {
-        transport_.reset();
+        transport_.reset();  // out of memory: the processor runs without the host's transport
     }
     const AAX_Result result = AAX_CHostProcessor::Initialize(controller);
     if (result != AAX_SUCCESS) return result;
@@ -37,14 +38,12 @@ AAX_Result HostProcessor::Initialize(IACFUnknown* controller) noexcept {
     if (!instance) return AAX_ERROR_NULL_OBJECT;
     if (instance_ == instance) return AAX_SUCCESS;  // initialised again: already connected
     instance_ = instance;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         instance->ChangeSignal().connect(*this, [this] {
             if (AAX_IHostProcessorDelegate* delegate = HostProcessorDelegate()) delegate->ForceAnalyze();
         });
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
-    return AAX_SUCCESS;
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_Result HostProcessor::Uninitialize() noexcept {
@@ -94,7 +93,7 @@ void HostProcessor::SetTransportPosition() {
 
 AAX_Result HostProcessor::PreAnalyze(std::int32_t inputCount, std::int32_t windowSize) noexcept {
     if (!instance_) return AAX_ERROR_NULL_OBJECT;
-    try {
+    const AAX_Result prepared = AAX::CatchAll([&]() -> AAX_Result {
         SendSelectionLength();
         if (!ConfigureFor(inputCount)) return AAX_ERROR_UNIMPLEMENTED;
         const auto channels = static_cast<std::size_t>(std::max(0, inputCount));
@@ -107,10 +106,9 @@ AAX_Result HostProcessor::PreAnalyze(std::int32_t inputCount, std::int32_t windo
         SendTimecodeOffset();
         instance_->SetOfflineMode(true);
         instance_->Notify(kArgument, kCoreEventAnalysisStarts, 0, 0);
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
-    return AAX_CHostProcessor::PreAnalyze(inputCount, windowSize);
+        return AAX_SUCCESS;
+    });
+    return prepared != AAX_SUCCESS ? prepared : AAX_CHostProcessor::PreAnalyze(inputCount, windowSize);
 }
 
 AAX_Result HostProcessor::AnalyzeAudio(const float* const inputs[], std::int32_t inputCount,
@@ -140,13 +138,14 @@ AAX_Result HostProcessor::AnalyzeAudio(const float* const inputs[], std::int32_t
     try {
         instance_->ProcessBlock(static_cast<std::uint32_t>(n), channels, 1, 0, nullptr, 0);
     } catch (...) {
+        // A core that failed one analysis block only misses that block's samples.
     }
     return AAX_SUCCESS;
 }
 
 AAX_Result HostProcessor::PostAnalyze() noexcept {
     if (!instance_) return AAX_ERROR_NULL_OBJECT;
-    try {
+    const AAX_Result prepared = AAX::CatchAll([&]() -> AAX_Result {
         lengthSent_ = false;
         std::uint32_t tail = instance_->QueryLatency(0);
         Util::ZeroFloats(analysisBuffer_.data(), analysisBuffer_.size());
@@ -169,10 +168,9 @@ AAX_Result HostProcessor::PostAnalyze() noexcept {
         }
         instance_->SetOfflineMode(false);
         instance_->Notify(kArgument, kCoreEventAnalysisEnds, 0, 0);
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
-    return AAX_CHostProcessor::PostAnalyze();
+        return AAX_SUCCESS;
+    });
+    return prepared != AAX_SUCCESS ? prepared : AAX_CHostProcessor::PostAnalyze();
 }
 
 // ---- Render ----
@@ -181,7 +179,7 @@ AAX_Result HostProcessor::PreRender(std::int32_t inputCount, std::int32_t output
                                     std::int32_t windowSize) noexcept {
     if (!instance_) return AAX_ERROR_NULL_OBJECT;
     if (instance_->OfflineMode() && instance_->PreviewActive()) return AAX_SUCCESS;
-    try {
+    const AAX_Result prepared = AAX::CatchAll([&]() -> AAX_Result {
         SendSelectionLength();
         instance_->SetOfflineMode(false);
         if (!instance_->StaticInfo().HasFixedAudioSuiteLayout() && !ConfigureFor(inputCount))
@@ -191,10 +189,9 @@ AAX_Result HostProcessor::PreRender(std::int32_t inputCount, std::int32_t output
         instance_->SetOfflineMode(true);
         instance_->Notify(kArgument, kCoreEventRenderStarts, 0, 0);
         primed_ = false;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
-    return AAX_CHostProcessor::PreRender(inputCount, outputCount, windowSize);
+        return AAX_SUCCESS;
+    });
+    return prepared != AAX_SUCCESS ? prepared : AAX_CHostProcessor::PreRender(inputCount, outputCount, windowSize);
 }
 
 std::int32_t HostProcessor::Pull(const float* const inputs[], std::int32_t inputCount, float* const outputs[],
@@ -239,7 +236,7 @@ AAX_Result HostProcessor::RenderAudio(const float* const inputs[], std::int32_t 
     if (!Controller() || Controller()->GetSignalLatency(&latency) != AAX_SUCCESS || latency < 0)
         return AAX_ERROR_UNIMPLEMENTED;
     const auto outputs32 = static_cast<std::uint32_t>(outputCount);
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         if (!primed_ && latency >= 1) {
             std::int32_t done = 0;
             for (std::int32_t want; (want = PreRollReadLength(latency, done, window)) > 0; done += want) {
@@ -259,22 +256,18 @@ AAX_Result HostProcessor::RenderAudio(const float* const inputs[], std::int32_t 
         SetTransportPosition();
         HandOver(outputs, outputs32, static_cast<std::uint32_t>(window));
         SetLocation(Location() + n);
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
-    return AAX_SUCCESS;
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_Result HostProcessor::PostRender() noexcept {
     if (!instance_) return AAX_ERROR_NULL_OBJECT;
-    if (!instance_->PreviewActive()) {
-        try {
-            lengthSent_ = false;
-            instance_->SetOfflineMode(false);
-            instance_->Notify(kArgument, kCoreEventRenderEnds, 0, 0);
-        } catch (...) {
-            return AAX_ERROR_UNKNOWN_EXCEPTION;
-        }
-    }
-    return AAX_CHostProcessor::PostRender();
+    const AAX_Result ended = AAX::CatchAll([&]() -> AAX_Result {
+        if (instance_->PreviewActive()) return AAX_SUCCESS;
+        lengthSent_ = false;
+        instance_->SetOfflineMode(false);
+        instance_->Notify(kArgument, kCoreEventRenderEnds, 0, 0);
+        return AAX_SUCCESS;
+    });
+    return ended != AAX_SUCCESS ? ended : AAX_CHostProcessor::PostRender();
 }

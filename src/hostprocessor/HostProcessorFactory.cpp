@@ -6,6 +6,6 @@ IACFUnknown* CreateHostProcessor() noexcept {
     try {
         return static_cast<AAX_IACFHostProcessor*>(new HostProcessor);
     } catch (...) {
-        return nullptr;
+        return nullptr;  // out of memory: the host learns of it as a missing processor
     }
 }

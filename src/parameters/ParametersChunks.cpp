@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "hook/PluginIds.h"
+#include "aax/AAX_CatchAll.h"
 #include "parameters/Parameters.h"
 #include "parameters/StateHeaderCheck.h"
 
@@ -112,22 +113,20 @@ AAX_Result Parameters::GetChunkIDFromIndex(std::int32_t index, AAX_CTypeID* outC
 AAX_Result Parameters::GetChunkSize(AAX_CTypeID chunkID, std::uint32_t* outSize) noexcept {
     if (outSize == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     if (chunkID != ChunkIdOf(StaticInfo())) return AAX_ERROR_INVALID_CHUNK_ID;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         std::uint32_t chunkSize = 0;
         if (!QueryStateSize(chunkSize)) chunkSize = 0;  // the following GetChunk fails
         *outSize = chunkSize;
         reportedChunkSize_.store(chunkSize, std::memory_order_relaxed);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result Parameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* outChunk) noexcept {
     if (outChunk == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     const CoreStaticInfo& info = StaticInfo();
     if (chunkID != ChunkIdOf(info)) return AAX_ERROR_INVALID_CHUNK_ID;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         std::uint32_t chunkSize = 0;
         if (!QueryStateSize(chunkSize)) chunkSize = 0;
 
@@ -149,22 +148,18 @@ AAX_Result Parameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* outChunk)
         if (room < 0 || static_cast<std::int64_t>(blob.size()) > room) return AAX_ERROR_MALFORMED_CHUNK;
         std::memcpy(DataOf(outChunk), blob.data(), blob.size());
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result Parameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) noexcept {
     if (chunk == nullptr) return AAX_ERROR_NULL_ARGUMENT;
     if (chunkID != ChunkIdOf(StaticInfo())) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk->fSize < static_cast<std::int32_t>(kStateHeaderSize)) return AAX_ERROR_MALFORMED_CHUNK;
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         const std::uint8_t* data = DataOf(chunk);
         std::vector<std::uint8_t> blob(data, data + chunk->fSize);
         return LoadState(blob) ? AAX_SUCCESS : AAX_ERROR_MALFORMED_CHUNK;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 AAX_Result Parameters::CompareActiveChunk(const AAX_SPlugInChunk* chunk, AAX_CBoolean* outIsEqual) noexcept {

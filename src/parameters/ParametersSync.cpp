@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "aax/AAX_CString.h"
+#include "aax/AAX_CatchAll.h"
 #include "aax/AAX_IViewContainer.h"
 #include "hook/HookCallback.h"
 #include "parameters/IntParameterRules.h"
@@ -14,7 +15,7 @@
 
 AAX_Result Parameters::UpdateParameterNormalizedValue(AAX_CParamID identifier, double value,
                                                       AAX_EUpdateSource) noexcept {
-    try {
+    return AAX::CatchAll([&]() -> AAX_Result {
         if (identifier == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
         if (!coreOwnsBypass_ && !bypassId_.IsNull() && bypassId_.Bytes() == identifier) {
             hookBypassEngaged_.store(value > 0.0, std::memory_order_relaxed);
@@ -46,9 +47,7 @@ AAX_Result Parameters::UpdateParameterNormalizedValue(AAX_CParamID identifier, d
         }
         SendParameterValue(row.coreIndex, real);
         return AAX_SUCCESS;
-    } catch (...) {
-        return AAX_ERROR_UNKNOWN_EXCEPTION;
-    }
+    });
 }
 
 // The parameter of an exposed core index, and its row; null for anything else, and
