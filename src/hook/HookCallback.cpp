@@ -143,6 +143,9 @@ const char* HookStatusName(std::uint32_t status) noexcept {
     return "Unknown";
 }
 
+namespace {
+
+// Whether the dispatcher requires a record for `selector` (false from 22 on).
 bool HookSelectorUsesRecord(std::uint32_t selector) noexcept {
     switch (static_cast<HookSelector>(selector)) {
     case HookSelector::Nothing:
@@ -152,6 +155,8 @@ bool HookSelectorUsesRecord(std::uint32_t selector) noexcept {
     default: return selector < kHookSelectorCount;
     }
 }
+
+}  // namespace
 
 // Exported for the core; DllMain.cpp keeps this object in the module.
 extern "C" __declspec(dllexport) std::uint32_t PluginHookCallback(std::uint32_t magic, std::uint32_t selector,

@@ -60,9 +60,6 @@ const char* HookSelectorName(std::uint32_t selector) noexcept;
 // "Done", "NoRecord", ...; "Unknown" above 7. [any-thread]
 const char* HookStatusName(std::uint32_t status) noexcept;
 
-// Whether the dispatcher requires a record for `selector` (false from 22 on).
-bool HookSelectorUsesRecord(std::uint32_t selector) noexcept;
-
 using PluginHookCallbackFn = std::uint32_t (*)(std::uint32_t magic, std::uint32_t selector, std::uint32_t argument,
                                                PluginHook* hook, void* record);
 

@@ -220,23 +220,4 @@ TEST(EffectGUIBase, UninitializeDetachesTheViewAndGivesBackEverythingInitializeT
     EXPECT_EQ(instance.gui->EffectParameters(), nullptr);
 }
 
-TEST(EffectGUIBase, SlotsWithoutBehaviourSucceedAndLeaveTheirOutValuesAlone) {
-    RecordingGUI* gui = new RecordingGUI;
-    AAX_IACFEffectGUI_V2* host = gui;
-    AAX_Rect area{1.0f, 2.0f, 3.0f, 4.0f};
-    AAX_Point size{7.0f, 9.0f};
-    EXPECT_EQ(host->NotificationReceived(AAX_eNotificationEvent_TrackNameChanged, nullptr, 0), AAX_SUCCESS);
-    EXPECT_EQ(host->Draw(&area), AAX_SUCCESS);
-    EXPECT_EQ(host->TimerWakeup(), AAX_SUCCESS);
-    EXPECT_EQ(host->SetControlHighlightInfo("A", 1, AAX_eHighlightColor_Yellow), AAX_SUCCESS);
-    EXPECT_EQ(host->GetViewSize(&size), AAX_SUCCESS);
-    EXPECT_EQ(host->GetMinimumViewSize(&size), AAX_SUCCESS);
-    EXPECT_EQ(size.vert, 7.0f);
-    EXPECT_EQ(size.horz, 9.0f);
-    AAX_CString label("unchanged");
-    EXPECT_EQ(host->GetCustomLabel(AAX_ePlugInStrings_Process, &label), AAX_ERROR_NULL_OBJECT);
-    EXPECT_EQ(label, AAX_CString("unchanged"));
-    host->Release();
-}
-
 }  // namespace

@@ -109,28 +109,6 @@ TEST(HostProcessorBase, InitOutputBoundsRecordsSourceAndTranslatedDestination) {
     shifting->Release();
 }
 
-TEST(HostProcessorBase, FixedResultsOfTheSlotsWithoutOwnBehaviour) {
-    AAX_CHostProcessor* processor = new AAX_CHostProcessor;
-    AAX_IACFHostProcessor_V2* host = processor;
-    std::int32_t window = 64;
-    AAX_CString suffix("unchanged");
-    EXPECT_EQ(host->Initialize(nullptr), AAX_ERROR_NOT_INITIALIZED);
-    EXPECT_EQ(host->SetLocation(1234), AAX_SUCCESS);
-    EXPECT_EQ(processor->Location(), 1234);
-    EXPECT_EQ(host->RenderAudio(nullptr, 0, nullptr, 0, &window), AAX_ERROR_UNIMPLEMENTED);
-    EXPECT_EQ(host->PreRender(1, 1, 64), AAX_SUCCESS);
-    EXPECT_EQ(host->PostRender(), AAX_SUCCESS);
-    EXPECT_EQ(host->AnalyzeAudio(nullptr, 0, &window), AAX_ERROR_UNIMPLEMENTED);
-    EXPECT_EQ(host->PreAnalyze(1, 64), AAX_SUCCESS);
-    EXPECT_EQ(host->PostAnalyze(), AAX_SUCCESS);
-    EXPECT_EQ(host->GetClipNameSuffix(32, &suffix), AAX_ERROR_UNIMPLEMENTED);
-    EXPECT_EQ(suffix, AAX_CString("unchanged"));
-    EXPECT_EQ(processor->GetSideChainInputNum(), 0);
-    std::int32_t samples = 10;
-    EXPECT_EQ(processor->GetAudio(nullptr, 0, 0, &samples), AAX_ERROR_NULL_OBJECT);
-    host->Release();
-}
-
 TEST(HostProcessorBase, GetAudioAsksTheHostsDelegateWhichMayShortenTheCount) {
     AAX_CEffectParameters* effect = new AAX_CEffectParameters;
     OfflineController host;

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "ModuleResources.h"
-#include "Priming.h"
-#include "support/TestBinaries.h"
+#include "support/PrimedHook.h"
+#include "support/ScratchFolder.h"
 #include "util/ConfigFile.h"
 #include "util/ModuleInstance.h"
 
@@ -32,36 +32,23 @@ inline const char* const kScenarioRegistryKey = ScenarioRegistryKeyText().c_str(
 
 class CoreLinkScenario {
 public:
-    CoreLinkScenario() {
-        static int counter = 0;
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"lm-corelink-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                  std::to_wstring(++counter);
-        std::filesystem::create_directories(folder_);
-        hookPath_ = folder_ + L"\\hook" + std::to_wstring(counter) + L".dll";
+    CoreLinkScenario() : folder_(L"corelink"), hookPath_(folder_.Join(L"hook" + folder_.Id() + L".dll")) {
         Util::ConfigFile(Util::String(kScenarioRegistryKey)).DeleteValue(Util::String("CorePath"));
     }
     ~CoreLinkScenario() {
         Util::SetModuleInstance(nullptr);
         if (hook_) FreeLibrary(hook_);
         Util::ConfigFile(Util::String(kScenarioRegistryKey)).DeleteValue(Util::String("CorePath"));
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
     }
     CoreLinkScenario(const CoreLinkScenario&) = delete;
     CoreLinkScenario& operator=(const CoreLinkScenario&) = delete;
 
-    const std::wstring& Folder() const { return folder_; }
+    std::wstring Folder() const { return folder_.Wide(); }
 
     // Copies the test core (or `source` from the build folder) to `relative`.
     std::wstring AddCore(const std::wstring& relative = L"LmBrisa3.dll",
                          const std::wstring& source = L"LmTestCore.dll") {
-        const std::wstring target = folder_ + L"\\" + relative;
-        std::filesystem::create_directories(std::filesystem::path(target).parent_path());
-        std::filesystem::copy_file(TestBinaryPath(source), target,
-                                   std::filesystem::copy_options::overwrite_existing);
-        return target;
+        return folder_.CopyBinary(source, relative);
     }
 
     // Primes the hook with `core` as its PATH text (and `config` when given), then
@@ -72,9 +59,8 @@ public:
         settings.unprimed = unprimed;
         settings.shortName = kScenarioShortName;
         if (config) settings.config = std::string(config);
-        std::string error;
-        if (!PrimeModule(TestBinaryPath(L"LmHook.dll"), hookPath_, settings, error)) return error;
-        return Load();
+        const std::string error = PrimeHookCopy(hookPath_, settings);
+        return error.empty() ? Load() : error;
     }
 
     // Writes raw resources into the hook copy (for resources priming refuses to make).
@@ -109,7 +95,7 @@ private:
         return "";
     }
 
-    std::wstring folder_;
+    ScratchFolder folder_;
     std::wstring hookPath_;
     HMODULE hook_ = nullptr;
 };

@@ -101,23 +101,13 @@ TEST(ChannelConfigForCount, PicksQuadAndDtsLayoutsNeverLcrsOrSdds) {
     EXPECT_NE(ChannelConfigForCount(8), kChannelConfig7_1Sdds);
 }
 
-TEST(ChannelConfigForCount, ElevenToTwentyFourChannelsUseGenericLayouts) {
-    EXPECT_EQ(ChannelConfigForCount(11), 23u);
-    EXPECT_EQ(ChannelCountOf(23), 11u);
-    for (std::uint32_t channel = 0; channel < 11; ++channel) EXPECT_EQ(SpeakerOf(23, channel), kSpeakerMono);
-    EXPECT_EQ(ChannelConfigForCount(24), 36u);
-}
-
-TEST(ChannelConfigForCount, MoreThanTwentyFourChannelsGiveNone) {
-    for (std::uint32_t count : {25u, 26u, 1000u, 0xFFFFFFFFu}) {
-        EXPECT_EQ(ChannelConfigForCount(count), kChannelConfigNone) << count << " channels";
-    }
-    EXPECT_EQ(ChannelCountOf(ChannelConfigForCount(25)), 0u);
-}
-
-TEST(ChannelConfigForCount, ChosenCodeCarriesExactlyThatManyChannels) {
+TEST(ChannelConfigForCount, UpToTwentyFourChannelsGetACodeOfThatManyElseNone) {
     for (std::uint32_t count = 1; count <= 24; ++count)
         EXPECT_EQ(ChannelCountOf(ChannelConfigForCount(count)), count) << count << " channels";
+    EXPECT_EQ(ChannelConfigForCount(11), 23u);  // the generic layouts, every speaker mono
+    EXPECT_EQ(ChannelConfigForCount(24), 36u);
+    for (std::uint32_t count : {25u, 26u, 1000u, 0xFFFFFFFFu})
+        EXPECT_EQ(ChannelConfigForCount(count), kChannelConfigNone) << count << " channels";
 }
 
 TEST(StemFormat, ChannelCountInTheLowerBitsMatchesTheCodesChannelCount) {

@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
-#include "Priming.h"
 #include "aaxhost/LoadedModule.h"
 #include "contract/CoreStaticInfo.h"
-#include "support/TestBinaries.h"
+#include "support/PrimedHook.h"
+#include "support/ScratchFolder.h"
 #include "testcore/TestCoreClient.h"
 
 inline void SetText(char* field, std::size_t size, const std::string& text) {
@@ -43,37 +43,21 @@ inline CoreStaticInfo BasicRecord() {
 
 class ModuleScenario {
 public:
-    ModuleScenario() {
-        static int counter = 0;
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        const std::wstring id = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
-        folder_ = std::wstring(temp) + L"lm-module-" + id;
-        std::filesystem::create_directories(folder_);
-        corePath_ = folder_ + L"\\LmBrisa3.dll";
-        hookPath_ = folder_ + L"\\ModuleHook" + id + L".dll";
-        std::filesystem::copy_file(TestBinaryPath(L"LmTestCore.dll"), corePath_,
-                                   std::filesystem::copy_options::overwrite_existing);
-        coreModule_ = LoadLibraryW(corePath_.c_str());
+    ModuleScenario() : folder_(L"module"), hookPath_(folder_.Join(L"ModuleHook" + folder_.Id() + L".dll")) {
+        coreModule_ = LoadLibraryW(folder_.CopyBinary(L"LmTestCore.dll", L"LmBrisa3.dll").c_str());
         core_ = std::make_unique<TestCoreClient>(coreModule_);
         if (core_->Valid()) core_->Reset();
-        PrimeSettings settings;
-        settings.core = "LmBrisa3.dll";
-        settings.config = std::string("CoreConfig:module tests");
-        settings.shortName = std::string("ModuleTests");
-        primed_ = PrimeModule(TestBinaryPath(L"LmHook.dll"), hookPath_, settings, primeError_);
+        primeError_ = PrimeHookCopy(hookPath_, ProductSettings("LmBrisa3.dll", "CoreConfig:module tests", "ModuleTests"));
     }
     ~ModuleScenario() {
         module_.reset();
         core_.reset();
         if (coreModule_) FreeLibrary(coreModule_);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
     }
     ModuleScenario(const ModuleScenario&) = delete;
     ModuleScenario& operator=(const ModuleScenario&) = delete;
 
-    bool Ready() const { return primed_ && core_->Valid(); }
+    bool Ready() const { return primeError_.empty() && core_->Valid(); }
     const std::string& PrimeError() const { return primeError_; }
     TestCoreClient& Core() { return *core_; }
 
@@ -95,12 +79,10 @@ public:
     aaxhost::Registration Register() { return Module().RegisterPlugin(); }
 
 private:
-    std::wstring folder_;
-    std::wstring corePath_;
+    ScratchFolder folder_;
     std::wstring hookPath_;
     HMODULE coreModule_ = nullptr;
     std::unique_ptr<TestCoreClient> core_;
-    bool primed_ = false;
     std::string primeError_;
     std::unique_ptr<aaxhost::LoadedModule> module_;
 };

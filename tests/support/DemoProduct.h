@@ -16,12 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "Priming.h"
 #include "aax/AAX_CString.h"
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/InstanceContext.h"
 #include "aaxhost/LoadedModule.h"
-#include "support/TestBinaries.h"
+#include "support/PrimedHook.h"
+#include "support/ScratchFolder.h"
 
 // The shipped bundle's configuration: no FixedChannelConfig entry, so that every variant
 // keeps its own layout. A product fixed to stereo is the other case the tests cover.
@@ -34,31 +34,18 @@ class DemoProduct {
 public:
     // `core` is the core binary beside the tests; `hookConfig` the hook's CONFIG text.
     explicit DemoProduct(const std::wstring& core = L"LmDemoCore.dll",
-                         const std::string& hookConfig = kBundleConfig) {
-        static int counter = 0;
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        const std::wstring id = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
-        folder_ = std::wstring(temp) + L"lm-demo-" + id;
-        std::filesystem::create_directories(folder_);
-        std::filesystem::copy_file(TestBinaryPath(core), folder_ + L"\\" + core,
-                                   std::filesystem::copy_options::overwrite_existing);
-        PrimeSettings settings;
-        settings.core = std::filesystem::path(core).string();
-        settings.config = hookConfig;
-        settings.shortName = std::string("LmDemo");
-        std::string error;
-        const std::wstring hook = folder_ + L"\\LmDemo" + id + L".aaxplugin";
-        EXPECT_TRUE(PrimeModule(TestBinaryPath(L"LmHook.dll"), hook, settings, error)) << error;
+                         const std::string& hookConfig = kBundleConfig)
+        : folder_(L"demo") {
+        folder_.CopyBinary(core);
+        const std::wstring hook = folder_.Join(L"LmDemo" + folder_.Id() + L".aaxplugin");
+        const std::string error =
+            PrimeHookCopy(hook, ProductSettings(std::filesystem::path(core).string(), hookConfig, "LmDemo"));
+        EXPECT_EQ(error, "");
         module_ = std::make_unique<aaxhost::LoadedModule>(hook);
         module_->Startup();
         registration_ = module_->RegisterPlugin();
     }
-    ~DemoProduct() {
-        module_.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    ~DemoProduct() { module_.reset(); }
     DemoProduct(const DemoProduct&) = delete;
     DemoProduct& operator=(const DemoProduct&) = delete;
 
@@ -74,7 +61,7 @@ public:
     }
 
 private:
-    std::wstring folder_;
+    ScratchFolder folder_;
     std::unique_ptr<aaxhost::LoadedModule> module_;
     aaxhost::Registration registration_;
 };

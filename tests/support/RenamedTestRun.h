@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "support/TestBinaries.h"
+#include "support/ScratchFolder.h"
 
 struct RenamedTestRun {
     bool started = false;
@@ -22,15 +22,11 @@ struct RenamedTestRun {
 inline RenamedTestRun RunRenamedTestProgram(const std::wstring& program, const std::wstring& newName,
                                             const std::wstring& filter) {
     RenamedTestRun run;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::filesystem::path folder =
-        std::filesystem::path(temp) / (L"lm-renamed-" + std::to_wstring(GetCurrentProcessId()));
-    std::filesystem::create_directories(folder);
-    const auto copy = std::filesystem::copy_options::overwrite_existing;
-    std::filesystem::copy_file(TestBinaryPath(program), folder / newName, copy);
-    std::filesystem::copy_file(TestBinaryPath(L"LmHook.dll"), folder / L"LmHook.dll", copy);
-    std::filesystem::copy_file(TestBinaryPath(L"LmTestCore.dll"), folder / L"LmTestCore.dll", copy);
+    const ScratchFolder scratch(L"renamed");
+    const std::filesystem::path folder = scratch.Wide();
+    scratch.CopyBinary(program, newName);
+    scratch.CopyBinary(L"LmHook.dll");
+    scratch.CopyBinary(L"LmTestCore.dll");
     const std::filesystem::path report = folder / L"report.xml";
 
     std::wstring commandLine = L"\"" + (folder / newName).wstring() + L"\" --gtest_filter=" + filter +
@@ -49,7 +45,5 @@ inline RenamedTestRun RunRenamedTestProgram(const std::wstring& program, const s
         xml << std::ifstream(report).rdbuf();
         run.report = xml.str();
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
     return run;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ScratchFolder.h"
 #include "support/StringPrinting.h"
 #include "util/File.h"
 #include "util/Path.h"
@@ -35,46 +36,33 @@ private:
     std::wstring old_;
 };
 
-// A fresh folder under the temporary folder, made the working directory while it lives.
-// Tests list what they create in it so that it can be removed again.
+// A scratch folder, made the working directory while it lives.
 class TempFolder {
 public:
-    TempFolder() {
-        wchar_t temp[MAX_PATH + 1];
-        GetTempPathW(MAX_PATH + 1, temp);
-        path_ = std::wstring(temp) + L"LmPathTest" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(path_.c_str(), nullptr);
-        GetCurrentDirectoryW(MAX_PATH + 1, temp);
-        oldWorkingDirectory_ = temp;
-        SetCurrentDirectoryW(path_.c_str());
+    TempFolder() : folder_(L"path") {
+        wchar_t old[MAX_PATH + 1];
+        GetCurrentDirectoryW(MAX_PATH + 1, old);
+        oldWorkingDirectory_ = old;
+        SetCurrentDirectoryW(folder_.Wide().c_str());
     }
-    ~TempFolder() {
-        SetCurrentDirectoryW(oldWorkingDirectory_.c_str());
-        for (auto it = created_.rbegin(); it != created_.rend(); ++it)
-            if (!DeleteFileW(it->c_str())) RemoveDirectoryW(it->c_str());
-        RemoveDirectoryW(path_.c_str());
-    }
-    const std::wstring& Wide() const { return path_; }
-    std::wstring Join(const std::wstring& name) const { return path_ + L"\\" + name; }
+    ~TempFolder() { SetCurrentDirectoryW(oldWorkingDirectory_.c_str()); }
+    std::wstring Join(const std::wstring& name) const { return folder_.Wide() + L"\\" + name; }
     std::wstring MakeFile(const std::wstring& name) {
         const std::wstring full = Join(name);
         HANDLE file = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         EXPECT_NE(file, INVALID_HANDLE_VALUE) << "cannot create a test file";
         CloseHandle(file);
-        created_.push_back(full);
         return full;
     }
     std::wstring MakeFolder(const std::wstring& name) {
         const std::wstring full = Join(name);
         EXPECT_TRUE(CreateDirectoryW(full.c_str(), nullptr));
-        created_.push_back(full);
         return full;
     }
 
 private:
-    std::wstring path_;
+    ScratchFolder folder_;
     std::wstring oldWorkingDirectory_;
-    std::vector<std::wstring> created_;
 };
 
 String U8(const std::wstring& text) { return FromWide(text.c_str()); }

@@ -18,7 +18,7 @@
 #include "hook/HookConfigResource.h"
 #include "contract/HookCallbackRecords.h"
 #include "support/StringPrinting.h"
-#include "support/TestBinaries.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -216,15 +216,11 @@ TEST(EditorWindowClass, NameEndsWithTheAddressOfTheModulesCallbackSoCopiesDiffer
 
     // Two copies of the built module loaded side by side: their callbacks, and with
     // them their class names, differ, after the final period only.
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("lm-editor-copies-" + std::to_string(GetCurrentProcessId()));
-    std::filesystem::create_directories(folder);
+    const ScratchFolder folder(L"editor-copies");
     std::vector<std::string> names;
     std::vector<HMODULE> copies;
-    for (const char* copy : {"HookCopyA.dll", "HookCopyB.dll"}) {
-        std::filesystem::copy_file(TestBinaryPath(L"LmHook.dll"), folder / copy,
-                                   std::filesystem::copy_options::overwrite_existing);
-        HMODULE module = LoadLibraryW((folder / copy).wstring().c_str());
+    for (const wchar_t* copy : {L"HookCopyA.dll", L"HookCopyB.dll"}) {
+        HMODULE module = LoadLibraryW(folder.CopyBinary(L"LmHook.dll", copy).c_str());
         ASSERT_NE(module, nullptr) << copy;
         copies.push_back(module);
         const auto callback = reinterpret_cast<std::uintptr_t>(GetProcAddress(module, "PluginHookCallback"));
@@ -238,8 +234,6 @@ TEST(EditorWindowClass, NameEndsWithTheAddressOfTheModulesCallbackSoCopiesDiffer
     EXPECT_EQ(names[0].substr(0, period + 1), names[1].substr(0, names[1].rfind('.') + 1));
     EXPECT_EQ(names[0].substr(0, period + 1), std::string("Lm_") + kEditorNameStem + "_v30201_fAAX_Window.");
     for (HMODULE module : copies) FreeLibrary(module);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
 }
 
 TEST(EditorResize, ToTheCurrentSizeAnswersTrueWithoutAskingHostOrCore) {
