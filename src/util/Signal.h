@@ -4,18 +4,21 @@
 // dropped lazily by the next emission or by a connect that would otherwise grow the
 // slot array.
 //
-// Emissions never nest: a slot that emits the same signal queues a further pass, which
-// runs after the current one.
+// Emissions never nest: a slot that emits the same signal queues a further emission,
+// which runs after the current pass, in the order requested. The slots blocked at the
+// time an emission is requested are skipped by that emission.
 //
-// Threads: one signal's connect and emit must not run concurrently (the slot array is
-// not locked); the tracked objects may die on any thread. A slot runs on the emitting
-// thread.
+// Threads: one signal's connect, emit and setBlocked must not run concurrently (the
+// slot array is not locked); the tracked objects may die on any thread. A slot runs on
+// the emitting thread.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include <boost/container/small_vector.hpp>
 #include <boost/function.hpp>
 
 #include "util/Trackable.h"
@@ -27,8 +30,13 @@ public:
     virtual ~SignalInternalsInterface() = default;
 };
 
+// The IDs of the slots that were blocked when an emission was requested.
+using ExclusionList = boost::container::small_vector<std::uint64_t, 10>;
+
 struct SlotRecord {
+    std::uint64_t id = 0;
     std::weak_ptr<TrackableInternals> tracked;
+    bool blocked = false;
     boost::function<void()> callable;
 };
 
@@ -43,25 +51,31 @@ public:
     SignalInternals(const SignalInternals&) = delete;
     SignalInternals& operator=(const SignalInternals&) = delete;
 
-    // Appends a slot tied to `trackable`.
-    void connect(const Util::Trackable& trackable, boost::function<void()> callable);
+    // Appends a slot tied to `trackable` and returns its ID. IDs count up from 0; once
+    // the counter reaches the largest 64-bit value every further slot gets ID 0.
+    std::uint64_t connect(const Util::Trackable& trackable, boost::function<void()> callable);
 
-    // Calls every live slot once, in connection order.
+    // Calls every live slot that is not blocked now, once, in connection order.
     // Throws std::bad_weak_ptr when these internals are not (or no longer) owned by a
     // shared_ptr; an empty callable throws boost::bad_function_call, and anything a
     // slot throws ends the emission (pending ones included) and propagates.
     void emit();
 
+    // Blocks or unblocks the slot with this ID; false when there is none.
+    bool setBlocked(std::uint64_t id, bool blocked) noexcept;
+
     // Slots held, dead ones not yet dropped included.
     std::size_t slotCount() const noexcept { return slots_.size(); }
 
 private:
-    void invoke();
+    void invoke(const ExclusionList& excluded);
     void removeExpiredSlots();
+    void collectBlockedSlots(ExclusionList& excluded) const;
 
-    std::size_t pendingEmissions_ = 0;  // passes that slots of the running emission asked for
+    std::vector<ExclusionList> pendingEmissions_;
     bool emitting_ = false;
     std::vector<SlotRecord> slots_;
+    std::uint64_t nextSlotId_ = 0;
 };
 
 }  // namespace lm_signal_detail
@@ -77,11 +91,14 @@ public:
     Signal(const Signal&) = delete;
     Signal& operator=(const Signal&) = delete;
 
-    void connect(const Trackable& trackable, boost::function<void()> callable) {
-        internals_->connect(trackable, std::move(callable));
+    std::uint64_t connect(const Trackable& trackable, boost::function<void()> callable) {
+        return internals_->connect(trackable, std::move(callable));
     }
     // May destroy this Signal (through a slot); touches no member after the call.
     void emit() { internals_->emit(); }
+    bool setBlocked(std::uint64_t id, bool blocked) noexcept {
+        return internals_->setBlocked(id, blocked);
+    }
     std::size_t slotCount() const noexcept { return internals_->slotCount(); }
 
 private:
