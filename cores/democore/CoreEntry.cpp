@@ -12,8 +12,8 @@
 #include "DemoParameters.h"
 #include "DemoStaticInfo.h"
 #include "InstanceRegistry.h"
-#include "contract/CoreEntryPoint.h"
 #include "contract/BlockRecord.h"
+#include "contract/CoreEntryPoint.h"
 #include "contract/CoreParameterInfo.h"
 #include "contract/CoreRequestRecords.h"
 #include "contract/EditorEvent.h"
@@ -33,10 +33,10 @@ std::uint32_t Describe(StaticInfoRequest& request) {
 
 std::uint32_t Create(const InstanceCreateRequest& request) {
     if (request.instanceHandleAddress == 0) return kRefused;
-    auto* instance = new (std::nothrow) DemoInstance(HookLink(request.hookCallbackAddress, request.hookAddress),
-                                                     request.pluginFormat,
-                                                     FaultFromConfig(request.coreConfig, sizeof request.coreConfig),
-                                                     request.sampleRate, request.channelConfig);
+    auto* instance = new (std::nothrow)
+        DemoInstance(HookLink(request.hookCallbackAddress, request.hookAddress), request.pluginFormat,
+                     FaultFromConfig(request.coreConfig, sizeof request.coreConfig), request.sampleRate,
+                     request.channelConfig);
     if (!instance) return kRefused;
     try {
         RegisterInstance(instance);
@@ -130,9 +130,9 @@ std::uint32_t Dispatch(std::uint32_t selectorNumber, std::uint64_t handle, void*
 }  // namespace
 }  // namespace DemoCore
 
-extern "C" __declspec(dllexport) std::uint32_t PluginCoreCallback(std::uint32_t magic, std::uint32_t selector,
-                                                                  std::uint32_t /*argument*/, std::uint64_t instance,
-                                                                  void* record) noexcept {
+extern "C" __declspec(dllexport) std::uint32_t
+    PluginCoreCallback(std::uint32_t magic, std::uint32_t selector, std::uint32_t /*argument*/, std::uint64_t instance,
+                       void* record) noexcept {
     if (magic != kCoreMagic) return DemoCore::kRefused;
     try {
         return DemoCore::Dispatch(selector, instance, record);

@@ -85,8 +85,8 @@ struct EditorWindow {
             GetWindowRect(slider, &r);
             MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
             SetWindowPos(slider, nullptr, sliderX, r.top, sliderWidth, kRowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-            SetWindowPos(GetDlgItem(window, row[1]), nullptr, sliderX + sliderWidth + 8, r.top + 4, kTextWidth - 8,
-                         18, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(GetDlgItem(window, row[1]), nullptr, sliderX + sliderWidth + 8, r.top + 4, kTextWidth - 8, 18,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
 
@@ -211,10 +211,10 @@ DemoEditor* DemoEditor::Open(DemoInstance& instance, void* parent) noexcept {
     if (!editor) return nullptr;
     RECT area{};
     GetClientRect(parentWindow, &area);
-    HWND window = CreateWindowExW(0, kEditorClass, L"LmDemo", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                  area.right > 0 ? area.right : kCompactWidth,
-                                  area.bottom > 0 ? area.bottom : kCompactHeight, parentWindow, nullptr, Module(),
-                                  editor);
+    HWND window =
+        CreateWindowExW(0, kEditorClass, L"LmDemo", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                        area.right > 0 ? area.right : kCompactWidth, area.bottom > 0 ? area.bottom : kCompactHeight,
+                        parentWindow, nullptr, Module(), editor);
     if (!window) {
         delete editor;  // not yet the window's
         return nullptr;

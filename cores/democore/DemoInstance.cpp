@@ -9,8 +9,8 @@
 #include "contract/ChannelConfig.h"
 #include "contract/CoreRequestRecords.h"
 #include "contract/EditorEvent.h"
-#include "contract/StateRecords.h"
 #include "contract/PluginFormat.h"
+#include "contract/StateRecords.h"
 
 namespace DemoCore {
 namespace {
@@ -97,7 +97,8 @@ std::uint32_t DemoInstance::Process(const BlockRecord& block) noexcept {
     const Settings settings = CurrentSettings();
     const double rate = sampleRate_.load(std::memory_order_relaxed);
     const bool analysisBlock = block.offline != 0 && analysing_.load(std::memory_order_relaxed);
-    const float extraGain = analysisBlock || format_ != kPluginFormatAudioSuite ? 1.0f : normaliseGain_.load(std::memory_order_relaxed);
+    const float extraGain =
+        analysisBlock || format_ != kPluginFormatAudioSuite ? 1.0f : normaliseGain_.load(std::memory_order_relaxed);
     const float peak = processor_.Process(block.channels, channels, block.sampleCount, settings, rate, extraGain);
     if (analysisBlock && peak > analysisPeak_.load(std::memory_order_relaxed))
         analysisPeak_.store(peak, std::memory_order_relaxed);

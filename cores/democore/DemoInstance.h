@@ -100,8 +100,8 @@ private:
     std::atomic<bool> analysing_{false};
     std::atomic<float> analysisPeak_{0.0f};
     std::atomic<float> normaliseGain_{1.0f};
-    DemoProcessor processor_;  // the processing thread's own
-    DemoEditor* editor_ = nullptr;  // [ui-thread]
+    DemoProcessor processor_;                   // the processing thread's own
+    DemoEditor* editor_ = nullptr;              // [ui-thread]
     std::atomic<void*> editorWindow_{nullptr};  // for refresh messages from any thread
 };
 

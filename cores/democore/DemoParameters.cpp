@@ -62,7 +62,8 @@ double ToPosition(std::uint32_t index, float value) noexcept {
     if (!definition) return 0.0;
     const double v = Conform(index, value);
     if (definition->type == kLogTaper)
-        return std::log(v / definition->minimum) / std::log(static_cast<double>(definition->maximum) / definition->minimum);
+        return std::log(v / definition->minimum) /
+               std::log(static_cast<double>(definition->maximum) / definition->minimum);
     return (v - definition->minimum) / (static_cast<double>(definition->maximum) - definition->minimum);
 }
 
@@ -73,7 +74,8 @@ float FromPosition(std::uint32_t index, double position) noexcept {
     if (position > 1.0) position = 1.0;
     double value;
     if (definition->type == kLogTaper)
-        value = definition->minimum * std::pow(static_cast<double>(definition->maximum) / definition->minimum, position);
+        value =
+            definition->minimum * std::pow(static_cast<double>(definition->maximum) / definition->minimum, position);
     else
         value = definition->minimum + position * (static_cast<double>(definition->maximum) - definition->minimum);
     if (definition->kind != kParameterFloat) value = std::floor(value + 0.5);

@@ -21,12 +21,12 @@ enum FilterMode : std::uint32_t { kModeClean = 0, kModeLowpass = 1, kModeHighpas
 
 struct ParameterDefinition {
     const char* name;
-    std::uint32_t kind;   // ParameterKind of the hook's records
+    std::uint32_t kind;  // ParameterKind of the hook's records
     float minimum;
     float maximum;
     float defaultValue;
-    std::uint32_t type;   // 15: logarithmic taper; 1: linear
-    const char* labels;   // tab-separated labels of an Int parameter, else ""
+    std::uint32_t type;  // 15: logarithmic taper; 1: linear
+    const char* labels;  // tab-separated labels of an Int parameter, else ""
 };
 
 // Null for an index of kParameterCount or more.

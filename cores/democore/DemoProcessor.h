@@ -28,8 +28,8 @@ public:
     // Processes `channelCount` channels in place (null channels and those beyond
     // kMaxChannels are left alone). `extraGain` multiplies the settings' gain. Returns
     // the largest magnitude written.
-    float Process(float* const* channels, std::uint32_t channelCount, std::uint32_t samples,
-                  const Settings& settings, double sampleRate, float extraGain = 1.0f) noexcept;
+    float Process(float* const* channels, std::uint32_t channelCount, std::uint32_t samples, const Settings& settings,
+                  double sampleRate, float extraGain = 1.0f) noexcept;
 
 private:
     void UpdateFilter(std::uint32_t mode, float frequency, double sampleRate) noexcept;

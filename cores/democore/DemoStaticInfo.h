@@ -7,8 +7,8 @@
 namespace DemoCore {
 
 constexpr std::uint32_t kStateFormatId = 0x4C6D4453;  // 'LmDS'
-constexpr std::uint32_t kStateVersion = 2;             // 1: the layout before Invert
-constexpr std::uint32_t kPackageVersion = 10100;       // 1.1.0
+constexpr std::uint32_t kStateVersion = 2;            // 1: the layout before Invert
+constexpr std::uint32_t kPackageVersion = 10100;      // 1.1.0
 constexpr std::int32_t kEditorWidth = 440;
 constexpr std::int32_t kEditorHeight = 230;
 

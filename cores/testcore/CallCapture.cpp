@@ -24,11 +24,13 @@ template <CoreSelector S>
 struct RecordSize<S, std::void_t<typename CoreRecordFor<S>::type>>
     : std::integral_constant<std::size_t, SizeOrZero<typename CoreRecordFor<S>::type>()> {};
 
+// clang-format off
 #define LM_EVERY_SELECTOR(X)                                                                                \
     X(StaticInfo) X(CreateInstance) X(ParametersReady) X(InstanceClosing) X(DestroyInstance)                 \
     X(ParameterCount) X(ParameterInfo) X(SetParameter) X(Configure) X(Latency) X(OfflineMode)               \
     X(ProcessBlock) X(Midi) X(EditorEvent) X(Request30) X(Request31) X(State) X(LegacyStateLoad)            \
     X(QueryU32) X(QueryText) X(SelectionLength) X(TrackNameChanged) X(Notify)
+// clang-format on
 
 void Append(Bytes& bytes, const void* source, std::size_t size) {
     const auto* begin = static_cast<const std::uint8_t*>(source);

@@ -135,9 +135,9 @@ std::uint32_t Answer(ScriptedCore& core, std::uint32_t selector, std::uint64_t i
 }  // namespace TestCore
 
 // [any-thread]: the hook calls from its UI, audio and offline threads alike.
-extern "C" __declspec(dllexport) std::uint32_t PluginCoreCallback(std::uint32_t magic, std::uint32_t selector,
-                                                                  std::uint32_t argument, std::uint64_t instance,
-                                                                  void* record) noexcept {
+extern "C" __declspec(dllexport) std::uint32_t
+    PluginCoreCallback(std::uint32_t magic, std::uint32_t selector, std::uint32_t argument, std::uint64_t instance,
+                       void* record) noexcept {
     using namespace TestCore;
     try {
         ScriptedCore& core = TheCore();

@@ -41,7 +41,7 @@ constexpr std::uint64_t kFirstInstanceHandle = 0x1000;
 
 // What a test scripted.
 struct CoreScript {
-    std::map<std::uint32_t, std::uint32_t> results;  // per selector
+    std::map<std::uint32_t, std::uint32_t> results;        // per selector
     std::map<std::uint32_t, StaticInfoScript> staticInfo;  // per plug-in format
     std::uint32_t parameterCount = 0;
     Bytes parameterRecords;  // parameterCount CoreParameterInfo records

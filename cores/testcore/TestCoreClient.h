@@ -34,8 +34,8 @@ class TestCoreClient {
 public:
     explicit TestCoreClient(HMODULE core) {
 #define LM_RESOLVE(name)                                                                    \
-    name = reinterpret_cast<decltype(name)>(reinterpret_cast<void*>(                        \
-        core ? GetProcAddress(core, "TestCore_" #name) : nullptr));                         \
+    name = reinterpret_cast<decltype(name)>(                                                \
+        reinterpret_cast<void*>(core ? GetProcAddress(core, "TestCore_" #name) : nullptr)); \
     valid_ = valid_ && name != nullptr;
         TESTCORE_FUNCTIONS(LM_RESOLVE)
 #undef LM_RESOLVE

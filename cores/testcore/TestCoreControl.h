@@ -15,8 +15,8 @@
 // [any-thread]: every function takes the core's one mutex; PluginCoreCallback holds it
 // for the whole request, TestCore_CallHook* never holds it while the hook runs.
 
-#include <stdint.h>
 #include <windows.h>  // GetEnvironmentVariableW, for the load counts below
+#include <stdint.h>
 
 #ifdef LM_TESTCORE_BUILD
 #define TESTCORE_API extern "C" __declspec(dllexport)
@@ -32,7 +32,7 @@ typedef struct TestCoreCallInfo {
     uint32_t magic;
     uint32_t selector;
     uint32_t argument;
-    uint32_t threadId;       // the calling thread
+    uint32_t threadId;  // the calling thread
     uint64_t instance;
     uint64_t recordAddress;  // the caller's record pointer, 0 when null
     uint32_t recordSize;     // sizeof the selector's record type; 0 for no record, 30, 31
@@ -72,8 +72,8 @@ TESTCORE_API void TestCore_SetStaticInfo(uint32_t pluginFormat, const void* byte
 // fills min(count, the request's count) records.
 TESTCORE_API void TestCore_SetParameters(uint32_t count, const void* records);
 
-TESTCORE_API void TestCore_SetLatency(uint32_t samples);   // selector 18
-TESTCORE_API void TestCore_SetU32Answer(uint32_t value);   // selector 35
+TESTCORE_API void TestCore_SetLatency(uint32_t samples);     // selector 18
+TESTCORE_API void TestCore_SetU32Answer(uint32_t value);     // selector 35
 TESTCORE_API void TestCore_SetTextAnswer(const char* text);  // selector 36, cut to 1023 bytes
 
 // Selector 1 writes `handle` at the next instance creation, then handle + 1, ...
@@ -121,6 +121,7 @@ TESTCORE_API uint32_t TestCore_CallHookWithMagic(uint64_t instanceHandle, uint32
 TESTCORE_API uint64_t TestCore_HookAddress(uint64_t instanceHandle);
 
 // Every control function, for resolving them by name: X(name) per TestCore_<name>.
+// clang-format off
 #define TESTCORE_FUNCTIONS(X)                                                               \
     X(Reset) X(SetResult) X(SetStaticInfo) X(SetParameters) X(SetLatency) X(SetU32Answer)  \
     X(SetTextAnswer) X(SetNextInstanceHandle) X(SetState) X(GetState) X(SetStateStatus)    \
@@ -128,6 +129,7 @@ TESTCORE_API uint64_t TestCore_HookAddress(uint64_t instanceHandle);
     X(LastLoadedStateVersion) X(LastLegacyState) X(SetBlockChannels) X(SetBlockGain)       \
     X(CallCount) X(GetCall) X(CopyCallRecord) X(CopyCallData) X(CallHook)                  \
     X(CallHookWithMagic) X(HookAddress)
+// clang-format on
 
 // Load and unload counts of the core in this process. The core's DllMain counts them
 // in process environment variables, so they survive the core's own unloading.

@@ -10,18 +10,18 @@ using AAX_Result = std::int32_t;
 
 enum AAX_EError : AAX_Result {
     AAX_SUCCESS = 0,
-    AAX_ERROR_INVALID_PARAMETER_ID = -20001,  // no parameter with that identifier or position
+    AAX_ERROR_INVALID_PARAMETER_ID = -20001,       // no parameter with that identifier or position
     AAX_ERROR_INVALID_STRING_CONVERSION = -20002,  // a text that names no value of the parameter
-    AAX_ERROR_NULL_OBJECT = -20004,           // a host object (descriptor, map, delegate) is missing
+    AAX_ERROR_NULL_OBJECT = -20004,                // a host object (descriptor, map, delegate) is missing
     AAX_ERROR_INVALID_CHUNK_INDEX = -20006,
     AAX_ERROR_INVALID_CHUNK_ID = -20007,
-    AAX_ERROR_UNIMPLEMENTED = -20009,         // a request the object refuses
-    AAX_ERROR_NOT_INITIALIZED = -20011,       // initialised without a controller
+    AAX_ERROR_UNIMPLEMENTED = -20009,    // a request the object refuses
+    AAX_ERROR_NOT_INITIALIZED = -20011,  // initialised without a controller
     AAX_ERROR_MALFORMED_CHUNK = -20026,
     AAX_ERROR_PLUGIN_NULL_PARAMETER = -20030,
-    AAX_ERROR_UNKNOWN_EXCEPTION = -20042,     // an exception was caught at the boundary
-    AAX_ERROR_INVALID_ARGUMENT = -20043,      // an argument out of its range
-    AAX_ERROR_NULL_ARGUMENT = -20044,         // a null out pointer
+    AAX_ERROR_UNKNOWN_EXCEPTION = -20042,         // an exception was caught at the boundary
+    AAX_ERROR_INVALID_ARGUMENT = -20043,          // an argument out of its range
+    AAX_ERROR_NULL_ARGUMENT = -20044,             // a null out pointer
     AAX_ERROR_ARGUMENT_BUFFER_OVERFLOW = -20046,  // an out array too short for the answer
 };
 

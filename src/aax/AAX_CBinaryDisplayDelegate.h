@@ -9,7 +9,8 @@
 template <typename T>
 class AAX_CBinaryDisplayDelegate : public AAX_IDisplayDelegate<T> {
 public:
-    AAX_CBinaryDisplayDelegate(const char* falseText, const char* trueText) : falseText_(falseText), trueText_(trueText) {}
+    AAX_CBinaryDisplayDelegate(const char* falseText, const char* trueText)
+        : falseText_(falseText), trueText_(trueText) {}
 
     AAX_CBinaryDisplayDelegate* Clone() const override { return new AAX_CBinaryDisplayDelegate(*this); }
 

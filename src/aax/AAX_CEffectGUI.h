@@ -28,12 +28,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IController.h"
 #include "aax/AAX_IEffectGUI.h"
 #include "aax/AAX_IEffectParameters.h"
 #include "aax/AAX_ITransport.h"
 #include "aax/AAX_IViewContainer.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VController;
 class AAX_VTransport;

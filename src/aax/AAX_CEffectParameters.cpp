@@ -14,7 +14,8 @@ namespace {
 // `text` cut to `maxLength` bytes; whole for a length of 0 or less.
 std::string CutTo(const char* text, std::int32_t maxLength) {
     std::string cut(text != nullptr ? text : "");
-    if (maxLength > 0 && cut.size() > static_cast<std::size_t>(maxLength)) cut.resize(static_cast<std::size_t>(maxLength));
+    if (maxLength > 0 && cut.size() > static_cast<std::size_t>(maxLength))
+        cut.resize(static_cast<std::size_t>(maxLength));
     return cut;
 }
 
@@ -184,7 +185,7 @@ AAX_Result AAX_CEffectParameters::GetParameterValueFromString(AAX_CParamID ident
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     return AAX::CatchAll([&]() -> AAX_Result {
         return parameter->GetNormalizedValueFromString(text.Get(), outValue) ? AAX_SUCCESS
-                                                                            : AAX_ERROR_INVALID_STRING_CONVERSION;
+                                                                             : AAX_ERROR_INVALID_STRING_CONVERSION;
     });
 }
 
@@ -322,11 +323,15 @@ AAX_Result AAX_CEffectParameters::GetCustomData(AAX_CTypeID, std::uint32_t, void
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::SetCustomData(AAX_CTypeID, std::uint32_t, const void*) noexcept { return AAX_SUCCESS; }
+AAX_Result AAX_CEffectParameters::SetCustomData(AAX_CTypeID, std::uint32_t, const void*) noexcept {
+    return AAX_SUCCESS;
+}
 
 AAX_Result AAX_CEffectParameters::DoMIDITransfers() noexcept { return AAX_SUCCESS; }
 
-AAX_Result AAX_CEffectParameters::RenderAudio_Hybrid(AAX_SHybridRenderInfo*) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+AAX_Result AAX_CEffectParameters::RenderAudio_Hybrid(AAX_SHybridRenderInfo*) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
 
 AAX_Result AAX_CEffectParameters::UpdateMIDINodes(AAX_CFieldIndex, AAX_CMidiPacket&) noexcept { return AAX_SUCCESS; }
 

@@ -69,7 +69,9 @@ AAX_Result AAX_CHostProcessor::PreAnalyze(std::int32_t, std::int32_t) noexcept {
 
 AAX_Result AAX_CHostProcessor::PostAnalyze() noexcept { return AAX_SUCCESS; }
 
-AAX_Result AAX_CHostProcessor::GetClipNameSuffix(std::int32_t, AAX_IString*) noexcept { return AAX_ERROR_UNIMPLEMENTED; }
+AAX_Result AAX_CHostProcessor::GetClipNameSuffix(std::int32_t, AAX_IString*) noexcept {
+    return AAX_ERROR_UNIMPLEMENTED;
+}
 
 AAX_Result AAX_CHostProcessor::TranslateOutputBounds(std::int64_t sourceStart, std::int64_t sourceEnd,
                                                      std::int64_t& destinationStart, std::int64_t& destinationEnd) {

@@ -25,11 +25,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IController.h"
 #include "aax/AAX_IEffectParameters.h"
 #include "aax/AAX_IHostProcessor.h"
 #include "aax/AAX_IHostProcessorDelegate.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VController;
 class AAX_VHostProcessorDelegate;

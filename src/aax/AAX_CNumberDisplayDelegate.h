@@ -33,8 +33,7 @@ public:
             written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
                                     std::chars_format::fixed, Precision);
         std::string text = written.ec == std::errc() ? std::string(buffer, written.ptr) : std::string("?");
-        if (text.size() > 1 && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
-            text.erase(0, 1);
+        if (text.size() > 1 && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
         text.append(static_cast<std::size_t>(Spacing), ' ');
         *outText = AAX_CString(std::move(text));
         return true;

@@ -19,8 +19,8 @@ class AAX_CParameter : public AAX_IParameter {
                   "parameters hold float, bool or int32_t");
 
 public:
-    AAX_CParameter(AAX_CParamID identifier, const AAX_CString& name, T defaultValue,
-                   const AAX_ITaperDelegate<T>& taper, const AAX_IDisplayDelegate<T>& display, bool automatable)
+    AAX_CParameter(AAX_CParamID identifier, const AAX_CString& name, T defaultValue, const AAX_ITaperDelegate<T>& taper,
+                   const AAX_IDisplayDelegate<T>& display, bool automatable)
         : identifier_(identifier),
           name_(name),
           taper_(taper.Clone()),

@@ -13,26 +13,26 @@
 // Only the ones this system describes are listed.
 enum AAX_EProperty : std::int32_t {
     AAX_eProperty_NoID = 0,
-    AAX_eProperty_ManufacturerID = 11,       // four-character manufacturer code
-    AAX_eProperty_ProductID = 12,            // four-character product code
-    AAX_eProperty_PlugInID_Native = 13,      // plug-in type ID of a realtime (Native) component
-    AAX_eProperty_PlugInID_AudioSuite = 14,  // plug-in type ID of an AudioSuite component
-    AAX_eProperty_InputStemFormat = 51,      // AAX_EStemFormat of the main input
-    AAX_eProperty_OutputStemFormat = 52,     // AAX_EStemFormat of the main output
-    AAX_eProperty_CanBypass = 60,            // 1: the host may bypass the component
-    AAX_eProperty_UsesRandomAccess = 101,    // AudioSuite: reads its input out of order
-    AAX_eProperty_RequiresAnalysis = 102,    // AudioSuite: must analyse before it renders
-    AAX_eProperty_OptionalAnalysis = 103,    // AudioSuite: offers an analysis pass
-    AAX_eProperty_ContinuousOnly = 107,      // AudioSuite: whole-file processing only
-    AAX_eProperty_MultiInputModeOnly = 108,  // AudioSuite: all channels in one pass only
-    AAX_eProperty_DisablePreview = 110,      // AudioSuite: no preview
-    AAX_eProperty_NumberOfInputs = 113,      // AudioSuite channel count in
-    AAX_eProperty_NumberOfOutputs = 114,     // AudioSuite channel count out
-    AAX_eProperty_DisableHandles = 115,      // AudioSuite: no extra audio around the selection
-    AAX_eProperty_SupportsSideChainInput = 116,     // 1: the component has a side-chain input field
-    AAX_eProperty_DisableAudioSuiteReverse = 118,   // AudioSuite: no reverse rendering
-    AAX_eProperty_UsesClientGUI = 151,       // 1: the host draws a generic editor instead
-    AAX_eProperty_UsesTransport = 306,       // 1: the component reads the host's transport
+    AAX_eProperty_ManufacturerID = 11,             // four-character manufacturer code
+    AAX_eProperty_ProductID = 12,                  // four-character product code
+    AAX_eProperty_PlugInID_Native = 13,            // plug-in type ID of a realtime (Native) component
+    AAX_eProperty_PlugInID_AudioSuite = 14,        // plug-in type ID of an AudioSuite component
+    AAX_eProperty_InputStemFormat = 51,            // AAX_EStemFormat of the main input
+    AAX_eProperty_OutputStemFormat = 52,           // AAX_EStemFormat of the main output
+    AAX_eProperty_CanBypass = 60,                  // 1: the host may bypass the component
+    AAX_eProperty_UsesRandomAccess = 101,          // AudioSuite: reads its input out of order
+    AAX_eProperty_RequiresAnalysis = 102,          // AudioSuite: must analyse before it renders
+    AAX_eProperty_OptionalAnalysis = 103,          // AudioSuite: offers an analysis pass
+    AAX_eProperty_ContinuousOnly = 107,            // AudioSuite: whole-file processing only
+    AAX_eProperty_MultiInputModeOnly = 108,        // AudioSuite: all channels in one pass only
+    AAX_eProperty_DisablePreview = 110,            // AudioSuite: no preview
+    AAX_eProperty_NumberOfInputs = 113,            // AudioSuite channel count in
+    AAX_eProperty_NumberOfOutputs = 114,           // AudioSuite channel count out
+    AAX_eProperty_DisableHandles = 115,            // AudioSuite: no extra audio around the selection
+    AAX_eProperty_SupportsSideChainInput = 116,    // 1: the component has a side-chain input field
+    AAX_eProperty_DisableAudioSuiteReverse = 118,  // AudioSuite: no reverse rendering
+    AAX_eProperty_UsesClientGUI = 151,             // 1: the host draws a generic editor instead
+    AAX_eProperty_UsesTransport = 306,             // 1: the component reads the host's transport
 };
 // "AAX_eProperty_ManufacturerID", ..., "AAX_eProperty_UsesTransport"; "unknown property" otherwise.
 const char* AAX_PropertyName(AAX_EProperty property) noexcept;
@@ -41,14 +41,14 @@ const char* AAX_PropertyName(AAX_EProperty property) noexcept;
 // them out; each field is one pointer (AAX_IACFComponentDescriptor says what it points
 // to). Index 7 is never declared.
 enum AAX_EContextField : AAX_CFieldIndex {
-    AAX_eContextField_AudioIn = 0,           // const float* const[]: input channels
-    AAX_eContextField_AudioOut = 1,          // float* const[]: output channels, then the aux stems'
-    AAX_eContextField_BufferLength = 2,      // int32_t*: samples in this block
-    AAX_eContextField_PrivateData = 3,       // the block ResetFieldData filled
-    AAX_eContextField_SideChainIn = 4,       // int32_t*: index of the side-chain input buffer, or null
-    AAX_eContextField_MIDIIn = 5,            // AAX_IMIDINode*
-    AAX_eContextField_MIDIOut = 6,           // AAX_IMIDINode*
-    AAX_eContextField_MIDITransport = 8,     // AAX_IMIDINode*
+    AAX_eContextField_AudioIn = 0,        // const float* const[]: input channels
+    AAX_eContextField_AudioOut = 1,       // float* const[]: output channels, then the aux stems'
+    AAX_eContextField_BufferLength = 2,   // int32_t*: samples in this block
+    AAX_eContextField_PrivateData = 3,    // the block ResetFieldData filled
+    AAX_eContextField_SideChainIn = 4,    // int32_t*: index of the side-chain input buffer, or null
+    AAX_eContextField_MIDIIn = 5,         // AAX_IMIDINode*
+    AAX_eContextField_MIDIOut = 6,        // AAX_IMIDINode*
+    AAX_eContextField_MIDITransport = 8,  // AAX_IMIDINode*
 };
 
 // Kinds of MIDI node a component declares.

@@ -49,8 +49,7 @@ public:
     // The realtime process procedure with the properties (an AAX_IACFPropertyMap, or null)
     // it runs under; the host writes the procedure's selector to *outProcID when not null.
     virtual AAX_Result AddProcessProc_Native(AAX_CProcessProc processProc, IACFUnknown* properties,
-                                             AAX_CInstanceInitProc instanceInitProc,
-                                             AAX_CBackgroundProc backgroundProc,
+                                             AAX_CInstanceInitProc instanceInitProc, AAX_CBackgroundProc backgroundProc,
                                              AAX_CSelector* outProcID) noexcept = 0;
     // The DSP counterpart, by file and symbol names.
     virtual AAX_Result AddProcessProc_TI(const char* dllFileName, const char* processProcSymbol,

@@ -145,8 +145,8 @@ public:
     // The meters and ranges a display curve is drawn with.
     virtual AAX_Result GetCurveDataMeterIds(AAX_CTypeID curveType, std::uint32_t* outXMeterID,
                                             std::uint32_t* outYMeterID) noexcept = 0;
-    virtual AAX_Result GetCurveDataDisplayRange(AAX_CTypeID curveType, float* outXMin, float* outXMax,
-                                                float* outYMin, float* outYMax) noexcept = 0;
+    virtual AAX_Result GetCurveDataDisplayRange(AAX_CTypeID curveType, float* outXMin, float* outXMax, float* outYMin,
+                                                float* outYMax) noexcept = 0;
 
 protected:
     ~AAX_IACFEffectParameters_V3() = default;

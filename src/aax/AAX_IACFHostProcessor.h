@@ -22,14 +22,16 @@ public:
     virtual AAX_Result Uninitialize() noexcept = 0;
     // The selection's source bounds; the processor writes where its output goes.
     virtual AAX_Result InitOutputBounds(std::int64_t sourceStart, std::int64_t sourceEnd,
-                                        std::int64_t* outDestinationStart, std::int64_t* outDestinationEnd) noexcept = 0;
+                                        std::int64_t* outDestinationStart,
+                                        std::int64_t* outDestinationEnd) noexcept = 0;
     // Where the next block starts.
     virtual AAX_Result SetLocation(std::int64_t sample) noexcept = 0;
     // One block: `inputs` are the host's buffers (filled through the delegate's
     // GetAudio), `outputs` the host's buffers for the result; *ioWindowSize samples.
     virtual AAX_Result RenderAudio(const float* const inputs[], std::int32_t inputCount, float* const outputs[],
                                    std::int32_t outputCount, std::int32_t* ioWindowSize) noexcept = 0;
-    virtual AAX_Result PreRender(std::int32_t inputCount, std::int32_t outputCount, std::int32_t windowSize) noexcept = 0;
+    virtual AAX_Result PreRender(std::int32_t inputCount, std::int32_t outputCount,
+                                 std::int32_t windowSize) noexcept = 0;
     virtual AAX_Result PostRender() noexcept = 0;
     virtual AAX_Result AnalyzeAudio(const float* const inputs[], std::int32_t inputCount,
                                     std::int32_t* ioWindowSize) noexcept = 0;
@@ -49,4 +51,3 @@ public:
 protected:
     ~AAX_IACFHostProcessor_V2() = default;
 };
-

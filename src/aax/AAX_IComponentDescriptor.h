@@ -21,7 +21,8 @@ public:
     virtual AAX_Result AddAudioBufferLength(AAX_CFieldIndex field) = 0;
     virtual AAX_Result AddSampleRate(AAX_CFieldIndex field) = 0;
     virtual AAX_Result AddSideChainIn(AAX_CFieldIndex field) = 0;
-    virtual AAX_Result AddAuxOutputStem(AAX_CFieldIndex audioOutField, AAX_EStemFormat stemFormat, const char* name) = 0;
+    virtual AAX_Result AddAuxOutputStem(AAX_CFieldIndex audioOutField, AAX_EStemFormat stemFormat,
+                                        const char* name) = 0;
     virtual AAX_Result AddPrivateData(AAX_CFieldIndex field, std::int32_t size, std::uint32_t options) = 0;
     virtual AAX_Result AddMIDINode(AAX_CFieldIndex field, AAX_EMIDINodeType type, const char* name,
                                    std::uint32_t channelMask) = 0;

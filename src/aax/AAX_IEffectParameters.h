@@ -12,11 +12,10 @@
 class AAX_IEffectParameters : public AAX_IACFEffectParameters_V4, public CACFUnknown {
 public:
     acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        return InternalQueryInterface(
-            iid, out,
-            {IID_IAAXEffectParametersV1, IID_IAAXEffectParametersV2, IID_IAAXEffectParametersV3,
-             IID_IAAXEffectParametersV4},
-            static_cast<AAX_IACFEffectParameters_V4*>(this));
+        return InternalQueryInterface(iid, out,
+                                      {IID_IAAXEffectParametersV1, IID_IAAXEffectParametersV2,
+                                       IID_IAAXEffectParametersV3, IID_IAAXEffectParametersV4},
+                                      static_cast<AAX_IACFEffectParameters_V4*>(this));
     }
     std::uint32_t AddRef() noexcept override { return InternalAddRef(); }
     std::uint32_t Release() noexcept override { return InternalRelease(); }

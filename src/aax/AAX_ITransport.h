@@ -28,8 +28,8 @@ public:
                                               std::int64_t* outEndTicks) const = 0;
     virtual AAX_Result GetCurrentNativeSampleLocation(std::int64_t* outSamples) const = 0;
     virtual AAX_Result GetCustomTickPosition(std::int64_t* outTicks, std::int64_t sampleLocation) const = 0;
-    virtual AAX_Result GetBarBeatPosition(std::int32_t* outBars, std::int32_t* outBeats,
-                                          std::int64_t* outDisplayTicks, std::int64_t sampleLocation) const = 0;
+    virtual AAX_Result GetBarBeatPosition(std::int32_t* outBars, std::int32_t* outBeats, std::int64_t* outDisplayTicks,
+                                          std::int64_t sampleLocation) const = 0;
     virtual AAX_Result GetTicksPerQuarter(std::uint32_t* outTicks) const = 0;
     virtual AAX_Result GetCurrentTicksPerBeat(std::uint32_t* outTicks) const = 0;
     virtual AAX_Result GetTimelineSelectionStartPosition(std::int64_t* outSamples) const = 0;

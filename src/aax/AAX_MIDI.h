@@ -13,7 +13,7 @@ struct AAX_CMidiPacket {
     std::uint32_t mLength;      // bytes of mData in use, 1 to 4
     std::uint8_t mData[4];      // status byte first, then the data bytes
     AAX_CBoolean mIsImmediate;  // 1: deliver at once, whatever the timestamp
-};  // 3 bytes of padding follow: the host lays the packet out with natural alignment
+};                              // 3 bytes of padding follow: the host lays the packet out with natural alignment
 static_assert(sizeof(AAX_CMidiPacket) == 16, "MIDI packet layout");
 static_assert(offsetof(AAX_CMidiPacket, mTimestamp) == 0, "MIDI packet layout");
 static_assert(offsetof(AAX_CMidiPacket, mLength) == 4, "MIDI packet layout");

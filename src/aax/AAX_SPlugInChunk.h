@@ -11,14 +11,14 @@
 #include "aax/AAX.h"
 
 struct AAX_SPlugInChunk {
-    std::int32_t fSize;            // bytes of fData
-    std::int32_t fVersion;         // the plug-in's own state version
+    std::int32_t fSize;     // bytes of fData
+    std::int32_t fVersion;  // the plug-in's own state version
     AAX_CTypeID fManufacturerID;
     AAX_CTypeID fProductID;
     AAX_CTypeID fPlugInID;
     AAX_CTypeID fChunkID;
-    std::uint8_t fName[32];        // a length byte, then that many characters
-    char fData[1];                 // fSize bytes start here
+    std::uint8_t fName[32];  // a length byte, then that many characters
+    char fData[1];           // fSize bytes start here
 };
 static_assert(sizeof(AAX_SPlugInChunk) == 60, "header, one data byte, padding to 4");
 static_assert(offsetof(AAX_SPlugInChunk, fSize) == 0, "chunk layout");

@@ -31,5 +31,6 @@ AAX_Result AAX_VAutomationDelegate::PostReleaseRequest(AAX_CParamID parameterID)
 
 AAX_Result AAX_VAutomationDelegate::GetTouchState(AAX_CParamID parameterID, AAX_CBoolean* outTouched) {
     if (outTouched == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    return Forward(parameterID, [&](AAX_IACFAutomationDelegate& d) { return d.GetTouchState(parameterID, outTouched); });
+    return Forward(parameterID,
+                   [&](AAX_IACFAutomationDelegate& d) { return d.GetTouchState(parameterID, outTouched); });
 }

@@ -4,9 +4,9 @@
 // call fails with AAX_ERROR_NULL_OBJECT, without reaching the host, when the host offers
 // none, and with AAX_ERROR_NULL_ARGUMENT for a null identifier or out pointer.
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFAutomationDelegate.h"
 #include "aax/AAX_IAutomationDelegate.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VAutomationDelegate final : public AAX_IAutomationDelegate {
 public:

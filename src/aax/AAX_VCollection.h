@@ -8,12 +8,12 @@
 #include <memory>
 #include <vector>
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFCollection.h"
 #include "aax/AAX_ICollection.h"
 #include "aax/AAX_VDescriptionHost.h"
 #include "aax/AAX_VEffectDescriptor.h"
 #include "aax/AAX_VPropertyMap.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VCollection final : public AAX_ICollection {
 public:

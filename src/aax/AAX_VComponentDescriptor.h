@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFComponentDescriptor.h"
 #include "aax/AAX_IComponentDescriptor.h"
 #include "aax/AAX_VPropertyMap.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VComponentDescriptor final : public AAX_IComponentDescriptor {
 public:

@@ -5,9 +5,9 @@
 // AAX_ERROR_UNIMPLEMENTED (later ones) without reaching the host. Null out pointers give
 // AAX_ERROR_NULL_ARGUMENT.
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFController.h"
 #include "aax/AAX_IController.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VController final : public AAX_IController {
 public:

@@ -4,9 +4,9 @@
 // definition, IACFDefinition, beside it); the answer for one feature comes through the
 // host's AAX_IACFFeatureInfo. [ui-thread]
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFDescriptionHost.h"
 #include "aax/AAX_IDescriptionHost.h"
+#include "aax/ACFPtr.h"
 #include "aax/acfbaseapi.h"
 
 class AAX_VDescriptionHost final : public AAX_IDescriptionHost {

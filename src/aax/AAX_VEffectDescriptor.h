@@ -6,11 +6,11 @@
 #include <memory>
 #include <vector>
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFEffectDescriptor.h"
 #include "aax/AAX_IEffectDescriptor.h"
 #include "aax/AAX_VComponentDescriptor.h"
 #include "aax/AAX_VPropertyMap.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VEffectDescriptor final : public AAX_IEffectDescriptor {
 public:

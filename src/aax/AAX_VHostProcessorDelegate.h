@@ -6,9 +6,9 @@
 // GetAudio fails with AAX_ERROR_NULL_OBJECT and GetSideChainInputNum gives 0; a
 // request of a version the host does not offer fails with AAX_ERROR_UNIMPLEMENTED.
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFHostProcessorDelegate.h"
 #include "aax/AAX_IHostProcessorDelegate.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VHostProcessorDelegate final : public AAX_IHostProcessorDelegate {
 public:

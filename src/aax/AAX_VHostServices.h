@@ -3,9 +3,9 @@
 // factory makes (AAXCompID_HostServices), one object per published version, each asked
 // for on its own as a host expects. Every call fails when the host offers none.
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFHostServices.h"
 #include "aax/AAX_IHostServices.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VHostServices final : public AAX_IHostServices {
 public:

@@ -2,9 +2,9 @@
 // AAX_VPropertyMap: AAX_IPropertyMap over a property map the host's component factory
 // makes (AAXCompID_AAXPropertyMap, queried for every version it offers). [ui-thread]
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFPropertyMap.h"
 #include "aax/AAX_IPropertyMap.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VPropertyMap final : public AAX_IPropertyMap {
 public:

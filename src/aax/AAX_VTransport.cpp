@@ -53,7 +53,9 @@ AAX_Result AAX_VTransport::GetCurrentLoopPosition(bool* outLooping, std::int64_t
                                                   std::int64_t* outEndTicks) const {
     return Forward(transport_, AAX_ERROR_NULL_OBJECT,
                    outLooping != nullptr && outStartTicks != nullptr && outEndTicks != nullptr,
-                   [&](AAX_IACFTransport& t) { return t.GetCurrentLoopPosition(outLooping, outStartTicks, outEndTicks); });
+                   [&](AAX_IACFTransport& t) {
+                       return t.GetCurrentLoopPosition(outLooping, outStartTicks, outEndTicks);
+                   });
 }
 
 AAX_Result AAX_VTransport::GetCurrentNativeSampleLocation(std::int64_t* outSamples) const {
@@ -69,8 +71,9 @@ AAX_Result AAX_VTransport::GetCustomTickPosition(std::int64_t* outTicks, std::in
 AAX_Result AAX_VTransport::GetBarBeatPosition(std::int32_t* outBars, std::int32_t* outBeats,
                                               std::int64_t* outDisplayTicks, std::int64_t sampleLocation) const {
     return Forward(transport_, AAX_ERROR_NULL_OBJECT,
-                   outBars != nullptr && outBeats != nullptr && outDisplayTicks != nullptr,
-                   [&](AAX_IACFTransport& t) { return t.GetBarBeatPosition(outBars, outBeats, outDisplayTicks, sampleLocation); });
+                   outBars != nullptr && outBeats != nullptr && outDisplayTicks != nullptr, [&](AAX_IACFTransport& t) {
+                       return t.GetBarBeatPosition(outBars, outBeats, outDisplayTicks, sampleLocation);
+                   });
 }
 
 AAX_Result AAX_VTransport::GetTicksPerQuarter(std::uint32_t* outTicks) const {

@@ -6,10 +6,10 @@
 // AAX_ERROR_UNIMPLEMENTED (later ones) without reaching the host. Null out pointers give
 // AAX_ERROR_NULL_ARGUMENT. Owned by whoever made it (deleted normally, or through slot 0).
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFTransport.h"
 #include "aax/AAX_IACFTransportControl.h"
 #include "aax/AAX_ITransport.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VTransport final : public AAX_ITransport {
 public:

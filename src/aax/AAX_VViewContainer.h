@@ -5,9 +5,9 @@
 // AAX_ERROR_UNIMPLEMENTED, except SetViewSize, which then succeeds with no effect, and
 // GetType and GetPtr, which give AAX_eViewContainer_Type_NULL and null. [ui-thread]
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFViewContainer.h"
 #include "aax/AAX_IViewContainer.h"
+#include "aax/ACFPtr.h"
 
 class AAX_VViewContainer final : public AAX_IViewContainer {
 public:

@@ -78,4 +78,7 @@ protected:
 };
 
 // The ID every ACF object answers with its root interface.
-inline constexpr acfIID IID_IACFUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr acfIID IID_IACFUnknown = {0x00000000,
+                                           0x0000,
+                                           0x0000,
+                                           {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};

@@ -14,16 +14,16 @@ constexpr std::size_t kMaxSideChainInputs = 16;
 struct BlockRecord {
     std::uint32_t sampleCount;
     std::uint32_t padding4;
-    float** channels;                 // main channels in core order, then two per aux stem
-    TransportRecord* transport;       // the hook object's transport
-    std::uint32_t sideChainCount;     // side-chain inputs passed, else 0
-    std::uint32_t auxOutputCount;     // aux output stems
-    float** auxOutputs[kMaxAuxOutputStems];      // stem i: &channels[C + 2i]
-    float** sideChainInputs[kMaxSideChainInputs]; // input i: its first entry, or null
+    float** channels;                                           // main channels in core order, then two per aux stem
+    TransportRecord* transport;                                 // the hook object's transport
+    std::uint32_t sideChainCount;                               // side-chain inputs passed, else 0
+    std::uint32_t auxOutputCount;                               // aux output stems
+    float** auxOutputs[kMaxAuxOutputStems];                     // stem i: &channels[C + 2i]
+    float** sideChainInputs[kMaxSideChainInputs];               // input i: its first entry, or null
     std::uint32_t sideChainChannelCounts[kMaxSideChainInputs];  // 0 when its pointer is null
-    std::uint8_t offline;             // from the caller
+    std::uint8_t offline;                                       // from the caller
     std::uint8_t padding353[3];
-    std::uint8_t secondFlag;          // from the caller
+    std::uint8_t secondFlag;  // from the caller
     std::uint8_t padding357[3];
 };
 

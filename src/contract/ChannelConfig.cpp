@@ -16,10 +16,10 @@ struct Layout {
     Speaker order[kMaxOrderedChannels];  // core channel index -> speaker; zero past the count
 };
 
-constexpr Speaker L = kSpeakerLeft, R = kSpeakerRight, C = kSpeakerCentre, Lfe = kSpeakerLfe,
-                  Ls = kSpeakerLeftSurround, Rs = kSpeakerRightSurround, Lrs = kSpeakerLeftRearSurround,
-                  Rrs = kSpeakerRightRearSurround, Lc = kSpeakerLeftCentre, Rc = kSpeakerRightCentre,
-                  Lt = kSpeakerLeftTop, Rt = kSpeakerRightTop, S = kSpeakerSurround;
+constexpr Speaker L = kSpeakerLeft, R = kSpeakerRight, C = kSpeakerCentre, Lfe = kSpeakerLfe, Ls = kSpeakerLeftSurround,
+                  Rs = kSpeakerRightSurround, Lrs = kSpeakerLeftRearSurround, Rrs = kSpeakerRightRearSurround,
+                  Lc = kSpeakerLeftCentre, Rc = kSpeakerRightCentre, Lt = kSpeakerLeftTop, Rt = kSpeakerRightTop,
+                  S = kSpeakerSurround;
 
 constexpr AAX_EStemFormat kNoStem = AAX_eStemFormat_Any;
 
@@ -85,8 +85,8 @@ constexpr std::uint32_t kFirstGenericOnlyCount = 11;  // counts 3..10 have layou
 
 // The code for each channel count up to 10: DTS and Quad, never SDDS or LCRS.
 constexpr ChannelConfig kConfigForCount[] = {
-    kChannelConfigNone,  kChannelConfigMono, kChannelConfigStereo, kChannelConfigLcr,
-    kChannelConfigQuad,  kChannelConfig5_0,  kChannelConfig5_1,    kChannelConfig7_0Dts,
+    kChannelConfigNone,   kChannelConfigMono,  kChannelConfigStereo, kChannelConfigLcr,
+    kChannelConfigQuad,   kChannelConfig5_0,   kChannelConfig5_1,    kChannelConfig7_0Dts,
     kChannelConfig7_1Dts, kChannelConfig7_0_2, kChannelConfig7_1_2,
 };
 static_assert(sizeof(kConfigForCount) / sizeof(kConfigForCount[0]) == kFirstGenericOnlyCount,

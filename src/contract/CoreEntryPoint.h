@@ -15,29 +15,29 @@ using PluginCoreCallbackFn = std::uint32_t (*)(std::uint32_t magic, std::uint32_
                                                std::uint64_t instance, void* record);
 
 enum class CoreSelector : std::uint32_t {
-    StaticInfo = 0,            // StaticInfoRequest; argument 1
-    CreateInstance = 1,        // InstanceCreateRequest; argument 1; the core writes its handle
-    ParametersReady = 5,       // no record; argument 1
-    InstanceClosing = 6,       // no record; argument 1; the instance is being destroyed
-    DestroyInstance = 7,       // no record; argument 1
-    ParameterCount = 8,        // U32Out; argument 1
-    ParameterInfo = 9,         // ParameterDescriptionsRequest; argument 1
-    SetParameter = 11,         // ParameterValueRecord; argument: on the recorded thread
-    Configure = 17,            // ConfigureRecord; argument 1 realtime, 0 offline
-    Latency = 18,              // U32Out; caller's argument
-    OfflineMode = 21,          // OfflineModeRecord; argument 0
-    ProcessBlock = 23,         // BlockRecord; argument 0
-    Midi = 24,                 // MidiBatchRecord; argument 0
-    EditorEvent = 29,          // EditorEvent; argument 1
-    Request30 = 30,            // the caller's record; argument 1
-    Request31 = 31,            // the caller's record; argument 1
-    State = 32,                // StateRequest; argument 1
-    LegacyStateLoad = 33,      // LegacyStateLoad; argument 1
-    QueryU32 = 35,             // U32Out; caller's argument
-    QueryText = 36,            // TextQueryRecord; caller's argument
-    SelectionLength = 39,      // SelectionLengthRecord; argument 1
-    TrackNameChanged = 40,     // no record; argument 1
-    Notify = 42,               // NotifyRecord; caller's argument
+    StaticInfo = 0,         // StaticInfoRequest; argument 1
+    CreateInstance = 1,     // InstanceCreateRequest; argument 1; the core writes its handle
+    ParametersReady = 5,    // no record; argument 1
+    InstanceClosing = 6,    // no record; argument 1; the instance is being destroyed
+    DestroyInstance = 7,    // no record; argument 1
+    ParameterCount = 8,     // U32Out; argument 1
+    ParameterInfo = 9,      // ParameterDescriptionsRequest; argument 1
+    SetParameter = 11,      // ParameterValueRecord; argument: on the recorded thread
+    Configure = 17,         // ConfigureRecord; argument 1 realtime, 0 offline
+    Latency = 18,           // U32Out; caller's argument
+    OfflineMode = 21,       // OfflineModeRecord; argument 0
+    ProcessBlock = 23,      // BlockRecord; argument 0
+    Midi = 24,              // MidiBatchRecord; argument 0
+    EditorEvent = 29,       // EditorEvent; argument 1
+    Request30 = 30,         // the caller's record; argument 1
+    Request31 = 31,         // the caller's record; argument 1
+    State = 32,             // StateRequest; argument 1
+    LegacyStateLoad = 33,   // LegacyStateLoad; argument 1
+    QueryU32 = 35,          // U32Out; caller's argument
+    QueryText = 36,         // TextQueryRecord; caller's argument
+    SelectionLength = 39,   // SelectionLengthRecord; argument 1
+    TrackNameChanged = 40,  // no record; argument 1
+    Notify = 42,            // NotifyRecord; caller's argument
 };
 
 // "StaticInfo", "ProcessBlock", ...; "Unknown" for numbers the hook never sends.

@@ -11,20 +11,20 @@
 enum ParameterKind : std::uint32_t { kParameterFloat = 0, kParameterBool = 1, kParameterInt = 2 };
 
 struct CoreParameterInfo {
-    std::uint8_t reserved0[256];     // not read by the hook
-    char names[1024];                // name alternatives separated by line feeds
-    char secondNames[1024];          // line-feed separated; not used by the hook
-    char valueLabels[2048];          // labels of an Int parameter, separated by tabs
-    std::uint32_t kind;              // ParameterKind; any other value reads as Int
+    std::uint8_t reserved0[256];  // not read by the hook
+    char names[1024];             // name alternatives separated by line feeds
+    char secondNames[1024];       // line-feed separated; not used by the hook
+    char valueLabels[2048];       // labels of an Int parameter, separated by tabs
+    std::uint32_t kind;           // ParameterKind; any other value reads as Int
     std::uint32_t reserved4356;
-    std::uint32_t exposureA;         // exposed to the host when A or B is non-zero
+    std::uint32_t exposureA;  // exposed to the host when A or B is non-zero
     std::uint32_t exposureB;
     std::uint32_t reserved4368;
-    float minimum;                   // real (not normalised) values
+    float minimum;  // real (not normalised) values
     float maximum;
     float defaultValue;
-    std::uint32_t flag;              // not used by the hook
-    std::uint32_t type;              // 0 master bypass; 15..22 logarithmic taper; else linear
+    std::uint32_t flag;  // not used by the hook
+    std::uint32_t type;  // 0 master bypass; 15..22 logarithmic taper; else linear
 };
 
 LM_RECORD_TRAITS(CoreParameterInfo);

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "contract/CoreEntryPoint.h"
 #include "contract/BlockRecord.h"
+#include "contract/CoreEntryPoint.h"
 #include "contract/CoreParameterInfo.h"
 #include "contract/CoreRequestRecords.h"
 #include "contract/EditorEvent.h"
@@ -19,9 +19,11 @@
 template <CoreSelector S>
 struct CoreRecordFor;  // selectors without a specialisation take no record
 
-#define LM_CORE_RECORD(selector, Record) \
-    template <>                          \
-    struct CoreRecordFor<CoreSelector::selector> { using type = Record; }
+#define LM_CORE_RECORD(selector, Record)           \
+    template <>                                    \
+    struct CoreRecordFor<CoreSelector::selector> { \
+        using type = Record;                       \
+    }
 
 LM_CORE_RECORD(StaticInfo, StaticInfoRequest);
 LM_CORE_RECORD(CreateInstance, InstanceCreateRequest);
@@ -53,8 +55,7 @@ std::uint32_t SendCoreRequest(PluginCoreCallbackFn core, std::uint32_t argument,
 
 // Selectors 30 and 31 carry a record the caller defines.
 template <CoreSelector S>
-std::uint32_t SendCoreRequest(PluginCoreCallbackFn core, std::uint32_t argument, std::uint64_t instance,
-                              void* record) {
+std::uint32_t SendCoreRequest(PluginCoreCallbackFn core, std::uint32_t argument, std::uint64_t instance, void* record) {
     static_assert(S == CoreSelector::Request30 || S == CoreSelector::Request31, "this selector has a typed record");
     return core(kCoreMagic, static_cast<std::uint32_t>(S), argument, instance, record);
 }

@@ -25,8 +25,8 @@ static_assert(offsetof(ParameterValueRecord, value) == 4, "");
 
 // Selector 17: sample rate and channel configuration.
 struct ConfigureRecord {
-    float sampleRate;              // Hz
-    std::uint32_t channelConfig;   // ChannelConfig code
+    float sampleRate;             // Hz
+    std::uint32_t channelConfig;  // ChannelConfig code
 };
 LM_RECORD_TRAITS(ConfigureRecord);
 static_assert(sizeof(ConfigureRecord) == 8, "");
@@ -64,8 +64,8 @@ static_assert(offsetof(TextQueryRecord, text) == 4, "");
 
 // Selector 39: the AudioSuite selection length.
 struct SelectionLengthRecord {
-    std::uint64_t length;   // samples
-    std::uint8_t present;   // 1
+    std::uint64_t length;  // samples
+    std::uint8_t present;  // 1
     std::uint8_t padding9[7];
 };
 LM_RECORD_TRAITS(SelectionLengthRecord);

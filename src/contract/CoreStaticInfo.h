@@ -39,7 +39,7 @@ enum StemPosition : std::uint32_t {
 constexpr std::uint32_t kStemPositionCount = 15;
 
 struct CoreStaticInfo {
-    static constexpr std::size_t kCoreSize = 9204;  // bytes the core writes
+    static constexpr std::size_t kCoreSize = 9204;       // bytes the core writes
     static constexpr std::size_t kExplicitIdCount = 18;  // one per plug-in ID kind
 
     std::uint8_t reserved0[576];

@@ -10,12 +10,12 @@
 constexpr std::size_t kMaxGestureParameters = 32;
 
 struct GestureRecord {
-    std::uint32_t operation;   // 0 mouse down, 1 mouse drag, 2 mouse up
-    std::uint32_t button;      // 1 sets modifier bit 16
-    std::uint32_t modifier1;   // non-zero sets bit 1
-    std::uint32_t modifier2;   // non-zero sets bit 2
-    std::uint32_t modifier3;   // non-zero sets bit 4
-    std::uint32_t modifier4;   // non-zero sets bit 8
+    std::uint32_t operation;  // 0 mouse down, 1 mouse drag, 2 mouse up
+    std::uint32_t button;     // 1 sets modifier bit 16
+    std::uint32_t modifier1;  // non-zero sets bit 1
+    std::uint32_t modifier2;  // non-zero sets bit 2
+    std::uint32_t modifier3;  // non-zero sets bit 4
+    std::uint32_t modifier4;  // non-zero sets bit 8
     std::uint32_t coreIndices[kMaxGestureParameters];
     std::uint32_t indexCount;  // valid entries of coreIndices
     std::uint32_t result;      // 0 or 1, written by the dispatcher

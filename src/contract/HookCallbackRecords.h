@@ -11,7 +11,7 @@
 struct ParameterEditRecord {
     std::uint32_t operation;  // 0 begin, 1 set, 2 end
     std::uint32_t coreIndex;
-    float value;              // real value in the parameter's own range
+    float value;  // real value in the parameter's own range
 };
 LM_RECORD_TRAITS(ParameterEditRecord);
 static_assert(sizeof(ParameterEditRecord) == 12, "");
@@ -83,8 +83,8 @@ struct CoreAnswerRecord {
     std::uint32_t c;
     std::uint32_t padding12;
     std::uint64_t d;
-    std::uint32_t result;     // written by the dispatcher: 0 or 1
-    std::uint8_t bytes[4];    // passed by address; their extent is the core's
+    std::uint32_t result;   // written by the dispatcher: 0 or 1
+    std::uint8_t bytes[4];  // passed by address; their extent is the core's
 };
 LM_RECORD_TRAITS(CoreAnswerRecord);
 static_assert(sizeof(CoreAnswerRecord) == 32, "");

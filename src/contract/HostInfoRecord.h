@@ -10,9 +10,9 @@
 struct HostInfoRecord {
     std::uint32_t nameLength;  // bytes of `name`, no NUL counted
     std::uint32_t padding4;
-    const char* name;          // UTF-8
-    float version;             // e.g. 2023.6
-    std::uint32_t reserved;    // 0
+    const char* name;        // UTF-8
+    float version;           // e.g. 2023.6
+    std::uint32_t reserved;  // 0
 };
 
 LM_RECORD_TRAITS(HostInfoRecord);

@@ -9,18 +9,18 @@
 #include "contract/RecordLayout.h"
 
 struct InstanceCreateRequest {
-    std::uint64_t hookCallbackAddress;   // address of PluginHookCallback
-    std::uint64_t hookAddress;           // the hook object, passed back on every callback
-    char corePath[2048];                 // the path the core was loaded from, NUL-terminated
-    char coreConfig[1024];               // the "CoreConfig" value, NUL-terminated
-    char shortName[1024];                // a single NUL when there is none
-    std::uint32_t pluginFormat;          // 6 realtime, 7 AudioSuite
+    std::uint64_t hookCallbackAddress;  // address of PluginHookCallback
+    std::uint64_t hookAddress;          // the hook object, passed back on every callback
+    char corePath[2048];                // the path the core was loaded from, NUL-terminated
+    char coreConfig[1024];              // the "CoreConfig" value, NUL-terminated
+    char shortName[1024];               // a single NUL when there is none
+    std::uint32_t pluginFormat;         // 6 realtime, 7 AudioSuite
     std::uint32_t padding;
-    std::uint64_t instanceHandleAddress; // u64 the core writes its handle into
-    float sampleRate;                    // Hz
-    std::uint32_t channelConfig;         // ChannelConfig code
-    std::uint32_t flag;                  // the hook object's constructor flag (0)
-    std::uint32_t reserved;              // 0
+    std::uint64_t instanceHandleAddress;  // u64 the core writes its handle into
+    float sampleRate;                     // Hz
+    std::uint32_t channelConfig;          // ChannelConfig code
+    std::uint32_t flag;                   // the hook object's constructor flag (0)
+    std::uint32_t reserved;               // 0
 };
 
 LM_RECORD_TRAITS(InstanceCreateRequest);

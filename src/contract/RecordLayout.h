@@ -8,6 +8,6 @@
 static_assert(sizeof(void*) == 8, "core records hold 64-bit pointers");
 
 // Checks that a record type can be copied and laid out as plain bytes.
-#define LM_RECORD_TRAITS(Type)                                                    \
+#define LM_RECORD_TRAITS(Type)                                                       \
     static_assert(std::is_standard_layout<Type>::value, #Type " is a plain struct"); \
     static_assert(std::is_trivially_copyable<Type>::value, #Type " is copied as bytes")

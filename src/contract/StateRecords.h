@@ -29,10 +29,10 @@ enum StateOperation : std::uint32_t {
 };
 
 struct StateRequest {
-    std::uint32_t operation;     // StateOperation
-    std::uint8_t status;         // the hook sets 0; the core sets non-zero on failure
+    std::uint32_t operation;  // StateOperation
+    std::uint8_t status;      // the hook sets 0; the core sets non-zero on failure
     std::uint8_t padding5[3];
-    std::uint32_t size;          // bytes
+    std::uint32_t size;  // bytes
     std::uint32_t padding12;
     std::uint8_t* bytes;         // the state bytes
     float tolerance;             // compare only
@@ -53,9 +53,9 @@ static_assert(offsetof(StateRequest, result) == 32, "");
 
 // The whole blob, header included, for a state the normal load does not take.
 struct LegacyStateLoad {
-    std::uint8_t status;         // the hook sets 0; the core sets non-zero on failure
+    std::uint8_t status;  // the hook sets 0; the core sets non-zero on failure
     std::uint8_t padding1[3];
-    std::uint32_t size;          // bytes, header included
+    std::uint32_t size;  // bytes, header included
     const std::uint8_t* bytes;
 };
 

@@ -9,11 +9,11 @@
 #include "contract/RecordLayout.h"
 
 struct StaticInfoRequest {
-    char coreConfig[1024];   // the "CoreConfig" value, NUL-terminated
-    char shortName[1024];    // the product's short name; a single NUL when there is none
-    std::uint32_t pluginFormat;  // 6 realtime, 7 AudioSuite
-    std::uint32_t reserved;      // 0
-    std::uint64_t outputAddress; // address of the 9204-byte area the core fills
+    char coreConfig[1024];        // the "CoreConfig" value, NUL-terminated
+    char shortName[1024];         // the product's short name; a single NUL when there is none
+    std::uint32_t pluginFormat;   // 6 realtime, 7 AudioSuite
+    std::uint32_t reserved;       // 0
+    std::uint64_t outputAddress;  // address of the 9204-byte area the core fills
 };
 
 LM_RECORD_TRAITS(StaticInfoRequest);

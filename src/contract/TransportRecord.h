@@ -10,27 +10,27 @@
 #include "contract/RecordLayout.h"
 
 struct TransportRecord {
-    double tempo;                       // beats per minute
-    std::uint32_t playState;            // 2 playing, 1 stopped
+    double tempo;             // beats per minute
+    std::uint32_t playState;  // 2 playing, 1 stopped
     std::uint32_t meterNumerator;
     std::uint32_t meterDenominator;
     std::uint32_t padding20;
-    double samplePosition;              // samples
+    double samplePosition;  // samples
     std::uint32_t samplePositionValid;
     std::uint32_t padding36;
-    double tickPosition;                // ticks x 0.001
+    double tickPosition;  // ticks x 0.001
     std::uint32_t tickPositionValid;
     std::uint32_t padding52;
-    std::uint8_t reserved56[16];        // zero
+    std::uint8_t reserved56[16];  // zero
     double barPhase1;
     double barPhase2;
-    std::uint8_t reserved88[8];         // zero
+    std::uint8_t reserved88[8];  // zero
     std::uint32_t barPhase1Valid;
     std::uint32_t barPhase2Valid;
-    std::uint32_t looping;              // 0 or 1
+    std::uint32_t looping;  // 0 or 1
     std::uint32_t loopingValid;
-    double loopStart;                   // quarter notes
-    double loopEnd;                     // quarter notes
+    double loopStart;  // quarter notes
+    double loopEnd;    // quarter notes
     std::uint32_t loopStartValid;
     std::uint32_t loopEndValid;
 };

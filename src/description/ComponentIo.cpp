@@ -29,8 +29,8 @@ void DescribeComponentIo(AAX_IComponentDescriptor& component, AAX_IPropertyMap* 
         const auto nodeName = [&base](const char* node) { return Util::String(base.Bytes() + " " + node); };
         component.AddMIDINode(AAX_eContextField_MIDIIn, AAX_eMIDINodeType_LocalInput, nodeName("MIDI In").CStr(),
                               kMidiChannelMask);
-        component.AddMIDINode(AAX_eContextField_MIDIOut, AAX_eMIDINodeType_LocalOutput,
-                              nodeName("MIDI Out").CStr(), kMidiChannelMask);
+        component.AddMIDINode(AAX_eContextField_MIDIOut, AAX_eMIDINodeType_LocalOutput, nodeName("MIDI Out").CStr(),
+                              kMidiChannelMask);
         component.AddMIDINode(AAX_eContextField_MIDITransport, AAX_eMIDINodeType_Transport,
                               nodeName("MIDI Transport").CStr(), kMidiChannelMask);
     }

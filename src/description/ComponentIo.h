@@ -28,5 +28,4 @@ constexpr std::uint32_t kMidiChannelMask = 0xFFFF;
 
 // Issues the declarations above in order; the results of the single calls are not
 // examined. `properties` may be null (the side-chain property is then not added).
-void DescribeComponentIo(AAX_IComponentDescriptor& component, AAX_IPropertyMap* properties,
-                         const CoreStaticInfo& info);
+void DescribeComponentIo(AAX_IComponentDescriptor& component, AAX_IPropertyMap* properties, const CoreStaticInfo& info);

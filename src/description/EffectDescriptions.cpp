@@ -6,15 +6,15 @@
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_ICollection.h"
 #include "contract/ChannelConfig.h"
+#include "contract/PluginFormat.h"
 #include "description/ComponentIo.h"
-#include "hook/CoreStaticInfoCache.h"
 #include "description/EffectVariant.h"
 #include "description/ParameterFactories.h"
-#include "hook/PluginIds.h"
 #include "description/ProToolsVersion.h"
 #include "description/RealtimeRender.h"
 #include "gui/AAX_GUI.h"
-#include "contract/PluginFormat.h"
+#include "hook/CoreStaticInfoCache.h"
+#include "hook/PluginIds.h"
 #include "hostprocessor/HostProcessorFactory.h"
 
 namespace {
@@ -64,12 +64,10 @@ ChannelConfig AudioSuiteChannelConfig(const CoreStaticInfo& realtime) {
         StemPosition position;
         ChannelConfig config;
     } kChoices[] = {
-        {kStemStereo, kChannelConfigStereo}, {kStemMono, kChannelConfigMono},
-        {kStem7_1Dts, kChannelConfig7_1Dts}, {kStem7_0Dts, kChannelConfig7_0Dts},
-        {kStem5_1, kChannelConfig5_1},       {kStem5_0, kChannelConfig5_0},
-        {kStemQuad, kChannelConfigQuad},     {kStemLcrs, kChannelConfigLcrs},
-        {kStemLcr, kChannelConfigLcr},       {kStem7_1_2, kChannelConfig7_1_2},
-        {kStem7_0_2, kChannelConfig7_0_2},
+        {kStemStereo, kChannelConfigStereo}, {kStemMono, kChannelConfigMono},   {kStem7_1Dts, kChannelConfig7_1Dts},
+        {kStem7_0Dts, kChannelConfig7_0Dts}, {kStem5_1, kChannelConfig5_1},     {kStem5_0, kChannelConfig5_0},
+        {kStemQuad, kChannelConfigQuad},     {kStemLcrs, kChannelConfigLcrs},   {kStemLcr, kChannelConfigLcr},
+        {kStem7_1_2, kChannelConfig7_1_2},   {kStem7_0_2, kChannelConfig7_0_2},
     };
     for (const auto& choice : kChoices)
         if (realtime.StemAvailable(choice.position)) return choice.config;
@@ -83,9 +81,8 @@ bool AudioSuiteDisableHandles(const CoreStaticInfo& info) {
     return version.valid == 0 || !VersionAtLeast(version, Util::ParsedVersion{11, 3, 1, 0, 1});
 }
 
-AAX_Result DescribeComponent(AAX_IComponentDescriptor& component, const CoreStaticInfo& info,
-                             AAX_EStemFormat inputStem, AAX_EStemFormat outputStem, PluginFormat format,
-                             std::uint32_t pluginId) {
+AAX_Result DescribeComponent(AAX_IComponentDescriptor& component, const CoreStaticInfo& info, AAX_EStemFormat inputStem,
+                             AAX_EStemFormat outputStem, PluginFormat format, std::uint32_t pluginId) {
     AAX_IPropertyMap* properties = component.NewPropertyMap();
     DescribeComponentIo(component, properties, info);
 

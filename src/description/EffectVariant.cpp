@@ -1,17 +1,21 @@
 #include "description/EffectVariant.h"
 
 #include "contract/ChannelConfig.h"
+#include "contract/PluginFormat.h"
 #include "description/ParameterFactories.h"
 #include "hook/PluginIds.h"
-#include "contract/PluginFormat.h"
 
 namespace {
 
 template <PluginIdKind kind>
 EffectVariant Row(CoreStaticInfoAccessor available, ChannelConfig config, AAX_EStemFormat input,
                   AAX_EStemFormat output) {
-    return {std::move(available), &PluginIdOf<kind>, ParametersFactoryFor(kPluginFormatAaxNative, config),
-            input, output, kind};
+    return {std::move(available),
+            &PluginIdOf<kind>,
+            ParametersFactoryFor(kPluginFormatAaxNative, config),
+            input,
+            output,
+            kind};
 }
 
 template <PluginIdKind kind>

@@ -9,8 +9,8 @@
 
 #include "aax/AAX_Callbacks.h"
 #include "aax/AAX_StemFormat.h"
-#include "hook/PluginIdKind.h"
 #include "description/StemAvailability.h"
+#include "hook/PluginIdKind.h"
 
 struct EffectVariant {
     CoreStaticInfoAccessor available;  // 0 or 1

@@ -10,10 +10,10 @@
 #include "aax/AAX_IController.h"
 #include "aax/AAX_IMIDINode.h"
 #include "aax/AAX_ITransport.h"
-#include "description/BarPhase.h"
-#include "contract/ChannelConfig.h"
-#include "hook/HostSpeakerOrder.h"
 #include "contract/BlockRecord.h"
+#include "contract/ChannelConfig.h"
+#include "description/BarPhase.h"
+#include "hook/HostSpeakerOrder.h"
 #include "parameters/Parameters.h"
 #include "util/BufferOps.h"
 
@@ -95,22 +95,20 @@ void UpdateTransport(Parameters& parameters, const AAX_ITransport& transport) {
 
 bool IsKnownStemFormat(AAX_EStemFormat format) noexcept {
     switch (format) {
-        case AAX_eStemFormat_Mono:
-        case AAX_eStemFormat_Stereo:
-        case AAX_eStemFormat_LCR:
-        case AAX_eStemFormat_LCRS:
-        case AAX_eStemFormat_Quad:
-        case AAX_eStemFormat_5_0:
-        case AAX_eStemFormat_5_1:
-        case AAX_eStemFormat_7_0_DTS:
-        case AAX_eStemFormat_7_0_SDDS:
-        case AAX_eStemFormat_7_1_DTS:
-        case AAX_eStemFormat_7_1_SDDS:
-        case AAX_eStemFormat_7_1_2:
-        case AAX_eStemFormat_7_0_2:
-            return true;
-        default:
-            return false;
+    case AAX_eStemFormat_Mono:
+    case AAX_eStemFormat_Stereo:
+    case AAX_eStemFormat_LCR:
+    case AAX_eStemFormat_LCRS:
+    case AAX_eStemFormat_Quad:
+    case AAX_eStemFormat_5_0:
+    case AAX_eStemFormat_5_1:
+    case AAX_eStemFormat_7_0_DTS:
+    case AAX_eStemFormat_7_0_SDDS:
+    case AAX_eStemFormat_7_1_DTS:
+    case AAX_eStemFormat_7_1_SDDS:
+    case AAX_eStemFormat_7_1_2:
+    case AAX_eStemFormat_7_0_2: return true;
+    default: return false;
     }
 }
 
@@ -155,7 +153,8 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
     if (info.HasSideChain() && sideChainField && inputs && *sideChainField >= 0)
         sideChain[0] = const_cast<float*>(inputs[*sideChainField]);
 
-    if (const AAX_ITransport* transport = parameters.AAX_CEffectParameters::Transport()) UpdateTransport(parameters, *transport);
+    if (const AAX_ITransport* transport = parameters.AAX_CEffectParameters::Transport())
+        UpdateTransport(parameters, *transport);
 
     try {
         if (readsMidi) MoveMidi(parameters);
@@ -174,8 +173,8 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
 
     if (!parameters.HookBypassEngaged()) {
         try {
-            parameters.ProcessBlock(samples, mainCount ? channels : nullptr, 0, 0,
-                                    sideChain[0] ? sideChain : nullptr, sideChain[0] ? 1 : 0);
+            parameters.ProcessBlock(samples, mainCount ? channels : nullptr, 0, 0, sideChain[0] ? sideChain : nullptr,
+                                    sideChain[0] ? 1 : 0);
         } catch (...) {
             // The host's audio thread goes on; the outputs keep their pre-filled input.
         }

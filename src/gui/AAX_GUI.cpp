@@ -5,12 +5,12 @@
 
 #include "aax/AAX_CatchAll.h"
 #include "aax/AAX_Enums.h"
-#include "hook/CoreStaticInfoCache.h"
+#include "contract/EditorEvent.h"
+#include "contract/PluginFormat.h"
 #include "gui/EditorCustomLabel.h"
 #include "gui/EditorWindow.h"
 #include "gui/EditorWindowClassName.h"
-#include "contract/PluginFormat.h"
-#include "contract/EditorEvent.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "parameters/Parameters.h"
 #include "util/Stopwatch.h"
 
@@ -24,9 +24,7 @@ EditorEvent BlankEvent(EditorEventKind kind) {
     return event;
 }
 
-std::uint64_t HandleValue(void* window) {
-    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window));
-}
+std::uint64_t HandleValue(void* window) { return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window)); }
 
 }  // namespace
 
@@ -133,8 +131,7 @@ void AAX_GUI::CreateViewContainer() {
     // The window comes from this view only: a view that offers none opens nothing,
     // even when an earlier view did.
     AAX_IViewContainer* view = ViewContainer();
-    parentWindow_ =
-        view != nullptr && view->GetType() == AAX_eViewContainer_Type_HWND ? view->GetPtr() : nullptr;
+    parentWindow_ = view != nullptr && view->GetType() == AAX_eViewContainer_Type_HWND ? view->GetPtr() : nullptr;
     if (parentWindow_ == nullptr) return;
 
     // Another editor's destruction may have unregistered the class since Initialize.

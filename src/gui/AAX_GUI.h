@@ -97,13 +97,13 @@ private:
     void ForgetInstance() noexcept;
     void Send(EditorEvent& event);
 
-    Parameters* hook_ = nullptr;   // the instance; not owned, see above
-    bool editorOpen_ = false;      // the core was told the editor opened; never cleared
+    Parameters* hook_ = nullptr;  // the instance; not owned, see above
+    bool editorOpen_ = false;     // the core was told the editor opened; never cleared
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
-    void* parentWindow_ = nullptr; // the host's view window (HWND), owned by the host
-    void* window_ = nullptr;       // the editor host window (HWND), owned
-    Util::String className_;       // the window class this editor registered or uses
+    void* parentWindow_ = nullptr;  // the host's view window (HWND), owned by the host
+    void* window_ = nullptr;        // the editor host window (HWND), owned
+    Util::String className_;        // the window class this editor registered or uses
 };
 
 // The editor factory (procedure ID 1): a new AAX_GUI as its AAX_IACFEffectGUI

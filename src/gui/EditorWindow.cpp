@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr DWORD kEditorWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;  // 0x52000000
+constexpr DWORD kEditorWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;                  // 0x52000000
 constexpr UINT kResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;  // 0x216
 static_assert(kEditorWindowStyle == 0x52000000, "editor window style");
 static_assert(kResizeFlags == 0x216, "resize flags");

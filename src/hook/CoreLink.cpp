@@ -78,8 +78,7 @@ Util::String ModuleDirectory() {
 Util::String FindCorePathFromResource() {
     const ModuleResource resource = FindModuleResource(Util::ModuleInstance(), "LMCORE", "PATH");
     switch (resource.status) {
-    case ModuleResource::Status::NotFound:
-        return Util::String();
+    case ModuleResource::Status::NotFound: return Util::String();
     case ModuleResource::Status::Empty:
         ReportWithCode("Empty core path resource [0x%1]", resource.lastError);
         return Util::String();
@@ -89,8 +88,7 @@ Util::String FindCorePathFromResource() {
     case ModuleResource::Status::LockFailed:
         ReportWithCode("Can't lock core path resource [0x%1]", resource.lastError);
         return Util::String();
-    case ModuleResource::Status::Found:
-        break;
+    case ModuleResource::Status::Found: break;
     }
     if (resource.data[resource.size - 1] != 0) {
         ReportWithCode("Invalid core path resource [0x%1]", GetLastError());

@@ -12,8 +12,8 @@
 // What holders see. Immutable after construction. [any-thread]
 struct LoadedCore {
     PluginCoreCallbackFn coreCallback = nullptr;  // the core's one entry point
-    Util::String corePath;    // where the core was loaded from; at most 2047 bytes of UTF-8
-    Util::String hookConfig;  // the hook configuration string; at most 1023 bytes
+    Util::String corePath;                        // where the core was loaded from; at most 2047 bytes of UTF-8
+    Util::String hookConfig;                      // the hook configuration string; at most 1023 bytes
 };
 
 // The shared record: the library handle and the part holders see. Destroying it

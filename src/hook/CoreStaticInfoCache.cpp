@@ -7,11 +7,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "hook/CoreLink.h"
 #include "contract/CoreRequest.h"
+#include "contract/RecordText.h"
+#include "hook/CoreLink.h"
 #include "hook/HookConfig.h"
 #include "hook/HookConfigResource.h"
-#include "contract/RecordText.h"
 
 namespace {
 

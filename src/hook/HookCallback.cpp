@@ -1,9 +1,9 @@
 #include "hook/HookCallback.h"
 
-#include "hook/PluginHook.h"
 #include "contract/GestureRecord.h"
 #include "contract/HookCallbackRecords.h"
 #include "contract/HostInfoRecord.h"
+#include "hook/PluginHook.h"
 
 namespace {
 
@@ -49,8 +49,7 @@ std::uint32_t Dispatch(HookSelector selector, std::uint32_t argument, PluginHook
     case HookSelector::StoreCapability7:
     case HookSelector::StoreCapability8:
     case HookSelector::StoreCapability9: return StoreCapability(hook, record);
-    case HookSelector::Capability:
-        return Answer(hook.QueryCapability(*static_cast<CapabilityAnswerRecord*>(record)));
+    case HookSelector::Capability: return Answer(hook.QueryCapability(*static_cast<CapabilityAnswerRecord*>(record)));
     case HookSelector::ResizeEditor:
         return Answer(hook.ResizeEditorForCore(*static_cast<const EditorSizeRecord*>(record)));
     case HookSelector::CoreValue:
@@ -159,9 +158,9 @@ bool HookSelectorUsesRecord(std::uint32_t selector) noexcept {
 }  // namespace
 
 // Exported for the core; DllMain.cpp keeps this object in the module.
-extern "C" __declspec(dllexport) std::uint32_t PluginHookCallback(std::uint32_t magic, std::uint32_t selector,
-                                                                 std::uint32_t argument, PluginHook* hook,
-                                                                 void* record) noexcept {
+extern "C" __declspec(dllexport) std::uint32_t
+    PluginHookCallback(std::uint32_t magic, std::uint32_t selector, std::uint32_t argument, PluginHook* hook,
+                       void* record) noexcept {
     if (magic != kHookMagic) return Status(HookStatus::WrongMagic);
     if (selector >= kHookSelectorCount) return Status(HookStatus::UnknownSelector);
     const auto named = static_cast<HookSelector>(selector);

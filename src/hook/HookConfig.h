@@ -18,7 +18,7 @@ struct HookConfig {
     PluginFormat pluginFormat = kPluginFormatAaxNative;  // the hook's own format
     bool hasFixedChannelConfig = false;
     ChannelConfig channelConfig = kChannelConfigNone;  // from the constructor, then the string
-    std::vector<Util::String> mediaNames;               // names of the hook's own format, unprefixed
+    std::vector<Util::String> mediaNames;              // names of the hook's own format, unprefixed
 };
 
 // The value of the last "CoreConfig" entry, or the null text (read as "") when there

@@ -19,16 +19,14 @@ Util::String ReadHookConfigResource(void* module) {
 Util::String HookConfigFromResource(const ModuleResource& resource) {
     switch (resource.status) {
     case ModuleResource::Status::NotFound:
-    case ModuleResource::Status::Empty:
-        return Util::String("");
+    case ModuleResource::Status::Empty: return Util::String("");
     case ModuleResource::Status::LoadFailed:
         Util::ShowFatalError(Util::kFatalErrorTitle, "Can't load hook config resource");
         return Util::String();
     case ModuleResource::Status::LockFailed:
         Util::ShowFatalError(Util::kFatalErrorTitle, "Can't lock hook config resource");
         return Util::String();
-    case ModuleResource::Status::Found:
-        break;
+    case ModuleResource::Status::Found: break;
     }
     if (resource.data == nullptr || resource.size == 0) return Util::String("");
 

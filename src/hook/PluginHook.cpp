@@ -5,11 +5,11 @@
 #include <new>
 #include <optional>
 
-#include "hook/CoreStaticInfoCache.h"
 #include "contract/CoreRequest.h"
+#include "contract/RecordText.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "hook/HookCallback.h"
 #include "hook/HookConfigResource.h"
-#include "contract/RecordText.h"
 #include "util/CurrentThread.h"
 #include "util/HostExecutablePath.h"
 #include "util/NumberText.h"
@@ -139,9 +139,8 @@ std::uint32_t PluginHook::HandleCoreCommand(std::uint32_t, std::uint32_t, std::u
 
 std::uint32_t PluginHook::QueryCoreU32(std::uint32_t argument) {
     U32Out out{0};
-    return SendCoreRequest<CoreSelector::QueryU32>(core_->coreCallback, argument, instanceHandle_, out) == 0
-               ? out.value
-               : 0;
+    return SendCoreRequest<CoreSelector::QueryU32>(core_->coreCallback, argument, instanceHandle_, out) == 0 ? out.value
+                                                                                                             : 0;
 }
 
 Util::String PluginHook::QueryCoreText(std::uint32_t argument, std::uint32_t in) {
@@ -155,8 +154,7 @@ Util::String PluginHook::QueryCoreText(std::uint32_t argument, std::uint32_t in)
 
 void PluginHook::FillHostInfo(HostInfoRecord& record) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
-    if (!hostName_ || hostName_->IsEmpty())
-        hostName_ = &keptTexts_.Keep(Util::HostExecutablePath().ToLowerAscii());
+    if (!hostName_ || hostName_->IsEmpty()) hostName_ = &keptTexts_.Keep(Util::HostExecutablePath().ToLowerAscii());
     record.nameLength = static_cast<std::uint32_t>(hostName_->Size());
     record.name = hostName_->CStr();
     record.version = hostVersion_;
@@ -328,9 +326,8 @@ void PluginHook::Reconfigure(std::uint32_t argument, float sampleRate, ChannelCo
 
 std::uint32_t PluginHook::QueryLatency(std::uint32_t argument) {
     U32Out out{0};
-    return SendCoreRequest<CoreSelector::Latency>(core_->coreCallback, argument, instanceHandle_, out) == 0
-               ? out.value
-               : 0;
+    return SendCoreRequest<CoreSelector::Latency>(core_->coreCallback, argument, instanceHandle_, out) == 0 ? out.value
+                                                                                                            : 0;
 }
 
 void PluginHook::SetOfflineMode(bool on) {
@@ -362,8 +359,7 @@ void PluginHook::SetTrackName(const Util::String& name) {
         if (equal) return;
         trackName_ = name.IsNull() ? nullptr : &keptTexts_.Keep(name);
     }
-    if (instanceHandle_ != 0)
-        SendCoreRequest<CoreSelector::TrackNameChanged>(core_->coreCallback, 1, instanceHandle_);
+    if (instanceHandle_ != 0) SendCoreRequest<CoreSelector::TrackNameChanged>(core_->coreCallback, 1, instanceHandle_);
 }
 
 void PluginHook::SetHostName(const Util::String& name) {
@@ -404,9 +400,8 @@ void PluginHook::NotifyInstanceClosing() {
 
 std::uint32_t PluginHook::QueryParameterCount() {
     U32Out out{0};
-    return SendCoreRequest<CoreSelector::ParameterCount>(core_->coreCallback, 1, instanceHandle_, out) == 0
-               ? out.value
-               : 0;
+    return SendCoreRequest<CoreSelector::ParameterCount>(core_->coreCallback, 1, instanceHandle_, out) == 0 ? out.value
+                                                                                                            : 0;
 }
 
 std::uint32_t PluginHook::DescribeParameters(CoreParameterInfo* records, std::uint32_t count) {

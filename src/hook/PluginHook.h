@@ -44,21 +44,21 @@
 #include <stdexcept>
 #include <vector>
 
-#include "contract/ChannelConfig.h"
-#include "contract/CoreStaticInfo.h"
-#include "hook/CoreLink.h"
-#include "hook/HookConfig.h"
-#include "hook/HostInfoStore.h"
-#include "hook/KeptTexts.h"
-#include "contract/PluginFormat.h"
 #include "contract/BlockRecord.h"
+#include "contract/ChannelConfig.h"
 #include "contract/CoreParameterInfo.h"
+#include "contract/CoreStaticInfo.h"
 #include "contract/EditorEvent.h"
 #include "contract/GestureRecord.h"
 #include "contract/HookCallbackRecords.h"
 #include "contract/HostInfoRecord.h"
+#include "contract/PluginFormat.h"
 #include "contract/StateRecords.h"
 #include "contract/TransportRecord.h"
+#include "hook/CoreLink.h"
+#include "hook/HookConfig.h"
+#include "hook/HostInfoStore.h"
+#include "hook/KeptTexts.h"
 #include "util/String.h"
 
 // Thrown by PluginHook's constructor when the instance cannot work (no core link, or
@@ -161,8 +161,8 @@ public:
     // input taking as many entries as its bus kind has channels; null for none. An
     // input whose entries lie outside the array is passed as null, and no input is
     // given more channels than remain in the array. [audio-thread] [offline-thread]
-    std::uint32_t ProcessBlock(std::uint32_t samples, float** channels, std::uint8_t offline,
-                               std::uint8_t secondFlag, float** sideChain, std::uint32_t sideChainEntries);
+    std::uint32_t ProcessBlock(std::uint32_t samples, float** channels, std::uint8_t offline, std::uint8_t secondFlag,
+                               float** sideChain, std::uint32_t sideChainEntries);
 
     // Drops the MIDI queued for the core while the hook itself bypasses the core: the
     // core gets no block then, and the events would otherwise pile up (the queue would
@@ -229,8 +229,8 @@ public:
 
     // ---- Parameter and state requests ----
 
-    void NotifyParametersReady();    // selector 5, argument 1. [ui-thread]
-    void NotifyInstanceClosing();    // selector 6, argument 1. [ui-thread]
+    void NotifyParametersReady();  // selector 5, argument 1. [ui-thread]
+    void NotifyInstanceClosing();  // selector 6, argument 1. [ui-thread]
     // Selector 8; the core's parameter count, 0 when the call fails. [ui-thread]
     std::uint32_t QueryParameterCount();
     // Selector 9: the core fills `count` zero-filled records; returns its result. [ui-thread]
@@ -265,9 +265,9 @@ public:
     bool OfflineMode() const noexcept { return offlineMode_; }
     const std::vector<Bus>& InputBuses() const noexcept { return inputBuses_; }
     const std::vector<Bus>& OutputBuses() const noexcept { return outputBuses_; }
-    Util::String TrackName();    // null when none; [any-thread]
-    Util::String HostName();     // [any-thread]
-    float HostVersion();         // [any-thread]
+    Util::String TrackName();  // null when none; [any-thread]
+    Util::String HostName();   // [any-thread]
+    float HostVersion();       // [any-thread]
     // Events the queue could not take in its pre-allocated room, so that QueueMidi had
     // to allocate. [any-thread]
     std::uint64_t MidiQueueOverflows() const noexcept { return midiQueueOverflows_.load(); }
@@ -288,28 +288,28 @@ private:
 
     // Members are declared in the reverse of their release order: C++ destroys them
     // last-declared first, after the destructor's body has sent selector 7.
-    std::recursive_mutex mutex_;                      // host name, host version, track name
-    std::unique_ptr<HostInfoStore> hostInfoStore_;    // null unless the core asks for one
-    std::shared_ptr<LoadedCore> core_;                // never null after construction
-    KeptTexts keptTexts_;                             // bytes handed out for callbacks 13, 14
-    const Util::String* hostName_ = nullptr;          // into keptTexts_; null: none yet
+    std::recursive_mutex mutex_;                    // host name, host version, track name
+    std::unique_ptr<HostInfoStore> hostInfoStore_;  // null unless the core asks for one
+    std::shared_ptr<LoadedCore> core_;              // never null after construction
+    KeptTexts keptTexts_;                           // bytes handed out for callbacks 13, 14
+    const Util::String* hostName_ = nullptr;        // into keptTexts_; null: none yet
     float hostVersion_ = 0.0f;
-    std::vector<std::uint32_t> renderMidiWords_;      // render intake
+    std::vector<std::uint32_t> renderMidiWords_;  // render intake
     std::vector<std::uint32_t> renderMidiTimes_;
-    std::vector<std::uint32_t> midiWords_;            // drained for one block
+    std::vector<std::uint32_t> midiWords_;  // drained for one block
     std::vector<std::uint32_t> midiTimes_;
     std::vector<Bus> inputBuses_;
     std::vector<Bus> outputBuses_;
-    std::unique_ptr<TransportRecord> transport_;      // zero at construction
+    std::unique_ptr<TransportRecord> transport_;  // zero at construction
     MidiQueue midiQueue_;
     std::unique_ptr<moodycamel::ProducerToken> midiProducer_;  // the render's producer
-    const Util::String* trackName_ = nullptr;         // into keptTexts_; null: none
-    HookConfig config_;                               // pluginFormat, fixed layout, channelConfig, mediaNames
+    const Util::String* trackName_ = nullptr;                  // into keptTexts_; null: none
+    HookConfig config_;                                        // pluginFormat, fixed layout, channelConfig, mediaNames
 
-    const CoreStaticInfo* staticInfo_ = nullptr;      // never null after construction
-    std::uint64_t instanceHandle_ = 0;                // written by the core during selector 1
+    const CoreStaticInfo* staticInfo_ = nullptr;  // never null after construction
+    std::uint64_t instanceHandle_ = 0;            // written by the core during selector 1
     float sampleRate_ = 0.0f;
-    std::uint32_t recordedThreadId_ = 0;              // never set by the module
+    std::uint32_t recordedThreadId_ = 0;  // never set by the module
     std::atomic<std::uint32_t> audioThreadId_{0};
     std::atomic<std::uint64_t> midiQueueOverflows_{0};
     std::atomic<double> editorOpenSeconds_{0.0};

@@ -41,17 +41,12 @@ std::int32_t DeliveredSamples(bool succeeded, std::int32_t requested, std::int32
 
 double TimecodeFramesPerSecond(std::int32_t frameRateCode) noexcept {
     switch (frameRateCode) {
-        case kFrameRate24:
-            return 24.0;
-        case kFrameRate25:
-            return 25.0;
-        case kFrameRate2997NonDrop:
-        case kFrameRate2997DropFrame:
-            return 30000.0 / 1001.0;
-        case kFrameRate23976:
-            return 24000.0 / 1001.0;
-        default:
-            return 30.0;
+    case kFrameRate24: return 24.0;
+    case kFrameRate25: return 25.0;
+    case kFrameRate2997NonDrop:
+    case kFrameRate2997DropFrame: return 30000.0 / 1001.0;
+    case kFrameRate23976: return 24000.0 / 1001.0;
+    default: return 30.0;
     }
 }
 

@@ -77,8 +77,8 @@ void BypassDelayLines::TakeOverPending() const noexcept {
     latency_ = latency;
     // Wider than 32 bits, so that no latency overflows; equal to the 32-bit signed
     // arithmetic for every latency a line can hold.
-    const std::int64_t t = static_cast<std::int64_t>(position_) - static_cast<std::int64_t>(length) +
-                           static_cast<std::int64_t>(latency);
+    const std::int64_t t =
+        static_cast<std::int64_t>(position_) - static_cast<std::int64_t>(length) + static_cast<std::int64_t>(latency);
     endPosition_ = t > 0 ? static_cast<std::uint32_t>(t - 1) : position_ + latency - 1u;
 }
 

@@ -5,9 +5,9 @@
 #include "util/String.h"
 
 struct HostNameParts {
-    bool hasVersion = false;  // false: the name holds no digit
-    Util::String productName; // meaningful only with a version
-    float version = 0.0f;     // meaningful only with a version
+    bool hasVersion = false;   // false: the name holds no digit
+    Util::String productName;  // meaningful only with a version
+    float version = 0.0f;      // meaningful only with a version
 };
 
 // The version starts at the first decimal digit; the product name is the text before

@@ -12,12 +12,12 @@
 
 // One exposed core parameter.
 struct ParameterEntry {
-    std::uint32_t coreIndex = 0;   // position in the core's list; names it to the core
+    std::uint32_t coreIndex = 0;           // position in the core's list; names it to the core
     std::uint32_t kind = kParameterFloat;  // ParameterKind as the core gave it (3 and up read as Int)
-    std::uint32_t type = 0;        // 0 master bypass; 15..22 logarithmic taper; else linear
-    Util::String identifier;       // the host identifier and name: <= 30 bytes, unique
-    Util::String labels;           // tab-separated value labels (Int)
-    float minimum = 0.0f;          // real values
+    std::uint32_t type = 0;                // 0 master bypass; 15..22 logarithmic taper; else linear
+    Util::String identifier;               // the host identifier and name: <= 30 bytes, unique
+    Util::String labels;                   // tab-separated value labels (Int)
+    float minimum = 0.0f;                  // real values
     float maximum = 0.0f;
     float defaultValue = 0.0f;
     // True while the core holds an edit gesture on the parameter. Written by the core's
@@ -35,7 +35,7 @@ struct ParameterTable {
     std::vector<ParameterEntry> rows;
     std::vector<CoreToRowEntry> coreToRow;  // one entry per core parameter
     // The row of type 0 (the last one when several are): the core's own bypass.
-    Util::String bypassId;                  // null when the core has none
+    Util::String bypassId;  // null when the core has none
     bool coreOwnsBypass = false;
 };
 

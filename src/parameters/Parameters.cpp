@@ -98,23 +98,27 @@ AAX_Result Parameters::AddRowParameter(const ParameterEntry& row) {
     if (IsFloatKind(row.kind)) {
         const AAX_CNumberDisplayDelegate<float, 2, 0> display;
         if (IsLogTaperType(row.type))
-            parameter = new AAX_CParameter<float>(identifier, name, row.defaultValue,
-                                                  AAX_CLogTaperDelegate<float, 1000>(row.minimum, row.maximum),
-                                                  display, true);
+            parameter =
+                new AAX_CParameter<float>(identifier, name, row.defaultValue,
+                                          AAX_CLogTaperDelegate<float, 1000>(row.minimum, row.maximum), display, true);
         else
-            parameter = new AAX_CParameter<float>(identifier, name, row.defaultValue,
-                                                  AAX_CLinearTaperDelegate<float, 0>(row.minimum, row.maximum),
-                                                  display, true);
+            parameter =
+                new AAX_CParameter<float>(identifier, name, row.defaultValue,
+                                          AAX_CLinearTaperDelegate<float, 0>(row.minimum, row.maximum), display, true);
     } else if (IsBoolKind(row.kind)) {
-        parameter = new AAX_CParameter<bool>(identifier, name, row.defaultValue != 0.0f, AAX_CBinaryTaperDelegate<bool>(),
-                                             AAX_CBinaryDisplayDelegate<bool>("off", "on"), true);
+        parameter =
+            new AAX_CParameter<bool>(identifier, name, row.defaultValue != 0.0f, AAX_CBinaryTaperDelegate<bool>(),
+                                     AAX_CBinaryDisplayDelegate<bool>("off", "on"), true);
         parameter->SetNumberOfSteps(2);
         parameter->SetType(AAX_eParameterType_Discrete);
     } else {
-        parameter = new AAX_CParameter<std::int32_t>(
-            identifier, name, TruncateToInt32(row.defaultValue),
-            AAX_CLinearTaperDelegate<std::int32_t, 1>(TruncateToInt32(row.minimum), TruncateToInt32(row.maximum)),
-            AAX_CStringDisplayDelegate<std::int32_t>(IntLabelMap(row.labels, row.minimum)), true);
+        parameter =
+            new AAX_CParameter<std::int32_t>(identifier, name, TruncateToInt32(row.defaultValue),
+                                             AAX_CLinearTaperDelegate<std::int32_t, 1>(TruncateToInt32(row.minimum),
+                                                                                       TruncateToInt32(row.maximum)),
+                                             AAX_CStringDisplayDelegate<std::int32_t>(
+                                                 IntLabelMap(row.labels, row.minimum)),
+                                             true);
         parameter->SetNumberOfSteps(IntStepCount(row.minimum, row.maximum));
         parameter->SetType(AAX_eParameterType_Discrete);
     }

@@ -141,7 +141,9 @@ public:
     const Util::String& BypassId() const noexcept { return bypassId_; }
     bool HasBypassParameter() const noexcept { return hasBypassParameter_; }
     bool CoreOwnsBypass() const noexcept { return coreOwnsBypass_; }
-    bool HookBypassEngaged() const noexcept { return hookBypassEngaged_.load(std::memory_order_relaxed); }  // [any-thread]
+    bool HookBypassEngaged() const noexcept {
+        return hookBypassEngaged_.load(std::memory_order_relaxed);
+    }  // [any-thread]
     std::uint32_t SideChainPresent() const noexcept { return sideChainPresent_; }
     bool PreviewActive() const noexcept { return previewActive_; }
     // The hook-made bypass's delay lines: one per side-chain input, main channel and

@@ -13,8 +13,8 @@
 #include <limits>
 #include <vector>
 
-#include "hook/PluginIds.h"
 #include "aax/AAX_CatchAll.h"
+#include "hook/PluginIds.h"
 #include "parameters/Parameters.h"
 #include "parameters/StateHeaderCheck.h"
 

@@ -66,29 +66,28 @@ void Parameters::SetParameterFromCore(std::uint32_t operation, std::uint32_t cor
     if (parameter == nullptr) return;
 
     switch (operation) {
-        case 0:
-            parameter->Touch();
-            row->touchedByCore = true;
-            break;
-        case 1: {
-            const bool insideGesture = row->touchedByCore;
-            if (!insideGesture) parameter->Touch();
-            if (row->kind == kParameterFloat)
-                parameter->SetValueWithFloat(value);
-            else if (row->kind == kParameterBool)
-                parameter->SetValueWithBool(value != 0.0f);  // NaN counts as true
-            else if (row->kind == kParameterInt)
-                parameter->SetValueWithInt32(TruncateToInt32(value));
-            // A row of no known kind carries no value (see UpdateParameterNormalizedValue).
-            if (!insideGesture) parameter->Release();
-            break;
-        }
-        case 2:
-            row->touchedByCore = false;
-            parameter->Release();
-            break;
-        default:
-            break;
+    case 0:
+        parameter->Touch();
+        row->touchedByCore = true;
+        break;
+    case 1: {
+        const bool insideGesture = row->touchedByCore;
+        if (!insideGesture) parameter->Touch();
+        if (row->kind == kParameterFloat)
+            parameter->SetValueWithFloat(value);
+        else if (row->kind == kParameterBool)
+            parameter->SetValueWithBool(value != 0.0f);  // NaN counts as true
+        else if (row->kind == kParameterInt)
+            parameter->SetValueWithInt32(TruncateToInt32(value));
+        // A row of no known kind carries no value (see UpdateParameterNormalizedValue).
+        if (!insideGesture) parameter->Release();
+        break;
+    }
+    case 2:
+        row->touchedByCore = false;
+        parameter->Release();
+        break;
+    default: break;
     }
 }
 
@@ -123,17 +122,17 @@ bool Parameters::HandleParameterGesture(GestureRecord& record) {
     const std::uint32_t n = static_cast<std::uint32_t>(identifiers.size());
     if (n == 1) {
         switch (record.operation) {
-            case 0: result = container->HandleParameterMouseDown(identifiers[0], modifiers); break;
-            case 1: result = container->HandleParameterMouseDrag(identifiers[0], modifiers); break;
-            case 2: result = container->HandleParameterMouseUp(identifiers[0], modifiers); break;
-            default: return false;
+        case 0: result = container->HandleParameterMouseDown(identifiers[0], modifiers); break;
+        case 1: result = container->HandleParameterMouseDrag(identifiers[0], modifiers); break;
+        case 2: result = container->HandleParameterMouseUp(identifiers[0], modifiers); break;
+        default: return false;
         }
     } else {
         switch (record.operation) {
-            case 0: result = container->HandleMultipleParametersMouseDown(identifiers.data(), n, modifiers); break;
-            case 1: result = container->HandleMultipleParametersMouseDrag(identifiers.data(), n, modifiers); break;
-            case 2: result = container->HandleMultipleParametersMouseUp(identifiers.data(), n, modifiers); break;
-            default: return false;
+        case 0: result = container->HandleMultipleParametersMouseDown(identifiers.data(), n, modifiers); break;
+        case 1: result = container->HandleMultipleParametersMouseDrag(identifiers.data(), n, modifiers); break;
+        case 2: result = container->HandleMultipleParametersMouseUp(identifiers.data(), n, modifiers); break;
+        default: return false;
         }
     }
     return result == AAX_SUCCESS;
@@ -154,8 +153,10 @@ AAX_Result Parameters::NotificationReceived(AAX_CTypeID type, const void* data, 
         } else if (type == AAX_eNotificationEvent_ASProcessingState && size == 4 && data != nullptr) {
             std::int32_t state = 0;
             std::memcpy(&state, data, sizeof state);
-            if (state == 2) Notify(0, kCoreEventProcessingState2, 0, 0);
-            else if (state == 3) Notify(0, kCoreEventProcessingState3, 0, 0);
+            if (state == 2)
+                Notify(0, kCoreEventProcessingState2, 0, 0);
+            else if (state == 3)
+                Notify(0, kCoreEventProcessingState3, 0, 0);
         } else if (type == AAX_eNotificationEvent_ASPreviewState && size == 4 && data != nullptr) {
             std::int32_t state = 0;
             std::memcpy(&state, data, sizeof state);

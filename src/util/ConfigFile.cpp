@@ -93,8 +93,7 @@ void AddNameOnce(std::vector<String>& names, String name) {
 
 }  // namespace
 
-ConfigFile::ConfigFile(const String& keyPath)
-    : keyPath_(RegistryKeyPathOf(keyPath)), rootKey_(HKEY_CURRENT_USER) {}
+ConfigFile::ConfigFile(const String& keyPath) : keyPath_(RegistryKeyPathOf(keyPath)), rootKey_(HKEY_CURRENT_USER) {}
 
 ConfigFile::~ConfigFile() = default;
 
@@ -239,7 +238,8 @@ bool ConfigFile::CopyValue(const String& sourceName, const String& targetName) {
     DWORD type = 0;
     std::vector<std::uint8_t> bytes;
     for (HKEY root : {rootKey_, HKEY_LOCAL_MACHINE})
-        if (ReadValue(root, accessFlags_, at, type, bytes)) return SetValue(targetName, type, bytes.data(), bytes.size());
+        if (ReadValue(root, accessFlags_, at, type, bytes))
+            return SetValue(targetName, type, bytes.data(), bytes.size());
     return false;
 }
 

@@ -35,7 +35,7 @@ public:
     // entries there, MSVC one. MSVC also lays out the two SetBinary overloads in
     // reverse order next to each other.
 
-    virtual RegistryKey GetRootKey() const;       // 0: HKEY_CURRENT_USER
+    virtual RegistryKey GetRootKey() const;        // 0: HKEY_CURRENT_USER
     virtual std::uint32_t GetAccessFlags() const;  // 1: added to the access mask of every key opened; 0
     virtual String GetKeyPath() const;             // 2
 
@@ -50,15 +50,15 @@ public:
     virtual bool SetString(const String& name, const String& text);  // 6: REG_SZ, key created if needed
 
     virtual float GetFloat(const String& name, float defaultValue) const;  // 7: first 4 bytes of a REG_BINARY
-    virtual bool SetFloat(const String& name, float value);                 // 8: 4-byte REG_BINARY
-    virtual bool GetBool(const String& name, bool defaultValue) const;      // 9: REG_DWORD, nonzero is true
-    virtual bool SetBool(const String& name, bool value);                   // 10: REG_DWORD 1 or 0
-    virtual std::uint32_t GetUInt(const String& name, std::uint32_t defaultValue) const;  // 11: REG_DWORD
-    virtual bool SetUInt(const String& name, std::uint32_t value);                        // 12: REG_DWORD
+    virtual bool SetFloat(const String& name, float value);                // 8: 4-byte REG_BINARY
+    virtual bool GetBool(const String& name, bool defaultValue) const;     // 9: REG_DWORD, nonzero is true
+    virtual bool SetBool(const String& name, bool value);                  // 10: REG_DWORD 1 or 0
+    virtual std::uint32_t GetUInt(const String& name, std::uint32_t defaultValue) const;    // 11: REG_DWORD
+    virtual bool SetUInt(const String& name, std::uint32_t value);                          // 12: REG_DWORD
     virtual std::uint64_t GetUInt64(const String& name, std::uint64_t defaultValue) const;  // 13: REG_QWORD
     virtual bool SetUInt64(const String& name, std::uint64_t value);                        // 14: REG_QWORD
-    virtual std::int32_t GetInt(const String& name, std::int32_t defaultValue) const;  // 15: as 11
-    virtual bool SetInt(const String& name, std::int32_t value);                       // 16: as 12
+    virtual std::int32_t GetInt(const String& name, std::int32_t defaultValue) const;       // 15: as 11
+    virtual bool SetInt(const String& name, std::int32_t value);                            // 16: as 12
 
     // 17: a REG_BINARY value into `bytes`; false, with `bytes` emptied, when it cannot be read.
     virtual bool GetBinary(const String& name, std::vector<std::uint8_t>& bytes) const;

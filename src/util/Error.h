@@ -30,8 +30,7 @@ public:
 
 class BasicErrorBase : public Error {
 public:
-    BasicErrorBase(String category, std::uint32_t code, String messageTemplate,
-                   std::vector<String> arguments = {});
+    BasicErrorBase(String category, std::uint32_t code, String messageTemplate, std::vector<String> arguments = {});
 
     String Category() const override { return category_; }
     std::uint32_t Code() const override { return code_; }

@@ -37,7 +37,7 @@ public:
 
 private:
     Path path_;
-    std::FILE* stream_ = nullptr;  // owned; closed by the destructor
+    std::FILE* stream_ = nullptr;    // owned; closed by the destructor
     std::uint32_t statusFlags_ = 0;  // reserved status bits, all clear
 };
 

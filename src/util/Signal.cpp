@@ -13,8 +13,7 @@ bool Contains(const ExclusionList& excluded, std::uint64_t id) noexcept {
 
 }  // namespace
 
-std::uint64_t SignalInternals<>::connect(const Util::Trackable& trackable,
-                                         boost::function<void()> callable) {
+std::uint64_t SignalInternals<>::connect(const Util::Trackable& trackable, boost::function<void()> callable) {
     // Dead slots are only dropped when the array would otherwise grow, and never while
     // a pass walks it by index.
     if (!emitting_ && slots_.size() + 1 >= slots_.capacity()) removeExpiredSlots();

@@ -42,8 +42,7 @@ struct SlotRecord {
 
 // Only the argument-less signal exists.
 template <>
-class SignalInternals<> : public SignalInternalsInterface,
-                          public std::enable_shared_from_this<SignalInternals<>> {
+class SignalInternals<> : public SignalInternalsInterface, public std::enable_shared_from_this<SignalInternals<>> {
 public:
     // Always owned through a std::shared_ptr made with std::make_shared: emit() needs
     // a strong reference to itself.
@@ -96,9 +95,7 @@ public:
     }
     // May destroy this Signal (through a slot); touches no member after the call.
     void emit() { internals_->emit(); }
-    bool setBlocked(std::uint64_t id, bool blocked) noexcept {
-        return internals_->setBlocked(id, blocked);
-    }
+    bool setBlocked(std::uint64_t id, bool blocked) noexcept { return internals_->setBlocked(id, blocked); }
     std::size_t slotCount() const noexcept { return internals_->slotCount(); }
 
 private:

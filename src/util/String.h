@@ -12,8 +12,8 @@ namespace Util {
 
 class String {
 public:
-    String() noexcept = default;             // the null text
-    String(const char* text);                // null pointer gives the null text
+    String() noexcept = default;  // the null text
+    String(const char* text);     // null pointer gives the null text
     String(const char* data, std::size_t length);
     String(std::string bytes) noexcept;
 

@@ -33,8 +33,7 @@ double DropFrameCount(const Timecode& label) {
     const std::uint64_t minuteInBlock = totalMinutes - 10 * tenMinuteBlocks;
 
     std::uint64_t count = tenMinuteBlocks * kFramesPerTenMinutes;
-    if (minuteInBlock != 0)
-        count += kFramesInFirstMinute + (minuteInBlock - 1) * kFramesPerDroppingMinute;
+    if (minuteInBlock != 0) count += kFramesInFirstMinute + (minuteInBlock - 1) * kFramesPerDroppingMinute;
 
     const bool minuteDropsLabels = label.minutes % 10 != 0;
     if (label.seconds != 0 && minuteDropsLabels)
@@ -44,15 +43,13 @@ double DropFrameCount(const Timecode& label) {
         count += std::uint64_t{label.seconds} * kDropFrameNominalRate;
 
     const double frames = label.frames;
-    if (label.seconds == 0 && minuteDropsLabels && frames >= 2.0)
-        return static_cast<double>(count) + (frames - 2.0);
+    if (label.seconds == 0 && minuteDropsLabels && frames >= 2.0) return static_cast<double>(count) + (frames - 2.0);
     return static_cast<double>(count) + frames;
 }
 
 }  // namespace
 
-double TimecodeToSamples(const Timecode& label, double sampleRate, double framesPerSecond,
-                         bool dropFrame) {
+double TimecodeToSamples(const Timecode& label, double sampleRate, double framesPerSecond, bool dropFrame) {
     const std::uint32_t nominal = NominalRate(framesPerSecond);
     if (nominal == 0) return 0.0;
 
@@ -62,8 +59,8 @@ double TimecodeToSamples(const Timecode& label, double sampleRate, double frames
     } else {
         const std::uint32_t minutesTerm = label.minutes * nominal * 60u;
         const std::uint32_t secondsTerm = label.seconds * nominal;
-        frames = static_cast<double>(label.hours) * 3600.0 * nominal + minutesTerm +
-                 secondsTerm + static_cast<double>(label.frames);
+        frames = static_cast<double>(label.hours) * 3600.0 * nominal + minutesTerm + secondsTerm +
+                 static_cast<double>(label.frames);
     }
     // Whole seconds of labels at the nominal rate, each lasting N / rate real seconds.
     return frames / nominal * (sampleRate * nominal / framesPerSecond);
@@ -82,13 +79,12 @@ Timecode FramesToTimecode(double frameCount, double framesPerSecond, bool dropFr
         const std::uint64_t inBlock = whole % kFramesPerTenMinutes;
         index += kLabelsDroppedPerTenMinutes * blocks;
         if (inBlock >= kLabelsDroppedPerMinute)
-            index += kLabelsDroppedPerMinute *
-                     ((inBlock - kLabelsDroppedPerMinute) / kFramesPerDroppingMinute);
+            index += kLabelsDroppedPerMinute * ((inBlock - kLabelsDroppedPerMinute) / kFramesPerDroppingMinute);
     }
 
     const std::uint64_t totalSeconds = index / nominal;
-    const double remainder = static_cast<double>(index - totalSeconds * nominal) +
-                             (frameCount - static_cast<double>(whole));
+    const double remainder =
+        static_cast<double>(index - totalSeconds * nominal) + (frameCount - static_cast<double>(whole));
     Timecode label;
     label.hours = static_cast<std::uint32_t>(totalSeconds / 3600);
     label.minutes = static_cast<std::uint32_t>(totalSeconds % 3600 / 60);
@@ -97,13 +93,12 @@ Timecode FramesToTimecode(double frameCount, double framesPerSecond, bool dropFr
     return label;
 }
 
-double FramesToSamples(double frameCount, double sampleRate, double framesPerSecond,
-                       bool dropFrame) {
+double FramesToSamples(double frameCount, double sampleRate, double framesPerSecond, bool dropFrame) {
     const std::uint32_t nominal = NominalRate(framesPerSecond);
     if (nominal == 0 || (dropFrame && nominal != kDropFrameNominalRate)) return 0.0;
     if (!(frameCount >= 0.0) || frameCount >= 18446744073709551616.0) return 0.0;
-    return TimecodeToSamples(FramesToTimecode(frameCount, framesPerSecond, dropFrame),
-                             sampleRate, framesPerSecond, dropFrame);
+    return TimecodeToSamples(FramesToTimecode(frameCount, framesPerSecond, dropFrame), sampleRate, framesPerSecond,
+                             dropFrame);
 }
 
 }  // namespace Util

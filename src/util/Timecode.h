@@ -22,8 +22,7 @@ struct Timecode {
 // The sample position of a label. Drop-frame labels are counted at 30 labels per
 // second whatever the rate. A rate whose nominal value is not a positive 32-bit
 // number gives 0.0.
-double TimecodeToSamples(const Timecode& label, double sampleRate, double framesPerSecond,
-                         bool dropFrame);
+double TimecodeToSamples(const Timecode& label, double sampleRate, double framesPerSecond, bool dropFrame);
 
 // The label of the frame `frameCount` frames after 00:00:00:00; the fraction of the
 // count stays in `frames`. Drop-frame needs a nominal rate of 30; any other rate, a
@@ -33,7 +32,6 @@ Timecode FramesToTimecode(double frameCount, double framesPerSecond, bool dropFr
 // The sample position of a frame count: frameCount × sampleRate ÷ framesPerSecond.
 // Drop-frame at a nominal rate other than 30 gives 0.0, and so do the inputs that
 // FramesToTimecode refuses.
-double FramesToSamples(double frameCount, double sampleRate, double framesPerSecond,
-                       bool dropFrame);
+double FramesToSamples(double frameCount, double sampleRate, double framesPerSecond, bool dropFrame);
 
 }  // namespace Util

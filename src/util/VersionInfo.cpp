@@ -58,9 +58,9 @@ String GetVersionString(const String& name) {
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint32_t language = translations[2 * i];
         const std::uint32_t codePage = translations[2 * i + 1];
-        const String key = FormatArg(FormatArg(FormatArg(String("\\StringFileInfo\\%1%2\\%3"), language, 16, 4),
-                                               codePage, 16, 4),
-                                     name);
+        const String key =
+            FormatArg(FormatArg(FormatArg(String("\\StringFileInfo\\%1%2\\%3"), language, 16, 4), codePage, 16, 4),
+                      name);
         String text = QueryText(resource, key);
         if (!text.IsEmpty()) return text;
     }

@@ -121,19 +121,25 @@ public:
     AAX_Result SetCycleCount(AAX_EProperty*, AAX_CPropertyValue*, std::int32_t) noexcept override {
         return AAX_ERROR_UNIMPLEMENTED;
     }
-    AAX_Result PostPacket(AAX_CFieldIndex, const void*, std::uint32_t) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+    AAX_Result PostPacket(AAX_CFieldIndex, const void*, std::uint32_t) noexcept override {
+        return AAX_ERROR_UNIMPLEMENTED;
+    }
     AAX_Result GetCurrentMeterValue(AAX_CTypeID, float*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_Result GetMeterPeakValue(AAX_CTypeID, float*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_Result ClearMeterPeakValue(AAX_CTypeID) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_Result GetMeterClipped(AAX_CTypeID, AAX_CBoolean*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_Result ClearMeterClipped(AAX_CTypeID) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_Result GetMeterCount(std::uint32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-    AAX_Result GetNextMIDIPacket(AAX_CFieldIndex*, AAX_CMidiPacket*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+    AAX_Result GetNextMIDIPacket(AAX_CFieldIndex*, AAX_CMidiPacket*) noexcept override {
+        return AAX_ERROR_UNIMPLEMENTED;
+    }
     AAX_Result SendNotification(AAX_CTypeID, const void*, std::uint32_t) noexcept override {
         return AAX_ERROR_UNIMPLEMENTED;
     }
     AAX_Result GetHybridSignalLatency(std::int32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-    AAX_Result GetCurrentAutomationTimestamp(AAX_CTransportCounter*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+    AAX_Result GetCurrentAutomationTimestamp(AAX_CTransportCounter*) noexcept override {
+        return AAX_ERROR_UNIMPLEMENTED;
+    }
     AAX_Result GetHostName(AAX_IString* outName) noexcept override {
         outName->Set("Test Host 1.0");
         return AAX_SUCCESS;

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "aax/ACFPtr.h"
+#include "AcfTestHost.h"
 #include "aax/AAX_CEffectGUI.h"
 #include "aax/AAX_CEffectParameters.h"
 #include "aax/AAX_CHostProcessor.h"
 #include "aax/AAX_IACFCollection.h"
+#include "aax/ACFPtr.h"
 #include "aax/CACFUnknown.h"
-#include "AcfTestHost.h"
 
 namespace {
 

@@ -25,8 +25,8 @@ struct NumberCase {
 TEST(NumberDisplay, ShowsPrecisionDigitsWithAPointAndNoNegativeZero) {
     const AAX_CNumberDisplayDelegate<float, 2, 0> display;
     const NumberCase cases[] = {
-        {1.5f, "1.50"}, {-3.14159f, "-3.14"}, {0.0f, "0.00"}, {-0.001f, "0.00"},
-        {1.005f, "1.00"},  // the float is 1.00499...
+        {1.5f, "1.50"},         {-3.14159f, "-3.14"}, {0.0f, "0.00"},
+        {-0.001f, "0.00"},      {1.005f, "1.00"},  // the float is 1.00499...
         {20000.0f, "20000.00"},
     };
     for (const NumberCase& c : cases) EXPECT_EQ(TextOf<float>(display, c.value), c.text) << c.value;

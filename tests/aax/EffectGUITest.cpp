@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "AcfTestHost.h"
 #include "aax/AAX_CBinaryDisplayDelegate.h"
 #include "aax/AAX_CBinaryTaperDelegate.h"
 #include "aax/AAX_CEffectGUI.h"
 #include "aax/AAX_CEffectParameters.h"
 #include "aax/AAX_CParameter.h"
 #include "aax/AAX_IACFViewContainer.h"
-#include "AcfTestHost.h"
 
 namespace {
 
@@ -17,8 +17,9 @@ class TwoSwitchEffect : public AAX_CEffectParameters {
 protected:
     AAX_Result EffectInit() override {
         for (const char* id : {"A", "B"})
-            ParameterManager().AddParameter(new AAX_CParameter<bool>(
-                id, id, false, AAX_CBinaryTaperDelegate<bool>(), AAX_CBinaryDisplayDelegate<bool>("off", "on"), true));
+            ParameterManager().AddParameter(new AAX_CParameter<bool>(id, id, false, AAX_CBinaryTaperDelegate<bool>(),
+                                                                     AAX_CBinaryDisplayDelegate<bool>("off", "on"),
+                                                                     true));
         return AAX_SUCCESS;
     }
 };
@@ -90,10 +91,12 @@ public:
     AAX_Result HandleParameterMouseUp(AAX_CParamID id, std::uint32_t) noexcept override {
         return Log(std::string("up ") + id);
     }
-    AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID*, std::uint32_t n, std::uint32_t) noexcept override {
+    AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID*, std::uint32_t n,
+                                                 std::uint32_t) noexcept override {
         return Log("multiple down " + std::to_string(n));
     }
-    AAX_Result HandleMultipleParametersMouseDrag(const AAX_CParamID*, std::uint32_t n, std::uint32_t) noexcept override {
+    AAX_Result HandleMultipleParametersMouseDrag(const AAX_CParamID*, std::uint32_t n,
+                                                 std::uint32_t) noexcept override {
         return Log("multiple drag " + std::to_string(n));
     }
     AAX_Result HandleMultipleParametersMouseUp(const AAX_CParamID*, std::uint32_t n, std::uint32_t) noexcept override {
@@ -198,9 +201,8 @@ TEST(EffectGUIBase, AnObjectThatIsNoViewContainerIsKeptAsAViewOfNoType) {
     EXPECT_EQ(instance.gui->ViewContainer()->GetPtr(), nullptr);
     EXPECT_EQ(instance.gui->ViewContainer()->SetViewSize(AAX_Point{1.0f, 1.0f}), AAX_SUCCESS);
     EXPECT_EQ(instance.gui->ViewContainer()->HandleParameterMouseDown("A", 0), AAX_ERROR_UNIMPLEMENTED);
-    EXPECT_EQ(instance.gui->calls,
-              (std::vector<std::string>{"CreateViewContents", "CreateViewContainer type 0", "ParameterUpdated A",
-                                        "ParameterUpdated B"}));
+    EXPECT_EQ(instance.gui->calls, (std::vector<std::string>{"CreateViewContents", "CreateViewContainer type 0",
+                                                             "ParameterUpdated A", "ParameterUpdated B"}));
 }
 
 TEST(EffectGUIBase, UninitializeDetachesTheViewAndGivesBackEverythingInitializeTook) {

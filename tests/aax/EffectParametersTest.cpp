@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <cstring>
 #include <set>
-#include <utility>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "AcfTestHost.h"
 #include "aax/AAX_CBinaryDisplayDelegate.h"
 #include "aax/AAX_CBinaryTaperDelegate.h"
 #include "aax/AAX_CEffectParameters.h"
@@ -16,7 +17,6 @@
 #include "aax/AAX_CParameter.h"
 #include "aax/AAX_CStringDisplayDelegate.h"
 #include "aax/AAX_IACFTransport.h"
-#include "AcfTestHost.h"
 
 namespace {
 
@@ -39,8 +39,9 @@ protected:
         manager.AddParameter(new AAX_CParameter<float>("Gain", "Gain", 0.0f,
                                                        AAX_CLinearTaperDelegate<float, 0>(-12.0f, 12.0f),
                                                        AAX_CNumberDisplayDelegate<float, 2, 0>(), true));
-        auto* mode = new AAX_CParameter<std::int32_t>("Mode", "Mode", 1, AAX_CLinearTaperDelegate<std::int32_t, 1>(1, 4),
-                                                      AAX_CStringDisplayDelegate<std::int32_t>({{1, "A"}, {2, "B"}}), true);
+        auto* mode =
+            new AAX_CParameter<std::int32_t>("Mode", "Mode", 1, AAX_CLinearTaperDelegate<std::int32_t, 1>(1, 4),
+                                             AAX_CStringDisplayDelegate<std::int32_t>({{1, "A"}, {2, "B"}}), true);
         mode->SetNumberOfSteps(4);
         mode->SetType(AAX_eParameterType_Discrete);
         manager.AddParameter(mode);
@@ -69,7 +70,9 @@ public:
             return AAX_ERROR_UNIMPLEMENTED;
         }
         AAX_Result GetCurrentNativeSampleLocation(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-        AAX_Result GetCustomTickPosition(std::int64_t*, std::int64_t) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
+        AAX_Result GetCustomTickPosition(std::int64_t*, std::int64_t) noexcept override {
+            return AAX_ERROR_UNIMPLEMENTED;
+        }
         AAX_Result GetBarBeatPosition(std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) noexcept override {
             return AAX_ERROR_UNIMPLEMENTED;
         }

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "AcfTestHost.h"
 #include "aax/AAX_CEffectParameters.h"
 #include "aax/AAX_CHostProcessor.h"
 #include "aax/AAX_IACFHostProcessorDelegate.h"
-#include "AcfTestHost.h"
 
 namespace {
 

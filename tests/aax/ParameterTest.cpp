@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "AcfTestHost.h"
 #include "aax/AAX_CBinaryDisplayDelegate.h"
 #include "aax/AAX_CBinaryTaperDelegate.h"
 #include "aax/AAX_CLinearTaperDelegate.h"
@@ -13,7 +14,6 @@
 #include "aax/AAX_CParameter.h"
 #include "aax/AAX_CStringDisplayDelegate.h"
 #include "aax/AAX_VAutomationDelegate.h"
-#include "AcfTestHost.h"
 
 namespace {
 

@@ -51,14 +51,22 @@ TEST(AAXEnums, PublishedNamesForPropertiesNodesProceduresAndNotifications) {
     const struct {
         std::int32_t id;
         const char* name;
-    } kProperties[] = {{11, "AAX_eProperty_ManufacturerID"},  {14, "AAX_eProperty_PlugInID_AudioSuite"},
-                       {60, "AAX_eProperty_CanBypass"},       {101, "AAX_eProperty_UsesRandomAccess"},
-                       {102, "AAX_eProperty_RequiresAnalysis"}, {103, "AAX_eProperty_OptionalAnalysis"},
-                       {107, "AAX_eProperty_ContinuousOnly"}, {108, "AAX_eProperty_MultiInputModeOnly"},
-                       {110, "AAX_eProperty_DisablePreview"}, {113, "AAX_eProperty_NumberOfInputs"},
-                       {114, "AAX_eProperty_NumberOfOutputs"}, {115, "AAX_eProperty_DisableHandles"},
-                       {116, "AAX_eProperty_SupportsSideChainInput"}, {118, "AAX_eProperty_DisableAudioSuiteReverse"},
-                       {151, "AAX_eProperty_UsesClientGUI"},  {306, "AAX_eProperty_UsesTransport"}};
+    } kProperties[] = {{11, "AAX_eProperty_ManufacturerID"},
+                       {14, "AAX_eProperty_PlugInID_AudioSuite"},
+                       {60, "AAX_eProperty_CanBypass"},
+                       {101, "AAX_eProperty_UsesRandomAccess"},
+                       {102, "AAX_eProperty_RequiresAnalysis"},
+                       {103, "AAX_eProperty_OptionalAnalysis"},
+                       {107, "AAX_eProperty_ContinuousOnly"},
+                       {108, "AAX_eProperty_MultiInputModeOnly"},
+                       {110, "AAX_eProperty_DisablePreview"},
+                       {113, "AAX_eProperty_NumberOfInputs"},
+                       {114, "AAX_eProperty_NumberOfOutputs"},
+                       {115, "AAX_eProperty_DisableHandles"},
+                       {116, "AAX_eProperty_SupportsSideChainInput"},
+                       {118, "AAX_eProperty_DisableAudioSuiteReverse"},
+                       {151, "AAX_eProperty_UsesClientGUI"},
+                       {306, "AAX_eProperty_UsesTransport"}};
     for (const auto& p : kProperties) EXPECT_STREQ(AAX_PropertyName(static_cast<AAX_EProperty>(p.id)), p.name);
     EXPECT_STREQ(AAX_MIDINodeTypeName(AAX_eMIDINodeType_Transport), "AAX_eMIDINodeType_Transport");
     EXPECT_EQ(AAX_eMIDINodeType_Transport, 3);

@@ -11,9 +11,9 @@ TEST(StemFormatForChannelCount, GivesTheUsualLayoutForOneToTenChannelsAndNoneOth
         std::int32_t channels;
         AAX_EStemFormat format;
     } cases[] = {
-        {-1, AAX_eStemFormat_Any},  {0, AAX_eStemFormat_Any},     {1, AAX_eStemFormat_Mono},
-        {2, AAX_eStemFormat_Stereo}, {6, AAX_eStemFormat_5_1},      {8, AAX_eStemFormat_7_1_DTS},
-        {9, AAX_eStemFormat_7_0_2},  {10, AAX_eStemFormat_7_1_2},   {11, AAX_eStemFormat_Any},
+        {-1, AAX_eStemFormat_Any},   {0, AAX_eStemFormat_Any},    {1, AAX_eStemFormat_Mono},
+        {2, AAX_eStemFormat_Stereo}, {6, AAX_eStemFormat_5_1},    {8, AAX_eStemFormat_7_1_DTS},
+        {9, AAX_eStemFormat_7_0_2},  {10, AAX_eStemFormat_7_1_2}, {11, AAX_eStemFormat_Any},
     };
     for (const auto& c : cases) EXPECT_EQ(StemFormatForChannelCount(c.channels), c.format) << c.channels;
     // Every layout it gives has as many channels as asked: the low 16 bits of the code.

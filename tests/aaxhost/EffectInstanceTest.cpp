@@ -31,7 +31,9 @@ std::vector<std::string> AutomationTexts(const EffectInstance& instance) {
 // An effect built in the test's own process, as the Parameters tests build theirs.
 class InProcessEffect : public AAX_CEffectParameters {
 public:
-    AAX_CParameter<float>* Mix() { return static_cast<AAX_CParameter<float>*>(ParameterManager().GetParameterByID("Mix")); }
+    AAX_CParameter<float>* Mix() {
+        return static_cast<AAX_CParameter<float>*>(ParameterManager().GetParameterByID("Mix"));
+    }
 
 protected:
     AAX_Result EffectInit() override {

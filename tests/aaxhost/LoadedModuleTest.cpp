@@ -47,8 +47,9 @@ TEST(LoadedModule, RecordsThePackageAndEveryEffectInDeclarationOrder) {
     const EffectDescription& stereo = package.effects[1];
     EXPECT_EQ(stereo.names, (std::vector<std::string>{"Trivial Gain", "TGain"}));
     EXPECT_EQ(stereo.categories, (std::vector<std::uint32_t>{0x1, 0x2000}));
-    EXPECT_EQ(stereo.calls, (std::vector<std::string>{"AddName", "AddName", "AddCategory", "AddCategory", "AddProcPtr 1",
-                                                      "AddResourceInfo", "AddProcPtr 0", "AddComponent"}));
+    EXPECT_EQ(stereo.calls,
+              (std::vector<std::string>{"AddName", "AddName", "AddCategory", "AddCategory", "AddProcPtr 1",
+                                        "AddResourceInfo", "AddProcPtr 0", "AddComponent"}));
     ASSERT_EQ(stereo.resources.size(), 1u);
     EXPECT_EQ(stereo.resources[0].type, AAX_eResourceType_PageTable);
     EXPECT_EQ(stereo.resources[0].info, "AAXPageTables.xml");
@@ -60,14 +61,14 @@ TEST(LoadedModule, RecordsThePackageAndEveryEffectInDeclarationOrder) {
     ASSERT_EQ(stereo.components.size(), 1u);
     const ComponentDescription& component = stereo.components[0];
     EXPECT_EQ(FieldTexts(component),
-              (std::vector<std::string>{"AddAudioIn 0", "AddAudioOut 1", "AddAudioBufferLength 2",
-                                        "AddPrivateData 3 size 40 options 1", "AddSideChainIn 4",
-                                        "AddAuxOutputStem 1 AAX_eStemFormat_Stereo \"Aux 1\"",
-                                        "AddMIDINode 5 AAX_eMIDINodeType_LocalInput \"Trivial Gain MIDI In\" mask 0xFFFF"}));
+              (std::vector<std::string>{
+                  "AddAudioIn 0", "AddAudioOut 1", "AddAudioBufferLength 2", "AddPrivateData 3 size 40 options 1",
+                  "AddSideChainIn 4", "AddAuxOutputStem 1 AAX_eStemFormat_Stereo \"Aux 1\"",
+                  "AddMIDINode 5 AAX_eMIDINodeType_LocalInput \"Trivial Gain MIDI In\" mask 0xFFFF"}));
     // The side-chain property was added first, right after the side-chain field.
     EXPECT_EQ(PropertyTexts(component),
-              (std::vector<std::string>{"116=0x1", "11=0x4C6D5473", "12=0x5447616E", "51=0x10002", "52=0x10002", "60=0x1",
-                                        "151=0x0", "13=0x54477331"}));
+              (std::vector<std::string>{"116=0x1", "11=0x4C6D5473", "12=0x5447616E", "51=0x10002", "52=0x10002",
+                                        "60=0x1", "151=0x0", "13=0x54477331"}));
     ASSERT_EQ(component.auxOutputStems.size(), 1u);
     EXPECT_EQ(component.auxOutputStems[0].name, "Aux 1");
     ASSERT_EQ(component.midiNodes.size(), 1u);

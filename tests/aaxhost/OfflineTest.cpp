@@ -17,7 +17,8 @@ using namespace aaxhost;
 namespace {
 
 std::vector<std::vector<float>> Ramp(int channels, int samples) {
-    std::vector<std::vector<float>> audio(static_cast<std::size_t>(channels), std::vector<float>(static_cast<std::size_t>(samples)));
+    std::vector<std::vector<float>> audio(static_cast<std::size_t>(channels),
+                                          std::vector<float>(static_cast<std::size_t>(samples)));
     for (int c = 0; c < channels; ++c)
         for (int i = 0; i < samples; ++i) audio[c][i] = static_cast<float>(c * 10000 + i) / 16384.0f;
     return audio;
@@ -98,7 +99,8 @@ TEST(Offline, AnalysisPassSeesTheSelectionAndItsForceAnalyzeIsCounted) {
 }
 
 TEST(SelectionDelegate, NeverWritesPastTheHostBuffersAndReadsSilenceBeforeTheStart) {
-    ACFPtr<SelectionDelegate> selection = MakeHostObject<SelectionDelegate>(std::vector<std::vector<float>>{{1, 2, 3, 4, 5, 6}});
+    ACFPtr<SelectionDelegate> selection =
+        MakeHostObject<SelectionDelegate>(std::vector<std::vector<float>>{{1, 2, 3, 4, 5, 6}});
     std::vector<float> buffer(8, -1.0f);
     const float* inputs[] = {buffer.data(), nullptr};
     selection->SetBufferCapacity(4);
@@ -127,8 +129,8 @@ TEST(SelectionDelegate, AnswersEveryPublishedVersionAndCountsTheHostRequests) {
     ACFPtr<SimulatedController> host = MakeHostObject<SimulatedController>();
     SimulatedController& controller = *host.Get();
     controller.SetHostProcessorDelegate(selection->AsInterface());
-    for (const acfIID* iid : {&IID_IAAXHostProcessorDelegateV1, &IID_IAAXHostProcessorDelegateV2,
-                              &IID_IAAXHostProcessorDelegateV3}) {
+    for (const acfIID* iid :
+         {&IID_IAAXHostProcessorDelegateV1, &IID_IAAXHostProcessorDelegateV2, &IID_IAAXHostProcessorDelegateV3}) {
         void* found = nullptr;
         ASSERT_EQ(controller.QueryInterface(*iid, &found), ACF_OK) << "the controller hands out every version";
         EXPECT_EQ(found, static_cast<void*>(selection->AsInterface()));

@@ -33,7 +33,8 @@ TEST(Process, ModuleFillsThePrivateDataThroughResetFieldData) {
     InstanceContext context(effect.components.at(0), instance->Parameters());
 
     EXPECT_EQ(context.ResetResults(), (std::vector<AAX_Result>{AAX_SUCCESS}));
-    ASSERT_EQ(context.PrivateDataSize(trivial::kFieldPrivateData), static_cast<std::int32_t>(sizeof(trivial::PrivateData)));
+    ASSERT_EQ(context.PrivateDataSize(trivial::kFieldPrivateData),
+              static_cast<std::int32_t>(sizeof(trivial::PrivateData)));
     const trivial::PrivateData data = ReadPrivateData(context);
     EXPECT_EQ(data.magic, trivial::kPrivateDataMagic);
     EXPECT_EQ(data.instance, instance->Parameters());
@@ -165,8 +166,10 @@ TEST(InstanceContext, FieldsAreLaidOutByIndexWithGapsLeftNull) {
     declare(FieldKind::PrivateData, 3);
     declare(FieldKind::AuxOutputStem, 1);
     declare(FieldKind::MIDINode, 8);
-    component.processProcedures.push_back(
-        {nullptr, true, {{AAX_eProperty_InputStemFormat, AAX_eStemFormat_Mono}, {AAX_eProperty_OutputStemFormat, AAX_eStemFormat_Stereo}}});
+    component.processProcedures.push_back({nullptr,
+                                           true,
+                                           {{AAX_eProperty_InputStemFormat, AAX_eStemFormat_Mono},
+                                            {AAX_eProperty_OutputStemFormat, AAX_eStemFormat_Stereo}}});
 
     InstanceContext context(component, nullptr);
     ASSERT_EQ(context.FieldCount(), 9);

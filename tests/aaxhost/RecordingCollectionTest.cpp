@@ -32,14 +32,14 @@ TEST(RegistrationHost, WrappersObtainEveryHostObjectFromTheComponentFactory) {
         component->NewPropertyMap();
         AAX_VHostServices services(host.Unknown());
         EXPECT_EQ(services.Trace(AAX_eTracePriorityHost_Normal, "hello"), AAX_SUCCESS);
-        EXPECT_EQ(services.StackTrace(AAX_eTracePriorityHost_Normal, AAX_eTracePriorityHost_Low, "stack"),
-                  AAX_SUCCESS);
+        EXPECT_EQ(services.StackTrace(AAX_eTracePriorityHost_Normal, AAX_eTracePriorityHost_Low, "stack"), AAX_SUCCESS);
         EXPECT_EQ(services.HandleAssertFailure("file.cpp", 7, "broken", 0), AAX_SUCCESS);
 
         ACFPtr<IACFPluginDefinition> definition =
             ACFPtr<IACFPluginDefinition>::Query(collection.GetIUnknown(), IID_IACFPluginDefinition);
         ASSERT_TRUE(definition);
-        EXPECT_EQ(FindOwn<RecordingCollection>(definition.Get()), FindOwn<RecordingCollection>(collection.GetIUnknown()));
+        EXPECT_EQ(FindOwn<RecordingCollection>(definition.Get()),
+                  FindOwn<RecordingCollection>(collection.GetIUnknown()));
 
         // The description host is reached on the registration IACFUnknown itself.
         const AAX_IDescriptionHost* description = collection.DescriptionHost();
@@ -64,12 +64,16 @@ TEST(RegistrationHost, HostObjectsAnswerEveryPublishedVersionAndRefuseOthers) {
         const acfUID& component;
         std::vector<acfIID> versions;
     } kCases[] = {
-        {AAXCompID_AAXCollection, {IID_IACFUnknown, IID_IAAXCollectionV1, IID_IACFDefinition, IID_IACFPluginDefinition}},
+        {AAXCompID_AAXCollection,
+         {IID_IACFUnknown, IID_IAAXCollectionV1, IID_IACFDefinition, IID_IACFPluginDefinition}},
         {AAXCompID_AAXEffectDescriptor, {IID_IACFUnknown, IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2}},
         {AAXCompID_AAXComponentDescriptor,
-         {IID_IACFUnknown, IID_IAAXComponentDescriptorV1, IID_IAAXComponentDescriptorV2, IID_IAAXComponentDescriptorV3}},
-        {AAXCompID_AAXPropertyMap, {IID_IACFUnknown, IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2, IID_IAAXPropertyMapV3}},
-        {AAXCompID_HostServices, {IID_IACFUnknown, IID_IAAXHostServicesV1, IID_IAAXHostServicesV2, IID_IAAXHostServicesV3}},
+         {IID_IACFUnknown, IID_IAAXComponentDescriptorV1, IID_IAAXComponentDescriptorV2,
+          IID_IAAXComponentDescriptorV3}},
+        {AAXCompID_AAXPropertyMap,
+         {IID_IACFUnknown, IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2, IID_IAAXPropertyMapV3}},
+        {AAXCompID_HostServices,
+         {IID_IACFUnknown, IID_IAAXHostServicesV1, IID_IAAXHostServicesV2, IID_IAAXHostServicesV3}},
         {AAX_CompID_DescriptionHost, {IID_IACFUnknown, IID_IAAXDescriptionHostV1}},
     };
     RegistrationHost host;

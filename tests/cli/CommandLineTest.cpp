@@ -20,7 +20,8 @@ const std::vector<OptionRule> kRules = {{"--in", OptionRule::Kind::Value},
                                         {"--json", OptionRule::Kind::Flag}};
 
 TEST(CommandLine, ValuesFlagsAndPositionalsAreSeparatedAndDoubleDashEndsTheOptions) {
-    const ParsedOptions options({"module.aaxplugin", "--in", "a.wav", "--set=Gain=-6", "--set", "Mode=Lowpass", "--json"},
+    const ParsedOptions options({"module.aaxplugin", "--in", "a.wav", "--set=Gain=-6", "--set", "Mode=Lowpass",
+                                 "--json"},
                                 kRules);
     EXPECT_EQ(options.Positional(), std::vector<std::string>{"module.aaxplugin"});
     EXPECT_EQ(options.Value("--in"), std::optional<std::string>("a.wav"));
@@ -42,10 +43,8 @@ struct Refused {
 
 TEST(CommandLine, MisusedOptionsAreRefusedNamingTheOption) {
     const Refused cases[] = {
-        {{"--out", "x"}, "unknown option --out"},
-        {{"-x"}, "unknown option -x"},
-        {{"--in"}, "--in needs a value"},
-        {{"--in", "a", "--in", "b"}, "--in is given twice"},
+        {{"--out", "x"}, "unknown option --out"},  {{"-x"}, "unknown option -x"},
+        {{"--in"}, "--in needs a value"},          {{"--in", "a", "--in", "b"}, "--in is given twice"},
         {{"--json=yes"}, "--json takes no value"},
     };
     for (const Refused& refused : cases) {
@@ -62,7 +61,8 @@ TEST(CommandLine, MisusedOptionsAreRefusedNamingTheOption) {
 TEST(CommandLine, NumbersOutsideTheirRangeOrMalformedAreRefused) {
     EXPECT_EQ(ParseInteger("512", 1, 65536, "--block"), 512);
     EXPECT_DOUBLE_EQ(ParseNumber("0.25", 0, 1, "x"), 0.25);
-    for (const char* text : {"0", "65537", "12a", "", "-1"}) EXPECT_THROW(ParseInteger(text, 1, 65536, "--block"), UsageError) << text;
+    for (const char* text : {"0", "65537", "12a", "", "-1"})
+        EXPECT_THROW(ParseInteger(text, 1, 65536, "--block"), UsageError) << text;
     for (const char* text : {"nan", "inf", "1.5", "x"}) EXPECT_THROW(ParseNumber(text, 0, 1, "x"), UsageError) << text;
     EXPECT_EQ(ParseUnsigned("18446744073709551615", 0, UINT64_MAX, "--seed"), UINT64_MAX);
     for (const char* text : {"18446744073709551616", "-1", "+1", " 1", "0x10", ""})
@@ -73,12 +73,25 @@ TEST(CommandLine, NumbersOutsideTheirRangeOrMalformedAreRefused) {
 TEST(JsonWriter, WritesADocumentAParserReadsBack) {
     JsonWriter json;
     json.BeginObject()
-        .Key("text").String("quote \" backslash \\ tab \t bell \x07 \xC3\xBC")
-        .Key("number").Integer(-20004)
-        .Key("real").Number(0.5)
-        .Key("infinite").Number(1.0 / 0.0)
-        .Key("list").BeginArray().Integer(1).Bool(true).Null().BeginObject().EndObject().EndArray()
-        .Key("empty").BeginArray().EndArray()
+        .Key("text")
+        .String("quote \" backslash \\ tab \t bell \x07 \xC3\xBC")
+        .Key("number")
+        .Integer(-20004)
+        .Key("real")
+        .Number(0.5)
+        .Key("infinite")
+        .Number(1.0 / 0.0)
+        .Key("list")
+        .BeginArray()
+        .Integer(1)
+        .Bool(true)
+        .Null()
+        .BeginObject()
+        .EndObject()
+        .EndArray()
+        .Key("empty")
+        .BeginArray()
+        .EndArray()
         .EndObject();
     boost::property_tree::ptree tree;
     std::istringstream in(json.Text());

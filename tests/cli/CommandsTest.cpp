@@ -20,7 +20,6 @@ using boost::property_tree::ptree;
 
 namespace {
 
-
 std::string TrivialModule() {
     const std::wstring path = TestBinaryPath(L"fx_trivial_gain.dll");
     return std::string(path.begin(), path.end());
@@ -46,7 +45,8 @@ WavAudio Sine(std::size_t channels, std::size_t frames, SampleFormat format = Sa
     audio.channels.assign(channels, std::vector<float>(frames));
     for (std::size_t c = 0; c < channels; ++c)
         for (std::size_t i = 0; i < frames; ++i)
-            audio.channels[c][i] = static_cast<float>(std::round(0.5 * std::sin(0.01 * (i + 1) * (c + 1)) * 32768.0) / 32768.0);
+            audio.channels[c][i] =
+                static_cast<float>(std::round(0.5 * std::sin(0.01 * (i + 1) * (c + 1)) * 32768.0) / 32768.0);
     return audio;
 }
 
@@ -66,9 +66,9 @@ TEST(ScanCommand, JsonDescribesThePackageEffectsAndComponentsWithStableKeys) {
     std::vector<std::string> procedures;
     for (const ptree& proc : Items(effects[2].get_child("procedures")))
         procedures.push_back(proc.get<std::string>("id") + " " + proc.get<std::string>("name"));
-    EXPECT_EQ(procedures, (std::vector<std::string>{"1 kAAX_ProcPtrID_Create_EffectGUI",
-                                                    "0 kAAX_ProcPtrID_Create_EffectParameters",
-                                                    "3 kAAX_ProcPtrID_Create_HostProcessor"}));
+    EXPECT_EQ(procedures,
+              (std::vector<std::string>{"1 kAAX_ProcPtrID_Create_EffectGUI", "0 kAAX_ProcPtrID_Create_EffectParameters",
+                                        "3 kAAX_ProcPtrID_Create_HostProcessor"}));
 
     const ptree stereo = Items(effects[1].get_child("components")).at(0);
     EXPECT_EQ(stereo.get<std::string>("inputStem.name"), "AAX_eStemFormat_Stereo");
@@ -94,12 +94,11 @@ TEST(ScanCommand, JsonDescribesThePackageEffectsAndComponentsWithStableKeys) {
 TEST(ScanCommand, TextNamesEveryEffectAndProperty) {
     const AaxhostRun run = RunAaxhost({"scan", TrivialModule()});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
-    for (const char* line : {"registration AAX_SUCCESS (0)", "effect \"Trivial Gain Stereo\"",
-                             "stems in AAX_eStemFormat_Stereo, out AAX_eStemFormat_Stereo",
-                             "field AddPrivateData 3 size 40 options 1",
-                             "property 11 AAX_eProperty_ManufacturerID = 1282233459 (0x4C6D5473 'LmTs')",
-                             "property 60 AAX_eProperty_CanBypass = 1 (0x1)",
-                             "aux stem 1 AAX_eStemFormat_Stereo \"Aux 1\""})
+    for (const char* line :
+         {"registration AAX_SUCCESS (0)", "effect \"Trivial Gain Stereo\"",
+          "stems in AAX_eStemFormat_Stereo, out AAX_eStemFormat_Stereo", "field AddPrivateData 3 size 40 options 1",
+          "property 11 AAX_eProperty_ManufacturerID = 1282233459 (0x4C6D5473 'LmTs')",
+          "property 60 AAX_eProperty_CanBypass = 1 (0x1)", "aux stem 1 AAX_eStemFormat_Stereo \"Aux 1\""})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
 }
 
@@ -124,7 +123,8 @@ TEST(ScanCommand, AModuleWhoseCoreIsMissingReportsItsFatalErrorAndFails) {
     EXPECT_NE(scan.get<int>("result"), 0);
     const std::vector<ptree> fatal = Items(scan.get_child("fatalErrors"));
     ASSERT_FALSE(fatal.empty()) << json.out;
-    EXPECT_NE(fatal[0].get_value<std::string>().find("cannot be found"), std::string::npos) << fatal[0].get_value<std::string>();
+    EXPECT_NE(fatal[0].get_value<std::string>().find("cannot be found"), std::string::npos)
+        << fatal[0].get_value<std::string>();
     EXPECT_NE(fatal[0].get_value<std::string>().find("[0x2]"), std::string::npos) << "the system's file-not-found code";
     EXPECT_TRUE(scan.get_child("effects").empty());
     EXPECT_NE(json.err.find("aaxhost: the module's registration failed"), std::string::npos) << json.err;
@@ -138,9 +138,9 @@ TEST(RenderCommand, OutputFollowsTheGainSetThroughTheModulesDisplayText) {
     TempFolder folder;
     const WavAudio input = Sine(2, 3000);
     WriteWavFile(folder.File("in.wav"), input);
-    const AaxhostRun run = RunAaxhost({"render", TrivialModule(), "--effect", "Trivial Gain Stereo", "--in",
-                                       folder.File("in.wav"), "--out", folder.File("out.wav"), "--set", "Gain=0.5",
-                                       "--block", "700"});
+    const AaxhostRun run =
+        RunAaxhost({"render", TrivialModule(), "--effect", "Trivial Gain Stereo", "--in", folder.File("in.wav"),
+                    "--out", folder.File("out.wav"), "--set", "Gain=0.5", "--block", "700"});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     EXPECT_NE(run.out.find("set Gain = 0.50"), std::string::npos) << run.out;
     const WavAudio output = ReadWavFile(folder.File("out.wav"));
@@ -182,11 +182,16 @@ TEST_P(CommandFailure, GivesTheDocumentedExitCodeAndAMessage) {
     WriteFileBytes(folder.File("bad.wav"), bad);
     std::vector<std::string> arguments;
     for (const std::string& argument : GetParam().arguments) {
-        if (argument == "<module>") arguments.push_back(TrivialModule());
-        else if (argument == "<in>") arguments.push_back(folder.File("in.wav"));
-        else if (argument == "<bad>") arguments.push_back(folder.File("bad.wav"));
-        else if (argument == "<out>") arguments.push_back(folder.File("out.wav"));
-        else arguments.push_back(argument);
+        if (argument == "<module>")
+            arguments.push_back(TrivialModule());
+        else if (argument == "<in>")
+            arguments.push_back(folder.File("in.wav"));
+        else if (argument == "<bad>")
+            arguments.push_back(folder.File("bad.wav"));
+        else if (argument == "<out>")
+            arguments.push_back(folder.File("out.wav"));
+        else
+            arguments.push_back(argument);
     }
     const AaxhostRun run = RunAaxhost(arguments);
     EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
@@ -208,17 +213,54 @@ INSTANTIATE_TEST_SUITE_P(
         Failing{"ScanWithoutModule", {"scan"}, 2, "scan takes one module path"},
         Failing{"ScanUnknownOption", {"scan", "<module>", "--xml"}, 2, "unknown option --xml"},
         Failing{"ModuleMissing", {"scan", "no-such-module.dll"}, 1, "no-such-module.dll"},
-        Failing{"RenderWithoutIn", {"render", "<module>", "--effect", "Trivial Gain Mono", "--out", "<out>"}, 2, "--in is required"},
-        Failing{"RenderBlockZero", {"render", "<module>", "--effect", "X", "--in", "<in>", "--out", "<out>", "--block", "0"}, 2, "--block must be between 1 and 65536"},
-        Failing{"RenderUnknownEffect", {"render", "<module>", "--effect", "Nope", "--in", "<in>", "--out", "<out>"}, 2, "its effects: \"Trivial Gain Mono\""},
-        Failing{"RenderNoComponentForChannels", {"render", "<module>", "--effect", "Trivial Gain Mono", "--in", "<in>", "--out", "<out>"}, 2, "no realtime component for 2 input channel(s)"},
-        Failing{"RenderUnknownParameter", {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--set", "Mix=1"}, 2, "no parameter \"Mix\"; its parameters: \"Gain\""},
-        Failing{"RenderValueOutOfRange", {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--set", "Gain=3"}, 2, "outside the range of Gain (0.00 to 2.00)"},
-        Failing{"RenderMalformedWav", {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<bad>", "--out", "<out>"}, 1, "bad.wav: truncated"},
-        Failing{"RenderMalformedMidi", {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--midi", "<in>"}, 1, "in.wav: not a Standard MIDI File"},
-        Failing{"RenderNoChunkToSave", {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<in>", "--save-state", "<out>"}, 1, "no state chunk"},
-        Failing{"AudioSuiteMalformedWav", {"audiosuite", "<module>", "--in", "<bad>", "--out", "<out>"}, 1, "bad.wav: truncated"},
-        Failing{"AudioSuiteNotOffline", {"audiosuite", "<module>", "--effect", "Trivial Gain Mono", "--in", "<in>", "--out", "<out>"}, 2, "has no offline processor"},
+        Failing{"RenderWithoutIn",
+                {"render", "<module>", "--effect", "Trivial Gain Mono", "--out", "<out>"},
+                2,
+                "--in is required"},
+        Failing{"RenderBlockZero",
+                {"render", "<module>", "--effect", "X", "--in", "<in>", "--out", "<out>", "--block", "0"},
+                2,
+                "--block must be between 1 and 65536"},
+        Failing{"RenderUnknownEffect",
+                {"render", "<module>", "--effect", "Nope", "--in", "<in>", "--out", "<out>"},
+                2,
+                "its effects: \"Trivial Gain Mono\""},
+        Failing{"RenderNoComponentForChannels",
+                {"render", "<module>", "--effect", "Trivial Gain Mono", "--in", "<in>", "--out", "<out>"},
+                2,
+                "no realtime component for 2 input channel(s)"},
+        Failing{"RenderUnknownParameter",
+                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--set",
+                 "Mix=1"},
+                2,
+                "no parameter \"Mix\"; its parameters: \"Gain\""},
+        Failing{"RenderValueOutOfRange",
+                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--set",
+                 "Gain=3"},
+                2,
+                "outside the range of Gain (0.00 to 2.00)"},
+        Failing{"RenderMalformedWav",
+                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<bad>", "--out", "<out>"},
+                1,
+                "bad.wav: truncated"},
+        Failing{"RenderMalformedMidi",
+                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--midi",
+                 "<in>"},
+                1,
+                "in.wav: not a Standard MIDI File"},
+        Failing{"RenderNoChunkToSave",
+                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<in>",
+                 "--save-state", "<out>"},
+                1,
+                "no state chunk"},
+        Failing{"AudioSuiteMalformedWav",
+                {"audiosuite", "<module>", "--in", "<bad>", "--out", "<out>"},
+                1,
+                "bad.wav: truncated"},
+        Failing{"AudioSuiteNotOffline",
+                {"audiosuite", "<module>", "--effect", "Trivial Gain Mono", "--in", "<in>", "--out", "<out>"},
+                2,
+                "has no offline processor"},
         Failing{"EditorWithoutEffect", {"editor", "<module>"}, 2, "--effect is required"}),
     [](const ::testing::TestParamInfo<Failing>& info) { return std::string(info.param.name); });
 
@@ -238,7 +280,8 @@ TEST(AudioSuiteCommand, RendersTheWholeSelectionWithTheInputsLength) {
                                        folder.File("out.wav"), "--analyze", "--window", "3000"});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     EXPECT_NE(run.out.find("analysis pass: 4 window(s)"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("render pass: 4 window(s) of 3000 samples through \"Trivial Gain Audiosuite\""), std::string::npos);
+    EXPECT_NE(run.out.find("render pass: 4 window(s) of 3000 samples through \"Trivial Gain Audiosuite\""),
+              std::string::npos);
     EXPECT_NE(run.out.find("clip name suffix \"gain 1.00\""), std::string::npos) << run.out;
     const WavAudio output = ReadWavFile(folder.File("out.wav"));
     EXPECT_EQ(output.FrameCount(), input.FrameCount());
@@ -256,7 +299,8 @@ TEST(EditorCommand, ScreenshotIsA24BitBmpOfTheEditorsSize) {
     const std::vector<std::uint8_t> bmp = ReadFileBytes(folder.File("editor.bmp"));
     ASSERT_EQ(bmp.size(), 54u + 240u * 3u * 120u);
     auto at32 = [&](std::size_t offset) {
-        return static_cast<std::uint32_t>(bmp[offset] | (bmp[offset + 1] << 8) | (bmp[offset + 2] << 16) | (bmp[offset + 3] << 24));
+        return static_cast<std::uint32_t>(bmp[offset] | (bmp[offset + 1] << 8) | (bmp[offset + 2] << 16) |
+                                          (bmp[offset + 3] << 24));
     };
     EXPECT_EQ(bmp[0], 'B');
     EXPECT_EQ(bmp[1], 'M');

@@ -7,8 +7,8 @@
 #include <boost/property_tree/ptree.hpp>
 #include <cmath>
 #include <memory>
-#include <sstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -51,8 +51,10 @@ protected:
     // Renders `input` through the stereo effect with `options`; the output file.
     WavAudio Render(const WavAudio& input, const std::vector<std::string>& options) {
         WriteWavFile(files_.File("in.wav"), input);
-        std::vector<std::string> arguments = {"render", Module(), "--effect", kStereo, "--in", files_.File("in.wav"),
-                                              "--out", files_.File("out.wav")};
+        std::vector<std::string> arguments = {"render",   Module(),
+                                              "--effect", kStereo,
+                                              "--in",     files_.File("in.wav"),
+                                              "--out",    files_.File("out.wav")};
         arguments.insert(arguments.end(), options.begin(), options.end());
         const AaxhostRun run = RunAaxhost(arguments);
         EXPECT_EQ(run.exitCode, 0u) << run.err;
@@ -101,7 +103,8 @@ TEST_F(DemoCommands, ScanJsonListsTheDemosEffectsAndTheirLayouts) {
         ids.push_back(effect.second.get<std::string>("id"));
         const ptree& component = effect.second.get_child("components").begin()->second;
         inputs.push_back(component.get<std::string>("inputStem.name"));
-        EXPECT_EQ(component.get_child("properties").begin()->second.get<std::string>("name"), "AAX_eProperty_ManufacturerID");
+        EXPECT_EQ(component.get_child("properties").begin()->second.get<std::string>("name"),
+                  "AAX_eProperty_ManufacturerID");
     }
     EXPECT_EQ(ids, (std::vector<std::string>{"com.lumetra.lmdemo Mono", kStereo, "com.lumetra.lmdemo 5.1",
                                              "com.lumetra.lmdemo Audiosuite"}));
@@ -153,8 +156,8 @@ TEST_F(DemoCommands, CompensatedBypassGivesTheInputBack) {
 
 TEST_F(DemoCommands, AudioSuiteOutputHasTheInputsLength) {
     WriteWavFile(files_.File("in.wav"), Noise(9000));
-    const AaxhostRun run = RunAaxhost({"audiosuite", Module(), "--in", files_.File("in.wav"), "--out",
-                                       files_.File("out.wav"), "--window", "1024"});
+    const AaxhostRun run = RunAaxhost(
+        {"audiosuite", Module(), "--in", files_.File("in.wav"), "--out", files_.File("out.wav"), "--window", "1024"});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     const WavAudio output = ReadWavFile(files_.File("out.wav"));
     EXPECT_EQ(output.FrameCount(), 9000u);
@@ -164,8 +167,8 @@ TEST_F(DemoCommands, AudioSuiteOutputHasTheInputsLength) {
 }
 
 TEST_F(DemoCommands, EditorScreenshotHasTheSizeTheEditorReports) {
-    const AaxhostRun run = RunAaxhost({"editor", Module(), "--effect", kStereo, "--seconds", "0.3", "--screenshot",
-                                       files_.File("demo.bmp")});
+    const AaxhostRun run = RunAaxhost(
+        {"editor", Module(), "--effect", kStereo, "--seconds", "0.3", "--screenshot", files_.File("demo.bmp")});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     int width = 0;
     int height = 0;

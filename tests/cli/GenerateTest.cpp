@@ -82,8 +82,8 @@ TEST(TestSignal, SignalNamesAreParsedAndOthersRefused) {
 TEST(GenerateCommand, WritesTheRequestedFile) {
     TempFolder folder;
     const std::string out = folder.File("signal.wav");
-    const AaxhostRun run = RunAaxhost({"generate", "--out", out, "--seconds", "0.5", "--rate", "44100",
-                                       "--channels", "6", "--format", "24", "--signal", "sine"});
+    const AaxhostRun run = RunAaxhost({"generate", "--out", out, "--seconds", "0.5", "--rate", "44100", "--channels",
+                                       "6", "--format", "24", "--signal", "sine"});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     const WavAudio audio = ReadWavFile(out);
     EXPECT_EQ(audio.sampleRate, 44100u);

@@ -14,14 +14,30 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Header(std::uint16_t format, std::uint16_t tracks, std::uint16_t division) {
-    return {'M', 'T', 'h', 'd', 0, 0, 0, 6, static_cast<std::uint8_t>(format >> 8), static_cast<std::uint8_t>(format),
-            static_cast<std::uint8_t>(tracks >> 8), static_cast<std::uint8_t>(tracks),
-            static_cast<std::uint8_t>(division >> 8), static_cast<std::uint8_t>(division)};
+    return {'M',
+            'T',
+            'h',
+            'd',
+            0,
+            0,
+            0,
+            6,
+            static_cast<std::uint8_t>(format >> 8),
+            static_cast<std::uint8_t>(format),
+            static_cast<std::uint8_t>(tracks >> 8),
+            static_cast<std::uint8_t>(tracks),
+            static_cast<std::uint8_t>(division >> 8),
+            static_cast<std::uint8_t>(division)};
 }
 
 Bytes Track(const Bytes& events) {
-    Bytes track = {'M', 'T', 'r', 'k', static_cast<std::uint8_t>(events.size() >> 24),
-                   static_cast<std::uint8_t>(events.size() >> 16), static_cast<std::uint8_t>(events.size() >> 8),
+    Bytes track = {'M',
+                   'T',
+                   'r',
+                   'k',
+                   static_cast<std::uint8_t>(events.size() >> 24),
+                   static_cast<std::uint8_t>(events.size() >> 16),
+                   static_cast<std::uint8_t>(events.size() >> 8),
                    static_cast<std::uint8_t>(events.size())};
     track.insert(track.end(), events.begin(), events.end());
     return track;
@@ -44,11 +60,11 @@ TEST(MidiFile, TypeZeroTimesFollowTempoChangesAndRunningStatus) {
     // 480 ticks per quarter at 120 BPM: a note on at 0, a running-status note on at 480
     // (0.5 s), tempo 60 BPM from 480, a controller at 960 (one second later) and a
     // one-data-byte program change with it.
-    const Bytes events = Concat({0x00, 0x90, 60, 100,                           // 0: note on
-                                 0x83, 0x60, 62, 90,                            // 480: running status
-                                 0x00, 0xFF, 0x51, 3, 0x0F, 0x42, 0x40,         // 480: tempo 1000000
-                                 0x83, 0x60, 0xB0, 7, 64,                       // 960: controller
-                                 0x00, 0xC0, 5},                                // 960: program change
+    const Bytes events = Concat({0x00, 0x90, 60,   100,                    // 0: note on
+                                 0x83, 0x60, 62,   90,                     // 480: running status
+                                 0x00, 0xFF, 0x51, 3,   0x0F, 0x42, 0x40,  // 480: tempo 1000000
+                                 0x83, 0x60, 0xB0, 7,   64,                // 960: controller
+                                 0x00, 0xC0, 5},                           // 960: program change
                                 kEnd);
     const MidiSequence sequence = ParseMidi(File(Header(0, 1, 480), {Track(events)}));
     ASSERT_EQ(sequence.events.size(), 4u);
@@ -68,9 +84,9 @@ TEST(MidiFile, RunningStatusDoesNotSurviveAMetaEvent) {
 }
 
 TEST(MidiFile, TypeOneTempoTrackTimesTheOtherTracksAndEventsMergeByTime) {
-    const Bytes slow = Concat({0x00, 0xFF, 0x51, 3, 0x0F, 0x42, 0x40}, kEnd);   // 60 BPM from 0
-    const Bytes notesA = Concat({0x60, 0x90, 64, 1}, kEnd);                      // tick 96
-    const Bytes notesB = Concat({0x30, 0x80, 64, 0}, kEnd);                      // tick 48
+    const Bytes slow = Concat({0x00, 0xFF, 0x51, 3, 0x0F, 0x42, 0x40}, kEnd);  // 60 BPM from 0
+    const Bytes notesA = Concat({0x60, 0x90, 64, 1}, kEnd);                    // tick 96
+    const Bytes notesB = Concat({0x30, 0x80, 64, 0}, kEnd);                    // tick 48
     const MidiSequence sequence = ParseMidi(File(Header(1, 3, 96), {Track(slow), Track(notesA), Track(notesB)}));
     ASSERT_EQ(sequence.events.size(), 2u);
     EXPECT_EQ(sequence.events[0].bytes[0], 0x80);
@@ -111,11 +127,13 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"TypeZeroWithTwoTracks", File(Header(0, 2, 96), {Track(kEnd), Track(kEnd)}), "exactly one track"},
         Malformed{"ZeroDivision", File(Header(0, 1, 0), {Track(kEnd)}), "division is 0"},
         Malformed{"MissingTrack", File(Header(1, 2, 96), {Track(kEnd)}), "2 tracks declared, 1 found"},
-        Malformed{"TrackLongerThanFile", Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 1, 0, 0},
+        Malformed{"TrackLongerThanFile",
+                  Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 1, 0, 0},
                   "more bytes than the file holds"},
         Malformed{"RunningStatusFirst", File(Header(0, 1, 96), {Track({0x00, 60, 100})}), "running status"},
         Malformed{"EventCutShort", File(Header(0, 1, 96), {Track({0x00, 0x90, 60})}), "ends inside an event"},
-        Malformed{"LongNumber", File(Header(0, 1, 96), {Track({0x81, 0x81, 0x81, 0x81, 0x01})}), "longer than four bytes"},
+        Malformed{"LongNumber", File(Header(0, 1, 96), {Track({0x81, 0x81, 0x81, 0x81, 0x01})}),
+                  "longer than four bytes"},
         Malformed{"BadTempo", File(Header(0, 1, 96), {Track({0x00, 0xFF, 0x51, 2, 1, 1})}), "tempo event of 2 bytes"}),
     [](const ::testing::TestParamInfo<Malformed>& info) { return std::string(info.param.name); });
 

@@ -35,7 +35,8 @@ WavAudio Signal(SampleFormat format, bool extensible, std::size_t channels, std:
     audio.channels.assign(channels, std::vector<float>(frames));
     for (std::size_t c = 0; c < channels; ++c)
         for (std::size_t i = 0; i < frames; ++i)
-            audio.channels[c][i] = static_cast<float>(static_cast<int>((i * 7919 + c * 104729) % 65536) - 32768) / 32768.0f;
+            audio.channels[c][i] =
+                static_cast<float>(static_cast<int>((i * 7919 + c * 104729) % 65536) - 32768) / 32768.0f;
     return audio;
 }
 
@@ -63,14 +64,12 @@ TEST_P(WavRoundTrip, ReadingWhatWasWrittenGivesTheSameSamplesAndFormat) {
     EXPECT_EQ(back.channels, audio.channels);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, WavRoundTrip,
-                         ::testing::Values(RoundTrip{SampleFormat::Pcm16, false, 1, 100},
-                                           RoundTrip{SampleFormat::Pcm16, false, 2, 3},
-                                           RoundTrip{SampleFormat::Pcm24, false, 1, 3},  // odd data: pad byte
-                                           RoundTrip{SampleFormat::Pcm24, true, 6, 50},
-                                           RoundTrip{SampleFormat::Float32, false, 2, 64},
-                                           RoundTrip{SampleFormat::Float32, true, 8, 10},
-                                           RoundTrip{SampleFormat::Pcm16, true, 2, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Formats, WavRoundTrip,
+    ::testing::Values(RoundTrip{SampleFormat::Pcm16, false, 1, 100}, RoundTrip{SampleFormat::Pcm16, false, 2, 3},
+                      RoundTrip{SampleFormat::Pcm24, false, 1, 3},  // odd data: pad byte
+                      RoundTrip{SampleFormat::Pcm24, true, 6, 50}, RoundTrip{SampleFormat::Float32, false, 2, 64},
+                      RoundTrip{SampleFormat::Float32, true, 8, 10}, RoundTrip{SampleFormat::Pcm16, true, 2, 0}));
 
 TEST(WavFile, IntegerSamplesAreClippedToTheirRangeAndNaNBecomesSilence) {
     WavAudio audio;
@@ -110,22 +109,27 @@ TEST_P(WavMalformed, IsRefusedNamingTheProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, WavMalformed,
-    ::testing::Values(
-        Malformed{"Empty", [](Bytes& b) { b.clear(); }, "too short"},
-        Malformed{"NotRiff", [](Bytes& b) { b[0] = 'X'; }, "not a RIFF/WAVE file"},
-        Malformed{"TruncatedData", [](Bytes& b) { b.resize(b.size() - 5); }, "truncated"},
-        Malformed{"DataChunkLongerThanRiff", [](Bytes& b) { Put32At(b, 40, 1000); }, "truncated"},
-        Malformed{"PartialFrame", [](Bytes& b) { Put32At(b, 40, 30); b.resize(b.size() - 2); Put32At(b, 4, static_cast<std::uint32_t>(b.size() - 8)); }, "not whole frames"},
-        Malformed{"ZeroChannels", [](Bytes& b) { Put16At(b, 22, 0); }, "0 channels"},
-        Malformed{"NineChannels", [](Bytes& b) { Put16At(b, 22, 9); }, "more than 8"},
-        Malformed{"EightBit", [](Bytes& b) { Put16At(b, 34, 8); }, "unsupported format"},
-        Malformed{"ALaw", [](Bytes& b) { Put16At(b, 20, 6); }, "unsupported format"},
-        Malformed{"WrongBlockAlign", [](Bytes& b) { Put16At(b, 32, 3); }, "block alignment"},
-        Malformed{"WrongByteRate", [](Bytes& b) { Put32At(b, 28, 1); }, "byte rate"},
-        Malformed{"ZeroRate", [](Bytes& b) { Put32At(b, 24, 0); }, "sample rate of 0"},
-        Malformed{"NoData", [](Bytes& b) { b[36] = 'j'; }, "no data chunk"},
-        Malformed{"NoFormat", [](Bytes& b) { b[12] = 'x'; }, "before the fmt chunk"},
-        Malformed{"ShortFormat", [](Bytes& b) { Put32At(b, 16, 14); }, "fewer than 16"}),
+    ::testing::Values(Malformed{"Empty", [](Bytes& b) { b.clear(); }, "too short"},
+                      Malformed{"NotRiff", [](Bytes& b) { b[0] = 'X'; }, "not a RIFF/WAVE file"},
+                      Malformed{"TruncatedData", [](Bytes& b) { b.resize(b.size() - 5); }, "truncated"},
+                      Malformed{"DataChunkLongerThanRiff", [](Bytes& b) { Put32At(b, 40, 1000); }, "truncated"},
+                      Malformed{"PartialFrame",
+                                [](Bytes& b) {
+                                    Put32At(b, 40, 30);
+                                    b.resize(b.size() - 2);
+                                    Put32At(b, 4, static_cast<std::uint32_t>(b.size() - 8));
+                                },
+                                "not whole frames"},
+                      Malformed{"ZeroChannels", [](Bytes& b) { Put16At(b, 22, 0); }, "0 channels"},
+                      Malformed{"NineChannels", [](Bytes& b) { Put16At(b, 22, 9); }, "more than 8"},
+                      Malformed{"EightBit", [](Bytes& b) { Put16At(b, 34, 8); }, "unsupported format"},
+                      Malformed{"ALaw", [](Bytes& b) { Put16At(b, 20, 6); }, "unsupported format"},
+                      Malformed{"WrongBlockAlign", [](Bytes& b) { Put16At(b, 32, 3); }, "block alignment"},
+                      Malformed{"WrongByteRate", [](Bytes& b) { Put32At(b, 28, 1); }, "byte rate"},
+                      Malformed{"ZeroRate", [](Bytes& b) { Put32At(b, 24, 0); }, "sample rate of 0"},
+                      Malformed{"NoData", [](Bytes& b) { b[36] = 'j'; }, "no data chunk"},
+                      Malformed{"NoFormat", [](Bytes& b) { b[12] = 'x'; }, "before the fmt chunk"},
+                      Malformed{"ShortFormat", [](Bytes& b) { Put32At(b, 16, 14); }, "fewer than 16"}),
     [](const ::testing::TestParamInfo<Malformed>& info) { return std::string(info.param.name); });
 
 TEST(WavFile, ExtensibleWithAnotherSubformatIsRefused) {

@@ -39,10 +39,10 @@ namespace {
 
 template <class Member>
 struct MemberKinds;
-#define LM_MEMBER_KINDS(QUALIFIERS)                                     \
-    template <class C, class R, class... A>                             \
-    struct MemberKinds<R (C::*)(A...) QUALIFIERS> {                     \
-        static std::string Get() { return KindsOf<R, A...>(); }         \
+#define LM_MEMBER_KINDS(QUALIFIERS)                             \
+    template <class C, class R, class... A>                     \
+    struct MemberKinds<R (C::*)(A...) QUALIFIERS> {             \
+        static std::string Get() { return KindsOf<R, A...>(); } \
     };
 LM_MEMBER_KINDS()
 LM_MEMBER_KINDS(const)

@@ -205,7 +205,8 @@ TEST(HostObjects, OfflineDelegateServesEveryVersionFromItsPublishedSlots) {
     float samples[2] = {};
     const float* const buffers[1] = {samples};
     std::int32_t count = 2;
-    EXPECT_EQ(delegate.Call<AAX_Result>("GetAudio", static_cast<const float* const*>(buffers), 1, std::int64_t{1}, &count),
+    EXPECT_EQ(delegate.Call<AAX_Result>("GetAudio", static_cast<const float* const*>(buffers), 1, std::int64_t{1},
+                                        &count),
               AAX_SUCCESS);
     EXPECT_EQ(samples[0], -0.5f);
     EXPECT_EQ(samples[1], 0.25f);
@@ -285,7 +286,8 @@ TEST(HostObjects, RegistrationObjectsComeFromTheFactoryAndRecordEachCallFromItsP
     ASSERT_EQ(described.components[0].fields.size(), 3u);
     EXPECT_EQ(described.components[0].fields[2].privateDataSize, 40);
 
-    for (void* object : {collectionObject, effectObject, componentObject, mapObject, servicesObject}) ReleaseRaw(object);
+    for (void* object : {collectionObject, effectObject, componentObject, mapObject, servicesObject})
+        ReleaseRaw(object);
 }
 
 }  // namespace

@@ -114,13 +114,12 @@ TEST_F(ModuleObjects, EffectParametersAnswerEveryVersionAndServeEachSlotByItsPub
     EXPECT_EQ(parameters.Call<AAX_Result>("GetParameterValueString", "Gain", static_cast<AAX_IString*>(&text), 32),
               AAX_SUCCESS);
     EXPECT_NE(text.StdString().find("-12"), std::string::npos) << text.StdString();
-    EXPECT_EQ(parameters.Call<AAX_Result>("GetParameterStringFromValue", "Gain", 0.75,
-                                          static_cast<AAX_IString*>(&text), 32),
+    EXPECT_EQ(parameters.Call<AAX_Result>("GetParameterStringFromValue", "Gain", 0.75, static_cast<AAX_IString*>(&text),
+                                          32),
               AAX_SUCCESS);
     EXPECT_NE(text.StdString().find("12"), std::string::npos) << text.StdString();
     const AAX_CString six("6.00");
-    EXPECT_EQ(parameters.Call<AAX_Result>("GetParameterValueFromString", "Gain", &value,
-                                          Ref<const AAX_IString>{&six}),
+    EXPECT_EQ(parameters.Call<AAX_Result>("GetParameterValueFromString", "Gain", &value, Ref<const AAX_IString>{&six}),
               AAX_SUCCESS);
     EXPECT_NEAR(value, 0.625, 1e-6);
 
@@ -190,8 +189,8 @@ TEST_F(ModuleObjects, OfflineProcessorAnswersBothVersionsAndNamesItsClipThroughT
     ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
     ACFPtr<IACFUnknown> made(effect.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor)());
     ASSERT_TRUE(made);
-    void* processor = ExpectAnswers(made.Get(), {&IID_IAAXHostProcessorV1, &IID_IAAXHostProcessorV2},
-                                    IID_IAAXEffectParametersV1);
+    void* processor =
+        ExpectAnswers(made.Get(), {&IID_IAAXHostProcessorV1, &IID_IAAXHostProcessorV2}, IID_IAAXEffectParametersV1);
     ASSERT_NE(processor, nullptr);
 
     SlotProbe offline(processor, "AAX_IACFHostProcessor_V2");

@@ -25,9 +25,9 @@ struct PublishedMethod {
 
 struct PublishedInterface {
     const char* name;
-    const char* base;         // null for a root
-    const char* iidName;      // null for a plain C++ interface
-    const char* iid;          // text form, upper case with braces
+    const char* base;             // null for a root
+    const char* iidName;          // null for a plain C++ interface
+    const char* iid;              // text form, upper case with braces
     const char* componentIDName;  // null when no component of its own is made for it
     const char* componentID;
     bool plainCpp;

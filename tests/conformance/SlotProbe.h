@@ -28,8 +28,10 @@ public:
     R Call(const std::string& method, Args... arguments) {
         const int slot = SlotFor(method, KindsOf<R, Args...>());
         if (slot < 0) {
-            if constexpr (std::is_void_v<R>) return;
-            else return R{};
+            if constexpr (std::is_void_v<R>)
+                return;
+            else
+                return R{};
         }
         using Function = R (*)(void*, Args...);
         void** vtable = *static_cast<void***>(object_);

@@ -9,8 +9,8 @@
 
 #include "aax/AAX.h"
 #include "aax/AAX_Enums.h"
-#include "aax/AAX_MIDI.h"
 #include "aax/AAX_IACFEffectParameters.h"
+#include "aax/AAX_MIDI.h"
 #include "aax/AAX_Point.h"
 #include "aax/AAX_Rect.h"
 #include "aax/AAX_SPlugInChunk.h"
@@ -27,7 +27,8 @@ struct NamedID {
     const char* name;
     const acfUID* id;
 };
-#define LM_ID(NAME) NamedID{#NAME, &NAME}
+#define LM_ID(NAME) \
+    NamedID { #NAME, &NAME }
 
 std::string Text(const acfUID& id) {
     char buffer[39];
@@ -124,7 +125,8 @@ struct NamedValue {
     const char* name;
     long long value;
 };
-#define LM_VALUE(NAME) NamedValue{#NAME, static_cast<long long>(NAME)}
+#define LM_VALUE(NAME) \
+    NamedValue { #NAME, static_cast < long long>(NAME) }
 
 // Compared as 32-bit patterns: the published unsigned enumerations and the signed
 // result codes cross the boundary as 32 bits either way.
@@ -264,8 +266,10 @@ struct MeasuredLayout {
     const char* field;
     std::size_t value;
 };
-#define LM_SIZE(RECORD) MeasuredLayout{#RECORD, "", sizeof(RECORD)}
-#define LM_OFFSET(RECORD, FIELD) MeasuredLayout{#RECORD, #FIELD, offsetof(RECORD, FIELD)}
+#define LM_SIZE(RECORD) \
+    MeasuredLayout { #RECORD, "", sizeof(RECORD) }
+#define LM_OFFSET(RECORD, FIELD) \
+    MeasuredLayout { #RECORD, #FIELD, offsetof(RECORD, FIELD) }
 
 TEST(PublishedLayouts, RecordsCrossingTheBoundaryHaveThePublishedSizesAndOffsets) {
     const std::vector<MeasuredLayout> ours = {
@@ -318,7 +322,8 @@ TEST(PublishedLayouts, RecordsCrossingTheBoundaryHaveThePublishedSizesAndOffsets
     for (const MeasuredLayout& layout : ours) {
         bool listed = false;
         for (const PublishedLayout& published : PublishedLayouts())
-            listed = listed || (std::string(layout.record) == published.record && std::string(layout.field) == published.field);
+            listed = listed ||
+                     (std::string(layout.record) == published.record && std::string(layout.field) == published.field);
         EXPECT_TRUE(listed) << layout.record << "." << layout.field << " is not published";
     }
 }

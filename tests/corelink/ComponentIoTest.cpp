@@ -68,10 +68,16 @@ TEST(ComponentIo, InstrumentWithSideChainAndAuxDeclaresEverythingInOrder) {
         i.auxOutputCount = 1;
         std::strcpy(i.nameList, "Solo");
     }));
-    const std::vector<std::string> expected = {
-        "AddAudioIn 0", "AddAudioOut 1", "AddAudioBufferLength 2", "AddPrivateData 3 size 8 options 1", "AddSideChainIn 4",
-        "AddAuxOutputStem 1 AAX_eStemFormat_Stereo \"Aux 1\"", "AddMIDINode 5 AAX_eMIDINodeType_LocalInput \"Solo MIDI In\" mask 0xFFFF",
-        "AddMIDINode 6 AAX_eMIDINodeType_LocalOutput \"Solo MIDI Out\" mask 0xFFFF", "AddMIDINode 8 AAX_eMIDINodeType_Transport \"Solo MIDI Transport\" mask 0xFFFF"};
+    const std::vector<std::string> expected =
+        {"AddAudioIn 0",
+         "AddAudioOut 1",
+         "AddAudioBufferLength 2",
+         "AddPrivateData 3 size 8 options 1",
+         "AddSideChainIn 4",
+         "AddAuxOutputStem 1 AAX_eStemFormat_Stereo \"Aux 1\"",
+         "AddMIDINode 5 AAX_eMIDINodeType_LocalInput \"Solo MIDI In\" mask 0xFFFF",
+         "AddMIDINode 6 AAX_eMIDINodeType_LocalOutput \"Solo MIDI Out\" mask 0xFFFF",
+         "AddMIDINode 8 AAX_eMIDINodeType_Transport \"Solo MIDI Transport\" mask 0xFFFF"};
     EXPECT_EQ(Declared(component), expected);
 }
 

@@ -73,8 +73,7 @@ public:
     }
 
     void SetRegistryCorePath(const std::wstring& path) {
-        Util::ConfigFile(Util::String(kScenarioRegistryKey))
-            .SetString(Util::String("CorePath"), Utf8(path));
+        Util::ConfigFile(Util::String(kScenarioRegistryKey)).SetString(Util::String("CorePath"), Utf8(path));
     }
 
     static std::vector<unsigned char> Bytes(const std::string& text, bool nul = true) {

@@ -1,8 +1,8 @@
 // The core link against real files, real primed hook modules and the real registry:
 // the hook module finds the test core the way it finds a product's core.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <memory>
@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "CoreLinkScenario.h"
-#include "testcore/TestCoreControl.h"
 #include "hook/CoreLink.h"
 #include "hook/HookConfigResource.h"
 #include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
+#include "testcore/TestCoreControl.h"
 #include "util/Path.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The static-information cache with the real hook module and the test core. The cache
 // lives for the process, so each case uses plug-in format codes of its own.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "CoreLinkScenario.h"
-#include "hook/CoreStaticInfoCache.h"
-#include "hook/CoreLink.h"
 #include "contract/RecordText.h"
 #include "contract/StaticInfoRequest.h"
+#include "hook/CoreLink.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
 #include "testcore/TestCoreClient.h"

@@ -2,8 +2,8 @@
 // hook handed it at instance creation: the order of its checks, its statuses, how
 // record fields reach the hook's operations and answers reach the record.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
@@ -97,8 +97,8 @@ TEST(HookCallback, AnswersEachCheckInOrderDirectlyAndThroughTheCore) {
         EXPECT_EQ(status, expected) << c.name << ": " << HookStatusName(status);
 
         if (!hook) continue;
-        const std::uint32_t throughCore = scenario.Core().CallHookWithMagic(
-            hook->InstanceHandle(), c.magic, c.selector, 0, c.record ? viaCore.bytes : nullptr);
+        const std::uint32_t throughCore = scenario.Core().CallHookWithMagic(hook->InstanceHandle(), c.magic, c.selector,
+                                                                            0, c.record ? viaCore.bytes : nullptr);
         EXPECT_EQ(throughCore, expected) << c.name << " through the core: " << HookStatusName(throughCore);
     }
 }
@@ -302,11 +302,17 @@ TEST(HookCallback, RecordFieldsBecomeArgumentsAndAnswersReturnIntoTheRecord) {
     RecordingHook hook(kPlainFormat, 48000.0f, kChannelConfigStereo, 0);
     const auto none = [](RecordBuffer&) {};
     const ArgumentCase cases[] = {
-        {"ParameterEdit", 1, 0, [](RecordBuffer& r) { r.As<ParameterEditRecord>() = {2, 7, 0.5f}; },
+        {"ParameterEdit", 1, 0,
+         [](RecordBuffer& r) {
+             r.As<ParameterEditRecord>() = {2, 7, 0.5f};
+         },
          "SetParameterFromCore(2,7,500)", none},
         {"Latency", 2, 3, [](RecordBuffer& r) { r.As<LatencyRecord>().samples = 256; }, "SetLatency(3,256)", none},
         {"CoreNotify", 3, 9, none, "OnCoreNotify(9)", none},
-        {"ResizeEditor", 11, 0, [](RecordBuffer& r) { r.As<EditorSizeRecord>() = {640, 480}; },
+        {"ResizeEditor", 11, 0,
+         [](RecordBuffer& r) {
+             r.As<EditorSizeRecord>() = {640, 480};
+         },
          "ResizeEditorForCore(640,480)", none},
         {"Gesture", 15, 0,
          [](RecordBuffer& r) {
@@ -316,8 +322,8 @@ TEST(HookCallback, RecordFieldsBecomeArgumentsAndAnswersReturnIntoTheRecord) {
              g.coreIndices[0] = 12;
          },
          "HandleParameterGesture(1,1,12)", [](RecordBuffer& r) { EXPECT_EQ(r.As<GestureRecord>().result, 1u); }},
-        {"CoreRequest", 16,
-         0, [](RecordBuffer& r) {
+        {"CoreRequest", 16, 0,
+         [](RecordBuffer& r) {
              auto& q = r.As<CoreAnswerRecord>();
              q.a = 1;
              q.b = 2;
@@ -334,7 +340,9 @@ TEST(HookCallback, RecordFieldsBecomeArgumentsAndAnswersReturnIntoTheRecord) {
              EXPECT_EQ(r.As<CapabilitiesRecord>().c, 7u);
          }},
         {"CoreCommand", 21, 2,
-         [](RecordBuffer& r) { r.As<CoreCommandRecord>() = {0x4460FCEA, 3, 4}; },
+         [](RecordBuffer& r) {
+             r.As<CoreCommandRecord>() = {0x4460FCEA, 3, 4};
+         },
          "HandleCoreCommand(2,1147206890,3,4)", none},
     };
     for (const ArgumentCase& c : cases) {

@@ -4,8 +4,8 @@
 // process, so the hook tests use plug-in format codes of their own, described once by
 // a core with a valid configuration before any scenario needs them.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <initializer_list>
@@ -13,8 +13,8 @@
 #include <string>
 
 #include "CoreLinkScenario.h"
-#include "hook/CoreStaticInfoCache.h"
 #include "hook/CoreLink.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "hook/PluginHook.h"
 #include "testcore/TestCoreClient.h"
 
@@ -76,10 +76,14 @@ private:
         static const bool described = DescribeFormatsToCache(
             {kPlainFormat, kStoreFormat, kMonoSideChainFormat, kRefusedFormat},
             [](TestCoreClient& core) {
-                Script(core, kPlainFormat, [](CoreStaticInfo&) {}, 0);
-                Script(core, kStoreFormat, [](CoreStaticInfo& info) { info.hostInfoStoreFlag = 1; }, 0);
-                Script(core, kMonoSideChainFormat, [](CoreStaticInfo& info) { info.sideChainMonoFlag = 1; }, 0);
-                Script(core, kRefusedFormat, [](CoreStaticInfo&) {}, 5);
+                Script(
+                    core, kPlainFormat, [](CoreStaticInfo&) {}, 0);
+                Script(
+                    core, kStoreFormat, [](CoreStaticInfo& info) { info.hostInfoStoreFlag = 1; }, 0);
+                Script(
+                    core, kMonoSideChainFormat, [](CoreStaticInfo& info) { info.sideChainMonoFlag = 1; }, 0);
+                Script(
+                    core, kRefusedFormat, [](CoreStaticInfo&) {}, 5);
             },
             /*expectValid=*/false);
         return described;

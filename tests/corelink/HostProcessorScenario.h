@@ -9,8 +9,8 @@
 // these instances use formats of their own, described once: 500 a plain effect whose
 // layout follows the selection, 501 the same with the AudioSuite fixed-layout flag.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
@@ -21,10 +21,10 @@
 #include "aaxhost/HostObject.h"
 #include "aaxhost/OfflineDriver.h"
 #include "aaxhost/SelectionDelegate.h"
-#include "hook/CoreStaticInfoCache.h"
 #include "contract/BlockRecord.h"
 #include "contract/CoreRequestRecords.h"
 #include "contract/TransportRecord.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "hostprocessor/HostProcessor.h"
 #include "hostprocessor/HostProcessorFactory.h"
 

@@ -154,8 +154,8 @@ TEST(HostProcessorRender, ARenderPassTellsTheCoreItsLengthLayoutAndPhases) {
     EXPECT_EQ(lengths[0].As<SelectionLengthRecord>().length, 2048u);
     ASSERT_EQ(s.CallsOf(17).size(), 1u);
     EXPECT_EQ(s.CallsOf(17)[0].As<ConfigureRecord>().channelConfig, kChannelConfigMono);
-    EXPECT_EQ(EventCodes(s.Events()), (std::vector<std::uint32_t>{kCoreEventTimecodeOffset, kCoreEventRenderStarts,
-                                                                   kCoreEventRenderEnds}));
+    EXPECT_EQ(EventCodes(s.Events()),
+              (std::vector<std::uint32_t>{kCoreEventTimecodeOffset, kCoreEventRenderStarts, kCoreEventRenderEnds}));
     std::vector<std::uint32_t> modes;
     for (const TestCoreCall& call : s.CallsOf(21)) modes.push_back(call.As<OfflineModeRecord>().on);
     EXPECT_EQ(modes, (std::vector<std::uint32_t>{1, 0}));
@@ -189,8 +189,8 @@ TEST(HostProcessorAnalysis, TheCoreHearsTheSelectionThenItsTailAsSilence) {
     EXPECT_EQ(blocks[2].transport.samplePosition, 1024.0);
     EXPECT_EQ(blocks[3].transport.samplePosition, 2048.0);
     EXPECT_EQ(s.processor->Location(), 1024 + 2500);
-    EXPECT_EQ(EventCodes(s.Events()), (std::vector<std::uint32_t>{kCoreEventTimecodeOffset, kCoreEventAnalysisStarts,
-                                                                   kCoreEventAnalysisEnds}));
+    EXPECT_EQ(EventCodes(s.Events()),
+              (std::vector<std::uint32_t>{kCoreEventTimecodeOffset, kCoreEventAnalysisStarts, kCoreEventAnalysisEnds}));
     EXPECT_EQ(s.CallsOf(39).size(), 1u);
     EXPECT_EQ(s.CallsOf(18).size(), 1u);
 }
@@ -217,10 +217,8 @@ struct TimecodeCase {
 
 TEST(HostProcessorTimecode, TheTimelineStartReachesTheCoreInSamples) {
     const TimecodeCase cases[] = {
-        {AAX_eFrameRate_2997NonDrop, 30, true, 48048},
-        {AAX_eFrameRate_2997DropFrame, 30, true, 48048},
-        {AAX_eFrameRate_25Frame, 25, true, 48000},
-        {AAX_eFrameRate_30DropFrame, 30, false, 0},
+        {AAX_eFrameRate_2997NonDrop, 30, true, 48048}, {AAX_eFrameRate_2997DropFrame, 30, true, 48048},
+        {AAX_eFrameRate_25Frame, 25, true, 48000},     {AAX_eFrameRate_30DropFrame, 30, false, 0},
         {AAX_eFrameRate_2997NonDrop, -1, false, 0},
     };
     for (const TimecodeCase& c : cases) {

@@ -26,9 +26,9 @@ constexpr std::uint32_t kBaseId = 0x4C4D5400;        // product ID; the chunk ID
 constexpr std::uint32_t kChunkId = kBaseId + 1;
 
 // Package versions and markers for the older-format-ID rule.
-constexpr PluginFormat kChunkFormat = 330;        // package 9020, marker 0x4F
-constexpr PluginFormat kChunk9010Format = 331;    // package 9010, marker 0x4F
-constexpr PluginFormat kChunk90001Format = 332;   // package 90001, marker 0x4F
+constexpr PluginFormat kChunkFormat = 330;          // package 9020, marker 0x4F
+constexpr PluginFormat kChunk9010Format = 331;      // package 9010, marker 0x4F
+constexpr PluginFormat kChunk90001Format = 332;     // package 90001, marker 0x4F
 constexpr PluginFormat kChunkNoMarkerFormat = 333;  // package 9010, no marker
 
 constexpr std::size_t kDataOffset = offsetof(AAX_SPlugInChunk, fData);
@@ -102,9 +102,7 @@ struct ChunkScenario : ParametersScenario {
         HostChunk chunk = ChunkOf(data);
         return Load(chunk);
     }
-    void SetState(const Bytes& state) {
-        Core().SetState(state.data(), static_cast<std::uint32_t>(state.size()));
-    }
+    void SetState(const Bytes& state) { Core().SetState(state.data(), static_cast<std::uint32_t>(state.size())); }
 
     // The state requests since the last Mark.
     std::vector<StateRequest> StateRequests() const {
@@ -284,9 +282,8 @@ TEST(StateChunks, OlderFormatIdsCountAsCurrentOnlyForMarkedPackageNineZeroOne) {
         bool normalLoad;
     };
     const Case cases[] = {
-        {kChunk9010Format, 9000, true},      {kChunk9010Format, 9010, true},
-        {kChunk90001Format, 9000, true},     {kChunk90001Format, 9010, true},
-        {kChunk9010Format, 9020, false},     {kChunk9010Format, 9001, false},
+        {kChunk9010Format, 9000, true},      {kChunk9010Format, 9010, true},      {kChunk90001Format, 9000, true},
+        {kChunk90001Format, 9010, true},     {kChunk9010Format, 9020, false},     {kChunk9010Format, 9001, false},
         {kChunkFormat, 9000, false},         {kChunkFormat, 9010, false},  // package 9020
         {kChunkNoMarkerFormat, 9000, false}, {kChunkNoMarkerFormat, 9010, false},
     };
@@ -449,8 +446,9 @@ TEST(StateChunks, CorruptedChunksNeverReachTheCoreWithMoreThanTheirData) {
 
     std::mt19937 random(20240611u);
     auto below = [&random](std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(random); };
-    const std::uint32_t fieldValues[] = {0, 1, 11, 12, 36, 47, 48, 49, 60, 9000, 9010, kFormatId, kStateVersion,
-                                         0x7FFFFFFF, 0x80000000, 0xFFFFFFF4, 0xFFFFFFFF};
+    const std::uint32_t fieldValues[] =
+        {0,          1,          11,         12,        36, 47, 48, 49, 60, 9000, 9010, kFormatId, kStateVersion,
+         0x7FFFFFFF, 0x80000000, 0xFFFFFFF4, 0xFFFFFFFF};
     int loadsChecked = 0;
     for (int round = 0; round < 400; ++round) {
         Bytes data = original;
@@ -466,8 +464,8 @@ TEST(StateChunks, CorruptedChunksNeverReachTheCoreWithMoreThanTheirData) {
 
         HostChunk chunk = ChunkOf(data);
         // Sometimes the size field itself lies, though never beyond the host's buffer.
-        const std::int32_t sizeChoices[] = {-1, -12, static_cast<std::int32_t>(0x80000000), 0, 11,
-                                            static_cast<std::int32_t>(data.size() / 2)};
+        const std::int32_t sizeChoices[] = {-1, -12, static_cast<std::int32_t>(0x80000000),
+                                            0,  11,  static_cast<std::int32_t>(data.size() / 2)};
         if (below(5) == 0) chunk.Get()->fSize = sizeChoices[below(6)];
         const std::int64_t held = std::max<std::int32_t>(chunk.Get()->fSize, 0);
 

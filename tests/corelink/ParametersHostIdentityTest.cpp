@@ -1,8 +1,8 @@
 // Which host the core is told it runs in (callback 13): the host's own name split into
 // product and version, the executable's path for recognised hosts and as the fallback.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -83,10 +83,12 @@ TEST(ParametersHostIdentity, WithoutAnAnswerFromTheHostThePreviousValuesStay) {
 // named MediaComposer.exe (with the hook and the test core beside it) and reads its
 // report.
 TEST(ParametersHostIdentity, MediaComposerExecutableIsReportedByItsPathWithoutAskingTheHost) {
-    const RenamedTestRun run = RunRenamedTestProgram(L"corelink_tests.exe", L"MediaComposer.exe", L"ParametersInMediaComposer.*");
+    const RenamedTestRun run =
+        RunRenamedTestProgram(L"corelink_tests.exe", L"MediaComposer.exe", L"ParametersInMediaComposer.*");
     ASSERT_TRUE(run.started) << GetLastError();
     EXPECT_EQ(run.exitCode, 0u) << run.report;
-    EXPECT_NE(run.report.find("name=\"DISABLED_RecordCarriesTheExecutablePathAsItIs\""), std::string::npos) << run.report;
+    EXPECT_NE(run.report.find("name=\"DISABLED_RecordCarriesTheExecutablePathAsItIs\""), std::string::npos)
+        << run.report;
     EXPECT_NE(run.report.find("failures=\"0\""), std::string::npos) << run.report;
 }
 

@@ -7,8 +7,8 @@
 // the instance takes its format from its factory (6 or 7 in the module), and the records
 // of 6 and 7 in this process belong to the cache's own tests.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
@@ -23,8 +23,8 @@
 #include "aax/AAX_VViewContainer.h"
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/SimulatedViewContainer.h"
-#include "hook/CoreStaticInfoCache.h"
 #include "contract/CoreRequestRecords.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "parameters/Parameters.h"
 #include "testcore/TestCoreClient.h"
 
@@ -36,8 +36,14 @@ struct CoreParameter {
     CoreParameter(std::string names_, std::uint32_t kind_ = kParameterFloat, float minimum_ = 0.0f,
                   float maximum_ = 1.0f, float defaultValue_ = 0.0f, std::uint32_t type_ = 1, bool exposed_ = true,
                   std::string labels_ = std::string())
-        : names(std::move(names_)), kind(kind_), minimum(minimum_), maximum(maximum_), defaultValue(defaultValue_),
-          type(type_), exposed(exposed_), labels(std::move(labels_)) {}
+        : names(std::move(names_)),
+          kind(kind_),
+          minimum(minimum_),
+          maximum(maximum_),
+          defaultValue(defaultValue_),
+          type(type_),
+          exposed(exposed_),
+          labels(std::move(labels_)) {}
 
     std::string names;
     std::uint32_t kind;
@@ -98,8 +104,10 @@ public:
     Parameters* Make(PluginFormat format = kParametersFormat, ChannelConfig channels = kChannelConfigStereo,
                      const aaxhost::InstanceSetup& setup = {}) {
         auto* parameters = new Parameters(format, channels);
-        instances_.push_back(std::make_unique<aaxhost::EffectInstance>(
-            ACFPtr<AAX_IACFEffectParameters>(static_cast<AAX_IACFEffectParameters*>(parameters)), setup));
+        instances_.push_back(
+            std::make_unique<aaxhost::EffectInstance>(ACFPtr<AAX_IACFEffectParameters>(
+                                                          static_cast<AAX_IACFEffectParameters*>(parameters)),
+                                                      setup));
         return parameters;
     }
 
@@ -131,8 +139,7 @@ public:
     }
 
     // PluginHookCallback as the core calls it, for the instance the core created.
-    std::uint32_t CallHook(const Parameters& parameters, std::uint32_t selector, std::uint32_t argument,
-                           void* record) {
+    std::uint32_t CallHook(const Parameters& parameters, std::uint32_t selector, std::uint32_t argument, void* record) {
         return Core().CallHook(parameters.InstanceHandle(), selector, argument, record);
     }
 

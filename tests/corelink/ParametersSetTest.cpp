@@ -81,9 +81,9 @@ TEST(ParametersSet, HostSeesEveryExposedCoreParameterInCoreOrderThenTheHookBypas
 
     EXPECT_EQ(HostIdentifiers(*parameters),
               (std::vector<std::string>{"Gain", "Gain 2", "Gain 3", "Frequency", "Other kind", "Bypass"}));
-    const std::vector<Shape> shapes = {
-        ShapeOf(*parameters, "Gain"),      ShapeOf(*parameters, "Gain 2"),     ShapeOf(*parameters, "Gain 3"),
-        ShapeOf(*parameters, "Frequency"), ShapeOf(*parameters, "Other kind"), ShapeOf(*parameters, "Bypass")};
+    const std::vector<Shape> shapes = {ShapeOf(*parameters, "Gain"),       ShapeOf(*parameters, "Gain 2"),
+                                       ShapeOf(*parameters, "Gain 3"),     ShapeOf(*parameters, "Frequency"),
+                                       ShapeOf(*parameters, "Other kind"), ShapeOf(*parameters, "Bypass")};
     EXPECT_EQ(shapes, (std::vector<Shape>{{"Gain", true, 128, AAX_eParameterType_Continuous},
                                           {"Gain 2", true, 2, AAX_eParameterType_Discrete},
                                           {"Gain 3", true, 4, AAX_eParameterType_Discrete},
@@ -209,8 +209,7 @@ TEST(ParametersSet, RequestsOfConstructionInitialisationAndDestructionComeInOrde
     scenario.Mark();
     Parameters* parameters = scenario.Make(kParametersFormat, kChannelConfig5_1, setup);
     EXPECT_EQ(scenario.Selectors(), (std::vector<std::uint32_t>{1, 8, 9}));
-    for (const TestCoreCall& call : scenario.CallsOf(9))
-        EXPECT_EQ(call.info.argument, 1u);
+    for (const TestCoreCall& call : scenario.CallsOf(9)) EXPECT_EQ(call.info.argument, 1u);
 
     scenario.Mark();
     ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);

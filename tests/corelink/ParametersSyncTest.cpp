@@ -97,9 +97,9 @@ TEST(ParametersCoreEdits, CoreValuesBecomeTheParametersKind) {
         const char* set;
     };
     const Case cases[] = {
-        {2, 0.4f, "set Mute 1"},  {2, 0.0f, "set Mute 0"}, {2, std::nanf(""), "set Mute 1"},
-        {3, 2.9f, "set Mode 0.5"},  {3, -0.5f, "set Mode 0"}, {3, std::nanf(""), "set Mode 0"},
-        {3, 1e30f, "set Mode 1"}, {0, 7.5f, "set Gain 0.75"},
+        {2, 0.4f, "set Mute 1"},   {2, 0.0f, "set Mute 0"},    {2, std::nanf(""), "set Mute 1"},
+        {3, 2.9f, "set Mode 0.5"}, {3, -0.5f, "set Mode 0"},   {3, std::nanf(""), "set Mode 0"},
+        {3, 1e30f, "set Mode 1"},  {0, 7.5f, "set Gain 0.75"},
     };
     for (const Case& c : cases) {
         SyncScenario s;
@@ -145,7 +145,8 @@ struct GestureScenario : SyncScenario {
 
     Log Mouse() const {
         Log described;
-        for (const aaxhost::MouseEvent& event : view->MouseEvents()) described.push_back(aaxhost::DescribeMouseEvent(event));
+        for (const aaxhost::MouseEvent& event : view->MouseEvents())
+            described.push_back(aaxhost::DescribeMouseEvent(event));
         return described;
     }
 
@@ -157,7 +158,8 @@ struct GestureScenario : SyncScenario {
         record.operation = operation;
         record.button = button;
         record.modifier2 = modifier2;
-        for (std::size_t i = 0; i < indices.size() && i < kMaxGestureParameters; ++i) record.coreIndices[i] = indices[i];
+        for (std::size_t i = 0; i < indices.size() && i < kMaxGestureParameters; ++i)
+            record.coreIndices[i] = indices[i];
         record.indexCount = count;
         record.result = 0xEE;
         EXPECT_EQ(CallHook(*parameters, 15, 0, &record), 0u);

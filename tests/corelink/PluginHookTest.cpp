@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "HookScenario.h"
-#include "hook/HookCallback.h"
 #include "contract/CoreRequest.h"
 #include "contract/RecordText.h"
+#include "hook/HookCallback.h"
 #include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
 #include "util/VersionInfo.h"
@@ -267,8 +267,8 @@ TEST(PluginHookTrackName, EqualNameSendsNothingChangedNameNotifiesTheCore) {
     hook->SetTrackName(Util::String());  // absent equals absent
     hook->SetTrackName("Bass");
     hook->SetTrackName(Util::String(std::string("Bass")));
-    hook->SetTrackName("");               // present but empty differs from "Bass"
-    hook->SetTrackName(Util::String());   // and absent differs from ""
+    hook->SetTrackName("");              // present but empty differs from "Bass"
+    hook->SetTrackName(Util::String());  // and absent differs from ""
 
     EXPECT_EQ(scenario.CallsOf(40).size(), 3u);
     EXPECT_TRUE(hook->TrackName().IsNull());
@@ -366,22 +366,38 @@ TEST(PluginHookBlock, MidiQueueTakesTwoIntakeBatchesWithoutGrowingAndMoreByGrowi
 struct SideChainCase {
     const char* name;
     PluginFormat format;
-    std::vector<ChannelConfig> inputs;      // bus kinds
-    std::vector<int> entries;               // -1: a null entry; else an index into `buffers`
-    std::vector<int> expectedStart;         // -1: no pointer
+    std::vector<ChannelConfig> inputs;  // bus kinds
+    std::vector<int> entries;           // -1: a null entry; else an index into `buffers`
+    std::vector<int> expectedStart;     // -1: no pointer
     std::vector<std::uint32_t> expectedCount;
 };
 
 TEST(PluginHookBlock, SideChainInputsStartByKindAndCountByMonoFlag) {
     const SideChainCase cases[] = {
-        {"ByKind", kPlainFormat, {kChannelConfigMono, kChannelConfigStereo, kChannelConfigMono}, {0, 1, 2, 3},
-         {0, 1, 3}, {1, 2, 1}},
-        {"MonoFlagCountsOneButStartsByKind", kMonoSideChainFormat,
-         {kChannelConfigMono, kChannelConfigStereo, kChannelConfigMono}, {0, 1, 2, 3}, {0, 1, 3}, {1, 1, 1}},
-        {"NullEntryGivesNoPointerAndNoChannels", kPlainFormat, {kChannelConfigStereo, kChannelConfigMono},
-         {-1, 0, 1}, {-1, 2}, {0, 1}},
-        {"EntriesBeyondTheArrayAreNeverHandedOut", kPlainFormat,
-         {kChannelConfigMono, kChannelConfigStereo, kChannelConfigMono}, {0, 1}, {0, 1, -1}, {1, 1, 0}},
+        {"ByKind",
+         kPlainFormat,
+         {kChannelConfigMono, kChannelConfigStereo, kChannelConfigMono},
+         {0, 1, 2, 3},
+         {0, 1, 3},
+         {1, 2, 1}},
+        {"MonoFlagCountsOneButStartsByKind",
+         kMonoSideChainFormat,
+         {kChannelConfigMono, kChannelConfigStereo, kChannelConfigMono},
+         {0, 1, 2, 3},
+         {0, 1, 3},
+         {1, 1, 1}},
+        {"NullEntryGivesNoPointerAndNoChannels",
+         kPlainFormat,
+         {kChannelConfigStereo, kChannelConfigMono},
+         {-1, 0, 1},
+         {-1, 2},
+         {0, 1}},
+        {"EntriesBeyondTheArrayAreNeverHandedOut",
+         kPlainFormat,
+         {kChannelConfigMono, kChannelConfigStereo, kChannelConfigMono},
+         {0, 1},
+         {0, 1, -1},
+         {1, 1, 0}},
     };
     for (const SideChainCase& c : cases) {
         HookScenario scenario;

@@ -74,12 +74,15 @@ TEST(RealtimeRender, UnknownOrFailingStemFormatsCountAsMono) {
 
 TEST(RealtimeRender, ThousandsOfMidiPacketsReachTheCoreInOrderThroughBatchesOfAtMostOneThousand) {
     RenderScenario s;
-    Parameters* parameters = s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo,
-                                    AAX_eStemFormat_Stereo);
+    Parameters* parameters =
+        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
     std::vector<AAX_CMidiPacket> packets(2500);
     for (std::uint32_t i = 0; i < packets.size(); ++i)
-        packets[i] = AAX_CMidiPacket{i % 64, 3, {0x90, static_cast<std::uint8_t>(i % 128),
-                                                 static_cast<std::uint8_t>(i / 128), 0x55}, 0};
+        packets[i] =
+            AAX_CMidiPacket{i % 64,
+                            3,
+                            {0x90, static_cast<std::uint8_t>(i % 128), static_cast<std::uint8_t>(i / 128), 0x55},
+                            0};
     s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets(packets);
     s.Mark();
     s.Render();
@@ -197,8 +200,8 @@ TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
 // switching on again continues the delay without a gap.
 TEST(RealtimeRender, MidiArrivingWhileTheHookBypassesIsDroppedNotHeldBack) {
     RenderScenario s;
-    Parameters* parameters = s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo,
-                                    AAX_eStemFormat_Stereo);
+    Parameters* parameters =
+        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
     aaxhost::EffectInstance& host = s.Instances().Host(*parameters);
     ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 1.0), AAX_SUCCESS);
     std::vector<AAX_CMidiPacket> packets(1500, AAX_CMidiPacket{0, 3, {0x90, 60, 100, 0}, 0});

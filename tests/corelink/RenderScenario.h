@@ -5,8 +5,8 @@
 // description with real buffers. The render formats are described once per process,
 // like the Parameters formats.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
@@ -19,11 +19,11 @@
 #include "aaxhost/InstanceContext.h"
 #include "aaxhost/RecordingComponentDescriptor.h"
 #include "aaxhost/RegistrationHost.h"
-#include "description/ComponentIo.h"
-#include "hook/CoreStaticInfoCache.h"
-#include "description/RealtimeRender.h"
 #include "contract/BlockRecord.h"
 #include "contract/TransportRecord.h"
+#include "description/ComponentIo.h"
+#include "description/RealtimeRender.h"
+#include "hook/CoreStaticInfoCache.h"
 
 constexpr PluginFormat kRenderPlainFormat = 400;  // no side chain, aux outputs or MIDI
 constexpr PluginFormat kRenderMidiFormat = 401;   // MIDI input, a side chain, one aux output stem
@@ -66,8 +66,9 @@ public:
         options.inputStemFormat = input;
         options.outputStemFormat = output;
         component_ = DescribeComponent(GetCoreStaticInfo(format));
-        context_ = std::make_unique<aaxhost::InstanceContext>(
-            component_, static_cast<AAX_IACFEffectParameters*>(parameters), options);
+        context_ =
+            std::make_unique<aaxhost::InstanceContext>(component_, static_cast<AAX_IACFEffectParameters*>(parameters),
+                                                       options);
         return parameters;
     }
 

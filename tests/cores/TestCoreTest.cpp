@@ -1,8 +1,8 @@
 // The test core, loaded from the build's bin folder as the hook loads a core: it must
 // answer like a core (handles, records, sizes, status bytes) and record every request.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <thread>
@@ -32,8 +32,8 @@ protected:
 
     HMODULE module_ = LoadLibraryW(kCorePath.c_str());
     TestCoreClient control_{module_};
-    PluginCoreCallbackFn entry_ =
-        reinterpret_cast<PluginCoreCallbackFn>(reinterpret_cast<void*>(module_ ? GetProcAddress(module_, "PluginCoreCallback") : nullptr));
+    PluginCoreCallbackFn entry_ = reinterpret_cast<PluginCoreCallbackFn>(
+        reinterpret_cast<void*>(module_ ? GetProcAddress(module_, "PluginCoreCallback") : nullptr));
 };
 
 template <class Record>

@@ -7,10 +7,10 @@
 
 #include <cmath>
 
-#include "support/DemoProduct.h"
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/OfflineDriver.h"
 #include "aaxhost/SelectionDelegate.h"
+#include "support/DemoProduct.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ public:
         input_ = Sine(2, kLength, 300.0);
         for (float& sample : input_[1]) sample *= 0.5f;  // the channels tell apart
         selection_ = aaxhost::MakeHostObject<aaxhost::SelectionDelegate>(input_);
-        driver_ = std::make_unique<aaxhost::OfflineDriver>(
-            aaxhost::CreateHostProcessor(product_.Effect("Audiosuite")), instance_->Controller(), *selection_.Get());
+        driver_ = std::make_unique<aaxhost::OfflineDriver>(aaxhost::CreateHostProcessor(product_.Effect("Audiosuite")),
+                                                           instance_->Controller(), *selection_.Get());
         EXPECT_EQ(driver_->Initialize(), AAX_SUCCESS);
         EXPECT_EQ(driver_->InitOutputBounds(), AAX_SUCCESS);
     }

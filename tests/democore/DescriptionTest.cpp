@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "support/DemoProduct.h"
 #include "aax/AAX_Enums.h"
+#include "support/DemoProduct.h"
 #include "support/StringPrinting.h"
 
 namespace {
@@ -33,7 +33,8 @@ TEST(DemoCoreDescription, RegistersMonoStereoFiveOneAndAnAnalysingAudioSuiteEffe
     }
     const aaxhost::ComponentDescription& offline = product.Effect("Audiosuite").components.at(0);
     EXPECT_EQ(offline.FindProperty(static_cast<AAX_EProperty>(103)), AAX_CPropertyValue(1)) << "analysis";
-    EXPECT_NE(product.Effect("Audiosuite").FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr) << "an offline processor";
+    EXPECT_NE(product.Effect("Audiosuite").FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr)
+        << "an offline processor";
 }
 
 struct ParameterCase {
@@ -70,13 +71,13 @@ TEST_P(DemoCoreParameters, HaveTheirRangeDefaultAndTaper) {
 }
 
 // Frequency is logarithmic: halfway is the geometric mean of 20 Hz and 20 kHz.
-INSTANTIATE_TEST_SUITE_P(
-    All, DemoCoreParameters,
-    ::testing::Values(ParameterCase{"Gain", 0.5, 0, 0.75, nullptr, 12.0},
-                      ParameterCase{"Frequency", std::log(50.0) / std::log(1000.0), 0, 0.5, nullptr, 632.456},
-                      ParameterCase{"Mode", 0.0, 3, 0.5, "Lowpass", 0.0},
-                      ParameterCase{"Mode", 0.0, 3, 1.0, "Highpass", 0.0},
-                      ParameterCase{"Invert", 0.0, 2, 1.0, "on", 0.0}));
+INSTANTIATE_TEST_SUITE_P(All, DemoCoreParameters,
+                         ::testing::Values(ParameterCase{"Gain", 0.5, 0, 0.75, nullptr, 12.0},
+                                           ParameterCase{"Frequency", std::log(50.0) / std::log(1000.0), 0, 0.5,
+                                                         nullptr, 632.456},
+                                           ParameterCase{"Mode", 0.0, 3, 0.5, "Lowpass", 0.0},
+                                           ParameterCase{"Mode", 0.0, 3, 1.0, "Highpass", 0.0},
+                                           ParameterCase{"Invert", 0.0, 2, 1.0, "on", 0.0}));
 
 TEST(DemoCoreDescription, ReportsItsLookaheadAsLatencyAndOwnsNoBypass) {
     DemoProduct product;

@@ -2,16 +2,16 @@
 // editor: its controls, the host automation its gestures make, the host's values
 // coming back into it, and a resize that reaches the host's view.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "support/DemoProduct.h"
 #include "aaxhost/HostWindow.h"
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/SimulatedViewContainer.h"
+#include "support/DemoProduct.h"
 
 namespace {
 
@@ -70,8 +70,7 @@ TEST(DemoCoreEditor, OpensInTheHostsWindowWithAControlForEveryParameter) {
     ASSERT_NE(editor.Editor(), nullptr);
     EXPECT_EQ(aaxhost::HostWindow::ClientSizeOf(editor.Editor()).width, 440);
     EXPECT_EQ(aaxhost::HostWindow::ClientSizeOf(editor.Editor()).height, 230);
-    for (const wchar_t* slider : {L"Gain", L"Frequency"})
-        EXPECT_NE(editor.Control(L"LmDemoSlider", slider), nullptr);
+    for (const wchar_t* slider : {L"Gain", L"Frequency"}) EXPECT_NE(editor.Control(L"LmDemoSlider", slider), nullptr);
     for (const wchar_t* button : {L"Clean", L"Lowpass", L"Highpass", L"Invert", L"Larger"})
         EXPECT_NE(editor.Control(L"Button", button), nullptr);
     EXPECT_EQ(SendMessageW(editor.Control(L"Button", L"Clean"), BM_GETCHECK, 0, 0), BST_CHECKED) << "the default mode";
@@ -89,7 +88,8 @@ TEST(DemoCoreEditor, DraggingTheGainSliderIsOneTouchedGestureOfHostAutomation) {
     ASSERT_GE(automation.size(), 4u);
     EXPECT_EQ(automation.front(), "touch Gain");
     EXPECT_EQ(automation.back(), "release Gain");
-    for (std::size_t i = 1; i + 1 < automation.size(); ++i) EXPECT_EQ(automation[i].rfind("set Gain ", 0), 0u) << automation[i];
+    for (std::size_t i = 1; i + 1 < automation.size(); ++i)
+        EXPECT_EQ(automation[i].rfind("set Gain ", 0), 0u) << automation[i];
     EXPECT_NEAR(editor.Instance().NormalizedValue("Gain"), 0.75, 0.03) << "the host holds where the slider let go";
 }
 

@@ -7,9 +7,9 @@
 #include <chrono>
 #include <cmath>
 
-#include "support/DemoProduct.h"
 #include "aax/AAX_SPlugInChunk.h"
 #include "aaxhost/DialogWatcher.h"
+#include "support/DemoProduct.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ int PeakIndex(const std::vector<float>& samples) {
 struct FaultCase {
     const wchar_t* core;
     const char* config;
-    int channel0At;    // where channel 0's impulse (at 10) comes out, on `channel0On`
+    int channel0At;  // where channel 0's impulse (at 10) comes out, on `channel0On`
     int channel0On;
     bool nan;
 };

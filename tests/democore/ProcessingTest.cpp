@@ -40,8 +40,7 @@ TEST_P(DemoCoreLayouts, ImpulsesAtTheDefaultsComeBackUnchangedSixtyFourSamplesLa
 
 INSTANTIATE_TEST_SUITE_P(All, DemoCoreLayouts,
                          ::testing::Values(LayoutCase{"Stereo", 2, kFixedStereoConfig},
-                                           LayoutCase{"Mono", 1, kBundleConfig},
-                                           LayoutCase{"Stereo", 2, kBundleConfig},
+                                           LayoutCase{"Mono", 1, kBundleConfig}, LayoutCase{"Stereo", 2, kBundleConfig},
                                            LayoutCase{"5.1", 6, kBundleConfig}));
 
 struct GainCase {
@@ -62,10 +61,10 @@ TEST_P(DemoCoreGain, ScalesAndInvertsTheDelayedSignal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, DemoCoreGain,
-                         ::testing::Values(GainCase{0.625, 0.0, 1.99526231f},   // +6 dB
-                                           GainCase{0.5, 1.0, -1.0f},           // inverted
-                                           GainCase{0.0, 1.0, -0.0630957f},     // -24 dB, inverted
-                                           GainCase{1.0, 0.0, 15.8489319f}));   // +24 dB
+                         ::testing::Values(GainCase{0.625, 0.0, 1.99526231f},  // +6 dB
+                                           GainCase{0.5, 1.0, -1.0f},          // inverted
+                                           GainCase{0.0, 1.0, -0.0630957f},    // -24 dB, inverted
+                                           GainCase{1.0, 0.0, 15.8489319f}));  // +24 dB
 
 struct FilterCase {
     double modeNormalized;  // 0.5 Lowpass, 1.0 Highpass

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <limits>
 
-#include "support/DemoProduct.h"
 #include "aax/AAX_SPlugInChunk.h"
+#include "support/DemoProduct.h"
 
 namespace {
 
@@ -147,10 +147,19 @@ INSTANTIATE_TEST_SUITE_P(
     All, DemoCoreRefusedState,
     ::testing::Values(
         RefusedCase{"header claiming a payload that is missing",
-                    [] { Bytes b = Blob(kFormatId, 2, {}); b[8] = 20; return b; }()},
+                    [] {
+                        Bytes b = Blob(kFormatId, 2, {});
+                        b[8] = 20;
+                        return b;
+                    }()},
         RefusedCase{"payload one byte short", Blob(kFormatId, 2, Truncated(PayloadV2(1, 1000, 0, 0)))},
         RefusedCase{"header cut", Bytes{0x53, 0x44, 0x6D, 0x4C, 2, 0, 0}},
-        RefusedCase{"wrong magic", Blob(kFormatId, 2, [] { Bytes p = PayloadV2(1, 1000, 0, 0); p[0] ^= 1; return p; }())},
+        RefusedCase{"wrong magic", Blob(kFormatId, 2,
+                                        [] {
+                                            Bytes p = PayloadV2(1, 1000, 0, 0);
+                                            p[0] ^= 1;
+                                            return p;
+                                        }())},
         RefusedCase{"NaN gain", Blob(kFormatId, 2, PayloadV2(std::numeric_limits<float>::quiet_NaN(), 1000, 0, 0))},
         RefusedCase{"gain out of range", Blob(kFormatId, 2, PayloadV2(30, 1000, 0, 0))},
         RefusedCase{"frequency out of range", Blob(kFormatId, 2, PayloadV2(0, 5, 0, 0))},

@@ -33,25 +33,24 @@ TEST_P(HostToCoreOrder, PutsEachHostChannelAtItsCoreSpeakerAndBackAgain) {
     EXPECT_EQ(pointers, Pointers(static_cast<int>(count)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, HostToCoreOrder,
-    ::testing::Values(
-        // L C R Ls Rs LFE -> L R C LFE Ls Rs
-        OrderCase{AAX_eStemFormat_5_1, kChannelConfig5_1, {0, 2, 1, 5, 3, 4}},
-        OrderCase{AAX_eStemFormat_LCR, kChannelConfigLcr, {0, 2, 1}},
-        OrderCase{AAX_eStemFormat_LCRS, kChannelConfigLcrs, {0, 2, 1, 3}},
-        OrderCase{AAX_eStemFormat_5_0, kChannelConfig5_0, {0, 2, 1, 3, 4}},
-        OrderCase{AAX_eStemFormat_7_1_2, kChannelConfig7_1_2, {0, 2, 1, 7, 3, 4, 5, 6, 8, 9}},
-        OrderCase{AAX_eStemFormat_7_0_2, kChannelConfig7_0_2, {0, 2, 1, 3, 4, 5, 6, 7, 8}},
-        OrderCase{AAX_eStemFormat_7_1_DTS, kChannelConfig7_1Dts, {0, 2, 1, 7, 3, 4, 5, 6}},
-        // SDDS: the host's order is the core's already
-        OrderCase{AAX_eStemFormat_7_1_SDDS, kChannelConfig7_1Sdds, {0, 1, 2, 3, 4, 5, 6, 7}},
-        // No host table: the core's order as it is
-        OrderCase{AAX_eStemFormat_Quad, kChannelConfigQuad, {0, 1, 2, 3}},
-        OrderCase{AAX_eStemFormat_Stereo, kChannelConfigStereo, {0, 1}},
-        OrderCase{AAX_eStemFormat_Mono, kChannelConfigMono, {0}},
-        // A reordered core layout under a host table: 5.1 with the LFE last
-        OrderCase{AAX_eStemFormat_5_1, kChannelConfig5_1CentreSecondLfeLast, {0, 1, 2, 3, 4, 5}}));
+INSTANTIATE_TEST_SUITE_P(Layouts, HostToCoreOrder,
+                         ::testing::Values(
+                             // L C R Ls Rs LFE -> L R C LFE Ls Rs
+                             OrderCase{AAX_eStemFormat_5_1, kChannelConfig5_1, {0, 2, 1, 5, 3, 4}},
+                             OrderCase{AAX_eStemFormat_LCR, kChannelConfigLcr, {0, 2, 1}},
+                             OrderCase{AAX_eStemFormat_LCRS, kChannelConfigLcrs, {0, 2, 1, 3}},
+                             OrderCase{AAX_eStemFormat_5_0, kChannelConfig5_0, {0, 2, 1, 3, 4}},
+                             OrderCase{AAX_eStemFormat_7_1_2, kChannelConfig7_1_2, {0, 2, 1, 7, 3, 4, 5, 6, 8, 9}},
+                             OrderCase{AAX_eStemFormat_7_0_2, kChannelConfig7_0_2, {0, 2, 1, 3, 4, 5, 6, 7, 8}},
+                             OrderCase{AAX_eStemFormat_7_1_DTS, kChannelConfig7_1Dts, {0, 2, 1, 7, 3, 4, 5, 6}},
+                             // SDDS: the host's order is the core's already
+                             OrderCase{AAX_eStemFormat_7_1_SDDS, kChannelConfig7_1Sdds, {0, 1, 2, 3, 4, 5, 6, 7}},
+                             // No host table: the core's order as it is
+                             OrderCase{AAX_eStemFormat_Quad, kChannelConfigQuad, {0, 1, 2, 3}},
+                             OrderCase{AAX_eStemFormat_Stereo, kChannelConfigStereo, {0, 1}},
+                             OrderCase{AAX_eStemFormat_Mono, kChannelConfigMono, {0}},
+                             // A reordered core layout under a host table: 5.1 with the LFE last
+                             OrderCase{AAX_eStemFormat_5_1, kChannelConfig5_1CentreSecondLfeLast, {0, 1, 2, 3, 4, 5}}));
 
 TEST(HostSpeakerOrder, UnmatchedSpeakersLeaveThePointersInHostOrder) {
     // 5.1 host order against a Quad core: centre and LFE have no place.

@@ -14,30 +14,30 @@ struct VariantCase {
 
 // The realtime variants with the flag position each one reads.
 const VariantCase kVariants[] = {
-    {kPluginIdMono, 0},    {kPluginIdMonoToStereo, 1}, {kPluginIdStereo, 2},   {kPluginIdLrc, 3},
-    {kPluginIdQuad, 6},    {kPluginIdLcrs, 5},         {kPluginId5_0, 7},      {kPluginId5_1, 8},
-    {kPluginId7_0Dts, 9},  {kPluginId7_0Sdds, 10},     {kPluginId7_1Dts, 11},  {kPluginId7_1Sdds, 14},
-    {kPluginId7_1_2, 12},  {kPluginId7_0_2, 13},
+    {kPluginIdMono, 0},   {kPluginIdMonoToStereo, 1}, {kPluginIdStereo, 2},  {kPluginIdLrc, 3},
+    {kPluginIdQuad, 6},   {kPluginIdLcrs, 5},         {kPluginId5_0, 7},     {kPluginId5_1, 8},
+    {kPluginId7_0Dts, 9}, {kPluginId7_0Sdds, 10},     {kPluginId7_1Dts, 11}, {kPluginId7_1Sdds, 14},
+    {kPluginId7_1_2, 12}, {kPluginId7_0_2, 13},
 };
 
 // The predicates as the variant table holds them, gate open.
 CoreStaticInfoAccessor PredicateOf(PluginIdKind kind, bool gate = true) {
     switch (kind) {
-        case kPluginIdMono: return VariantAvailable<kPluginIdMono>;
-        case kPluginIdMonoToStereo: return VariantAvailable<kPluginIdMonoToStereo>;
-        case kPluginIdStereo: return VariantAvailable<kPluginIdStereo>;
-        case kPluginIdLrc: return VariantAvailable<kPluginIdLrc>;
-        case kPluginIdQuad: return VariantAvailable<kPluginIdQuad>;
-        case kPluginIdLcrs: return VariantAvailable<kPluginIdLcrs>;
-        case kPluginId5_0: return VariantAvailable<kPluginId5_0>;
-        case kPluginId5_1: return VariantAvailable<kPluginId5_1>;
-        case kPluginId7_0Dts: return VariantAvailable<kPluginId7_0Dts>;
-        case kPluginId7_0Sdds: return VariantAvailable<kPluginId7_0Sdds>;
-        case kPluginId7_1Dts: return VariantAvailable<kPluginId7_1Dts>;
-        case kPluginId7_1Sdds: return VariantAvailable<kPluginId7_1Sdds>;
-        case kPluginId7_1_2: return VariantAvailableWithGate<kPluginId7_1_2>(gate);
-        case kPluginId7_0_2: return VariantAvailableWithGate<kPluginId7_0_2>(gate);
-        default: return {};
+    case kPluginIdMono: return VariantAvailable<kPluginIdMono>;
+    case kPluginIdMonoToStereo: return VariantAvailable<kPluginIdMonoToStereo>;
+    case kPluginIdStereo: return VariantAvailable<kPluginIdStereo>;
+    case kPluginIdLrc: return VariantAvailable<kPluginIdLrc>;
+    case kPluginIdQuad: return VariantAvailable<kPluginIdQuad>;
+    case kPluginIdLcrs: return VariantAvailable<kPluginIdLcrs>;
+    case kPluginId5_0: return VariantAvailable<kPluginId5_0>;
+    case kPluginId5_1: return VariantAvailable<kPluginId5_1>;
+    case kPluginId7_0Dts: return VariantAvailable<kPluginId7_0Dts>;
+    case kPluginId7_0Sdds: return VariantAvailable<kPluginId7_0Sdds>;
+    case kPluginId7_1Dts: return VariantAvailable<kPluginId7_1Dts>;
+    case kPluginId7_1Sdds: return VariantAvailable<kPluginId7_1Sdds>;
+    case kPluginId7_1_2: return VariantAvailableWithGate<kPluginId7_1_2>(gate);
+    case kPluginId7_0_2: return VariantAvailableWithGate<kPluginId7_0_2>(gate);
+    default: return {};
     }
 }
 
@@ -80,8 +80,8 @@ TEST(VariantAvailability, HostVersionGateClosesSevenOneTwoAndSevenZeroTwo) {
 }
 
 TEST(VariantAvailability, KindsThatAreNoVariantHaveNoFlagPosition) {
-    for (PluginIdKind kind : {kPluginIdProduct, kPluginIdChunk, kPluginIdAudioSuite, kPluginIdMultiOut,
-                              static_cast<PluginIdKind>(18)})
+    for (PluginIdKind kind :
+         {kPluginIdProduct, kPluginIdChunk, kPluginIdAudioSuite, kPluginIdMultiOut, static_cast<PluginIdKind>(18)})
         EXPECT_EQ(StemPositionOf(kind), kStemPositionCount) << kind;
 }
 

@@ -44,8 +44,8 @@ struct SeenCall {
 };
 SeenCall g_seen;
 
-std::uint32_t RecordingCore(std::uint32_t magic, std::uint32_t selector, std::uint32_t argument,
-                            std::uint64_t instance, void* record) {
+std::uint32_t RecordingCore(std::uint32_t magic, std::uint32_t selector, std::uint32_t argument, std::uint64_t instance,
+                            void* record) {
     g_seen = {magic, selector, argument, instance, record};
     return 7;
 }

@@ -1,8 +1,8 @@
 // The "LMHOOK" resources read from real DLLs (built by windres, loaded by Wine's
 // loader) through the same readers the module uses.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -30,8 +30,8 @@ private:
 
 struct ConfigCase {
     const wchar_t* dll;
-    bool present;            // false: the result is the null text (absent)
-    std::string text;        // when present
+    bool present;      // false: the result is the null text (absent)
+    std::string text;  // when present
     std::vector<std::string> messages;
 };
 
@@ -54,17 +54,18 @@ TEST_P(ConfigResource, ReadsTextOrReportsInvalidResource) {
 
 const std::string kInvalid = "Invalid hook config resource";
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ConfigResource,
-    ::testing::Values(
-        ConfigCase{L"fx_hook_none.dll", true, "", {}},           // absent: empty, no error
-        ConfigCase{L"fx_hook_zero.dll", true, "", {}},           // size 0: empty, no error
-        ConfigCase{L"fx_hook_nul.dll", true, "", {}},            // one NUL byte
-        ConfigCase{L"fx_hook_unterminated.dll", false, "", {kInvalid}},
-        ConfigCase{L"fx_hook_1023.dll", true, std::string(1023, 'a'), {}},
-        ConfigCase{L"fx_hook_1024.dll", false, "", {kInvalid}},
-        ConfigCase{L"fx_hook_embedded_nul.dll", true, "FixedChannelConfig:mono", {}},
-        ConfigCase{L"fx_hook_valid.dll", true, "FixedChannelConfig:stereo|Media:VST-One,AU-One|CoreConfig:abc", {}}));
+INSTANTIATE_TEST_SUITE_P(Cases, ConfigResource,
+                         ::testing::Values(ConfigCase{L"fx_hook_none.dll", true, "", {}},  // absent: empty, no error
+                                           ConfigCase{L"fx_hook_zero.dll", true, "", {}},  // size 0: empty, no error
+                                           ConfigCase{L"fx_hook_nul.dll", true, "", {}},   // one NUL byte
+                                           ConfigCase{L"fx_hook_unterminated.dll", false, "", {kInvalid}},
+                                           ConfigCase{L"fx_hook_1023.dll", true, std::string(1023, 'a'), {}},
+                                           ConfigCase{L"fx_hook_1024.dll", false, "", {kInvalid}},
+                                           ConfigCase{L"fx_hook_embedded_nul.dll", true, "FixedChannelConfig:mono", {}},
+                                           ConfigCase{L"fx_hook_valid.dll",
+                                                      true,
+                                                      "FixedChannelConfig:stereo|Media:VST-One,AU-One|CoreConfig:abc",
+                                                      {}}));
 
 struct ShortNameCase {
     const wchar_t* dll;
@@ -83,12 +84,13 @@ TEST_P(ShortNameResource, ReadsUpToFirstNulNeverPastTheResource) {
     EXPECT_TRUE(errors.Messages().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ShortNameResource,
-    ::testing::Values(ShortNameCase{L"fx_hook_none.dll", ""}, ShortNameCase{L"fx_hook_zero.dll", ""},
-                      ShortNameCase{L"fx_hook_nul.dll", ""}, ShortNameCase{L"fx_hook_valid.dll", "Brisa"},
-                      ShortNameCase{L"fx_hook_unterminated.dll", "Brisa"},
-                      ShortNameCase{L"fx_hook_embedded_nul.dll", "Brisa"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ShortNameResource,
+                         ::testing::Values(ShortNameCase{L"fx_hook_none.dll", ""},
+                                           ShortNameCase{L"fx_hook_zero.dll", ""},
+                                           ShortNameCase{L"fx_hook_nul.dll", ""},
+                                           ShortNameCase{L"fx_hook_valid.dll", "Brisa"},
+                                           ShortNameCase{L"fx_hook_unterminated.dll", "Brisa"},
+                                           ShortNameCase{L"fx_hook_embedded_nul.dll", "Brisa"}));
 
 TEST(HookResources, ResourcesThatCannotBeLoadedOrLockedGiveNoConfiguration) {
     // Windows gives no way to make these steps fail on a real module.

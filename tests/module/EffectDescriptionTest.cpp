@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "ModuleScenario.h"
-#include "hook/PluginIds.h"
 #include "contract/InstanceCreateRequest.h"
+#include "hook/PluginIds.h"
 
 namespace {
 
@@ -63,10 +63,10 @@ TEST(EffectDescription, AllLayoutsBelowHost128GiveRowsZeroToElevenThenAudioSuite
                                         "Fx 5.0", "Fx 5.1", "Fx 7.0 DTS", "Fx 7.0 SDDS", "Fx 7.1 DTS", "Fx 7.1 SDDS",
                                         "Fx Audiosuite"}));
     ASSERT_EQ(package.effects.size(), 13u);
-    const std::vector<std::pair<std::uint32_t, std::uint32_t>> stems = {
-        {0x1, 0x1},         {0x1, 0x10002},     {0x10002, 0x10002}, {0x20003, 0x20003}, {0x40004, 0x40004},
-        {0x30004, 0x30004}, {0x50005, 0x50005}, {0x60006, 0x60006}, {0xB0007, 0xB0007}, {0x90007, 0x90007},
-        {0xC0008, 0xC0008}, {0xA0008, 0xA0008}, {0xFFFF0000, 0xFFFF0000}};
+    const std::vector<std::pair<std::uint32_t, std::uint32_t>> stems =
+        {{0x1, 0x1},         {0x1, 0x10002},     {0x10002, 0x10002},      {0x20003, 0x20003}, {0x40004, 0x40004},
+         {0x30004, 0x30004}, {0x50005, 0x50005}, {0x60006, 0x60006},      {0xB0007, 0xB0007}, {0x90007, 0x90007},
+         {0xC0008, 0xC0008}, {0xA0008, 0xA0008}, {0xFFFF0000, 0xFFFF0000}};
     for (std::size_t i = 0; i < stems.size(); ++i) {
         SCOPED_TRACE(package.effects[i].identifier);
         EXPECT_EQ(PropertyValue(package.effects[i], 51), stems[i].first);
@@ -90,8 +90,11 @@ TEST(EffectDescription, AllLayoutsBelowHost128GiveRowsZeroToElevenThenAudioSuite
     EXPECT_EQ(stereo.resources[0].info, "AAXPageTables.xml");
     EXPECT_NE(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters), nullptr);
     EXPECT_NE(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectGUI), nullptr);
-    EXPECT_EQ(stereo.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr) << "realtime effects have no offline processor";
-    EXPECT_EQ(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters), package.effects[1].FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters)) << "rows 1 and 2 share one factory";
+    EXPECT_EQ(stereo.FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr)
+        << "realtime effects have no offline processor";
+    EXPECT_EQ(stereo.FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters),
+              package.effects[1].FindProcPtr(kAAX_ProcPtrID_Create_EffectParameters))
+        << "rows 1 and 2 share one factory";
     EXPECT_NE(package.effects.back().FindProcPtr(kAAX_ProcPtrID_Create_HostProcessor), nullptr);
     for (const auto& effect : package.effects) {
         ASSERT_EQ(effect.components.size(), 1u) << effect.identifier;
@@ -117,8 +120,8 @@ TEST(EffectDescription, OnlyMonoInStereoOutGivesOneEffectAndAMonoAudioSuite) {
     EXPECT_EQ(PropertyValue(package.effects[1], 114), 1u);
 
     // Each factory builds its instance with its own format and layout.
-    const std::vector<std::pair<std::size_t, std::pair<std::uint32_t, std::uint32_t>>> expected = {
-        {0, {6, 1}}, {1, {7, 0}}};
+    const std::vector<std::pair<std::size_t, std::pair<std::uint32_t, std::uint32_t>>> expected = {{0, {6, 1}},
+                                                                                                   {1, {7, 0}}};
     for (const auto& [index, formatAndConfig] : expected) {
         scenario.Core().Reset();
         scenario.Script(info);

@@ -1,7 +1,7 @@
 // The module's exports, run by the host simulator on real primed copies of the module.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>

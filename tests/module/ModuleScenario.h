@@ -47,7 +47,8 @@ public:
         coreModule_ = LoadLibraryW(folder_.CopyBinary(L"LmTestCore.dll", L"LmBrisa3.dll").c_str());
         core_ = std::make_unique<TestCoreClient>(coreModule_);
         if (core_->Valid()) core_->Reset();
-        primeError_ = PrimeHookCopy(hookPath_, ProductSettings("LmBrisa3.dll", "CoreConfig:module tests", "ModuleTests"));
+        primeError_ =
+            PrimeHookCopy(hookPath_, ProductSettings("LmBrisa3.dll", "CoreConfig:module tests", "ModuleTests"));
     }
     ~ModuleScenario() {
         module_.reset();

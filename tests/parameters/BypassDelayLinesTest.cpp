@@ -31,8 +31,8 @@ std::vector<float> Ramp(std::size_t count, float from = 1.0f) {
                                      std::size_t delay, std::size_t from) {
     for (std::size_t i = from; i < output.size(); ++i)
         if (output[i] != input[i - delay])
-            return ::testing::AssertionFailure() << "sample " << i << " is " << output[i] << ", not "
-                                                 << input[i - delay];
+            return ::testing::AssertionFailure()
+                   << "sample " << i << " is " << output[i] << ", not " << input[i - delay];
     return ::testing::AssertionSuccess();
 }
 

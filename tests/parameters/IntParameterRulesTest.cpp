@@ -56,16 +56,15 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, GeneratedIntLabels,
     testing::Values(GeneratedCase{"OneToFour", 1.0f, 4.0f, "1\t2\t3\t4"},
                     GeneratedCase{"RoundedHalfAwayFromZero", 0.5f, 2.4f, "1\t2"},
-                    GeneratedCase{"HundredValues", 0.0f, 99.0f, [] {
+                    GeneratedCase{"HundredValues", 0.0f, 99.0f,
+                                  [] {
                                       std::string all;
                                       for (int i = 0; i < 100; ++i) all += (i ? "\t" : "") + std::to_string(i);
                                       return all;
                                   }()},
                     GeneratedCase{"HundredAndOneValues", 0.0f, 100.0f, ""},
-                    GeneratedCase{"ZeroTo120", 0.0f, 120.0f, ""},
-                    GeneratedCase{"NegativeMinimum", -1.0f, 3.0f, ""},
-                    GeneratedCase{"Reversed", 4.0f, 1.0f, ""},
-                    GeneratedCase{"NaN", std::nanf(""), 3.0f, ""},
+                    GeneratedCase{"ZeroTo120", 0.0f, 120.0f, ""}, GeneratedCase{"NegativeMinimum", -1.0f, 3.0f, ""},
+                    GeneratedCase{"Reversed", 4.0f, 1.0f, ""}, GeneratedCase{"NaN", std::nanf(""), 3.0f, ""},
                     GeneratedCase{"BeyondInt32", 3e9f, 3e9f, ""},
                     GeneratedCase{"LastInt32Float", 2147483520.0f, 2147483520.0f, "2147483520"}),
     [](const testing::TestParamInfo<GeneratedCase>& info) { return std::string(info.param.name); });

@@ -54,19 +54,19 @@ struct OffsetCase {
 
 TEST(OfflineArithmetic, TimecodeOffsetFollowsTheFrameRateCode) {
     const OffsetCase cases[] = {
-        {3, 30, 48000.0, true, 48048},            // 29.97 non-drop
-        {4, 30, 48000.0, true, 48048},            // 29.97 drop-frame
-        {4, 107892, 48000.0, true, 172799827},    // one hour of drop-frame labels
-        {3, 30, 44100.0, true, 44144},            // 44144.1 rounds down
-        {3, 1, 44100.0, true, 1471},              // 1471.47
-        {5, 30, 48000.0, true, 48000},            // 30 non-drop
-        {2, 90000, 48000.0, true, 172800000},     // an hour at 25
-        {1, 24, 44100.0, true, 44100},            // 24
-        {7, 24, 48000.0, true, 48048},            // 23.976
-        {99, 60, 48000.0, true, 96000},           // unknown codes count 30
-        {6, 30, 48000.0, false, 0},               // 30 drop-frame sends nothing
-        {3, -1, 48000.0, false, 0},               // negative offset
-        {3, 30, 0.0, false, 0},                   // no usable sample rate
+        {3, 30, 48000.0, true, 48048},          // 29.97 non-drop
+        {4, 30, 48000.0, true, 48048},          // 29.97 drop-frame
+        {4, 107892, 48000.0, true, 172799827},  // one hour of drop-frame labels
+        {3, 30, 44100.0, true, 44144},          // 44144.1 rounds down
+        {3, 1, 44100.0, true, 1471},            // 1471.47
+        {5, 30, 48000.0, true, 48000},          // 30 non-drop
+        {2, 90000, 48000.0, true, 172800000},   // an hour at 25
+        {1, 24, 44100.0, true, 44100},          // 24
+        {7, 24, 48000.0, true, 48048},          // 23.976
+        {99, 60, 48000.0, true, 96000},         // unknown codes count 30
+        {6, 30, 48000.0, false, 0},             // 30 drop-frame sends nothing
+        {3, -1, 48000.0, false, 0},             // negative offset
+        {3, 30, 0.0, false, 0},                 // no usable sample rate
     };
     for (const OffsetCase& c : cases) {
         std::uint64_t samples = 0;

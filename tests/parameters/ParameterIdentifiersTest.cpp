@@ -27,16 +27,14 @@ TEST_P(IdentifierPick, TakesTheLongestAlternativeThatFitsElseCutsTheFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IdentifierPick,
-    testing::Values(PickCase{"Plain", "Gain", "Gain"},
-                    PickCase{"LongNameCutTo30", Letters(35), Letters(30)},
+    testing::Values(PickCase{"Plain", "Gain", "Gain"}, PickCase{"LongNameCutTo30", Letters(35), Letters(30)},
                     PickCase{"TooLongAlternativeSkipped", Letters(40) + "\n" + Letters(20, 'b'), Letters(20, 'b')},
                     PickCase{"LongestThatFits", Letters(25) + "\n" + Letters(12, 'b'), Letters(25)},
                     PickCase{"LongestEvenWhenLater", "Gn\nGain\nG", "Gain"},
                     PickCase{"FirstAmongEquals", "Left\nRght", "Left"},
                     PickCase{"ExactlyThirty", Letters(30) + "\n" + Letters(3), Letters(30)},
                     PickCase{"NoneFitsCutsFirst", Letters(31, 'x') + "\n" + Letters(40, 'y'), Letters(30, 'x')},
-                    PickCase{"EmptyLinesIgnoredByLength", "\nGain\n", "Gain"},
-                    PickCase{"EmptyText", "", ""}),
+                    PickCase{"EmptyLinesIgnoredByLength", "\nGain\n", "Gain"}, PickCase{"EmptyText", "", ""}),
     [](const testing::TestParamInfo<PickCase>& info) { return std::string(info.param.name); });
 
 TEST(IdentifierPick, AbsentNamesGiveAnAbsentIdentifier) {

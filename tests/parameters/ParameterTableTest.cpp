@@ -31,8 +31,8 @@ std::vector<std::string> Identifiers(const ParameterTable& table) {
 }
 
 TEST(ParameterTable, ExposedRecordsBecomeRowsInCoreOrderAndOthersMapToNone) {
-    std::vector<CoreParameterInfo> records = {Record("Gain"), Record("Hidden", kParameterFloat, false),
-                                              Record("Mix"), Record("OnlyB", kParameterFloat, false)};
+    std::vector<CoreParameterInfo> records = {Record("Gain"), Record("Hidden", kParameterFloat, false), Record("Mix"),
+                                              Record("OnlyB", kParameterFloat, false)};
     records[3].exposureB = 7;
     records[2].minimum = -12.0f;
     records[2].maximum = 12.0f;

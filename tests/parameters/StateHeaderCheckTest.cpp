@@ -14,13 +14,25 @@ TEST(PackageVersionDecoding, BothEncodingsGiveMajorMinorPatch) {
         std::uint32_t value;
         std::uint32_t major, minor, patch;
     };
-    const Case cases[] = {
-        {9010, 9, 0, 1},    {90001, 9, 0, 1},  {9000, 9, 0, 0},    {9005, 9, 0, 0},  // build digit ignored
-        {9020, 9, 0, 2},    {90002, 9, 0, 2},  {9100, 9, 1, 0},    {90100, 9, 1, 0},
-        {0, 0, 0, 0},       {9999, 9, 9, 9},   {10000, 1, 0, 0},   {123456, 12, 34, 56},
-        {1234567, 23, 45, 67},  // above six digits only the lower two of major count
-        {0xFFFFFFFF, 96, 72, 95},
-    };
+    const Case
+        cases
+            [] =
+                {
+                    {9010, 9, 0, 1},
+                    {90001, 9, 0, 1},
+                    {9000, 9, 0, 0},
+                    {9005, 9, 0, 0},  // build digit ignored
+                    {9020, 9, 0, 2},
+                    {90002, 9, 0, 2},
+                    {9100, 9, 1, 0},
+                    {90100, 9, 1, 0},
+                    {0, 0, 0, 0},
+                    {9999, 9, 9, 9},
+                    {10000, 1, 0, 0},
+                    {123456, 12, 34, 56},
+                    {1234567, 23, 45, 67},  // above six digits only the lower two of major count
+                    {0xFFFFFFFF, 96, 72, 95},
+                };
     for (const Case& c : cases) {
         const PackageVersion v = DecodePackageVersion(c.value);
         EXPECT_EQ(v.major, c.major) << c.value;
@@ -40,7 +52,10 @@ TEST(StateHeaderCheck, CurrentFormatIdAcceptedUnlessTheStateVersionIsNewer) {
         std::uint32_t storedVersion;
         bool accepted, older;
     };
-    const Case cases[] = {{5, true, false}, {4, true, true}, {0, true, true}, {6, false, false},
+    const Case cases[] = {{5, true, false},
+                          {4, true, true},
+                          {0, true, true},
+                          {6, false, false},
                           {0xFFFFFFFF, false, false}};  // unsigned: never "older"
     for (const Case& c : cases) {
         const StateHeaderVerdict v = CheckStateHeader(StateHeader{kFormat, c.storedVersion, 77}, Facts(9020, 0));
@@ -58,17 +73,16 @@ TEST(StateHeaderCheck, OlderFormatIdsNeedTheMarkerAndPackageNineZeroZeroOrOne) {
         bool accepted;
     };
     const Case cases[] = {
-        {9000, 9010, 0x4F, true},   {9010, 9010, 0x4F, true},   {9010, 90001, 0x4F, true},
-        {9000, 9000, 0x4F, true},   {9000, 90000, 0x4F, true},  {9010, 9020, 0x4F, false},
-        {9010, 90002, 0x4F, false}, {9010, 9110, 0x4F, false},  {9010, 8010, 0x4F, false},
-        {9010, 9010, 0x00, false},  {9010, 9010, 'o', false},   {9001, 9010, 0x4F, false},
-        {9020, 9010, 0x4F, false},  {0, 9010, 0x4F, false},
+        {9000, 9010, 0x4F, true},  {9010, 9010, 0x4F, true},  {9010, 90001, 0x4F, true},  {9000, 9000, 0x4F, true},
+        {9000, 90000, 0x4F, true}, {9010, 9020, 0x4F, false}, {9010, 90002, 0x4F, false}, {9010, 9110, 0x4F, false},
+        {9010, 8010, 0x4F, false}, {9010, 9010, 0x00, false}, {9010, 9010, 'o', false},   {9001, 9010, 0x4F, false},
+        {9020, 9010, 0x4F, false}, {0, 9010, 0x4F, false},
     };
     for (const Case& c : cases) {
         const StateHeaderVerdict v =
             CheckStateHeader(StateHeader{c.storedFormat, 5, 3}, Facts(c.packageVersion, c.marker));
-        EXPECT_EQ(v.accepted, c.accepted) << c.storedFormat << " package " << c.packageVersion << " marker "
-                                          << int(c.marker);
+        EXPECT_EQ(v.accepted, c.accepted)
+            << c.storedFormat << " package " << c.packageVersion << " marker " << int(c.marker);
     }
     // An accepted older format ID still obeys the state-version rules.
     EXPECT_FALSE(CheckStateHeader(StateHeader{9000, 6, 3}, Facts(9010, 0x4F)).accepted);
@@ -108,12 +122,12 @@ TEST(StateLoadRouting, OnlyACurrentHeaderWithExactlyItsPayloadReachesTheNormalLo
     const Case cases[] = {
         {12, verdict(true, false, 0), StateLoadRoute::kNothingToLoad},
         {20, verdict(true, false, 8), StateLoadRoute::kCoreLoad},
-        {20, verdict(true, false, 9), StateLoadRoute::kLegacyLoad},           // claims more than follows
-        {20, verdict(true, false, 7), StateLoadRoute::kLegacyLoad},           // claims less
+        {20, verdict(true, false, 9), StateLoadRoute::kLegacyLoad},  // claims more than follows
+        {20, verdict(true, false, 7), StateLoadRoute::kLegacyLoad},  // claims less
         {20, verdict(true, false, 0xFFFFFFFF), StateLoadRoute::kLegacyLoad},
-        {20, verdict(true, true, 8), StateLoadRoute::kLegacyLoad},            // older state version
+        {20, verdict(true, true, 8), StateLoadRoute::kLegacyLoad},  // older state version
         {12, verdict(true, true, 0), StateLoadRoute::kLegacyLoad},
-        {20, verdict(false, false, 0), StateLoadRoute::kLegacyLoad},          // rejected header
+        {20, verdict(false, false, 0), StateLoadRoute::kLegacyLoad},  // rejected header
         {12, verdict(false, false, 0), StateLoadRoute::kLegacyLoad},
         {11, verdict(true, false, 0), StateLoadRoute::kMalformed},
         {0, verdict(true, false, 0), StateLoadRoute::kMalformed},

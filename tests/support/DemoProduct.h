@@ -5,14 +5,14 @@
 // registered by the host simulator. Instances are made through the module's own
 // factories; Render runs real buffers through the module's process procedure.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <stdexcept>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -33,8 +33,7 @@ using Signal = std::vector<std::vector<float>>;  // channels x samples
 class DemoProduct {
 public:
     // `core` is the core binary beside the tests; `hookConfig` the hook's CONFIG text.
-    explicit DemoProduct(const std::wstring& core = L"LmDemoCore.dll",
-                         const std::string& hookConfig = kBundleConfig)
+    explicit DemoProduct(const std::wstring& core = L"LmDemoCore.dll", const std::string& hookConfig = kBundleConfig)
         : folder_(L"demo") {
         folder_.CopyBinary(core);
         const std::wstring hook = folder_.Join(L"LmDemo" + folder_.Id() + L".aaxplugin");
@@ -54,8 +53,7 @@ public:
 
     // "Stereo", "Mono", "5.1", "Audiosuite": the effect "com.lumetra.lmdemo <variant>".
     const aaxhost::EffectDescription& Effect(const std::string& variant) const {
-        const aaxhost::EffectDescription* effect =
-            registration_.package.FindEffect("com.lumetra.lmdemo " + variant);
+        const aaxhost::EffectDescription* effect = registration_.package.FindEffect("com.lumetra.lmdemo " + variant);
         if (!effect) throw std::runtime_error("no effect " + variant);
         return *effect;
     }
@@ -78,7 +76,8 @@ public:
         EXPECT_EQ(instance_->Initialize(), AAX_SUCCESS);
         aaxhost::ContextOptions options;
         options.maxBlockSize = maxBlock;
-        context_ = std::make_unique<aaxhost::InstanceContext>(effect.components.at(0), instance_->Parameters(), options);
+        context_ =
+            std::make_unique<aaxhost::InstanceContext>(effect.components.at(0), instance_->Parameters(), options);
     }
     ~RealtimeRig() {
         context_.reset();
@@ -117,7 +116,8 @@ private:
 // channel c, scaled by (c + 1) so that channels tell apart.
 inline Signal Impulses(std::size_t channels, std::size_t length, std::size_t at = 0, float height = 0.5f) {
     Signal signal(channels, std::vector<float>(length, 0.0f));
-    for (std::size_t c = 0; c < channels; ++c) signal[c][at] = height * static_cast<float>(c + 1) / static_cast<float>(channels);
+    for (std::size_t c = 0; c < channels; ++c)
+        signal[c][at] = height * static_cast<float>(c + 1) / static_cast<float>(channels);
     return signal;
 }
 
@@ -126,7 +126,8 @@ inline Signal Sine(std::size_t channels, std::size_t length, double frequency, d
     Signal signal(channels, std::vector<float>(length));
     for (std::size_t i = 0; i < length; ++i)
         for (std::size_t c = 0; c < channels; ++c)
-            signal[c][i] = static_cast<float>(0.5 * std::sin(6.283185307179586 * frequency * static_cast<double>(i) / rate));
+            signal[c][i] =
+                static_cast<float>(0.5 * std::sin(6.283185307179586 * frequency * static_cast<double>(i) / rate));
     return signal;
 }
 

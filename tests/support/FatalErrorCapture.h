@@ -31,7 +31,8 @@ public:
     // The messages in order; every report must carry the title "Fatal Error".
     std::vector<std::string> Messages() const {
         std::vector<std::string> messages;
-        for (const Report& r : Reports()) messages.push_back(r.title == "Fatal Error" ? r.message : "<wrong title>" + r.title);
+        for (const Report& r : Reports())
+            messages.push_back(r.title == "Fatal Error" ? r.message : "<wrong title>" + r.title);
         return messages;
     }
 

@@ -34,8 +34,8 @@ inline RenamedTestRun RunRenamedTestProgram(const std::wstring& program, const s
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    run.started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                                 nullptr, &startup, &process) != FALSE;
+    run.started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                                 &startup, &process) != FALSE;
     if (run.started) {
         WaitForSingleObject(process.hProcess, 120000);
         GetExitCodeProcess(process.hProcess, &run.exitCode);

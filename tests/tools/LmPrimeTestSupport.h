@@ -2,8 +2,8 @@
 // Shared by the lmprime tests: a scratch folder with copies of the built hook module,
 // the real lmprime.exe run as a child process, and modules opened for their resources.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>

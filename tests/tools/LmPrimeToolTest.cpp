@@ -1,8 +1,8 @@
 // The built lmprime.exe, run as a child process on copies of the built hook module:
 // what it writes, what it prints, and that a failure leaves every output as it was.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -33,7 +33,9 @@ TEST(LmPrimeTool, PrimesWithUnicodeTextsStoredAsUtf8AndShowsThem) {
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     EXPECT_TRUE(run.err.empty()) << run.err;
 
-    const std::string shortName = "Bri\xC3\x9F" "a \xE9\x9F\xB3\xF0\x9F\x8E\xB5";
+    const std::string shortName =
+        "Bri\xC3\x9F"
+        "a \xE9\x9F\xB3\xF0\x9F\x8E\xB5";
     {
         const DataFile module(primed);
         ASSERT_NE(module.Get(), nullptr);
@@ -208,9 +210,8 @@ TEST(LmPrimeTool, BundleHoldsThePrimedModuleAndTheCoreAndReplacesAnEarlierOne) {
 TEST(LmPrimeTool, BundledCoreIsNamedAfterTheLastComponentOfACorePath) {
     ScratchFolder scratch;
     const std::wstring core = scratch.WriteFile(L"built-core.dll", "core bytes");
-    const ToolRun run =
-        RunLmPrime({scratch.CopyOfHook(), L"--bundle", scratch.Join(L"new\\deep"), L"--name", L"Brisa", L"--core",
-                    L"C:\\Program Files\\Lumetra\\LmBrisa3.dll", L"--core-file", core});
+    const ToolRun run = RunLmPrime({scratch.CopyOfHook(), L"--bundle", scratch.Join(L"new\\deep"), L"--name", L"Brisa",
+                                    L"--core", L"C:\\Program Files\\Lumetra\\LmBrisa3.dll", L"--core-file", core});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     const std::wstring x64 = scratch.Join(L"new\\deep\\Brisa.aaxplugin\\Contents\\x64");
     EXPECT_EQ(FolderEntries(x64), (std::vector<std::wstring>{L"Brisa.aaxplugin", L"LmBrisa3.dll"}));
@@ -239,8 +240,8 @@ TEST(LmPrimeTool, FailedBundleLeavesTheEarlierBundleAndNoTemporaryFolder) {
         EXPECT_EQ(FolderEntries(bundle), std::vector<std::wstring>{L"stale.txt"});
     }
     // A bundle folder that had to be made is removed again.
-    const ToolRun run = RunLmPrime(
-        {scratch.Join(L"gone.dll"), L"--bundle", scratch.Join(L"fresh\\dir"), L"--name", L"Brisa", L"--core", L"c.dll"});
+    const ToolRun run = RunLmPrime({scratch.Join(L"gone.dll"), L"--bundle", scratch.Join(L"fresh\\dir"), L"--name",
+                                    L"Brisa", L"--core", L"c.dll"});
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_FALSE(PathExists(scratch.Join(L"fresh")));
 }

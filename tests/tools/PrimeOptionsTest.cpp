@@ -45,14 +45,16 @@ TEST(PrimeOptions, TextsArriveAsUtf8AndLimitsCountUtf8Bytes) {
     const PrimeCommand command = Parsed({L"in.dll", L"out.dll", L"--core", L"C:\\Programme\\K\u00e4se\\LmBrisa3.dll",
                                          L"--short-name", L"Bri\u00dfa \u97f3\U0001F3B5"});
     EXPECT_EQ(command.settings.core, "C:\\Programme\\K\xC3\xA4se\\LmBrisa3.dll");
-    EXPECT_EQ(command.settings.shortName, std::string("Bri\xC3\x9F" "a \xE9\x9F\xB3\xF0\x9F\x8E\xB5"));
+    EXPECT_EQ(command.settings.shortName, std::string("Bri\xC3\x9F"
+                                                      "a \xE9\x9F\xB3\xF0\x9F\x8E\xB5"));
 
     // 511 two-byte characters are 1022 bytes and fit; 512 are 1024 bytes and do not.
     Parsed({L"in.dll", L"out.dll", L"--core", L"c", L"--config", std::wstring(511, L'\u00e9') + L"a"});
     PrimeCommand command2;
     std::string error;
-    EXPECT_FALSE(ParsePrimeArguments({L"in.dll", L"out.dll", L"--core", L"c", L"--config", std::wstring(512, L'\u00e9')},
-                                     command2, error));
+    EXPECT_FALSE(
+        ParsePrimeArguments({L"in.dll", L"out.dll", L"--core", L"c", L"--config", std::wstring(512, L'\u00e9')},
+                            command2, error));
     EXPECT_NE(error.find("1024 bytes"), std::string::npos) << error;
 }
 
@@ -100,8 +102,7 @@ const std::wstring kBadSurrogate(1, static_cast<wchar_t>(0xD800));
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedArguments,
     ::testing::Values(
-        RefusedCase{{}, "nothing to do"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core"}, "--core needs a value"},
+        RefusedCase{{}, "nothing to do"}, RefusedCase{{L"in.dll", L"out.dll", L"--core"}, "--core needs a value"},
         RefusedCase{{L"in.dll", L"out.dll", L"--core", L"a", L"--core", L"b"}, "--core is given twice"},
         RefusedCase{{L"in.dll", L"out.dll", L"--cor", L"a"}, "unknown option --cor"},
         RefusedCase{{L"in.dll", L"out.dll"}, "missing --core"},

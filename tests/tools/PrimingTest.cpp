@@ -1,8 +1,8 @@
 // Priming through lmprime's library, on real copies of the built hook module, read
 // back through the hook's own resource readers.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
@@ -174,18 +174,18 @@ TEST_P(DescribedResource, NamesWhatTheResourceHolds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DescribedResource,
-    ::testing::Values(
-        DescribeCase{"LMHOOK", std::nullopt, 1023, "absent"},
-        DescribeCase{"LMHOOK", std::string(), 1023, "empty resource (0 bytes, no NUL)"},
-        DescribeCase{"LMCORE", kNul, 2047, "empty text (unprimed hook)"},
-        DescribeCase{"LMHOOK", kNul, 1023, "empty text"},
-        DescribeCase{"LMHOOK", std::string("Brisa") + kNul, 1023, "\"Brisa\" (5 bytes)"},
-        DescribeCase{"LMHOOK", std::string("abc"), 1023, "\"abc\" (3 bytes, not NUL-terminated)"},
-        DescribeCase{"LMHOOK", std::string("a") + kNul + "tail" + kNul, 1023,
-                     "\"a\" (1 byte, 5 more bytes after the first NUL)"},
-        DescribeCase{"LMHOOK", std::string(4, 'x') + kNul, 3, "\"xxxx\" (4 bytes, too long: the hook accepts at most 3)"},
-        // UTF-8 passes through; control bytes and broken sequences are escaped.
-        DescribeCase{"LMHOOK", std::string("K\xC3\xA4se\t\xFF\xC3") + kNul, 1023,
-                     "\"K\xC3\xA4se\\x09\\xFF\\xC3\" (8 bytes)"}));
+    ::testing::Values(DescribeCase{"LMHOOK", std::nullopt, 1023, "absent"},
+                      DescribeCase{"LMHOOK", std::string(), 1023, "empty resource (0 bytes, no NUL)"},
+                      DescribeCase{"LMCORE", kNul, 2047, "empty text (unprimed hook)"},
+                      DescribeCase{"LMHOOK", kNul, 1023, "empty text"},
+                      DescribeCase{"LMHOOK", std::string("Brisa") + kNul, 1023, "\"Brisa\" (5 bytes)"},
+                      DescribeCase{"LMHOOK", std::string("abc"), 1023, "\"abc\" (3 bytes, not NUL-terminated)"},
+                      DescribeCase{"LMHOOK", std::string("a") + kNul + "tail" + kNul, 1023,
+                                   "\"a\" (1 byte, 5 more bytes after the first NUL)"},
+                      DescribeCase{"LMHOOK", std::string(4, 'x') + kNul, 3,
+                                   "\"xxxx\" (4 bytes, too long: the hook accepts at most 3)"},
+                      // UTF-8 passes through; control bytes and broken sequences are escaped.
+                      DescribeCase{"LMHOOK", std::string("K\xC3\xA4se\t\xFF\xC3") + kNul, 1023,
+                                   "\"K\xC3\xA4se\\x09\\xFF\\xC3\" (8 bytes)"}));
 
 }  // namespace

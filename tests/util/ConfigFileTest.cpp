@@ -75,12 +75,14 @@ TEST_F(SettingsStore, OnlyPlainTextValuesReadAsText) {
         const char* name;
         const char* expected;
     } cases[] = {
-        {"Expand", "default"}, {"Number", "default"}, {"Binary", "default"}, {"Multi", "default"},
-        {"Missing", "default"}, {"Empty", ""},      {"JustNul", ""},
+        {"Expand", "default"},  {"Number", "default"}, {"Binary", "default"}, {"Multi", "default"},
+        {"Missing", "default"}, {"Empty", ""},         {"JustNul", ""},
     };
     ConfigFile store(Key());
-    for (const auto& c : cases) EXPECT_EQ(store.GetString(String(c.name), String("default")), String(c.expected)) << c.name;
-    EXPECT_EQ(ConfigFile(Key() + String("\\Nowhere")).GetString(String("Expand"), String("default")), String("default"));
+    for (const auto& c : cases)
+        EXPECT_EQ(store.GetString(String(c.name), String("default")), String(c.expected)) << c.name;
+    EXPECT_EQ(ConfigFile(Key() + String("\\Nowhere")).GetString(String("Expand"), String("default")),
+              String("default"));
 }
 
 TEST_F(SettingsStore, TextWithoutItsTerminatorEndsWithItsData) {
@@ -90,8 +92,8 @@ TEST_F(SettingsStore, TextWithoutItsTerminatorEndsWithItsData) {
         DWORD size;
         const char* expected;
     } cases[] = {
-        {L"Even", 6, "abc"},   // three whole units, no terminator
-        {L"Odd", 7, "abc"},    // the half unit at the end is dropped
+        {L"Even", 6, "abc"},  // three whole units, no terminator
+        {L"Odd", 7, "abc"},   // the half unit at the end is dropped
         {L"OneByte", 1, ""},
         {L"Whole", 12, "abcdef"},
     };

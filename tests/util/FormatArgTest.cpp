@@ -33,17 +33,16 @@ TEST_P(PlaceholderFilling, FillsLowestNumberedLeftmostPlaceholderPerCall) {
 
 INSTANTIATE_TEST_SUITE_P(
     Templates, PlaceholderFilling,
-    ::testing::Values(
-        FillCase{"SecondBeforeFirst", "%2 before %1", "A", "B", "B before A"},
-        FillCase{"SamePlaceholderTwice", "%1%1", "A", "B", "AB"},
-        FillCase{"NoPlaceholderAppends", "no placeholder ", "X", nullptr, "no placeholder X"},
-        FillCase{"EmptyTemplateIsTheValue", "", "X", nullptr, "X"},
-        FillCase{"TrailingLonePercentIsLiteral", "50%", "X", nullptr, "50%X"},
-        FillCase{"PlaceholderIsTwoBytes", "%10", "X", nullptr, "X0"},
-        FillCase{"PercentBeforeNonDigit", "%a%1", "X", nullptr, "%aX"},
-        FillCase{"LowestDigitWinsOverPosition", "%3 %2 %9", "A", "B", "B A %9"},
-        FillCase{"EmptyValueRemovesPlaceholder", "[%1]", "", nullptr, "[]"},
-        FillCase{"ValueContainingPlaceholderIsFilledLater", "%1 and %2", "%1", "Y", "Y and %2"}),
+    ::testing::Values(FillCase{"SecondBeforeFirst", "%2 before %1", "A", "B", "B before A"},
+                      FillCase{"SamePlaceholderTwice", "%1%1", "A", "B", "AB"},
+                      FillCase{"NoPlaceholderAppends", "no placeholder ", "X", nullptr, "no placeholder X"},
+                      FillCase{"EmptyTemplateIsTheValue", "", "X", nullptr, "X"},
+                      FillCase{"TrailingLonePercentIsLiteral", "50%", "X", nullptr, "50%X"},
+                      FillCase{"PlaceholderIsTwoBytes", "%10", "X", nullptr, "X0"},
+                      FillCase{"PercentBeforeNonDigit", "%a%1", "X", nullptr, "%aX"},
+                      FillCase{"LowestDigitWinsOverPosition", "%3 %2 %9", "A", "B", "B A %9"},
+                      FillCase{"EmptyValueRemovesPlaceholder", "[%1]", "", nullptr, "[]"},
+                      FillCase{"ValueContainingPlaceholderIsFilledLater", "%1 and %2", "%1", "Y", "Y and %2"}),
     [](const ::testing::TestParamInfo<FillCase>& info) { return std::string(info.param.name); });
 
 TEST(PlaceholderFilling, PathMessageUsesSecondPercentOneForThePath) {
@@ -62,9 +61,7 @@ TEST(PlaceholderFilling, WindowsErrorCodesAreUpperHexWithoutPrefix) {
     EXPECT_EQ(FormatArg(String("[0x%1]"), std::uint64_t{126}, 16), String("[0x7E]"));
 }
 
-TEST(PlaceholderFilling, NullValueFillsAsEmpty) {
-    EXPECT_EQ(FormatArg(String("a%1b"), String()), String("ab"));
-}
+TEST(PlaceholderFilling, NullValueFillsAsEmpty) { EXPECT_EQ(FormatArg(String("a%1b"), String()), String("ab")); }
 
 struct NumberCase {
     const char* name;
@@ -82,23 +79,23 @@ TEST_P(NumberConversion, GivesExpectedDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     AllForms, NumberConversion,
-    ::testing::Values(
-        NumberCase{"U32Radix2Width10", [] { return Util::UInt32ToText(255, 2, 10); }, "0011111111"},
-        NumberCase{"U32Radix1IsDecimal", [] { return Util::UInt32ToText(255, 1); }, "255"},
-        NumberCase{"U32Radix37IsDecimal", [] { return Util::UInt32ToText(255, 37); }, "255"},
-        NumberCase{"U32Radix36UpperCase", [] { return Util::UInt32ToText(35, 36); }, "Z"},
-        NumberCase{"U32Radix16Max", [] { return Util::UInt32ToText(0xFFFFFFFFu, 16); }, "FFFFFFFF"},
-        NumberCase{"U32Zero", [] { return Util::UInt32ToText(0, 10); }, "0"},
-        NumberCase{"U32WidthShorterThanDigits", [] { return Util::UInt32ToText(12345, 10, 2); }, "12345"},
-        NumberCase{"U64Hex", [] { return Util::UInt64ToText(0xDEADBEEFCAFEull, 16); }, "DEADBEEFCAFE"},
-        NumberCase{"U64OtherRadixIsDecimal", [] { return Util::UInt64ToText(255, 2); }, "255"},
-        NumberCase{"U64Max", [] { return Util::UInt64ToText(~0ull, 10); }, "18446744073709551615"},
-        NumberCase{"U64HexWidth4", [] { return Util::UInt64ToText(0x409, 16, 4); }, "0409"},
-        NumberCase{"I64NegativeWidth3", [] { return Util::Int64ToText(-5, 10, 3); }, "-005"},
-        NumberCase{"I64NegativeNoWidth", [] { return Util::Int64ToText(-42, 10); }, "-42"},
-        NumberCase{"I64PositiveWidth3", [] { return Util::Int64ToText(7, 10, 3); }, "007"},
-        NumberCase{"I64Min", [] { return Util::Int64ToText(INT64_MIN, 10); }, "-9223372036854775808"},
-        NumberCase{"I64NegativeHexIsTwosComplement", [] { return Util::Int64ToText(-1, 16); }, "FFFFFFFFFFFFFFFF"}),
+    ::testing::Values(NumberCase{"U32Radix2Width10", [] { return Util::UInt32ToText(255, 2, 10); }, "0011111111"},
+                      NumberCase{"U32Radix1IsDecimal", [] { return Util::UInt32ToText(255, 1); }, "255"},
+                      NumberCase{"U32Radix37IsDecimal", [] { return Util::UInt32ToText(255, 37); }, "255"},
+                      NumberCase{"U32Radix36UpperCase", [] { return Util::UInt32ToText(35, 36); }, "Z"},
+                      NumberCase{"U32Radix16Max", [] { return Util::UInt32ToText(0xFFFFFFFFu, 16); }, "FFFFFFFF"},
+                      NumberCase{"U32Zero", [] { return Util::UInt32ToText(0, 10); }, "0"},
+                      NumberCase{"U32WidthShorterThanDigits", [] { return Util::UInt32ToText(12345, 10, 2); }, "12345"},
+                      NumberCase{"U64Hex", [] { return Util::UInt64ToText(0xDEADBEEFCAFEull, 16); }, "DEADBEEFCAFE"},
+                      NumberCase{"U64OtherRadixIsDecimal", [] { return Util::UInt64ToText(255, 2); }, "255"},
+                      NumberCase{"U64Max", [] { return Util::UInt64ToText(~0ull, 10); }, "18446744073709551615"},
+                      NumberCase{"U64HexWidth4", [] { return Util::UInt64ToText(0x409, 16, 4); }, "0409"},
+                      NumberCase{"I64NegativeWidth3", [] { return Util::Int64ToText(-5, 10, 3); }, "-005"},
+                      NumberCase{"I64NegativeNoWidth", [] { return Util::Int64ToText(-42, 10); }, "-42"},
+                      NumberCase{"I64PositiveWidth3", [] { return Util::Int64ToText(7, 10, 3); }, "007"},
+                      NumberCase{"I64Min", [] { return Util::Int64ToText(INT64_MIN, 10); }, "-9223372036854775808"},
+                      NumberCase{"I64NegativeHexIsTwosComplement", [] { return Util::Int64ToText(-1, 16); },
+                                 "FFFFFFFFFFFFFFFF"}),
     [](const ::testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
 
 TEST(NumberConversion, FormatArgOverloadsUseTheirOwnConversion) {

@@ -16,14 +16,10 @@ struct ValidCase {
 
 TEST(ParseVersion, ReadsTwoToFourNumbersWithBetaAndDevelopmentMarkers) {
     const ValidCase cases[] = {
-        {"11.3.1b2", 11, 3, 1, 2},
-        {"12.8", 12, 8, 0, 0},
-        {"1.2.3d4", 1, 2, 3, 4},
-        {"1.2.3", 1, 2, 3, 0},
-        {"2023.6.0.123", 2023, 6, 0, 123},
-        {" +7 . 8 ", 7, 8, 0, 0},
-        {"\t1\r\n.2", 1, 2, 0, 0},
-        {"4294967295.0.4294967295.1", 4294967295u, 0, 4294967295u, 1},
+        {"11.3.1b2", 11, 3, 1, 2},         {"12.8", 12, 8, 0, 0},
+        {"1.2.3d4", 1, 2, 3, 4},           {"1.2.3", 1, 2, 3, 0},
+        {"2023.6.0.123", 2023, 6, 0, 123}, {" +7 . 8 ", 7, 8, 0, 0},
+        {"\t1\r\n.2", 1, 2, 0, 0},         {"4294967295.0.4294967295.1", 4294967295u, 0, 4294967295u, 1},
     };
     for (const ValidCase& c : cases) {
         SCOPED_TRACE(c.text);
@@ -50,7 +46,7 @@ TEST(ParseVersion, RejectsMalformedTexts) {
         "1.2.3d4b5",     // splits at 'b' first, leaving "3d4"
         "1.2.3.4b5",     // markers only in a three-part version
         "-1.2",
-        "+ 1.2",         // white space between '+' and the digits
+        "+ 1.2",  // white space between '+' and the digits
         "",
     };
     for (const char* text : cases) {

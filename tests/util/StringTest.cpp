@@ -43,7 +43,7 @@ TEST(Text, SplitCountsEverySeparatorAndGivesNothingForEmptyText) {
 
 TEST(Text, TrimRemovesSpacesControlBytesAndNoBreakByte) {
     EXPECT_EQ(String(" \t\r\n\v\f\xA0x y\xA0 ").Trimmed(), String("x y"));
-    EXPECT_EQ(String("\x08x").Trimmed(), String("\x08x"));  // byte 8 is not white space
+    EXPECT_EQ(String("\x08x").Trimmed(), String("\x08x"));            // byte 8 is not white space
     EXPECT_EQ(String("\xC2\xA0 x \xC2\xA0").Trimmed(), String("x"));  // U+00A0 in UTF-8
 }
 
@@ -51,7 +51,7 @@ TEST(Text, TrimNeverCutsAMultibyteCharacterEndingInA0) {
     EXPECT_EQ(String(" voil\xC3\xA0 ").Trimmed(), String("voil\xC3\xA0"));  // à
     EXPECT_EQ(String("\xC3\xA0").Trimmed(), String("\xC3\xA0"));
     EXPECT_EQ(String("x\xE2\x80\xA0").Trimmed(), String("x\xE2\x80\xA0"));  // † ends in A0 too
-    EXPECT_EQ(String("\xC3\xA0\xA0").Trimmed(), String("\xC3\xA0\xA0"));  // no lone byte after a character
+    EXPECT_EQ(String("\xC3\xA0\xA0").Trimmed(), String("\xC3\xA0\xA0"));    // no lone byte after a character
 }
 
 TEST(Text, CaseInsensitiveComparisonLowersAsciiOnly) {
@@ -68,7 +68,9 @@ TEST(Text, ReplacedReplacesEveryOccurrenceLeftToRight) {
 }
 
 TEST(WideConversion, RoundTripsUtf8AndHandlesNullAndEmpty) {
-    const String text("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x8E\xB5");  // Grüße € 🎵
+    const String text(
+        "Gr\xC3\xBC\xC3\x9F"
+        "e \xE2\x82\xAC \xF0\x9F\x8E\xB5");  // Grüße € 🎵
     const Util::WideText wide = Util::ToWide(text);
     EXPECT_EQ(wide.Length(), 10u);  // the note is a surrogate pair
     EXPECT_EQ(wide.CStr()[2], 0x00FC);

@@ -38,17 +38,10 @@ TEST(Timecode, DropFrameCountsGiveTheirSmpteLabels) {
         Label label;
     };
     const Case cases[] = {
-        {0, {0, 0, 0, 0}},
-        {1799, {0, 0, 59, 29}},
-        {1800, {0, 1, 0, 2}},      // ;00 and ;01 do not exist in minute 1
-        {1828, {0, 1, 1, 0}},
-        {3597, {0, 1, 59, 29}},
-        {3598, {0, 2, 0, 2}},
-        {17981, {0, 9, 59, 29}},
-        {17982, {0, 10, 0, 0}},    // every tenth minute keeps its ;00
-        {19782, {0, 11, 0, 2}},
-        {107892, {1, 0, 0, 0}},
-        {1800.5, {0, 1, 0, 2.5f}},  // the fraction stays with the frame label
+        {0, {0, 0, 0, 0}},      {1799, {0, 0, 59, 29}}, {1800, {0, 1, 0, 2}},  // ;00 and ;01 do not exist in minute 1
+        {1828, {0, 1, 1, 0}},   {3597, {0, 1, 59, 29}}, {3598, {0, 2, 0, 2}},      {17981, {0, 9, 59, 29}},
+        {17982, {0, 10, 0, 0}},                                                     // every tenth minute keeps its ;00
+        {19782, {0, 11, 0, 2}}, {107892, {1, 0, 0, 0}}, {1800.5, {0, 1, 0, 2.5f}},  // the fraction stays with the frame label
     };
     for (const Case& c : cases)
         EXPECT_EQ(Of(FramesToTimecode(c.count, kFps2997, true)), c.label) << "count " << c.count;
@@ -62,19 +55,17 @@ TEST(Timecode, NonDropCountsSplitAtTheNominalRate) {
 
 TEST(Timecode, DropFrameLabelAndCountOfTheSameFrameGiveTheSamePosition) {
     const Timecode label{0, 1, 0, 2.0f};
-    EXPECT_DOUBLE_EQ(TimecodeToSamples(label, 48000, kFps2997, true),
-                     FramesToSamples(1800, 48000, kFps2997, true));
+    EXPECT_DOUBLE_EQ(TimecodeToSamples(label, 48000, kFps2997, true), FramesToSamples(1800, 48000, kFps2997, true));
     EXPECT_DOUBLE_EQ(TimecodeToSamples(Timecode{0, 10, 0, 0.0f}, 48000, kFps2997, true),
                      FramesToSamples(17982, 48000, kFps2997, true));
 }
 
 TEST(Timecode, KnownPositions) {
     EXPECT_NEAR(FramesToSamples(30, 48000, kFps2997, true), 48048.0, 1e-6);
-    EXPECT_NEAR(FramesToSamples(107892, 48000, kFps2997, true), 107892.0 * 48000 * 1001 / 30000,
-                1e-4);
+    EXPECT_NEAR(FramesToSamples(107892, 48000, kFps2997, true), 107892.0 * 48000 * 1001 / 30000, 1e-4);
     EXPECT_EQ(FramesToSamples(90000, 48000, 25, false), 3600.0 * 48000);
-    EXPECT_NEAR(TimecodeToSamples(Timecode{1, 0, 0, 0.0f}, 48000, kFps2997, false),
-                108000.0 * 48000 * 1001 / 30000, 1e-4);
+    EXPECT_NEAR(TimecodeToSamples(Timecode{1, 0, 0, 0.0f}, 48000, kFps2997, false), 108000.0 * 48000 * 1001 / 30000,
+                1e-4);
 }
 
 TEST(Timecode, DropFrameNeedsANominalRateOf30) {
@@ -123,8 +114,8 @@ TEST_P(FrameCountSweep, SamplesAreFramesTimesSampleRateOverFrameRate) {
             const double expected = count * sampleRate / rate.fps;
             const double actual = FramesToSamples(count, sampleRate, rate.fps, rate.dropFrame);
             if (std::abs(actual - expected) > 1e-12 * expected && ++failures <= 5)
-                ADD_FAILURE() << rate.name << " at " << sampleRate << " Hz, count " << count
-                              << ": " << actual << " instead of " << expected;
+                ADD_FAILURE() << rate.name << " at " << sampleRate << " Hz, count " << count << ": " << actual
+                              << " instead of " << expected;
         }
         EXPECT_EQ(failures, 0);
     }
@@ -138,24 +129,19 @@ TEST_P(FrameCountSweep, FractionalCountsKeepTheirFraction) {
     for (double base : {0.0, 1799.0, 1800.0, 17981.0, 17982.0, 107891.0, 2589407.0})
         for (double fraction : {0.1, 0.25, 0.5, 0.999}) {
             const double count = base + fraction;
-            EXPECT_NEAR(FramesToSamples(count, sampleRate, rate.fps, rate.dropFrame),
-                        count * sampleRate / rate.fps, tolerance)
+            EXPECT_NEAR(FramesToSamples(count, sampleRate, rate.fps, rate.dropFrame), count * sampleRate / rate.fps,
+                        tolerance)
                 << rate.name << ", count " << count;
         }
 }
 
 INSTANTIATE_TEST_SUITE_P(Timecode, FrameCountSweep,
-                         ::testing::Values(Rate{"29.97 drop", kFps2997, true},
-                                           Rate{"29.97", kFps2997, false},
-                                           Rate{"30 drop", 30, true},
-                                           Rate{"30", 30, false},
-                                           Rate{"25", 25, false},
-                                           Rate{"24", 24, false},
-                                           Rate{"23.976", kFps23976, false}),
+                         ::testing::Values(Rate{"29.97 drop", kFps2997, true}, Rate{"29.97", kFps2997, false},
+                                           Rate{"30 drop", 30, true}, Rate{"30", 30, false}, Rate{"25", 25, false},
+                                           Rate{"24", 24, false}, Rate{"23.976", kFps23976, false}),
                          [](const ::testing::TestParamInfo<Rate>& info) {
                              std::string name;
-                             for (const char* p = info.param.name; *p; ++p)
-                                 name += (*p == '.' || *p == ' ') ? '_' : *p;
+                             for (const char* p = info.param.name; *p; ++p) name += (*p == '.' || *p == ' ') ? '_' : *p;
                              return name;
                          });
 

@@ -39,8 +39,8 @@ std::vector<std::string> RunProbe(const std::wstring& exePath, const std::wstrin
     startup.hStdError = writeEnd;
     std::wstring commandLine = L"\"" + exePath + L"\" " + arguments;
     PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &process);
+    const BOOL started = CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                        &startup, &process);
     CloseHandle(writeEnd);
     if (!started) {
         ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
@@ -82,24 +82,29 @@ struct ProbeCase {
 TEST(HostIdentification, ReportsNameDescriptionAndVersionFromTheRunningExecutable) {
     const ProbeCase cases[] = {
         // "1, 2, 3, 4" in the string table wins over the fixed 9.9.9.9.
-        {L"version_probe_strings.exe", L"ProductName",
+        {L"version_probe_strings.exe",
+         L"ProductName",
          {"version_probe_strings.exe", "Version Probe Host", "1.2.3.4", "Version Probe"}},
         // No string table: the fixed version, and the file name as display name.
-        {L"version_probe_fixed_only.exe", L"FileVersion",
+        {L"version_probe_fixed_only.exe",
+         L"FileVersion",
          {"version_probe_fixed_only.exe", "version_probe_fixed_only.exe", "1.2.3.4", "(null)"}},
         // No "FileDescription": the file name with its extension; no "FileVersion":
         // the fixed version in decimal.
-        {L"version_probe_no_description.exe", L"CompanyName",
-         {"version_probe_no_description.exe", "version_probe_no_description.exe", "11.22.333.44444",
-          "Probe Company"}},
+        {L"version_probe_no_description.exe",
+         L"CompanyName",
+         {"version_probe_no_description.exe", "version_probe_no_description.exe", "11.22.333.44444", "Probe Company"}},
         // No version resource at all.
-        {L"version_probe_none.exe", L"FileDescription",
+        {L"version_probe_none.exe",
+         L"FileDescription",
          {"version_probe_none.exe", "version_probe_none.exe", "(null)", "(null)"}},
         // The first translation's empty description and missing version are passed
         // over; where the first has a text it wins.
-        {L"version_probe_two_translations.exe", L"CompanyName",
+        {L"version_probe_two_translations.exe",
+         L"CompanyName",
          {"version_probe_two_translations.exe", "Second Table Host", "7.8.9.10", "First Table Company"}},
-        {L"version_probe_two_translations.exe", L"LegalCopyright",
+        {L"version_probe_two_translations.exe",
+         L"LegalCopyright",
          {"version_probe_two_translations.exe", "Second Table Host", "7.8.9.10", "Second Table Only"}},
     };
     for (const ProbeCase& c : cases) {

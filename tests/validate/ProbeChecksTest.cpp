@@ -2,8 +2,8 @@
 // bundles: the demo core passes every one of them, and each fault variant of the demo
 // core turns exactly its intended check red, with the reason that names the fault.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -79,27 +79,29 @@ std::string Name(const CheckResult& result) { return result.group + "/" + result
 std::string Describe(const std::vector<CheckResult>& results) {
     std::string text;
     for (const CheckResult& result : results)
-        text += Name(result) + " " + OutcomeName(result.outcome) + " (" + std::to_string(result.seconds) + " s): " +
-                result.detail + "\n";
+        text += Name(result) + " " + OutcomeName(result.outcome) + " (" + std::to_string(result.seconds) +
+                " s): " + result.detail + "\n";
     return text;
 }
 
 TEST(ProbeChecks, DemoCorePassesEveryCheckAtStrictnessFive) {
     ProbeBundle bundle(L"LmDemoCore.dll", "demo");
     ASSERT_TRUE(bundle.Ready()) << bundle.Error();
-    const auto results = Validate(bundle, 5, {RunProcessingChecks, RunEditorChecks, RunAudioSuiteChecks, RunThreadingChecks});
+    const auto results =
+        Validate(bundle, 5, {RunProcessingChecks, RunEditorChecks, RunAudioSuiteChecks, RunThreadingChecks});
     std::printf("%s", Describe(results).c_str());
     std::vector<std::string> names;
     for (const CheckResult& result : results) {
         names.push_back(Name(result));
         EXPECT_EQ(result.outcome, Outcome::Passed) << Describe(results);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{
-                         "processing/finite-output", "processing/input-untouched", "processing/channel-order",
-                         "processing/latency", "processing/automation-thread", "processing/parameter-fuzz",
-                         "editor/open-close", "editor/open-while-processing", "editor/parameter-storm",
-                         "editor/teardown-order", "audiosuite/analysis", "audiosuite/render",
-                         "threading/audio-thread-heap", "threading/floating-point-state"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"processing/finite-output", "processing/input-untouched",
+                                        "processing/channel-order", "processing/latency",
+                                        "processing/automation-thread", "processing/parameter-fuzz",
+                                        "editor/open-close", "editor/open-while-processing", "editor/parameter-storm",
+                                        "editor/teardown-order", "audiosuite/analysis", "audiosuite/render",
+                                        "threading/audio-thread-heap", "threading/floating-point-state"}));
 }
 
 struct FaultCase {
@@ -130,18 +132,20 @@ TEST_P(ProbeFaults, EachFaultTurnsExactlyItsCheckRed) {
     EXPECT_EQ(failed, expected) << Describe(results);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DemoFaultCore, ProbeFaults,
-    ::testing::Values(FaultCase{"nan", "processing/finite-output", "is NaN (nan)"},
-                      FaultCase{"latency", "processing/latency", "reported 64 samples, measured 32"},
-                      FaultCase{"swap", "processing/channel-order", "output channel 0 carries input channel 1's signal"},
-                      FaultCase{"state", "", ""}),
-    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.fault); });
+INSTANTIATE_TEST_SUITE_P(DemoFaultCore, ProbeFaults,
+                         ::testing::Values(FaultCase{"nan", "processing/finite-output", "is NaN (nan)"},
+                                           FaultCase{"latency", "processing/latency",
+                                                     "reported 64 samples, measured 32"},
+                                           FaultCase{"swap", "processing/channel-order",
+                                                     "output channel 0 carries input channel 1's signal"},
+                                           FaultCase{"state", "", ""}),
+                         [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.fault); });
 
 TEST(ProbeChecks, ChecksNeedingAnEffectAreSkippedWhenTheModuleDidNotRegister) {
     ProbeBundle bundle(L"LmNoEntryCore.dll", "demo");
     ASSERT_TRUE(bundle.Ready()) << bundle.Error();
-    const auto results = Validate(bundle, 1, {RunProcessingChecks, RunEditorChecks, RunAudioSuiteChecks, RunThreadingChecks});
+    const auto results =
+        Validate(bundle, 1, {RunProcessingChecks, RunEditorChecks, RunAudioSuiteChecks, RunThreadingChecks});
     ASSERT_EQ(results.size(), 14u) << Describe(results);
     for (const CheckResult& result : results) {
         EXPECT_EQ(result.outcome, Outcome::Skipped) << Describe(results);

@@ -2,8 +2,8 @@
 // the watched thread are counted by kind with the DLL named as caller, calls on
 // other threads are not, and the DLL's imports are its own again afterwards.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
@@ -26,14 +26,17 @@ public:
     }
     ~HeapProbe() { FreeLibrary(module_); }
     using Proc = void (*)();
-    Proc Find(const char* name) const { return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module_, name))); }
+    Proc Find(const char* name) const {
+        return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    }
     void* Handle() const { return module_; }
     void AllocateAndFree() const { free_(malloc_(100)); }
     void UseWin32Heap() const { heap_(); }
     // The DLL's import entry for malloc: what its calls jump through.
     void* MallocEntry() const {
         auto* base = reinterpret_cast<unsigned char*>(module_);
-        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        const auto* nt =
+            reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
         const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
         for (auto* import = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
              import->Name != 0; ++import) {

@@ -39,12 +39,13 @@ TEST_P(FindBadSampleCases, ReportsTheFirstBadSampleAtItsIndex) {
 
 INSTANTIATE_TEST_SUITE_P(
     Samples, FindBadSampleCases,
-    ::testing::Values(BadSampleCase{"NaN", std::numeric_limits<float>::quiet_NaN(), true, true, SampleFault::NaN},
-                      BadSampleCase{"PlusInf", std::numeric_limits<float>::infinity(), true, true, SampleFault::Infinity},
-                      BadSampleCase{"MinusInf", -std::numeric_limits<float>::infinity(), false, true, SampleFault::Infinity},
-                      BadSampleCase{"Subnormal", std::numeric_limits<float>::denorm_min(), true, true, SampleFault::Subnormal},
-                      BadSampleCase{"SmallestNormal", std::numeric_limits<float>::min(), true, false, SampleFault::None},
-                      BadSampleCase{"NegativeZero", -0.0f, true, false, SampleFault::None}),
+    ::testing::Values(
+        BadSampleCase{"NaN", std::numeric_limits<float>::quiet_NaN(), true, true, SampleFault::NaN},
+        BadSampleCase{"PlusInf", std::numeric_limits<float>::infinity(), true, true, SampleFault::Infinity},
+        BadSampleCase{"MinusInf", -std::numeric_limits<float>::infinity(), false, true, SampleFault::Infinity},
+        BadSampleCase{"Subnormal", std::numeric_limits<float>::denorm_min(), true, true, SampleFault::Subnormal},
+        BadSampleCase{"SmallestNormal", std::numeric_limits<float>::min(), true, false, SampleFault::None},
+        BadSampleCase{"NegativeZero", -0.0f, true, false, SampleFault::None}),
     [](const ::testing::TestParamInfo<BadSampleCase>& info) { return std::string(info.param.name); });
 
 TEST(FindBadSample, SubnormalsPassWhenOnlyFinitenessIsAsked) {
@@ -103,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(Outputs, ChannelSignatures,
                                            SignatureCase{"SecondDelayed", 1, 64, 1.0f, false},
                                            SignatureCase{"TenthInvertedAndQuiet", 9, 300, -0.01f, false},
                                            SignatureCase{"FifthRinging", 4, 17, 0.5f, true}),
-                         [](const ::testing::TestParamInfo<SignatureCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<SignatureCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(ChannelSignatures, SilenceOrASingleImpulseIdentifiesNoChannel) {
     std::vector<float> output(2048, 0.0f);

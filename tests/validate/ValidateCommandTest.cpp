@@ -81,15 +81,17 @@ TEST_P(ValidateFault, TurnsExactlyItsOwnCheckRedWithAReasonThatNamesTheFault) {
     EXPECT_TRUE(std::regex_search(failed.details, std::regex(row.reasonPattern, std::regex::icase))) << failed.details;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BrokenCores, ValidateFault,
-    ::testing::Values(
-        FaultRow{"FaultNan", L"LmDemoFaultCore.dll", "fault=nan", "processing/finite-output", "NaN"},
-        FaultRow{"FaultState", L"LmDemoFaultCore.dll", "fault=state", "state/round-trip", "parameter \"[^\"]+\" is"},
-        FaultRow{"FaultLatency", L"LmDemoFaultCore.dll", "fault=latency", "processing/latency", "32[^0-9].*64|64[^0-9].*32"},
-        FaultRow{"FaultSwap", L"LmDemoFaultCore.dll", "fault=swap", "processing/channel-order", "channel"},
-        FaultRow{"NoEntry", L"LmNoEntryCore.dll", "demo", "load/register", "0x7F"}),
-    [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(BrokenCores, ValidateFault,
+                         ::testing::Values(FaultRow{"FaultNan", L"LmDemoFaultCore.dll", "fault=nan",
+                                                    "processing/finite-output", "NaN"},
+                                           FaultRow{"FaultState", L"LmDemoFaultCore.dll", "fault=state",
+                                                    "state/round-trip", "parameter \"[^\"]+\" is"},
+                                           FaultRow{"FaultLatency", L"LmDemoFaultCore.dll", "fault=latency",
+                                                    "processing/latency", "32[^0-9].*64|64[^0-9].*32"},
+                                           FaultRow{"FaultSwap", L"LmDemoFaultCore.dll", "fault=swap",
+                                                    "processing/channel-order", "channel"},
+                                           FaultRow{"NoEntry", L"LmNoEntryCore.dll", "demo", "load/register", "0x7F"}),
+                         [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.label); });
 
 struct ArgumentRow {
     const char* label;
@@ -135,8 +137,10 @@ TEST(ValidateCommand, TheSameSeedGivesTheSameReportAndNamesTheSeed) {
     BundleFolder folder;
     const std::wstring module = folder.Bundle(L"LmDemoSeed", L"LmDemoCore.dll", "demo");
     ASSERT_FALSE(module.empty());
-    const ChildResult first = RunAaxhost({L"validate", module, L"--strictness", L"1", L"--seed", L"18446744073709551615"});
-    const ChildResult second = RunAaxhost({L"validate", module, L"--strictness", L"1", L"--seed", L"18446744073709551615"});
+    const ChildResult first =
+        RunAaxhost({L"validate", module, L"--strictness", L"1", L"--seed", L"18446744073709551615"});
+    const ChildResult second =
+        RunAaxhost({L"validate", module, L"--strictness", L"1", L"--seed", L"18446744073709551615"});
     EXPECT_NE(first.output.find("seed 18446744073709551615"), std::string::npos) << first.output;
     EXPECT_EQ(WithoutTimings(first.output), WithoutTimings(second.output));
     EXPECT_EQ(first.exitCode, second.exitCode);
@@ -160,7 +164,9 @@ TEST(ValidateCommand, JsonReportHoldsEveryCheckWithItsFiveFields) {
         EXPECT_GE(check.get<double>("seconds"), 0.0);
         EXPECT_FALSE(check.get<std::string>("detail").empty());
         // The text report carries the same check on a line of its own.
-        const std::string line = std::string(outcome == "pass" ? "PASS " : outcome == "fail" ? "FAIL " : "SKIP ") +
+        const std::string line = std::string(outcome == "pass"   ? "PASS "
+                                             : outcome == "fail" ? "FAIL "
+                                                                 : "SKIP ") +
                                  check.get<std::string>("group") + "/" + check.get<std::string>("name") + " (";
         EXPECT_NE(text.output.find(line), std::string::npos) << line;
         ++checks;

@@ -42,7 +42,13 @@ TEST_P(ReportJsonText, ReadsBackAsTheCheckWroteItOrWithReplacementCharacters) {
 INSTANTIATE_TEST_SUITE_P(
     Details, ReportJsonText,
     ::testing::Values(TextRow{"Quotes", "parameter \"Gain\" is 0.5", "parameter \"Gain\" is 0.5"},
-                      TextRow{"ControlCharacters", std::string("a\tb\nc\x01" "d\x7f", 8), std::string("a\tb\nc\x01" "d\x7f", 8)},
+                      TextRow{"ControlCharacters",
+                              std::string("a\tb\nc\x01"
+                                          "d\x7f",
+                                          8),
+                              std::string("a\tb\nc\x01"
+                                          "d\x7f",
+                                          8)},
                       TextRow{"Utf8", "\xE2\x80\x94 gr\xC3\xBC\xC3\x9F", "\xE2\x80\x94 gr\xC3\xBC\xC3\x9F"},
                       TextRow{"StrayByte", "x\xFFy", "x\xEF\xBF\xBDy"},
                       TextRow{"CutSequence", "x\xE2\x80", "x\xEF\xBF\xBD\xEF\xBF\xBD"},

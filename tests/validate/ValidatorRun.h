@@ -35,7 +35,8 @@ inline ChildResult RunAaxhost(const std::vector<std::wstring>& arguments) {
     startup.hStdError = nul;
     startup.hStdInput = nullptr;
     PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    const BOOL started =
+        CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(writeEnd);
     if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
     if (started) {

@@ -10,8 +10,8 @@
 // window for a resize) are played by EditorTestInstance, which lets the event reach
 // the test core first.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
@@ -22,9 +22,9 @@
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/HostWindow.h"
 #include "aaxhost/SimulatedViewContainer.h"
-#include "hook/CoreStaticInfoCache.h"
-#include "gui/AAX_GUI.h"
 #include "contract/EditorEvent.h"
+#include "gui/AAX_GUI.h"
+#include "hook/CoreStaticInfoCache.h"
 #include "parameters/Parameters.h"
 
 inline const char* const kEditorNameStem = "Lumi\xC3\xA8re";

@@ -2,8 +2,8 @@
 // primed hook and the test core: its window class, the events the core gets, window
 // messages, resizes from the core, the labels, and the instance's editor reference.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
@@ -13,12 +13,12 @@
 
 #include "EditorScenario.h"
 #include "aax/AAX_CString.h"
+#include "contract/HookCallbackRecords.h"
 #include "gui/EditorWindowClassName.h"
 #include "hook/HookCallback.h"
 #include "hook/HookConfigResource.h"
-#include "contract/HookCallbackRecords.h"
-#include "support/StringPrinting.h"
 #include "support/ScratchFolder.h"
+#include "support/StringPrinting.h"
 
 namespace {
 
@@ -210,7 +210,8 @@ TEST(EditorWindowClass, NameEndsWithTheAddressOfTheModulesCallbackSoCopiesDiffer
     EditorSession& session = scenario.Add();
     ASSERT_EQ(session.Open(), AAX_SUCCESS);
     char hex[32];
-    std::snprintf(hex, sizeof hex, "%llX", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(&PluginHookCallback)));
+    std::snprintf(hex, sizeof hex, "%llX",
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(&PluginHookCallback)));
     EXPECT_EQ(ClassNameOf(session.Editor().Window()),
               std::string("Lm_") + kEditorNameStem + "_v30201_fAAX_Window." + hex);
 
@@ -379,12 +380,12 @@ TEST(EditorLabels, SuppliesRenderAndTheAnalysisLabelOnly) {
     const LabelCase cases[] = {
         {"process button before any view", kPluginFormatAaxNative, false, AAX_ePlugInStrings_Process, AAX_SUCCESS,
          "RENDER"},
-        {"analysis before any view", kPluginFormatAudioSuite, false, AAX_ePlugInStrings_Analysis,
-         AAX_ERROR_NULL_OBJECT, "unchanged"},
+        {"analysis before any view", kPluginFormatAudioSuite, false, AAX_ePlugInStrings_Analysis, AAX_ERROR_NULL_OBJECT,
+         "unchanged"},
         {"analysis with the flag", kPluginFormatAudioSuite, true, AAX_ePlugInStrings_Analysis, AAX_SUCCESS,
          kAnalysisLabel},
-        {"analysis without the flag", kPluginFormatAaxNative, true, AAX_ePlugInStrings_Analysis,
-         AAX_ERROR_NULL_OBJECT, "unchanged"},
+        {"analysis without the flag", kPluginFormatAaxNative, true, AAX_ePlugInStrings_Analysis, AAX_ERROR_NULL_OBJECT,
+         "unchanged"},
         {"another button", kPluginFormatAudioSuite, true, 5, AAX_ERROR_NULL_OBJECT, "unchanged"},
     };
     EditorScenario scenario;

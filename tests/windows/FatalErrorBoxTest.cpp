@@ -1,8 +1,8 @@
 // The real "Fatal Error" box under Xvfb: found by its title, read, and closed with OK
 // from another thread, the way a person would.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
@@ -66,7 +66,8 @@ TEST(FatalErrorBox, ShowsTextBlocksOwnThreadsWindowsAndRestoresThem) {
         }
         EnableWindow(b, FALSE);
         ready = true;
-        Util::ShowFatalError(Util::kFatalErrorTitle, Util::String("Gr\xC3\xBC\xC3\x9F" "e: core missing"));
+        Util::ShowFatalError(Util::kFatalErrorTitle, Util::String("Gr\xC3\xBC\xC3\x9F"
+                                                                  "e: core missing"));
         returned = true;
         enabledAfter = IsWindowEnabled(a) != FALSE;
         disabledStaysDisabled = IsWindowEnabled(b) == FALSE;

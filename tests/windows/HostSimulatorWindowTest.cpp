@@ -27,11 +27,15 @@ TEST(DialogWatcher, CapturesEachFatalErrorBoxOfTheModuleAndPressesOK) {
     DialogWatcher watcher;
 
     // Each call blocks until its box is answered.
-    show("Core missing: Gr\xC3\xBC\xC3\x9F" "e");
+    show(
+        "Core missing: Gr\xC3\xBC\xC3\x9F"
+        "e");
     show("Second failure");
     ASSERT_TRUE(watcher.WaitForTexts(2, std::chrono::seconds(5)));
     watcher.Stop();
-    EXPECT_EQ(watcher.Texts(), (std::vector<std::string>{"Core missing: Gr\xC3\xBC\xC3\x9F" "e", "Second failure"}));
+    EXPECT_EQ(watcher.Texts(), (std::vector<std::string>{"Core missing: Gr\xC3\xBC\xC3\x9F"
+                                                         "e",
+                                                         "Second failure"}));
 }
 
 TEST(HostWindow, ModuleEditorOpensInTheHostWindowAndItsRequestsAreRecorded) {

@@ -71,8 +71,7 @@ void DialogWatcher::Watch() {
         lock.unlock();
         Search search{GetCurrentProcessId(), {}};
         EnumWindows(CollectFatalErrorBox, reinterpret_cast<LPARAM>(&search));
-        for (auto it = answered.begin(); it != answered.end();)
-            it = IsWindow(*it) ? std::next(it) : answered.erase(it);
+        for (auto it = answered.begin(); it != answered.end();) it = IsWindow(*it) ? std::next(it) : answered.erase(it);
         std::vector<std::string> newTexts;
         for (HWND box : search.found) {
             if (!answered.insert(box).second) continue;

@@ -63,7 +63,8 @@ double EffectInstance::NormalizedValue(const char* parameterID) const {
 }
 
 std::unique_ptr<EffectInstance> CreateEffectInstance(const EffectDescription& effect) {
-    return CreateEffectInstance(effect, effect.components.empty() ? InstanceSetup{} : SetupFor(effect.components.front()));
+    return CreateEffectInstance(effect,
+                                effect.components.empty() ? InstanceSetup{} : SetupFor(effect.components.front()));
 }
 
 std::unique_ptr<EffectInstance> CreateEffectInstance(const EffectDescription& effect, const InstanceSetup& setup) {

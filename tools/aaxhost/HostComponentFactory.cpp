@@ -39,8 +39,8 @@ int HostComponentFactory::CreatedCount(const acfUID& componentID) const noexcept
     return 0;
 }
 
-acfResult HostComponentFactory::CreateComponent(const acfUID& componentID, IACFUnknown* /*outer*/,
-                                                const acfIID& iid, void** out) noexcept {
+acfResult HostComponentFactory::CreateComponent(const acfUID& componentID, IACFUnknown* /*outer*/, const acfIID& iid,
+                                                void** out) noexcept {
     if (out == nullptr) return ACF_E_POINTER;
     *out = nullptr;
     for (Entry& entry : entries_) {

@@ -60,25 +60,25 @@ InstanceContext::InstanceContext(const ComponentDescription& component, AAX_IACF
     for (const FieldDeclaration& field : component.fields) {
         void*& slot = fields_[static_cast<std::size_t>(field.field)];
         switch (field.kind) {
-            case FieldKind::AudioIn: slot = inputPointers_.data(); break;
-            case FieldKind::AudioOut: slot = outputPointers_.data(); break;
-            case FieldKind::BufferLength: slot = &blockLength_; break;
-            case FieldKind::SideChainIn: slot = sideChainConnected_ ? &sideChainIndex_ : nullptr; break;
-            case FieldKind::AuxOutputStem: break;  // channels already in the audio-out array
-            case FieldKind::MIDINode: {
-                auto node = std::make_unique<SimulatedMIDINode>(field.midiNodeType, field.name, options.controller);
-                slot = static_cast<AAX_IMIDINode*>(node.get());
-                midiNodes_.emplace(field.field, std::move(node));
-                break;
-            }
-            case FieldKind::PrivateData: {
-                PrivateBlock block;
-                block.size = field.privateDataSize;
-                block.bytes.reset(new unsigned char[static_cast<std::size_t>(std::max(block.size, 1))]());
-                slot = block.bytes.get();
-                privateData_.emplace(field.field, std::move(block));
-                break;
-            }
+        case FieldKind::AudioIn: slot = inputPointers_.data(); break;
+        case FieldKind::AudioOut: slot = outputPointers_.data(); break;
+        case FieldKind::BufferLength: slot = &blockLength_; break;
+        case FieldKind::SideChainIn: slot = sideChainConnected_ ? &sideChainIndex_ : nullptr; break;
+        case FieldKind::AuxOutputStem: break;  // channels already in the audio-out array
+        case FieldKind::MIDINode: {
+            auto node = std::make_unique<SimulatedMIDINode>(field.midiNodeType, field.name, options.controller);
+            slot = static_cast<AAX_IMIDINode*>(node.get());
+            midiNodes_.emplace(field.field, std::move(node));
+            break;
+        }
+        case FieldKind::PrivateData: {
+            PrivateBlock block;
+            block.size = field.privateDataSize;
+            block.bytes.reset(new unsigned char[static_cast<std::size_t>(std::max(block.size, 1))]());
+            slot = block.bytes.get();
+            privateData_.emplace(field.field, std::move(block));
+            break;
+        }
         }
     }
     // The module fills its blocks once the whole context exists.

@@ -28,8 +28,8 @@
 #include <optional>
 #include <vector>
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFEffectParameters.h"
+#include "aax/ACFPtr.h"
 #include "aaxhost/PackageDescription.h"
 #include "aaxhost/SimulatedMIDINode.h"
 

@@ -14,8 +14,7 @@ ACFPtr<Interface> Create(const EffectDescription& effect, AAX_CProcPtrID procID,
 }  // namespace
 
 ACFPtr<AAX_IACFEffectParameters> CreateEffectParameters(const EffectDescription& effect) {
-    return Create<AAX_IACFEffectParameters>(effect, kAAX_ProcPtrID_Create_EffectParameters,
-                                            IID_IAAXEffectParametersV1);
+    return Create<AAX_IACFEffectParameters>(effect, kAAX_ProcPtrID_Create_EffectParameters, IID_IAAXEffectParametersV1);
 }
 
 ACFPtr<AAX_IACFEffectGUI> CreateEffectGUI(const EffectDescription& effect) {

@@ -7,10 +7,10 @@
 // objects live in the module: the module must stay loaded while any of them lives.
 // [ui-thread]
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFEffectGUI.h"
 #include "aax/AAX_IACFEffectParameters.h"
 #include "aax/AAX_IACFHostProcessor.h"
+#include "aax/ACFPtr.h"
 #include "aaxhost/PackageDescription.h"
 
 namespace aaxhost {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "aax/ACFPtr.h"
 #include "aax/AAX_IACFHostProcessor.h"
+#include "aax/ACFPtr.h"
 #include "aaxhost/SelectionDelegate.h"
 #include "aaxhost/SimulatedController.h"
 

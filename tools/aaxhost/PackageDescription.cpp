@@ -6,13 +6,13 @@ namespace aaxhost {
 
 const char* FieldKindName(FieldKind kind) noexcept {
     switch (kind) {
-        case FieldKind::AudioIn: return "AddAudioIn";
-        case FieldKind::AudioOut: return "AddAudioOut";
-        case FieldKind::BufferLength: return "AddAudioBufferLength";
-        case FieldKind::PrivateData: return "AddPrivateData";
-        case FieldKind::SideChainIn: return "AddSideChainIn";
-        case FieldKind::AuxOutputStem: return "AddAuxOutputStem";
-        case FieldKind::MIDINode: return "AddMIDINode";
+    case FieldKind::AudioIn: return "AddAudioIn";
+    case FieldKind::AudioOut: return "AddAudioOut";
+    case FieldKind::BufferLength: return "AddAudioBufferLength";
+    case FieldKind::PrivateData: return "AddPrivateData";
+    case FieldKind::SideChainIn: return "AddSideChainIn";
+    case FieldKind::AuxOutputStem: return "AddAuxOutputStem";
+    case FieldKind::MIDINode: return "AddMIDINode";
     }
     return "unknown field kind";
 }
@@ -21,18 +21,18 @@ std::string DescribeField(const FieldDeclaration& field) {
     std::string text = std::string(FieldKindName(field.kind)) + " " + std::to_string(field.field);
     char mask[16];
     switch (field.kind) {
-        case FieldKind::PrivateData:
-            text += " size " + std::to_string(field.privateDataSize) + " options " + std::to_string(field.privateDataOptions);
-            break;
-        case FieldKind::AuxOutputStem:
-            text += std::string(" ") + AAX_StemFormatName(field.stemFormat) + " \"" + field.name + "\"";
-            break;
-        case FieldKind::MIDINode:
-            std::snprintf(mask, sizeof mask, "0x%X", static_cast<unsigned>(field.channelMask));
-            text += std::string(" ") + AAX_MIDINodeTypeName(field.midiNodeType) + " \"" + field.name + "\" mask " + mask;
-            break;
-        default:
-            break;
+    case FieldKind::PrivateData:
+        text +=
+            " size " + std::to_string(field.privateDataSize) + " options " + std::to_string(field.privateDataOptions);
+        break;
+    case FieldKind::AuxOutputStem:
+        text += std::string(" ") + AAX_StemFormatName(field.stemFormat) + " \"" + field.name + "\"";
+        break;
+    case FieldKind::MIDINode:
+        std::snprintf(mask, sizeof mask, "0x%X", static_cast<unsigned>(field.channelMask));
+        text += std::string(" ") + AAX_MIDINodeTypeName(field.midiNodeType) + " \"" + field.name + "\" mask " + mask;
+        break;
+    default: break;
     }
     return text;
 }

@@ -20,13 +20,13 @@ namespace aaxhost {
 
 // The component descriptor operation that declared a field.
 enum class FieldKind {
-    AudioIn,         // AddAudioIn
-    AudioOut,        // AddAudioOut
-    BufferLength,    // AddAudioBufferLength
-    PrivateData,     // AddPrivateData: size, options
-    SideChainIn,     // AddSideChainIn
-    AuxOutputStem,   // AddAuxOutputStem: stem format, name (field: the audio-out field)
-    MIDINode,        // AddMIDINode: node type, name, channel mask
+    AudioIn,        // AddAudioIn
+    AudioOut,       // AddAudioOut
+    BufferLength,   // AddAudioBufferLength
+    PrivateData,    // AddPrivateData: size, options
+    SideChainIn,    // AddSideChainIn
+    AuxOutputStem,  // AddAuxOutputStem: stem format, name (field: the audio-out field)
+    MIDINode,       // AddMIDINode: node type, name, channel mask
 };
 // The operation's published name: "AddAudioIn", "AddAudioOut", ... as above.
 const char* FieldKindName(FieldKind kind) noexcept;
@@ -36,12 +36,12 @@ const char* FieldKindName(FieldKind kind) noexcept;
 struct FieldDeclaration {
     FieldKind kind = FieldKind::AudioIn;
     AAX_CFieldIndex field = 0;
-    std::int32_t privateDataSize = 0;                        // PrivateData
-    std::uint32_t privateDataOptions = 0;                    // PrivateData
-    AAX_EStemFormat stemFormat = AAX_eStemFormat_Any;       // AuxOutputStem
+    std::int32_t privateDataSize = 0;                               // PrivateData
+    std::uint32_t privateDataOptions = 0;                           // PrivateData
+    AAX_EStemFormat stemFormat = AAX_eStemFormat_Any;               // AuxOutputStem
     AAX_EMIDINodeType midiNodeType = AAX_eMIDINodeType_LocalInput;  // MIDINode
-    std::uint32_t channelMask = 0;                           // MIDINode
-    std::string name;                                        // AuxOutputStem, MIDINode
+    std::uint32_t channelMask = 0;                                  // MIDINode
+    std::string name;                                               // AuxOutputStem, MIDINode
 };
 // One line for messages and tests, e.g. "AddAudioIn 0", "AddPrivateData 3 size 8 options 1",
 // "AddAuxOutputStem 1 AAX_eStemFormat_Stereo \"Aux 1\"",

@@ -13,9 +13,8 @@
 
 namespace aaxhost {
 
-class RecordingCollection final
-    : public OwnObject<RecordingCollection, AAX_IACFCollection, IID_IAAXCollectionV1, IID_IACFDefinition,
-                       IID_IACFPluginDefinition> {
+class RecordingCollection final : public OwnObject<RecordingCollection, AAX_IACFCollection, IID_IAAXCollectionV1,
+                                                   IID_IACFDefinition, IID_IACFPluginDefinition> {
 public:
     static constexpr acfIID kOwnIID = {0x6C9A1E04, 0x4B7D, 0x4E55, {0x9A, 0x61, 0x2F, 0x0B, 0x58, 0x31, 0xA4, 0x04}};
 

@@ -139,7 +139,8 @@ AAX_Result RecordingComponentDescriptor::AddTemporaryData(AAX_CFieldIndex, std::
     return AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result RecordingComponentDescriptor::AddProcessProc(IACFUnknown*, AAX_CSelector* outProcIDs, std::int32_t procIDCount) noexcept {
+AAX_Result RecordingComponentDescriptor::AddProcessProc(IACFUnknown*, AAX_CSelector* outProcIDs,
+                                                        std::int32_t procIDCount) noexcept {
     if (outProcIDs != nullptr && procIDCount > 0) outProcIDs[0] = 0;
     return AAX_ERROR_UNIMPLEMENTED;
 }

@@ -15,9 +15,8 @@
 
 namespace aaxhost {
 
-class RecordingEffectDescriptor final
-    : public OwnObject<RecordingEffectDescriptor, AAX_IACFEffectDescriptor_V2, IID_IAAXEffectDescriptorV1,
-                       IID_IAAXEffectDescriptorV2> {
+class RecordingEffectDescriptor final : public OwnObject<RecordingEffectDescriptor, AAX_IACFEffectDescriptor_V2,
+                                                         IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2> {
 public:
     static constexpr acfIID kOwnIID = {0x6C9A1E03, 0x4B7D, 0x4E55, {0x9A, 0x61, 0x2F, 0x0B, 0x58, 0x31, 0xA4, 0x03}};
 

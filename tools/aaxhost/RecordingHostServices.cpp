@@ -21,9 +21,7 @@ AAX_Result RecordingHostServices::Assert(const char* file, std::int32_t line, co
 
 AAX_Result RecordingHostServices::Trace(std::int32_t priority, const char* message) noexcept {
     if (message == nullptr) return AAX_ERROR_NULL_ARGUMENT;
-    return AAX::CatchAll([&]() -> AAX_Result {
-        return Keep(priority, message);
-    });
+    return AAX::CatchAll([&]() -> AAX_Result { return Keep(priority, message); });
 }
 
 AAX_Result RecordingHostServices::StackTrace(std::int32_t tracePriority, std::int32_t /*stackTracePriority*/,

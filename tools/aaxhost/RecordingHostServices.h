@@ -20,9 +20,8 @@ struct TraceLine {
     std::string message;
 };
 
-class RecordingHostServices final
-    : public HostObject<AAX_IACFHostServices_V3, IID_IAAXHostServicesV1, IID_IAAXHostServicesV2,
-                        IID_IAAXHostServicesV3> {
+class RecordingHostServices final : public HostObject<AAX_IACFHostServices_V3, IID_IAAXHostServicesV1,
+                                                      IID_IAAXHostServicesV2, IID_IAAXHostServicesV3> {
 public:
     // A null message or file is refused with AAX_ERROR_NULL_ARGUMENT and not kept.
     AAX_Result Assert(const char* file, std::int32_t line, const char* note) noexcept override;

@@ -10,7 +10,8 @@ namespace {
 // The entry for `property` in a list of (ID, value) pairs, null when there is none.
 template <class List>
 auto* Find(List& list, AAX_EProperty property) noexcept {
-    const auto found = std::find_if(list.begin(), list.end(), [property](const auto& e) { return e.first == property; });
+    const auto found =
+        std::find_if(list.begin(), list.end(), [property](const auto& e) { return e.first == property; });
     return found == list.end() ? nullptr : &*found;
 }
 
@@ -76,7 +77,8 @@ AAX_CBoolean RecordingPropertyMap::GetPropertyWithIDArray(AAX_EProperty property
     return 1;
 }
 
-AAX_CBoolean RecordingPropertyMap::GetProperty64(AAX_EProperty property, AAX_CPropertyValue64* outValue) const noexcept {
+AAX_CBoolean RecordingPropertyMap::GetProperty64(AAX_EProperty property,
+                                                 AAX_CPropertyValue64* outValue) const noexcept {
     const auto* found = Find(properties64_, property);
     if (found == nullptr) return 0;
     if (outValue != nullptr) *outValue = found->second;

@@ -14,9 +14,8 @@
 
 namespace aaxhost {
 
-class RecordingPropertyMap final
-    : public OwnObject<RecordingPropertyMap, AAX_IACFPropertyMap_V3, IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2,
-                       IID_IAAXPropertyMapV3> {
+class RecordingPropertyMap final : public OwnObject<RecordingPropertyMap, AAX_IACFPropertyMap_V3, IID_IAAXPropertyMapV1,
+                                                    IID_IAAXPropertyMapV2, IID_IAAXPropertyMapV3> {
 public:
     static constexpr acfIID kOwnIID = {0x6C9A1E01, 0x4B7D, 0x4E55, {0x9A, 0x61, 0x2F, 0x0B, 0x58, 0x31, 0xA4, 0x01}};
 

@@ -25,17 +25,16 @@ AAX_Result SelectionDelegate::GetAudio(const float* const inputs[], std::int32_t
 
     // Samples from `location` up to the selection end, at most the request and the capacity.
     const std::int64_t remaining = location >= Length() ? 0 : location < 0 ? INT64_MAX : Length() - location;
-    const std::int64_t count =
-        std::min<std::int64_t>({std::max(*ioSamples, 0), std::max(capacity_, 0), remaining});
+    const std::int64_t count = std::min<std::int64_t>({std::max(*ioSamples, 0), std::max(capacity_, 0), remaining});
     for (std::int32_t k = 0; k < inputCount; ++k) {
         // The host's buffers: the module hands back the pointers the host gave it.
         float* buffer = const_cast<float*>(inputs[k]);
         if (buffer == nullptr) continue;
         for (std::int64_t i = 0; i < count; ++i) {
             const std::int64_t position = location + i;
-            buffer[i] = k < ChannelCount() && position >= 0 ? channels_[static_cast<std::size_t>(k)]
-                                                                       [static_cast<std::size_t>(position)]
-                                                             : 0.0f;
+            buffer[i] = k < ChannelCount() && position >= 0
+                            ? channels_[static_cast<std::size_t>(k)][static_cast<std::size_t>(position)]
+                            : 0.0f;
         }
     }
     *ioSamples = static_cast<std::int32_t>(count);

@@ -25,15 +25,16 @@ struct AudioRequest {
     std::int32_t delivered = 0;  // *ioSamples on return
 };
 
-class SelectionDelegate final
-    : public HostObject<AAX_IACFHostProcessorDelegate_V3, IID_IAAXHostProcessorDelegateV1,
-                        IID_IAAXHostProcessorDelegateV2, IID_IAAXHostProcessorDelegateV3> {
+class SelectionDelegate final : public HostObject<AAX_IACFHostProcessorDelegate_V3, IID_IAAXHostProcessorDelegateV1,
+                                                  IID_IAAXHostProcessorDelegateV2, IID_IAAXHostProcessorDelegateV3> {
 public:
     // Every channel must be as long as the first (std::invalid_argument otherwise).
     explicit SelectionDelegate(std::vector<std::vector<float>> channels);
 
     std::int32_t ChannelCount() const noexcept { return static_cast<std::int32_t>(channels_.size()); }
-    std::int64_t Length() const noexcept { return channels_.empty() ? 0 : static_cast<std::int64_t>(channels_[0].size()); }
+    std::int64_t Length() const noexcept {
+        return channels_.empty() ? 0 : static_cast<std::int64_t>(channels_[0].size());
+    }
     const std::vector<std::vector<float>>& Channels() const noexcept { return channels_; }
 
     // Samples each host buffer holds; GetAudio delivers at most that many. Starts at 0.

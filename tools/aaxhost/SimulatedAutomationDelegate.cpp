@@ -9,9 +9,9 @@ namespace aaxhost {
 
 std::string DescribeAutomation(const AutomationEvent& event) {
     switch (event.kind) {
-        case AutomationEvent::Kind::Touch: return "touch " + event.parameterID;
-        case AutomationEvent::Kind::Release: return "release " + event.parameterID;
-        case AutomationEvent::Kind::Set: break;
+    case AutomationEvent::Kind::Touch: return "touch " + event.parameterID;
+    case AutomationEvent::Kind::Release: return "release " + event.parameterID;
+    case AutomationEvent::Kind::Set: break;
     }
     char value[32];
     std::snprintf(value, sizeof value, "%g", event.value);

@@ -35,8 +35,7 @@ struct AutomationEvent {
 // "touch Gain", "set Gain 0.25", "release Gain" (the value with up to six digits).
 std::string DescribeAutomation(const AutomationEvent& event);
 
-class SimulatedAutomationDelegate final
-    : public HostObject<AAX_IACFAutomationDelegate, IID_IAAXAutomationDelegateV1> {
+class SimulatedAutomationDelegate final : public HostObject<AAX_IACFAutomationDelegate, IID_IAAXAutomationDelegateV1> {
 public:
     // The object set requests are echoed to (borrowed; a reference is kept until
     // replaced or cleared with null).

@@ -28,8 +28,8 @@ bool IsOneOf(const acfIID& iid, const acfIID (&ids)[N]) noexcept {
     return false;
 }
 
-constexpr acfIID kTransportIIDs[] = {IID_IAAXTransportV1, IID_IAAXTransportV2, IID_IAAXTransportV3,
-                                     IID_IAAXTransportV4, IID_IAAXTransportV5};
+constexpr acfIID kTransportIIDs[] = {IID_IAAXTransportV1, IID_IAAXTransportV2, IID_IAAXTransportV3, IID_IAAXTransportV4,
+                                     IID_IAAXTransportV5};
 constexpr acfIID kEffectParametersIIDs[] = {IID_IAAXEffectParametersV1, IID_IAAXEffectParametersV2,
                                             IID_IAAXEffectParametersV3, IID_IAAXEffectParametersV4};
 constexpr acfIID kHostProcessorDelegateIIDs[] = {IID_IAAXHostProcessorDelegateV1, IID_IAAXHostProcessorDelegateV2,

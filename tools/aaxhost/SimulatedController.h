@@ -37,9 +37,8 @@ struct SentNotification {
     std::vector<unsigned char> data;
 };
 
-class SimulatedController final
-    : public HostObject<AAX_IACFController_V5, IID_IAAXControllerV1, IID_IAAXControllerV2, IID_IAAXControllerV3,
-                        IID_IAAXControllerV4, IID_IAAXControllerV5> {
+class SimulatedController final : public HostObject<AAX_IACFController_V5, IID_IAAXControllerV1, IID_IAAXControllerV2,
+                                                    IID_IAAXControllerV3, IID_IAAXControllerV4, IID_IAAXControllerV5> {
 public:
     SimulatedController();
     ~SimulatedController() override;

@@ -45,19 +45,18 @@ struct TransportState {
     std::optional<bool> playing = false;
     std::optional<std::int64_t> tickPosition = 0;  // 960000 per quarter note
     std::optional<Loop> loop = Loop{};
-    std::optional<std::int64_t> sampleLocation = 0;   // of the block being processed
-    std::optional<std::int64_t> selectionStart = 0;   // timeline selection start, samples
+    std::optional<std::int64_t> sampleLocation = 0;  // of the block being processed
+    std::optional<std::int64_t> selectionStart = 0;  // timeline selection start, samples
     std::optional<TimeCode> timeCode = TimeCode{};
     std::optional<FeetFrames> feetFrames = FeetFrames{};
     std::optional<bool> metronome = false;
     std::optional<HDTimeCode> hdTimeCode = HDTimeCode{};
-    std::optional<std::int64_t> selectionEnd = 0;   // timeline selection end, samples
-    std::optional<std::uint32_t> keySignature;      // the host's packed form; none by default
+    std::optional<std::int64_t> selectionEnd = 0;  // timeline selection end, samples
+    std::optional<std::uint32_t> keySignature;     // the host's packed form; none by default
 };
 
-class SimulatedTransport final
-    : public HostObject<AAX_IACFTransport_V5, IID_IAAXTransportV1, IID_IAAXTransportV2, IID_IAAXTransportV3,
-                        IID_IAAXTransportV4, IID_IAAXTransportV5> {
+class SimulatedTransport final : public HostObject<AAX_IACFTransport_V5, IID_IAAXTransportV1, IID_IAAXTransportV2,
+                                                   IID_IAAXTransportV3, IID_IAAXTransportV4, IID_IAAXTransportV5> {
 public:
     explicit SimulatedTransport(const TransportState& state = {});
 

@@ -12,11 +12,11 @@ namespace aaxhost {
 std::string DescribeMouseEvent(const MouseEvent& event) {
     std::string text = event.multiple ? "multiple " : "";
     switch (event.kind) {
-        case MouseEvent::Kind::Down: text += "down "; break;
-        case MouseEvent::Kind::Drag: text += "drag "; break;
-        case MouseEvent::Kind::Up: text += "up "; break;
-        case MouseEvent::Kind::Enter: text += "enter "; break;
-        case MouseEvent::Kind::Exit: text += "exit "; break;
+    case MouseEvent::Kind::Down: text += "down "; break;
+    case MouseEvent::Kind::Drag: text += "drag "; break;
+    case MouseEvent::Kind::Up: text += "up "; break;
+    case MouseEvent::Kind::Enter: text += "enter "; break;
+    case MouseEvent::Kind::Exit: text += "exit "; break;
     }
     for (std::size_t i = 0; i < event.parameterIDs.size(); ++i) text += (i ? "," : "") + event.parameterIDs[i];
     char modifiers[16];
@@ -55,9 +55,8 @@ AAX_Result SimulatedViewContainer::RecordOne(MouseEvent::Kind kind, AAX_CParamID
     return RecordMany(kind, false, &parameterID, 1, modifiers);
 }
 
-AAX_Result SimulatedViewContainer::RecordMany(MouseEvent::Kind kind, bool multiple,
-                                              const AAX_CParamID* parameterIDs, std::uint32_t count,
-                                              std::uint32_t modifiers) noexcept {
+AAX_Result SimulatedViewContainer::RecordMany(MouseEvent::Kind kind, bool multiple, const AAX_CParamID* parameterIDs,
+                                              std::uint32_t count, std::uint32_t modifiers) noexcept {
     if (parameterIDs == nullptr && count != 0) return AAX_ERROR_NULL_ARGUMENT;
     for (std::uint32_t i = 0; i < count; ++i)
         if (parameterIDs[i] == nullptr) return AAX_ERROR_NULL_ARGUMENT;
@@ -72,11 +71,13 @@ AAX_Result SimulatedViewContainer::RecordMany(MouseEvent::Kind kind, bool multip
     });
 }
 
-AAX_Result SimulatedViewContainer::HandleParameterMouseDown(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept {
+AAX_Result SimulatedViewContainer::HandleParameterMouseDown(AAX_CParamID parameterID,
+                                                            std::uint32_t modifiers) noexcept {
     return RecordOne(MouseEvent::Kind::Down, parameterID, modifiers);
 }
 
-AAX_Result SimulatedViewContainer::HandleParameterMouseDrag(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept {
+AAX_Result SimulatedViewContainer::HandleParameterMouseDrag(AAX_CParamID parameterID,
+                                                            std::uint32_t modifiers) noexcept {
     return RecordOne(MouseEvent::Kind::Drag, parameterID, modifiers);
 }
 
@@ -102,11 +103,13 @@ AAX_Result SimulatedViewContainer::HandleMultipleParametersMouseUp(const AAX_CPa
     return RecordMany(MouseEvent::Kind::Up, true, parameterIDs, count, modifiers);
 }
 
-AAX_Result SimulatedViewContainer::HandleParameterMouseEnter(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept {
+AAX_Result SimulatedViewContainer::HandleParameterMouseEnter(AAX_CParamID parameterID,
+                                                             std::uint32_t modifiers) noexcept {
     return RecordOne(MouseEvent::Kind::Enter, parameterID, modifiers);
 }
 
-AAX_Result SimulatedViewContainer::HandleParameterMouseExit(AAX_CParamID parameterID, std::uint32_t modifiers) noexcept {
+AAX_Result SimulatedViewContainer::HandleParameterMouseExit(AAX_CParamID parameterID,
+                                                            std::uint32_t modifiers) noexcept {
     return RecordOne(MouseEvent::Kind::Exit, parameterID, modifiers);
 }
 

@@ -28,7 +28,7 @@ struct MouseEvent {
 std::string DescribeMouseEvent(const MouseEvent& event);
 
 class SimulatedViewContainer final : public HostObject<AAX_IACFViewContainer_V3, IID_IAAXViewContainerV1,
-                                                              IID_IAAXViewContainerV2, IID_IAAXViewContainerV3> {
+                                                       IID_IAAXViewContainerV2, IID_IAAXViewContainerV3> {
 public:
     // `window` is an HWND (borrowed; it must outlive the container's use), or null.
     explicit SimulatedViewContainer(void* window);
@@ -63,8 +63,8 @@ public:
 
 private:
     AAX_Result RecordOne(MouseEvent::Kind kind, AAX_CParamID parameterID, std::uint32_t modifiers) noexcept;
-    AAX_Result RecordMany(MouseEvent::Kind kind, bool multiple, const AAX_CParamID* parameterIDs,
-                          std::uint32_t count, std::uint32_t modifiers) noexcept;
+    AAX_Result RecordMany(MouseEvent::Kind kind, bool multiple, const AAX_CParamID* parameterIDs, std::uint32_t count,
+                          std::uint32_t modifiers) noexcept;
 
     void* window_;
     std::uint32_t modifiers_ = 0;

@@ -57,7 +57,9 @@ bool FillBundle(const std::wstring& inModule, const BundleSettings& bundle, cons
 
 }  // namespace
 
-std::wstring BundlePath(const BundleSettings& bundle) { return JoinPath(bundle.directory, bundle.name + kBundleExtension); }
+std::wstring BundlePath(const BundleSettings& bundle) {
+    return JoinPath(bundle.directory, bundle.name + kBundleExtension);
+}
 
 std::wstring BundleModulePath(const std::wstring& bundleFolder, const std::wstring& name) {
     return JoinPath(JoinPath(JoinPath(bundleFolder, L"Contents"), L"x64"), name + kBundleExtension);
@@ -86,7 +88,8 @@ std::string CheckBundleSettings(const BundleSettings& bundle, const PrimeSetting
     if (bundle.coreFile.empty()) return "";
     if (settings.unprimed) return "a core file can be bundled only with a core name, not for an unprimed hook";
     const std::wstring coreName = BundledCoreName(settings.core);
-    if (coreName.empty()) return "the core text \"" + settings.core + "\" gives no usable file name for the bundled core";
+    if (coreName.empty())
+        return "the core text \"" + settings.core + "\" gives no usable file name for the bundled core";
     if (EqualsIgnoreCase(coreName, bundle.name + kBundleExtension))
         return "the bundled core would have the module's own name \"" + Utf8(coreName) + "\"";
     return "";

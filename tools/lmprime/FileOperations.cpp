@@ -105,8 +105,8 @@ bool CreateTemporaryFileBeside(const std::wstring& target, const std::vector<uns
                                std::wstring& temporary, std::string& error) {
     for (unsigned counter = 0; counter < kMaxCandidates; ++counter) {
         const std::wstring candidate = CandidateBeside(target, counter, L".tmp");
-        const HANDLE file = CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file =
+            CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             const DWORD code = GetLastError();
             if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;

@@ -13,8 +13,8 @@ std::vector<unsigned char> TextWithNul(const std::string& text) {
 std::string CheckText(const char* what, const std::string& text, std::size_t limit) {
     if (text.find('\0') != std::string::npos) return std::string(what) + " contains a NUL byte";
     if (text.size() > limit)
-        return std::string(what) + " is " + std::to_string(text.size()) + " bytes long in UTF-8; the hook accepts at most " +
-               std::to_string(limit);
+        return std::string(what) + " is " + std::to_string(text.size()) +
+               " bytes long in UTF-8; the hook accepts at most " + std::to_string(limit);
     return "";
 }
 
@@ -26,7 +26,8 @@ std::string CheckPrimeSettings(const PrimeSettings& settings) {
         if (settings.core.empty()) return "the core name or path is empty";
         problem = CheckText("the core name or path", settings.core, kMaxCoreTextLength);
     }
-    if (problem.empty() && settings.config) problem = CheckText("the configuration string", *settings.config, kMaxConfigLength);
+    if (problem.empty() && settings.config)
+        problem = CheckText("the configuration string", *settings.config, kMaxConfigLength);
     if (problem.empty() && settings.shortName) {
         // The hook reads an empty short name as none; asking for one is a mistake.
         if (settings.shortName->empty()) return "the short name is empty";

@@ -36,9 +36,7 @@ int Run(const std::vector<std::wstring>& arguments) {
     std::string error;
     if (!ParsePrimeArguments(arguments, command, error)) throw toolcli::UsageError(error);
     switch (command.action) {
-    case PrimeCommand::Action::Help:
-        Write(stdout, PrimeUsage());
-        break;
+    case PrimeCommand::Action::Help: Write(stdout, PrimeUsage()); break;
     case PrimeCommand::Action::Show: {
         std::string report;
         FailIf(!DescribeModule(command.inModule, report, error), error);

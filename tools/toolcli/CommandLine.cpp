@@ -63,7 +63,8 @@ std::string ParsedOptions::Required(const std::string& name) const {
     return *value;
 }
 
-std::int64_t ParseInteger(const std::string& text, std::int64_t minimum, std::int64_t maximum, const std::string& what) {
+std::int64_t ParseInteger(const std::string& text, std::int64_t minimum, std::int64_t maximum,
+                          const std::string& what) {
     errno = 0;
     char* end = nullptr;
     const long long value = std::strtoll(text.c_str(), &end, 10);

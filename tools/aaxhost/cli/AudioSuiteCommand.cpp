@@ -11,11 +11,11 @@
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/OfflineDriver.h"
 #include "aaxhost/SelectionDelegate.h"
-#include "toolcli/CommandLine.h"
-#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/ModuleSession.h"
 #include "aaxhost/cli/WavFile.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 
 namespace aaxhost::cli {
 namespace {
@@ -79,9 +79,11 @@ int RunOffline(const toolcli::ParsedOptions& options) {
 
     InstanceSetup setup = effect.components.empty() ? InstanceSetup{} : SetupFor(effect.components.front());
     setup.sampleRate = static_cast<AAX_CSampleRate>(input.sampleRate);
-    setup.inputStemFormat = setup.outputStemFormat = StemFormatForChannelCount(static_cast<std::int32_t>(input.ChannelCount()));
+    setup.inputStemFormat = setup.outputStemFormat =
+        StemFormatForChannelCount(static_cast<std::int32_t>(input.ChannelCount()));
     std::unique_ptr<EffectInstance> instance = CreateEffectInstance(effect, setup);
-    if (!instance) throw std::runtime_error("the effect \"" + effect.identifier + "\" made no effect parameters object");
+    if (!instance)
+        throw std::runtime_error("the effect \"" + effect.identifier + "\" made no effect parameters object");
     const AAX_Result initialized = instance->Initialize();
     if (initialized != AAX_SUCCESS) throw std::runtime_error("Initialize failed with " + ResultText(initialized));
 
@@ -94,8 +96,9 @@ int RunOffline(const toolcli::ParsedOptions& options) {
     result = driver.InitOutputBounds();
     if (result != AAX_SUCCESS) throw std::runtime_error("InitOutputBounds failed with " + ResultText(result));
 
-    const bool declaresAnalysis = !effect.components.empty() &&
-                                  effect.components.front().FindProperty(AAX_eProperty_OptionalAnalysis).value_or(0) != 0;
+    const bool declaresAnalysis =
+        !effect.components.empty() &&
+        effect.components.front().FindProperty(AAX_eProperty_OptionalAnalysis).value_or(0) != 0;
     const bool analyze = options.Has("--analyze") || declaresAnalysis;
     if (analyze) {
         const PassResult pass = driver.Analyze(window);
@@ -134,11 +137,11 @@ int RunOffline(const toolcli::ParsedOptions& options) {
 int RunAudioSuite(const Arguments& arguments) {
     return toolcli::RunCommand("aaxhost", "aaxhost audiosuite", [&] {
         const toolcli::ParsedOptions options(arguments, {{"--effect", toolcli::OptionRule::Kind::Value},
-                                                {"--in", toolcli::OptionRule::Kind::Value},
-                                                {"--out", toolcli::OptionRule::Kind::Value},
-                                                {"--analyze", toolcli::OptionRule::Kind::Flag},
-                                                {"--window", toolcli::OptionRule::Kind::Value},
-                                                {"--float", toolcli::OptionRule::Kind::Flag}});
+                                                         {"--in", toolcli::OptionRule::Kind::Value},
+                                                         {"--out", toolcli::OptionRule::Kind::Value},
+                                                         {"--analyze", toolcli::OptionRule::Kind::Flag},
+                                                         {"--window", toolcli::OptionRule::Kind::Value},
+                                                         {"--float", toolcli::OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return toolcli::kExitSucceeded;

@@ -29,9 +29,9 @@ std::vector<std::uint8_t> EncodeBmp24(const Image& image) {
     Put(out, 40, 4);
     Put(out, static_cast<std::uint32_t>(image.width), 4);
     Put(out, static_cast<std::uint32_t>(image.height), 4);  // positive: bottom-up rows
-    Put(out, 1, 2);   // planes
-    Put(out, 24, 2);  // bits per pixel
-    Put(out, 0, 4);   // BI_RGB
+    Put(out, 1, 2);                                         // planes
+    Put(out, 24, 2);                                        // bits per pixel
+    Put(out, 0, 4);                                         // BI_RGB
     Put(out, pixelBytes, 4);
     Put(out, 2835, 4);  // 72 dpi
     Put(out, 2835, 4);

@@ -13,12 +13,12 @@
 #include "aaxhost/ObjectFactory.h"
 #include "aaxhost/SimulatedViewContainer.h"
 #include "aaxhost/cli/BmpImage.h"
-#include "toolcli/CommandLine.h"
-#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/ModuleSession.h"
 #include "aaxhost/cli/Screenshot.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 
 namespace aaxhost::cli {
 namespace {
@@ -63,7 +63,8 @@ int OpenEditor(const toolcli::ParsedOptions& options) {
     const int height = static_cast<int>(std::lround(size.vert));
     if (width <= 0 || height <= 0) {
         editor->Uninitialize();
-        throw std::runtime_error("the editor reports an empty size " + std::to_string(width) + " x " + std::to_string(height));
+        throw std::runtime_error("the editor reports an empty size " + std::to_string(width) + " x " +
+                                 std::to_string(height));
     }
     std::string failure;
     HostWindow::Size shown;
@@ -97,7 +98,8 @@ int OpenEditor(const toolcli::ParsedOptions& options) {
     }
     editor->Uninitialize();
     editor.Reset();
-    for (const AutomationEvent& event : instance->Automation()) std::printf("edit %s\n", DescribeAutomation(event).c_str());
+    for (const AutomationEvent& event : instance->Automation())
+        std::printf("edit %s\n", DescribeAutomation(event).c_str());
     std::printf("%zu edit(s)\n", instance->Automation().size());
     session.ReportFatalErrors();
     if (!failure.empty()) throw std::runtime_error(failure);
@@ -110,8 +112,8 @@ int OpenEditor(const toolcli::ParsedOptions& options) {
 int RunEditor(const Arguments& arguments) {
     return toolcli::RunCommand("aaxhost", "aaxhost editor", [&] {
         const toolcli::ParsedOptions options(arguments, {{"--effect", toolcli::OptionRule::Kind::Value},
-                                                {"--seconds", toolcli::OptionRule::Kind::Value},
-                                                {"--screenshot", toolcli::OptionRule::Kind::Value}});
+                                                         {"--seconds", toolcli::OptionRule::Kind::Value},
+                                                         {"--screenshot", toolcli::OptionRule::Kind::Value}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return toolcli::kExitSucceeded;

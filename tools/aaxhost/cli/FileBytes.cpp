@@ -20,8 +20,7 @@ std::wstring WidePath(const std::string& path) {
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
     const std::filesystem::path file(WidePath(path));
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
-        throw std::runtime_error(path + ": no such file");
+    if (!std::filesystem::is_regular_file(file, error)) throw std::runtime_error(path + ": no such file");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw std::runtime_error(path + ": cannot be opened for reading");
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

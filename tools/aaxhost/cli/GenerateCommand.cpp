@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <string>
 
-#include "toolcli/CommandLine.h"
-#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/TestSignal.h"
 #include "aaxhost/cli/WavFile.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 
 namespace aaxhost::cli {
 namespace {
@@ -36,25 +36,33 @@ int Generate(const toolcli::ParsedOptions& options) {
     if (const auto kind = options.Value("--signal"); kind && !ParseSignalKind(*kind, settings.kind))
         throw toolcli::UsageError("--signal must be sweep, sine, noise or impulses, not \"" + *kind + "\"");
     const double seconds = toolcli::ParseNumber(options.Value("--seconds").value_or("2"), 0.001, 3600.0, "--seconds");
-    settings.sampleRate = static_cast<double>(toolcli::ParseInteger(options.Value("--rate").value_or("48000"), 8000, 384000, "--rate"));
-    settings.channels = static_cast<int>(toolcli::ParseInteger(options.Value("--channels").value_or("2"), 1,
-                                                  static_cast<std::int64_t>(kMaxWavChannels), "--channels"));
+    settings.sampleRate =
+        static_cast<double>(toolcli::ParseInteger(options.Value("--rate").value_or("48000"), 8000, 384000, "--rate"));
+    settings.channels =
+        static_cast<int>(toolcli::ParseInteger(options.Value("--channels").value_or("2"), 1,
+                                               static_cast<std::int64_t>(kMaxWavChannels), "--channels"));
     settings.levelDb = toolcli::ParseNumber(options.Value("--level").value_or("-12"), -120.0, 0.0, "--level");
-    settings.frequency = toolcli::ParseNumber(options.Value("--frequency").value_or("440"), 1.0, settings.sampleRate / 2.0, "--frequency");
+    settings.frequency = toolcli::ParseNumber(options.Value("--frequency").value_or("440"), 1.0,
+                                              settings.sampleRate / 2.0, "--frequency");
     settings.frames = static_cast<std::int64_t>(seconds * settings.sampleRate + 0.5);
     if (settings.frames < 1) settings.frames = 1;
 
     WavAudio audio;
     audio.sampleRate = static_cast<std::uint32_t>(settings.sampleRate);
     const std::string format = options.Value("--format").value_or("float");
-    if (format == "float") audio.format = SampleFormat::Float32;
-    else if (format == "24") audio.format = SampleFormat::Pcm24;
-    else if (format == "16") audio.format = SampleFormat::Pcm16;
-    else throw toolcli::UsageError("--format must be float, 24 or 16, not \"" + format + "\"");
+    if (format == "float")
+        audio.format = SampleFormat::Float32;
+    else if (format == "24")
+        audio.format = SampleFormat::Pcm24;
+    else if (format == "16")
+        audio.format = SampleFormat::Pcm16;
+    else
+        throw toolcli::UsageError("--format must be float, 24 or 16, not \"" + format + "\"");
     audio.channels = MakeSignal(settings);
     WriteWavFile(outPath, audio);
     std::printf("wrote %s: %lld frames, %d channels, %u Hz, %s\n", outPath.c_str(),
-                static_cast<long long>(settings.frames), settings.channels, audio.sampleRate, SampleFormatName(audio.format));
+                static_cast<long long>(settings.frames), settings.channels, audio.sampleRate,
+                SampleFormatName(audio.format));
     return toolcli::kExitSucceeded;
 }
 
@@ -63,13 +71,13 @@ int Generate(const toolcli::ParsedOptions& options) {
 int RunGenerate(const Arguments& arguments) {
     return toolcli::RunCommand("aaxhost", "aaxhost generate", [&] {
         const toolcli::ParsedOptions options(arguments, {{"--out", toolcli::OptionRule::Kind::Value},
-                                                {"--signal", toolcli::OptionRule::Kind::Value},
-                                                {"--seconds", toolcli::OptionRule::Kind::Value},
-                                                {"--rate", toolcli::OptionRule::Kind::Value},
-                                                {"--channels", toolcli::OptionRule::Kind::Value},
-                                                {"--level", toolcli::OptionRule::Kind::Value},
-                                                {"--frequency", toolcli::OptionRule::Kind::Value},
-                                                {"--format", toolcli::OptionRule::Kind::Value}});
+                                                         {"--signal", toolcli::OptionRule::Kind::Value},
+                                                         {"--seconds", toolcli::OptionRule::Kind::Value},
+                                                         {"--rate", toolcli::OptionRule::Kind::Value},
+                                                         {"--channels", toolcli::OptionRule::Kind::Value},
+                                                         {"--level", toolcli::OptionRule::Kind::Value},
+                                                         {"--frequency", toolcli::OptionRule::Kind::Value},
+                                                         {"--format", toolcli::OptionRule::Kind::Value}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return toolcli::kExitSucceeded;

@@ -11,19 +11,19 @@ std::string JsonWriter::Quote(const std::string& text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-            case '"': quoted += "\\\""; break;
-            case '\\': quoted += "\\\\"; break;
-            case '\n': quoted += "\\n"; break;
-            case '\r': quoted += "\\r"; break;
-            case '\t': quoted += "\\t"; break;
-            default:
-                if (byte < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04X", byte);
-                    quoted += escape;
-                } else {
-                    quoted += c;
-                }
+        case '"': quoted += "\\\""; break;
+        case '\\': quoted += "\\\\"; break;
+        case '\n': quoted += "\\n"; break;
+        case '\r': quoted += "\\r"; break;
+        case '\t': quoted += "\\t"; break;
+        default:
+            if (byte < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04X", byte);
+                quoted += escape;
+            } else {
+                quoted += c;
+            }
         }
     }
     return quoted + "\"";

@@ -82,8 +82,9 @@ MidiSequence ParseMidi(const std::vector<std::uint8_t>& bytes) {
             throw MidiError("truncated: " + std::to_string(sequence.trackCount) + " tracks declared, " +
                             std::to_string(track) + " found");
         const std::uint32_t size = Read32BE(bytes.data() + offset + 4);
-        if (size > bytes.size() - offset - 8) throw MidiError("truncated: track chunk " + std::to_string(track + 1) +
-                                                              " declares more bytes than the file holds");
+        if (size > bytes.size() - offset - 8)
+            throw MidiError("truncated: track chunk " + std::to_string(track + 1) +
+                            " declares more bytes than the file holds");
         const std::uint8_t* body = bytes.data() + offset + 8;
         offset += 8ull + size;
         if (std::memcmp(body - 8, "MTrk", 4) != 0) continue;  // unknown chunks are skipped
@@ -155,7 +156,8 @@ MidiSequence ParseMidi(const std::vector<std::uint8_t>& bytes) {
                 tempo = next->second;
                 ++next;
             }
-            event.seconds = segmentSeconds + static_cast<double>(event.tick - segmentTick) * tempo / 1e6 / ticksPerQuarter;
+            event.seconds =
+                segmentSeconds + static_cast<double>(event.tick - segmentTick) * tempo / 1e6 / ticksPerQuarter;
         }
     }
     return sequence;

@@ -29,8 +29,8 @@ struct MidiEvent {
 struct MidiSequence {
     std::uint16_t format = 0;
     std::uint16_t trackCount = 0;
-    std::uint16_t division = 0;    // ticks per quarter, or SMPTE (top bit set)
-    std::vector<MidiEvent> events; // by time; events at one time keep their file order
+    std::uint16_t division = 0;     // ticks per quarter, or SMPTE (top bit set)
+    std::vector<MidiEvent> events;  // by time; events at one time keep their file order
 };
 
 MidiSequence ParseMidi(const std::vector<std::uint8_t>& bytes);

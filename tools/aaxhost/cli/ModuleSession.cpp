@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "aax/AAX.h"
-#include "toolcli/CommandLine.h"
 #include "aaxhost/cli/FileBytes.h"
+#include "toolcli/CommandLine.h"
 
 namespace aaxhost::cli {
 
@@ -35,7 +35,7 @@ const EffectDescription& ModuleSession::Effect(const std::string& identifier) co
     for (const EffectDescription& effect : registration_.package.effects)
         known += (known.empty() ? "" : ", ") + ("\"" + effect.identifier + "\"");
     throw toolcli::UsageError("the module has no effect \"" + identifier + "\"" +
-                     (known.empty() ? std::string(" (it registered none)") : "; its effects: " + known));
+                              (known.empty() ? std::string(" (it registered none)") : "; its effects: " + known));
 }
 
 void ModuleSession::RequireRegistration() const {
@@ -46,7 +46,8 @@ void ModuleSession::RequireRegistration() const {
 void ModuleSession::ReportFatalErrors() {
     const std::vector<std::string> texts = FatalErrors();
     for (; reportedFatalErrors_ < texts.size(); ++reportedFatalErrors_)
-        std::fprintf(stderr, "aaxhost: the module showed a \"Fatal Error\" box: %s\n", texts[reportedFatalErrors_].c_str());
+        std::fprintf(stderr, "aaxhost: the module showed a \"Fatal Error\" box: %s\n",
+                     texts[reportedFatalErrors_].c_str());
 }
 
 }  // namespace aaxhost::cli

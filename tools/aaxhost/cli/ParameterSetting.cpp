@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "aax/AAX_CString.h"
-#include "toolcli/CommandLine.h"
 #include "aaxhost/EffectInstance.h"
+#include "toolcli/CommandLine.h"
 
 namespace aaxhost::cli {
 namespace {
@@ -57,7 +57,8 @@ std::string KnownIdentifiers(AAX_IACFEffectParameters& parameters) {
     return known.empty() ? "none" : known;
 }
 
-double FromSteps(AAX_IACFEffectParameters& parameters, const std::string& id, std::int32_t steps, const std::string& value) {
+double FromSteps(AAX_IACFEffectParameters& parameters, const std::string& id, std::int32_t steps,
+                 const std::string& value) {
     const std::optional<double> number = WholeNumber(value);
     std::string shown;
     for (std::int32_t k = 0; k < steps; ++k) {
@@ -68,20 +69,23 @@ double FromSteps(AAX_IACFEffectParameters& parameters, const std::string& id, st
         if (number && stepNumber && SameNumber(*stepNumber, *number)) return normalized;
         if (k < 20) shown += (shown.empty() ? "\"" : ", \"") + text + "\"";
     }
-    throw toolcli::UsageError("\"" + value + "\" is not a value of " + id + " (its values: " + shown + (steps > 20 ? ", ..." : "") + ")");
+    throw toolcli::UsageError("\"" + value + "\" is not a value of " + id + " (its values: " + shown +
+                              (steps > 20 ? ", ..." : "") + ")");
 }
 
 double FromContinuous(AAX_IACFEffectParameters& parameters, const std::string& id, const std::string& value) {
     const std::optional<double> target = LeadingNumber(value);
-    if (!target) throw toolcli::UsageError("the value of " + id + " must be a number or @normalised, not \"" + value + "\"");
+    if (!target)
+        throw toolcli::UsageError("the value of " + id + " must be a number or @normalised, not \"" + value + "\"");
     auto shown = [&](double normalized) { return LeadingNumber(DisplayText(parameters, id, normalized)); };
     const std::optional<double> low = shown(0.0);
     const std::optional<double> high = shown(1.0);
-    if (!low || !high) throw toolcli::UsageError(id + " does not display its values as numbers: set it with @normalised");
+    if (!low || !high)
+        throw toolcli::UsageError(id + " does not display its values as numbers: set it with @normalised");
     const bool rising = *high >= *low;
     if (*target < std::min(*low, *high) || *target > std::max(*low, *high))
-        throw toolcli::UsageError(value + " is outside the range of " + id + " (" + DisplayText(parameters, id, 0.0) + " to " +
-                         DisplayText(parameters, id, 1.0) + ")");
+        throw toolcli::UsageError(value + " is outside the range of " + id + " (" + DisplayText(parameters, id, 0.0) +
+                                  " to " + DisplayText(parameters, id, 1.0) + ")");
     // Display texts are rounded: find where the shown number first reaches the target
     // and where it first passes it, and take the middle.
     auto edge = [&](bool passing) {
@@ -106,7 +110,9 @@ double FromContinuous(AAX_IACFEffectParameters& parameters, const std::string& i
 
 std::string DisplayText(AAX_IACFEffectParameters& parameters, const std::string& identifier, double normalized) {
     AAX_CString text;
-    if (parameters.GetParameterStringFromValue(identifier.c_str(), normalized, &text, kDisplayTextLength) != AAX_SUCCESS) return "";
+    if (parameters.GetParameterStringFromValue(identifier.c_str(), normalized, &text, kDisplayTextLength) !=
+        AAX_SUCCESS)
+        return "";
     return text.StdString();
 }
 
@@ -119,10 +125,11 @@ ParameterSetting ResolveParameterSetting(AAX_IACFEffectParameters& parameters, c
     const std::string value = assignment.substr(equals + 1);
     std::int32_t index = -1;
     if (parameters.GetParameterIndex(setting.identifier.c_str(), &index) != AAX_SUCCESS)
-        throw toolcli::UsageError("the effect has no parameter \"" + setting.identifier + "\"; its parameters: " +
-                         KnownIdentifiers(parameters));
+        throw toolcli::UsageError("the effect has no parameter \"" + setting.identifier +
+                                  "\"; its parameters: " + KnownIdentifiers(parameters));
     if (value[0] == '@') {
-        setting.normalized = toolcli::ParseNumber(value.substr(1), 0.0, 1.0, "the normalised value of " + setting.identifier);
+        setting.normalized =
+            toolcli::ParseNumber(value.substr(1), 0.0, 1.0, "the normalised value of " + setting.identifier);
         return setting;
     }
     std::int32_t steps = 0;

@@ -14,8 +14,6 @@
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/InstanceContext.h"
 #include "aaxhost/StemChannelCount.h"
-#include "toolcli/CommandLine.h"
-#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/MidiFile.h"
@@ -23,6 +21,8 @@
 #include "aaxhost/cli/ParameterSetting.h"
 #include "aaxhost/cli/StateFile.h"
 #include "aaxhost/cli/WavFile.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 
 namespace aaxhost::cli {
 namespace {
@@ -68,9 +68,9 @@ const ComponentDescription& ComponentFor(const EffectDescription& effect, std::s
             return component;
         offered += std::string(offered.empty() ? "" : ", ") + StemFormatName(component.InputStemFormat());
     }
-    throw toolcli::UsageError("the effect \"" + effect.identifier + "\" has no realtime component for " +
-                     std::to_string(channels) + " input channel(s) (its inputs: " +
-                     (offered.empty() ? std::string("none") : offered) + ")");
+    throw toolcli::UsageError(
+        "the effect \"" + effect.identifier + "\" has no realtime component for " + std::to_string(channels) +
+        " input channel(s) (its inputs: " + (offered.empty() ? std::string("none") : offered) + ")");
 }
 
 void Check(AAX_Result result, const std::string& what) {
@@ -99,7 +99,7 @@ struct RenderRequest {
     std::string inPath;
     std::string outPath;
     std::int32_t block = 512;
-    std::optional<double> rate;  // the input file's when absent
+    std::optional<double> rate;         // the input file's when absent
     std::vector<std::string> settings;  // ID=VALUE
     std::optional<std::string> loadStatePath;
     std::optional<std::string> saveStatePath;
@@ -116,12 +116,14 @@ RenderRequest ReadRequest(const toolcli::ParsedOptions& options) {
     request.effectID = options.Required("--effect");
     request.inPath = options.Required("--in");
     request.outPath = options.Required("--out");
-    request.block = static_cast<std::int32_t>(
-        toolcli::ParseInteger(options.Value("--block").value_or("512"), 1, 65536, "--block"));
-    if (const auto rate = options.Value("--rate")) request.rate = toolcli::ParseNumber(*rate, 1000.0, 768000.0, "--rate");
+    request.block =
+        static_cast<std::int32_t>(toolcli::ParseInteger(options.Value("--block").value_or("512"), 1, 65536, "--block"));
+    if (const auto rate = options.Value("--rate"))
+        request.rate = toolcli::ParseNumber(*rate, 1000.0, 768000.0, "--rate");
     request.settings = options.Values("--set");
     for (const std::string& assignment : request.settings)
-        if (assignment.find('=') == std::string::npos) throw toolcli::UsageError("--set takes ID=VALUE, not \"" + assignment + "\"");
+        if (assignment.find('=') == std::string::npos)
+            throw toolcli::UsageError("--set takes ID=VALUE, not \"" + assignment + "\"");
     request.loadStatePath = options.Value("--load-state");
     request.saveStatePath = options.Value("--save-state");
     request.midiPath = options.Value("--midi");
@@ -134,7 +136,7 @@ RenderRequest ReadRequest(const toolcli::ParsedOptions& options) {
 // The files a render reads, all read before the module is loaded.
 struct RenderInputs {
     WavAudio audio;
-    double rate = 0.0;  // the host's sample rate
+    double rate = 0.0;                // the host's sample rate
     std::vector<std::uint8_t> state;  // empty: no --load-state
     MidiSequence midi;
 };
@@ -197,9 +199,14 @@ class BlockRenderer {
 public:
     BlockRenderer(EffectInstance& instance, InstanceContext& context, const WavAudio& input, double rate,
                   const MidiSequence& midi, std::int64_t skip)
-        : instance_(instance), context_(context), input_(input), midi_(midi),
-          midiNode_(context.MIDINode(AAX_eContextField_MIDIIn)), rate_(rate),
-          frames_(static_cast<std::int64_t>(input.FrameCount())), skip_(skip) {
+        : instance_(instance),
+          context_(context),
+          input_(input),
+          midi_(midi),
+          midiNode_(context.MIDINode(AAX_eContextField_MIDIIn)),
+          rate_(rate),
+          frames_(static_cast<std::int64_t>(input.FrameCount())),
+          skip_(skip) {
         if (!midi.events.empty() && midiNode_ == nullptr)
             std::fputs("aaxhost: the component has no MIDI input node; the MIDI file is not played\n", stderr);
         for (const MidiEvent& event : midi.events) midiSamples_.push_back(SampleOf(event, rate));
@@ -285,8 +292,7 @@ int Render(const toolcli::ParsedOptions& options) {
     InstanceSetup setup = SetupFor(component);
     setup.sampleRate = static_cast<AAX_CSampleRate>(inputs.rate);
     std::unique_ptr<EffectInstance> instance = CreateEffectInstance(effect, setup);
-    if (!instance)
-        throw std::runtime_error("the effect \"" + request.effectID + "\" made no effect parameters object");
+    if (!instance) throw std::runtime_error("the effect \"" + request.effectID + "\" made no effect parameters object");
     Check(instance->Initialize(), "Initialize");
     PrepareParameters(*instance, request, inputs.state);
 
@@ -298,7 +304,8 @@ int Render(const toolcli::ParsedOptions& options) {
     instance->Controller().GetSignalLatency(&latency);
     const int outputs = context.MainOutputChannelCount();
     WavAudio output = EmptyOutput(inputs.audio, outputs, inputs.rate, request.floatOutput);
-    BlockRenderer renderer(*instance, context, inputs.audio, inputs.rate, inputs.midi, request.compensate ? latency : 0);
+    BlockRenderer renderer(*instance, context, inputs.audio, inputs.rate, inputs.midi,
+                           request.compensate ? latency : 0);
 
     session.ReportFatalErrors();
     renderer.Run(component.processProcedures.front().proc, request.block, output);
@@ -307,8 +314,8 @@ int Render(const toolcli::ParsedOptions& options) {
     if (request.saveStatePath)
         WriteFileBytes(*request.saveStatePath, EncodeStateFile(SaveState(*instance->Parameters())));
     std::printf("rendered %zu samples, %zu channel(s) in, %d out, at %g Hz through \"%s\" in blocks of %d\n",
-                inputs.audio.FrameCount(), inputs.audio.ChannelCount(), outputs, inputs.rate,
-                request.effectID.c_str(), request.block);
+                inputs.audio.FrameCount(), inputs.audio.ChannelCount(), outputs, inputs.rate, request.effectID.c_str(),
+                request.block);
     std::printf("latency %d samples, %s\n", latency, request.compensate ? "compensated" : "not compensated");
     std::printf("wrote %s (%s)\n", request.outPath.c_str(), SampleFormatName(output.format));
     return toolcli::kExitSucceeded;
@@ -319,17 +326,17 @@ int Render(const toolcli::ParsedOptions& options) {
 int RunRender(const Arguments& arguments) {
     return toolcli::RunCommand("aaxhost", "aaxhost render", [&] {
         const toolcli::ParsedOptions options(arguments, {{"--effect", toolcli::OptionRule::Kind::Value},
-                                                {"--in", toolcli::OptionRule::Kind::Value},
-                                                {"--out", toolcli::OptionRule::Kind::Value},
-                                                {"--block", toolcli::OptionRule::Kind::Value},
-                                                {"--rate", toolcli::OptionRule::Kind::Value},
-                                                {"--set", toolcli::OptionRule::Kind::Repeated},
-                                                {"--bypass", toolcli::OptionRule::Kind::Flag},
-                                                {"--save-state", toolcli::OptionRule::Kind::Value},
-                                                {"--load-state", toolcli::OptionRule::Kind::Value},
-                                                {"--midi", toolcli::OptionRule::Kind::Value},
-                                                {"--compensate", toolcli::OptionRule::Kind::Flag},
-                                                {"--float", toolcli::OptionRule::Kind::Flag}});
+                                                         {"--in", toolcli::OptionRule::Kind::Value},
+                                                         {"--out", toolcli::OptionRule::Kind::Value},
+                                                         {"--block", toolcli::OptionRule::Kind::Value},
+                                                         {"--rate", toolcli::OptionRule::Kind::Value},
+                                                         {"--set", toolcli::OptionRule::Kind::Repeated},
+                                                         {"--bypass", toolcli::OptionRule::Kind::Flag},
+                                                         {"--save-state", toolcli::OptionRule::Kind::Value},
+                                                         {"--load-state", toolcli::OptionRule::Kind::Value},
+                                                         {"--midi", toolcli::OptionRule::Kind::Value},
+                                                         {"--compensate", toolcli::OptionRule::Kind::Flag},
+                                                         {"--float", toolcli::OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
             return toolcli::kExitSucceeded;

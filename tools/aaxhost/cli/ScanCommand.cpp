@@ -5,11 +5,11 @@
 
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_StemFormat.h"
-#include "toolcli/CommandLine.h"
-#include "toolcli/CommandRunner.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/JsonWriter.h"
 #include "aaxhost/cli/ModuleSession.h"
+#include "toolcli/CommandLine.h"
+#include "toolcli/CommandRunner.h"
 
 namespace aaxhost::cli {
 namespace {
@@ -56,8 +56,8 @@ std::string PropertyName(AAX_EProperty id) {
 }
 
 bool IsFourCharCode(AAX_EProperty id) {
-    return id == AAX_eProperty_ManufacturerID || id == AAX_eProperty_ProductID ||
-           id == AAX_eProperty_PlugInID_Native || id == AAX_eProperty_PlugInID_AudioSuite;
+    return id == AAX_eProperty_ManufacturerID || id == AAX_eProperty_ProductID || id == AAX_eProperty_PlugInID_Native ||
+           id == AAX_eProperty_PlugInID_AudioSuite;
 }
 
 std::string FourCC(std::uint32_t value) {
@@ -70,7 +70,12 @@ std::string FourCC(std::uint32_t value) {
 }
 
 void WriteStem(JsonWriter& json, AAX_EStemFormat stem) {
-    json.BeginObject().Key("value").Integer(static_cast<std::uint32_t>(stem)).Key("name").String(AAX_StemFormatName(stem)).EndObject();
+    json.BeginObject()
+        .Key("value")
+        .Integer(static_cast<std::uint32_t>(stem))
+        .Key("name")
+        .String(AAX_StemFormatName(stem))
+        .EndObject();
 }
 
 void WriteComponent(JsonWriter& json, const ComponentDescription& component) {
@@ -83,17 +88,23 @@ void WriteComponent(JsonWriter& json, const ComponentDescription& component) {
     for (const FieldDeclaration& field : component.fields) {
         json.BeginObject().Key("kind").String(FieldKindName(field.kind)).Key("field").Integer(field.field);
         switch (field.kind) {
-            case FieldKind::PrivateData:
-                json.Key("size").Integer(field.privateDataSize).Key("options").Integer(field.privateDataOptions);
-                break;
-            case FieldKind::AuxOutputStem:
-                json.Key("stemFormat").Integer(static_cast<std::uint32_t>(field.stemFormat)).Key("name").String(field.name);
-                break;
-            case FieldKind::MIDINode:
-                json.Key("nodeType").Integer(field.midiNodeType).Key("nodeTypeName").String(AAX_MIDINodeTypeName(field.midiNodeType)).Key("name").String(field.name).Key("channelMask")
-                    .Integer(field.channelMask);
-                break;
-            default: break;
+        case FieldKind::PrivateData:
+            json.Key("size").Integer(field.privateDataSize).Key("options").Integer(field.privateDataOptions);
+            break;
+        case FieldKind::AuxOutputStem:
+            json.Key("stemFormat").Integer(static_cast<std::uint32_t>(field.stemFormat)).Key("name").String(field.name);
+            break;
+        case FieldKind::MIDINode:
+            json.Key("nodeType")
+                .Integer(field.midiNodeType)
+                .Key("nodeTypeName")
+                .String(AAX_MIDINodeTypeName(field.midiNodeType))
+                .Key("name")
+                .String(field.name)
+                .Key("channelMask")
+                .Integer(field.channelMask);
+            break;
+        default: break;
         }
         json.EndObject();
     }
@@ -103,7 +114,10 @@ void WriteComponent(JsonWriter& json, const ComponentDescription& component) {
         const std::string name = PropertyName(property.id);
         const auto value = static_cast<std::uint32_t>(property.value);
         json.BeginObject().Key("id").Integer(property.id).Key("name");
-        if (name.empty()) json.Null(); else json.String(name);
+        if (name.empty())
+            json.Null();
+        else
+            json.String(name);
         json.Key("value").Integer(property.value).Key("hex").String(Hex(value));
         if (IsFourCharCode(property.id)) json.Key("fourCC").String(FourCC(value));
         json.EndObject();
@@ -111,20 +125,37 @@ void WriteComponent(JsonWriter& json, const ComponentDescription& component) {
     json.EndArray();
     json.Key("midiNodes").BeginArray();
     for (const MIDINodeDeclaration& node : component.midiNodes)
-        json.BeginObject().Key("field").Integer(node.field).Key("type").Integer(node.type).Key("typeName")
-            .String(AAX_MIDINodeTypeName(node.type)).Key("name").String(node.name)
-            .Key("channelMask").Integer(node.channelMask).EndObject();
+        json.BeginObject()
+            .Key("field")
+            .Integer(node.field)
+            .Key("type")
+            .Integer(node.type)
+            .Key("typeName")
+            .String(AAX_MIDINodeTypeName(node.type))
+            .Key("name")
+            .String(node.name)
+            .Key("channelMask")
+            .Integer(node.channelMask)
+            .EndObject();
     json.EndArray();
     json.Key("auxStems").BeginArray();
     for (const AuxOutputStem& stem : component.auxOutputStems)
-        json.BeginObject().Key("field").Integer(stem.audioOutField).Key("stemFormat")
-            .Integer(static_cast<std::uint32_t>(stem.stemFormat)).Key("stemName").String(AAX_StemFormatName(stem.stemFormat))
-            .Key("name").String(stem.name).EndObject();
+        json.BeginObject()
+            .Key("field")
+            .Integer(stem.audioOutField)
+            .Key("stemFormat")
+            .Integer(static_cast<std::uint32_t>(stem.stemFormat))
+            .Key("stemName")
+            .String(AAX_StemFormatName(stem.stemFormat))
+            .Key("name")
+            .String(stem.name)
+            .EndObject();
     json.EndArray();
     json.EndObject();
 }
 
-std::string ScanJson(const std::string& path, const Registration& registration, const std::vector<std::string>& fatalErrors) {
+std::string ScanJson(const std::string& path, const Registration& registration,
+                     const std::vector<std::string>& fatalErrors) {
     const PackageDescription& package = registration.package;
     JsonWriter json;
     json.BeginObject();
@@ -137,11 +168,20 @@ std::string ScanJson(const std::string& path, const Registration& registration, 
     json.EndArray();
     json.Key("package").BeginObject();
     json.Key("manufacturer");
-    if (package.manufacturerName) json.String(*package.manufacturerName); else json.Null();
+    if (package.manufacturerName)
+        json.String(*package.manufacturerName);
+    else
+        json.Null();
     json.Key("version");
-    if (package.packageVersion) json.Integer(*package.packageVersion); else json.Null();
+    if (package.packageVersion)
+        json.Integer(*package.packageVersion);
+    else
+        json.Null();
     json.Key("versionHex");
-    if (package.packageVersion) json.String(Hex(*package.packageVersion)); else json.Null();
+    if (package.packageVersion)
+        json.String(Hex(*package.packageVersion));
+    else
+        json.Null();
     json.Key("names").BeginArray();
     for (const std::string& name : package.packageNames) json.String(name);
     json.EndArray().EndObject();
@@ -167,13 +207,15 @@ std::string ScanJson(const std::string& path, const Registration& registration, 
     return json.Text();
 }
 
-std::string ScanText(const std::string& path, const Registration& registration, const std::vector<std::string>& fatalErrors) {
+std::string ScanText(const std::string& path, const Registration& registration,
+                     const std::vector<std::string>& fatalErrors) {
     const PackageDescription& package = registration.package;
     std::string out = "module " + path + "\n";
     out += "registration " + ResultText(registration.result) + "\n";
     for (const std::string& text : fatalErrors) out += "fatal error: " + text + "\n";
     out += "package\n";
-    out += "  manufacturer " + (package.manufacturerName ? "\"" + *package.manufacturerName + "\"" : std::string("(none)")) + "\n";
+    out += "  manufacturer " +
+           (package.manufacturerName ? "\"" + *package.manufacturerName + "\"" : std::string("(none)")) + "\n";
     out += "  version " + (package.packageVersion ? Hex(*package.packageVersion) : std::string("(none)")) + "\n";
     for (const std::string& name : package.packageNames) out += "  name \"" + name + "\"\n";
     for (const EffectDescription& effect : package.effects) {
@@ -194,15 +236,16 @@ std::string ScanText(const std::string& path, const Registration& registration, 
                 const std::string name = PropertyName(property.id);
                 out += "    property " + std::to_string(property.id) + (name.empty() ? "" : " " + name) + " = " +
                        std::to_string(property.value) + " (" + Hex(static_cast<std::uint32_t>(property.value)) +
-                       (IsFourCharCode(property.id) ? " '" + FourCC(static_cast<std::uint32_t>(property.value)) + "'" : "") +
+                       (IsFourCharCode(property.id) ? " '" + FourCC(static_cast<std::uint32_t>(property.value)) + "'"
+                                                    : "") +
                        ")\n";
             }
             for (const MIDINodeDeclaration& node : component.midiNodes)
                 out += "    midi node " + std::to_string(node.field) + " " + AAX_MIDINodeTypeName(node.type) + " \"" +
                        node.name + "\" mask " + Hex(node.channelMask) + "\n";
             for (const AuxOutputStem& stem : component.auxOutputStems)
-                out += "    aux stem " + std::to_string(stem.audioOutField) + " " + AAX_StemFormatName(stem.stemFormat) +
-                       " \"" + stem.name + "\"\n";
+                out += "    aux stem " + std::to_string(stem.audioOutField) + " " +
+                       AAX_StemFormatName(stem.stemFormat) + " \"" + stem.name + "\"\n";
         }
     }
     return out;

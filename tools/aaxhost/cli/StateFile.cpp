@@ -34,7 +34,8 @@ std::vector<std::uint8_t> EncodeStateFile(const std::vector<std::uint8_t>& chunk
 std::vector<std::uint8_t> DecodeStateFile(const std::vector<std::uint8_t>& file) {
     if (file.size() < sizeof kTag || std::memcmp(file.data(), kTag, sizeof kTag) != 0)
         throw std::runtime_error("not an aaxhost state file (it does not start with \"LMCHUNK1\")");
-    if (file.size() < sizeof kTag + kChunkHeaderSize) throw std::runtime_error("the state file's chunk header is truncated");
+    if (file.size() < sizeof kTag + kChunkHeaderSize)
+        throw std::runtime_error("the state file's chunk header is truncated");
     const std::uint32_t size = Read32(file.data() + sizeof kTag);
     const std::size_t held = file.size() - sizeof kTag - kChunkHeaderSize;
     if (size != held)
@@ -70,7 +71,8 @@ void LoadState(AAX_IACFEffectParameters& parameters, const std::vector<std::uint
     std::memcpy(buffer.data(), chunkBytes.data(), chunkBytes.size());
     const auto* chunk = reinterpret_cast<const AAX_SPlugInChunk*>(buffer.data());
     const AAX_Result result = parameters.SetChunk(chunk->fChunkID, chunk);
-    if (result != AAX_SUCCESS) throw std::runtime_error("the effect refused the state: SetChunk failed with " + ResultText(result));
+    if (result != AAX_SUCCESS)
+        throw std::runtime_error("the effect refused the state: SetChunk failed with " + ResultText(result));
 }
 
 }  // namespace aaxhost::cli

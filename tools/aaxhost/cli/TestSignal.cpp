@@ -6,11 +6,16 @@
 namespace aaxhost::cli {
 
 bool ParseSignalKind(const std::string& name, SignalKind& kind) noexcept {
-    if (name == "sine") kind = SignalKind::Sine;
-    else if (name == "sweep") kind = SignalKind::Sweep;
-    else if (name == "noise") kind = SignalKind::Noise;
-    else if (name == "impulses") kind = SignalKind::Impulses;
-    else return false;
+    if (name == "sine")
+        kind = SignalKind::Sine;
+    else if (name == "sweep")
+        kind = SignalKind::Sweep;
+    else if (name == "noise")
+        kind = SignalKind::Noise;
+    else if (name == "impulses")
+        kind = SignalKind::Impulses;
+    else
+        return false;
     return true;
 }
 

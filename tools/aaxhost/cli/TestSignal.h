@@ -20,8 +20,8 @@ struct SignalSettings {
     double sampleRate = 48000.0;
     std::int64_t frames = 96000;
     int channels = 2;
-    double levelDb = -12.0;     // peak level in dBFS (impulses: the impulse's height)
-    double frequency = 440.0;   // Sine
+    double levelDb = -12.0;    // peak level in dBFS (impulses: the impulse's height)
+    double frequency = 440.0;  // Sine
 };
 
 // "sine", "sweep", "noise", "impulses"; false for any other name.

@@ -34,9 +34,9 @@ void PutTag(std::vector<std::uint8_t>& out, const char* tag) { out.insert(out.en
 
 unsigned BitsOf(SampleFormat format) {
     switch (format) {
-        case SampleFormat::Pcm16: return 16;
-        case SampleFormat::Pcm24: return 24;
-        case SampleFormat::Float32: return 32;
+    case SampleFormat::Pcm16: return 16;
+    case SampleFormat::Pcm24: return 24;
+    case SampleFormat::Float32: return 32;
     }
     return 0;
 }
@@ -60,8 +60,7 @@ Format ParseFormat(const std::uint8_t* p, std::uint32_t size) {
     format.blockAlign = Read16(p + 12);
     const std::uint16_t bits = Read16(p + 14);
     if (tag == kFormatExtensible) {
-        if (size < 40 || Read16(p + 16) < 22)
-            throw WavError("the extensible fmt chunk is too short for its extension");
+        if (size < 40 || Read16(p + 16) < 22) throw WavError("the extensible fmt chunk is too short for its extension");
         const std::uint16_t validBits = Read16(p + 18);
         if (validBits != bits)
             throw WavError("unsupported format: " + std::to_string(validBits) + " valid bits in " +
@@ -72,9 +71,12 @@ Format ParseFormat(const std::uint8_t* p, std::uint32_t size) {
         if (std::memcmp(p + 26, kSubformatTail, sizeof kSubformatTail) != 0)
             throw WavError("unsupported format: an extensible subformat that is neither PCM nor IEEE float");
     }
-    if (tag == kFormatPcm && bits == 16) format.sampleFormat = SampleFormat::Pcm16;
-    else if (tag == kFormatPcm && bits == 24) format.sampleFormat = SampleFormat::Pcm24;
-    else if (tag == kFormatFloat && bits == 32) format.sampleFormat = SampleFormat::Float32;
+    if (tag == kFormatPcm && bits == 16)
+        format.sampleFormat = SampleFormat::Pcm16;
+    else if (tag == kFormatPcm && bits == 24)
+        format.sampleFormat = SampleFormat::Pcm24;
+    else if (tag == kFormatFloat && bits == 32)
+        format.sampleFormat = SampleFormat::Float32;
     else
         throw WavError("unsupported format: tag " + std::to_string(tag) + " with " + std::to_string(bits) +
                        " bits (16/24-bit PCM and 32-bit float are supported)");
@@ -87,24 +89,25 @@ Format ParseFormat(const std::uint8_t* p, std::uint32_t size) {
         throw WavError("the block alignment " + std::to_string(format.blockAlign) + " does not match " +
                        std::to_string(format.channels) + " channels of " + std::to_string(bits) + " bits");
     if (byteRate != static_cast<std::uint64_t>(format.sampleRate) * format.blockAlign)
-        throw WavError("the byte rate " + std::to_string(byteRate) + " does not match the sample rate and block alignment");
+        throw WavError("the byte rate " + std::to_string(byteRate) +
+                       " does not match the sample rate and block alignment");
     return format;
 }
 
 float DecodeSample(const std::uint8_t* p, SampleFormat format) {
     switch (format) {
-        case SampleFormat::Pcm16: return static_cast<float>(static_cast<std::int16_t>(Read16(p))) / 32768.0f;
-        case SampleFormat::Pcm24: {
-            std::int32_t value = p[0] | (p[1] << 8) | (p[2] << 16);
-            if (value & 0x800000) value -= 0x1000000;
-            return static_cast<float>(value) / 8388608.0f;
-        }
-        case SampleFormat::Float32: {
-            const std::uint32_t bits = Read32(p);
-            float value;
-            std::memcpy(&value, &bits, sizeof value);
-            return value;
-        }
+    case SampleFormat::Pcm16: return static_cast<float>(static_cast<std::int16_t>(Read16(p))) / 32768.0f;
+    case SampleFormat::Pcm24: {
+        std::int32_t value = p[0] | (p[1] << 8) | (p[2] << 16);
+        if (value & 0x800000) value -= 0x1000000;
+        return static_cast<float>(value) / 8388608.0f;
+    }
+    case SampleFormat::Float32: {
+        const std::uint32_t bits = Read32(p);
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
     }
     return 0.0f;
 }
@@ -119,20 +122,20 @@ std::int32_t Quantise(float sample, double scale) {
 
 void EncodeSample(std::vector<std::uint8_t>& out, float sample, SampleFormat format) {
     switch (format) {
-        case SampleFormat::Pcm16: Put16(out, static_cast<std::uint32_t>(Quantise(sample, 32768.0)) & 0xFFFF); break;
-        case SampleFormat::Pcm24: {
-            const std::uint32_t value = static_cast<std::uint32_t>(Quantise(sample, 8388608.0));
-            out.push_back(static_cast<std::uint8_t>(value));
-            out.push_back(static_cast<std::uint8_t>(value >> 8));
-            out.push_back(static_cast<std::uint8_t>(value >> 16));
-            break;
-        }
-        case SampleFormat::Float32: {
-            std::uint32_t bits;
-            std::memcpy(&bits, &sample, sizeof bits);
-            Put32(out, bits);
-            break;
-        }
+    case SampleFormat::Pcm16: Put16(out, static_cast<std::uint32_t>(Quantise(sample, 32768.0)) & 0xFFFF); break;
+    case SampleFormat::Pcm24: {
+        const std::uint32_t value = static_cast<std::uint32_t>(Quantise(sample, 8388608.0));
+        out.push_back(static_cast<std::uint8_t>(value));
+        out.push_back(static_cast<std::uint8_t>(value >> 8));
+        out.push_back(static_cast<std::uint8_t>(value >> 16));
+        break;
+    }
+    case SampleFormat::Float32: {
+        std::uint32_t bits;
+        std::memcpy(&bits, &sample, sizeof bits);
+        Put32(out, bits);
+        break;
+    }
     }
 }
 
@@ -140,9 +143,9 @@ void EncodeSample(std::vector<std::uint8_t>& out, float sample, SampleFormat for
 
 const char* SampleFormatName(SampleFormat format) noexcept {
     switch (format) {
-        case SampleFormat::Pcm16: return "16-bit PCM";
-        case SampleFormat::Pcm24: return "24-bit PCM";
-        case SampleFormat::Float32: return "32-bit float";
+    case SampleFormat::Pcm16: return "16-bit PCM";
+    case SampleFormat::Pcm24: return "24-bit PCM";
+    case SampleFormat::Float32: return "32-bit float";
     }
     return "unknown format";
 }
@@ -167,8 +170,8 @@ WavAudio ParseWav(const std::vector<std::uint8_t>& bytes) {
         const std::uint64_t body = offset + 8;
         if (body + size > riffEnd)
             throw WavError("truncated: the \"" + std::string(reinterpret_cast<const char*>(header), 4) +
-                           "\" chunk declares " + std::to_string(size) + " bytes, " +
-                           std::to_string(riffEnd - body) + " remain");
+                           "\" chunk declares " + std::to_string(size) + " bytes, " + std::to_string(riffEnd - body) +
+                           " remain");
         if (std::memcmp(header, "fmt ", 4) == 0) {
             if (haveFormat) throw WavError("more than one fmt chunk");
             format = ParseFormat(bytes.data() + body, size);
@@ -206,7 +209,8 @@ WavAudio ParseWav(const std::vector<std::uint8_t>& bytes) {
 std::vector<std::uint8_t> SerializeWav(const WavAudio& audio) {
     const std::size_t channels = audio.ChannelCount();
     if (channels == 0) throw WavError("no channels to write");
-    if (channels > kMaxWavChannels) throw WavError(std::to_string(channels) + " channels are more than a file may hold");
+    if (channels > kMaxWavChannels)
+        throw WavError(std::to_string(channels) + " channels are more than a file may hold");
     if (audio.sampleRate == 0) throw WavError("a sample rate of 0 cannot be written");
     const std::size_t frames = audio.FrameCount();
     for (const auto& channel : audio.channels)

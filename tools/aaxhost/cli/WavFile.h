@@ -28,8 +28,8 @@ const char* SampleFormatName(SampleFormat format) noexcept;
 struct WavAudio {
     std::uint32_t sampleRate = 48000;
     SampleFormat format = SampleFormat::Float32;
-    bool extensible = false;       // written as WAVE_FORMAT_EXTENSIBLE
-    std::uint32_t channelMask = 0; // speaker mask of an extensible file
+    bool extensible = false;                   // written as WAVE_FORMAT_EXTENSIBLE
+    std::uint32_t channelMask = 0;             // speaker mask of an extensible file
     std::vector<std::vector<float>> channels;  // all of the same length
 
     std::size_t ChannelCount() const noexcept { return channels.size(); }

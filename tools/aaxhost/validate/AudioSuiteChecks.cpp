@@ -48,7 +48,8 @@ std::vector<std::int32_t> WindowSizes(const Validation& validation) {
 std::string DescribePass(const PassResult& pass) {
     std::string text = "begin " + std::to_string(pass.begin) + ", end " + std::to_string(pass.end);
     for (std::size_t i = 0; i < pass.blocks.size(); ++i)
-        if (pass.blocks[i] != AAX_SUCCESS) return text + ", block " + std::to_string(i) + " " + std::to_string(pass.blocks[i]);
+        if (pass.blocks[i] != AAX_SUCCESS)
+            return text + ", block " + std::to_string(i) + " " + std::to_string(pass.blocks[i]);
     return text;
 }
 
@@ -57,7 +58,8 @@ struct OfflineRun {
     ACFPtr<SelectionDelegate> selection;
 };
 
-OfflineRun MakeRun(const EffectDescription& effect, std::int32_t channels, std::int64_t length, std::mt19937_64& random) {
+OfflineRun MakeRun(const EffectDescription& effect, std::int32_t channels, std::int64_t length,
+                   std::mt19937_64& random) {
     InstanceSetup setup;
     setup.inputStemFormat = setup.outputStemFormat = StemFormatForChannelCount(channels);
     OfflineRun run;
@@ -89,7 +91,8 @@ std::string CheckPasses(Validation& validation, const std::vector<const EffectDe
                                       " channels, window " + std::to_string(window) + ": ";
             OfflineDriver driver(CreateHostProcessor(*effect), run.instance->Controller(), *run.selection.Get());
             const AAX_Result initialized = driver.Initialize();
-            if (initialized != AAX_SUCCESS) Fail(where + "the processor's Initialize returned " + std::to_string(initialized));
+            if (initialized != AAX_SUCCESS)
+                Fail(where + "the processor's Initialize returned " + std::to_string(initialized));
             std::int64_t start = 0, end = 0;
             const AAX_Result bounds = driver.InitOutputBounds(&start, &end);
             if (bounds != AAX_SUCCESS) Fail(where + "InitOutputBounds returned " + std::to_string(bounds));
@@ -110,7 +113,8 @@ std::string CheckPasses(Validation& validation, const std::vector<const EffectDe
             for (std::size_t channel = 0; channel < rendered.size(); ++channel) {
                 if (static_cast<std::int64_t>(rendered[channel].size()) != length)
                     Fail(where + "output channel " + std::to_string(channel) + " holds " +
-                         std::to_string(rendered[channel].size()) + " samples for " + std::to_string(length) + " of input");
+                         std::to_string(rendered[channel].size()) + " samples for " + std::to_string(length) +
+                         " of input");
                 const auto bad = FindBadSample(rendered[channel].data(), rendered[channel].size(), false);
                 if (!bad) continue;
                 if (!nonFiniteReported)
@@ -130,8 +134,9 @@ std::string CheckPasses(Validation& validation, const std::vector<const EffectDe
 }  // namespace
 
 void RunAudioSuiteChecks(Validation& validation) {
-    const std::vector<const EffectDescription*> effects = EffectsOrSkip(
-        validation, kGroup, {"analysis", "render"}, HasOfflineProcessor, "no effect has an AudioSuite processor");
+    const std::vector<const EffectDescription*> effects =
+        EffectsOrSkip(validation, kGroup, {"analysis", "render"}, HasOfflineProcessor,
+                      "no effect has an AudioSuite processor");
     if (effects.empty()) return;
     bool analyses = false;
     for (const EffectDescription* effect : effects) analyses = analyses || Analyses(effect->components.front());

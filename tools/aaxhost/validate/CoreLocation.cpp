@@ -67,7 +67,8 @@ bool ReadCoreLocation(const std::wstring& modulePath, CoreLocation& location, st
     location.shortName = ResourceText(module, "LMHOOK", "SHORTNAME");
     FreeLibrary(module);
     if (location.shortName && !location.shortName->empty()) {
-        const std::wstring key = L"SOFTWARE\\Lumetra\\" + std::wstring(Util::ToWide(Util::String(*location.shortName)).CStr());
+        const std::wstring key =
+            L"SOFTWARE\\Lumetra\\" + std::wstring(Util::ToWide(Util::String(*location.shortName)).CStr());
         for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
             const std::wstring value = RegistryText(root, key, L"CorePath");
             if (!value.empty() && FileExists(value)) {

@@ -86,12 +86,13 @@ private:
 // Blocks on an audio thread of their own until stopped.
 class AudioThread {
 public:
-    explicit AudioThread(InstanceRig& rig) : thread_([this, &rig] {
-        while (!stop_.load()) {
-            rig.ProcessBlock(128);
-            blocks_.fetch_add(1);
-        }
-    }) {}
+    explicit AudioThread(InstanceRig& rig)
+        : thread_([this, &rig] {
+              while (!stop_.load()) {
+                  rig.ProcessBlock(128);
+                  blocks_.fetch_add(1);
+              }
+          }) {}
     ~AudioThread() { Stop(); }
     AudioThread(const AudioThread&) = delete;
     AudioThread& operator=(const AudioThread&) = delete;
@@ -113,7 +114,8 @@ void FillNoise(InstanceRig& rig, std::mt19937_64& random) {
         std::copy(noise.begin(), noise.end(), rig.Context().Input(channel));
 }
 
-std::string OpenClose(Validation& validation, const std::vector<const EffectDescription*>& effects, HostWindow& window) {
+std::string OpenClose(Validation& validation, const std::vector<const EffectDescription*>& effects,
+                      HostWindow& window) {
     const int times = validation.Scaled(3, 20);
     for (const EffectDescription* effect : effects) {
         InstanceRig rig(*effect, 48000.0f, 512);
@@ -172,8 +174,10 @@ std::string ParameterStorm(Validation& validation, const std::vector<const Effec
         }
         session.Close();
     }
-    return std::to_string(changes) + " parameter changes per effect with the editor open, messages pumped and blocks "
-                                     "running (seed " + std::to_string(validation.GetOptions().seed) + ")";
+    return std::to_string(changes) +
+           " parameter changes per effect with the editor open, messages pumped and blocks "
+           "running (seed " +
+           std::to_string(validation.GetOptions().seed) + ")";
 }
 
 std::string TeardownOrder(const std::vector<const EffectDescription*>& effects, HostWindow& window) {

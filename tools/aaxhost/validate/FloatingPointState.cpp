@@ -64,11 +64,12 @@ void SetFloatingPointState(const FloatingPointState& state) noexcept {
 
 FloatingPointState DistinctFloatingPointState(const FloatingPointState& state) noexcept {
     FloatingPointState distinct = state;
-    distinct.mxcsr = ((state.mxcsr ^ (kMxcsrFlushToZero | kMxcsrDenormalsAreZero)) & ~kMxcsrRounding) |
-                     kMxcsrExceptionMasks;
+    distinct.mxcsr =
+        ((state.mxcsr ^ (kMxcsrFlushToZero | kMxcsrDenormalsAreZero)) & ~kMxcsrRounding) | kMxcsrExceptionMasks;
     // Precision control: 0x200 is 53 bits, 0x300 64 bits.
     const std::uint16_t precision = (state.x87Control & kX87Precision) == 0x0300 ? 0x0200 : 0x0300;
-    distinct.x87Control = static_cast<std::uint16_t>((state.x87Control & ~(kX87Precision | 0x0C00)) | precision | 0x003F);
+    distinct.x87Control =
+        static_cast<std::uint16_t>((state.x87Control & ~(kX87Precision | 0x0C00)) | precision | 0x003F);
     return distinct;
 }
 
@@ -91,7 +92,8 @@ std::string DescribeFloatingPointChange(const FloatingPointState& before, const 
     }
     if (before.x87Known && after.x87Known && before.x87Control != after.x87Control) {
         std::vector<std::string> names;
-        if ((before.x87Control & kX87Precision) != (after.x87Control & kX87Precision)) names.push_back("precision changed");
+        if ((before.x87Control & kX87Precision) != (after.x87Control & kX87Precision))
+            names.push_back("precision changed");
         if ((before.x87Control & 0x0C00) != (after.x87Control & 0x0C00)) names.push_back("rounding changed");
         if ((before.x87Control & 0x003F) != (after.x87Control & 0x003F)) names.push_back("exception masks changed");
         if (!text.empty()) text += "; ";

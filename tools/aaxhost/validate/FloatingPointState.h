@@ -13,9 +13,9 @@
 namespace aaxhost::validate {
 
 struct FloatingPointState {
-    std::uint32_t mxcsr = 0;        // control bits only (mask 0xFFC0)
-    std::uint16_t x87Control = 0;   // control bits only (mask 0x0F3F)
-    bool x87Known = false;          // false where the compiler gives no way to read it
+    std::uint32_t mxcsr = 0;       // control bits only (mask 0xFFC0)
+    std::uint16_t x87Control = 0;  // control bits only (mask 0x0F3F)
+    bool x87Known = false;         // false where the compiler gives no way to read it
 
     friend bool operator==(const FloatingPointState& a, const FloatingPointState& b) noexcept {
         return a.mxcsr == b.mxcsr && (!a.x87Known || !b.x87Known || a.x87Control == b.x87Control);

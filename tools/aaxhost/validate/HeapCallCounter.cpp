@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <cstdio>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <cwctype>
 #include <stdexcept>
@@ -63,11 +63,11 @@ Function Original(HeapCall call, int slot) noexcept {
 }
 
 // One replacement per kind and slot: count, then call what the entry held.
-#define LM_HEAP_REPLACEMENT(kind, Ret, Params, Args)                          \
-    template <int S>                                                          \
-    Ret kind##Replacement Params {                                            \
-        Record(HeapCall::kind, LM_RETURN_ADDRESS());                          \
-        return Original<Ret(WINAPI*) Params>(HeapCall::kind, S) Args;         \
+#define LM_HEAP_REPLACEMENT(kind, Ret, Params, Args)                  \
+    template <int S>                                                  \
+    Ret kind##Replacement Params {                                    \
+        Record(HeapCall::kind, LM_RETURN_ADDRESS());                  \
+        return Original<Ret(WINAPI*) Params>(HeapCall::kind, S) Args; \
     }
 
 LM_HEAP_REPLACEMENT(Malloc, void*, (std::size_t size), (size))
@@ -88,27 +88,31 @@ LM_HEAP_REPLACEMENT(RtlReAllocateHeap, PVOID, (PVOID heap, ULONG flags, PVOID me
 LM_HEAP_REPLACEMENT(RtlFreeHeap, BOOLEAN, (PVOID heap, ULONG flags, PVOID memory), (heap, flags, memory))
 #undef LM_HEAP_REPLACEMENT
 
-#define LM_SLOTS(kind)                                                                       \
-    {reinterpret_cast<void*>(&kind##Replacement<0>), reinterpret_cast<void*>(&kind##Replacement<1>), \
-     reinterpret_cast<void*>(&kind##Replacement<2>), reinterpret_cast<void*>(&kind##Replacement<3>)}
+#define LM_SLOTS(kind)                                                                                     \
+    {                                                                                                      \
+        reinterpret_cast<void*>(&kind##Replacement<0>), reinterpret_cast<void*>(&kind##Replacement<1>),    \
+            reinterpret_cast<void*>(&kind##Replacement<2>), reinterpret_cast<void*>(&kind##Replacement<3>) \
+    }
 
 const void* const kReplacements[kHeapCallKinds][kSlots] = {
-    LM_SLOTS(Malloc),   LM_SLOTS(Calloc),          LM_SLOTS(Realloc),         LM_SLOTS(Free),
-    LM_SLOTS(AlignedMalloc), LM_SLOTS(AlignedRealloc), LM_SLOTS(AlignedFree), LM_SLOTS(HeapAlloc),
-    LM_SLOTS(HeapReAlloc), LM_SLOTS(HeapFree),     LM_SLOTS(RtlAllocateHeap), LM_SLOTS(RtlReAllocateHeap),
+    LM_SLOTS(Malloc),        LM_SLOTS(Calloc),         LM_SLOTS(Realloc),         LM_SLOTS(Free),
+    LM_SLOTS(AlignedMalloc), LM_SLOTS(AlignedRealloc), LM_SLOTS(AlignedFree),     LM_SLOTS(HeapAlloc),
+    LM_SLOTS(HeapReAlloc),   LM_SLOTS(HeapFree),       LM_SLOTS(RtlAllocateHeap), LM_SLOTS(RtlReAllocateHeap),
     LM_SLOTS(RtlFreeHeap),
 };
 #undef LM_SLOTS
 
 const char* const kNames[kHeapCallKinds] = {
-    "malloc",    "calloc",      "realloc",  "free",           "_aligned_malloc",   "_aligned_realloc", "_aligned_free",
-    "HeapAlloc", "HeapReAlloc", "HeapFree", "RtlAllocateHeap", "RtlReAllocateHeap", "RtlFreeHeap",
+    "malloc",        "calloc",    "realloc",     "free",     "_aligned_malloc", "_aligned_realloc",
+    "_aligned_free", "HeapAlloc", "HeapReAlloc", "HeapFree", "RtlAllocateHeap", "RtlReAllocateHeap",
+    "RtlFreeHeap",
 };
 
 enum class Library { CRuntime, Win32Heap, Native, Other };
 
 Library LibraryOf(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(), [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
     const auto startsWith = [&](const char* prefix) { return name.rfind(prefix, 0) == 0; };
     if (startsWith("msvcr") || startsWith("ucrtbase") || startsWith("api-ms-win-crt-")) return Library::CRuntime;
     if (name == "kernel32.dll" || name == "kernelbase.dll" || startsWith("api-ms-win-core-heap-"))
@@ -118,7 +122,10 @@ Library LibraryOf(std::string name) {
 }
 
 int KindOf(Library library, const char* name) {
-    const int first = library == Library::CRuntime ? 0 : library == Library::Win32Heap ? 7 : library == Library::Native ? 10 : -1;
+    const int first = library == Library::CRuntime    ? 0
+                      : library == Library::Win32Heap ? 7
+                      : library == Library::Native    ? 10
+                                                      : -1;
     const int last = library == Library::CRuntime ? 7 : library == Library::Win32Heap ? 10 : 13;
     if (first < 0) return -1;
     for (int kind = first; kind < last; ++kind)
@@ -143,7 +150,8 @@ std::string DescribeAddress(void* address) {
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             static_cast<LPCWSTR>(address), &module)) {
         char text[32];
-        std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(address)));
+        std::snprintf(text, sizeof text, "0x%llX",
+                      static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(address)));
         return text;
     }
     char offset[32];
@@ -216,8 +224,10 @@ void HeapCallCounter::PatchModule(void* module) {
             int slot = -1;
             for (int s = 0; s < kSlots && slot < 0; ++s) {
                 void* held = gOriginals[kind][s].load();
-                if (held == original) slot = s;
-                else if (held == nullptr && gOriginals[kind][s].compare_exchange_strong(held, original)) slot = s;
+                if (held == original)
+                    slot = s;
+                else if (held == nullptr && gOriginals[kind][s].compare_exchange_strong(held, original))
+                    slot = s;
             }
             if (slot < 0) continue;  // more implementations of one name than slots
             DWORD protection = 0;
@@ -251,7 +261,8 @@ std::vector<HeapCaller> HeapCallCounter::FirstCallers() const {
     std::vector<HeapCaller> callers;
     const std::size_t count = std::min(gCallerCount.load(), kCallersKept);
     for (std::size_t i = 0; i < count; ++i)
-        callers.push_back(HeapCaller{static_cast<HeapCall>(gCallers[i].call.load()), DescribeAddress(gCallers[i].address.load())});
+        callers.push_back(
+            HeapCaller{static_cast<HeapCall>(gCallers[i].call.load()), DescribeAddress(gCallers[i].address.load())});
     return callers;
 }
 

@@ -22,8 +22,19 @@
 namespace aaxhost::validate {
 
 enum class HeapCall : int {
-    Malloc, Calloc, Realloc, Free, AlignedMalloc, AlignedRealloc, AlignedFree,
-    HeapAlloc, HeapReAlloc, HeapFree, RtlAllocateHeap, RtlReAllocateHeap, RtlFreeHeap,
+    Malloc,
+    Calloc,
+    Realloc,
+    Free,
+    AlignedMalloc,
+    AlignedRealloc,
+    AlignedFree,
+    HeapAlloc,
+    HeapReAlloc,
+    HeapFree,
+    RtlAllocateHeap,
+    RtlReAllocateHeap,
+    RtlFreeHeap,
 };
 constexpr int kHeapCallKinds = 13;
 // The imported function's name: "malloc", "HeapAlloc", ...

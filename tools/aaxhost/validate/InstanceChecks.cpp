@@ -80,7 +80,8 @@ std::string CheckConcurrentCreate(Validation& validation) {
         threads.emplace_back([&, t] {
             while (!go.load()) std::this_thread::yield();
             for (int i = 0; i < perThread; ++i) {
-                const auto& layout = layouts[(static_cast<std::size_t>(t) + static_cast<std::size_t>(i)) % layouts.size()];
+                const auto& layout =
+                    layouts[(static_cast<std::size_t>(t) + static_cast<std::size_t>(i)) % layouts.size()];
                 std::string failure;
                 try {
                     failure = CreateInitializeRelease(*layout.first, *layout.second);
@@ -123,15 +124,16 @@ std::string CheckUnloadReload(Validation& validation) {
             }
             // Zero here would let a host unload the code under live objects.
             const acfResult live = module->CanUnloadNow();
-            Expect(live != 0, at + "ACFCanUnloadNow gives 0 while " + std::to_string(instances.size()) +
-                                  " instances are alive");
+            Expect(live != 0,
+                   at + "ACFCanUnloadNow gives 0 while " + std::to_string(instances.size()) + " instances are alive");
         }
         const acfResult live = module->CanUnloadNow();
         Expect(live == 0, at + "ACFCanUnloadNow gives " + std::to_string(live) + " after every instance was released");
         module->Shutdown();
     }
-    return std::to_string(rounds) + " loads, each with an instance of every effect; ACFCanUnloadNow nonzero while "
-                                    "they live and 0 once they are gone, then unloaded and loaded again";
+    return std::to_string(rounds) +
+           " loads, each with an instance of every effect; ACFCanUnloadNow nonzero while "
+           "they live and 0 once they are gone, then unloaded and loaded again";
 }
 
 }  // namespace

@@ -11,9 +11,8 @@ namespace aaxhost::validate {
 bool IsRealtimeEffect(const EffectDescription& effect) {
     if (effect.components.empty()) return false;
     const ComponentDescription& component = effect.components.front();
-    return component.InputStemFormat() != AAX_eStemFormat_Any &&
-           component.OutputStemFormat() != AAX_eStemFormat_Any && !component.processProcedures.empty() &&
-           component.processProcedures.front().proc != nullptr;
+    return component.InputStemFormat() != AAX_eStemFormat_Any && component.OutputStemFormat() != AAX_eStemFormat_Any &&
+           !component.processProcedures.empty() && component.processProcedures.front().proc != nullptr;
 }
 
 std::string DescribeEffect(const EffectDescription& effect) {

@@ -52,7 +52,8 @@ std::string CheckEffectIds(Validation& validation) {
     std::set<std::string> seen;
     for (const EffectDescription& effect : validation.Package().effects) {
         Expect(!effect.identifier.empty(), "an effect was added with an empty identifier");
-        Expect(seen.insert(effect.identifier).second, "effect identifier " + Quote(effect.identifier) + " is used twice");
+        Expect(seen.insert(effect.identifier).second,
+               "effect identifier " + Quote(effect.identifier) + " is used twice");
         Expect(!effect.names.empty() && !effect.names.front().empty(),
                "effect " + Quote(effect.identifier) + " has no name");
     }
@@ -83,7 +84,8 @@ std::string CheckPlugInIds(Validation& validation) {
         for (std::size_t c = 0; c < effect.components.size(); ++c) {
             const ComponentDescription& component = effect.components[c];
             const std::string where = "effect " + Quote(effect.identifier) + " component " + std::to_string(c);
-            const AAX_EProperty kind = IsAudioSuite(effect) ? AAX_eProperty_PlugInID_AudioSuite : AAX_eProperty_PlugInID_Native;
+            const AAX_EProperty kind =
+                IsAudioSuite(effect) ? AAX_eProperty_PlugInID_AudioSuite : AAX_eProperty_PlugInID_Native;
             const std::optional<AAX_CPropertyValue> plugInId = component.FindProperty(kind);
             Expect(plugInId.has_value() && *plugInId != 0,
                    where + " (" + StemFormatName(component.InputStemFormat()) + ") has no " + AAX_PropertyName(kind));
@@ -91,7 +93,8 @@ std::string CheckPlugInIds(Validation& validation) {
             const AAX_CPropertyValue product = component.FindProperty(AAX_eProperty_ProductID).value_or(0);
             Expect(seen.insert({manufacturer, product, *plugInId}).second,
                    where + " repeats plug-in ID " + Hex(static_cast<std::uint32_t>(*plugInId)) + " of manufacturer " +
-                       Hex(static_cast<std::uint32_t>(manufacturer)) + " product " + Hex(static_cast<std::uint32_t>(product)));
+                       Hex(static_cast<std::uint32_t>(manufacturer)) + " product " +
+                       Hex(static_cast<std::uint32_t>(product)));
         }
     }
     return std::to_string(seen.size()) + " components, each with a plug-in ID of its own";
@@ -103,8 +106,9 @@ std::string CheckCategories(Validation& validation) {
         Expect(!effect.categories.empty(), "effect " + Quote(effect.identifier) + " has no category");
         std::set<std::uint32_t> seen;
         for (const std::uint32_t category : effect.categories) {
-            Expect(category != 0 && (category & (category - 1)) == 0,
-                   "effect " + Quote(effect.identifier) + " has category " + Hex(category) + ", which is not one category bit");
+            Expect(category != 0 && (category & (category - 1)) == 0, "effect " + Quote(effect.identifier) +
+                                                                          " has category " + Hex(category) +
+                                                                          ", which is not one category bit");
             Expect(seen.insert(category).second,
                    "effect " + Quote(effect.identifier) + " adds category " + Hex(category) + " twice");
             ++count;
@@ -132,7 +136,8 @@ std::string CheckProperties(Validation& validation) {
             if (!audioSuite) {
                 for (const AAX_EStemFormat stem : {component.InputStemFormat(), component.OutputStemFormat()})
                     Expect(stem != AAX_eStemFormat_Any && std::string(StemFormatName(stem)) != "unknown stem format",
-                           where + " is a realtime component with stem format " + Hex(static_cast<std::uint32_t>(stem)));
+                           where + " is a realtime component with stem format " +
+                               Hex(static_cast<std::uint32_t>(stem)));
                 for (const FieldKind kind : {FieldKind::AudioIn, FieldKind::AudioOut, FieldKind::BufferLength})
                     Expect(component.FindField(kind) != nullptr,
                            where + " declares no field with " + FieldKindName(kind));
@@ -177,8 +182,9 @@ std::string CheckRepeatedLoad(Validation& validation) {
         Expect(live == 0, at + "ACFCanUnloadNow gives " + std::to_string(live) +
                               " after registration and shutdown with no object held");
     }
-    return std::to_string(rounds) + " fresh loads: startup, registration, the same description, shutdown, "
-                                    "ACFCanUnloadNow 0, unload";
+    return std::to_string(rounds) +
+           " fresh loads: startup, registration, the same description, shutdown, "
+           "ACFCanUnloadNow 0, unload";
 }
 
 // Loads `copy`, which cannot reach a working core, and expects a clean refusal.
@@ -190,12 +196,11 @@ std::string ExpectCleanFailure(const std::wstring& copy, const std::string& situ
     module->Shutdown();
     const acfResult live = module->CanUnloadNow();
     module.reset();
-    Expect(registration.result != ACF_OK,
-           situation + ": ACFRegisterPlugin returned ACF_OK with " + std::to_string(registration.package.effects.size()) +
-               " effects");
-    Expect(registration.package.effects.empty(),
-           situation + ": ACFRegisterPlugin returned " + ResultText(registration.result) + " but described " +
-               std::to_string(registration.package.effects.size()) + " effects");
+    Expect(registration.result != ACF_OK, situation + ": ACFRegisterPlugin returned ACF_OK with " +
+                                              std::to_string(registration.package.effects.size()) + " effects");
+    Expect(registration.package.effects.empty(), situation + ": ACFRegisterPlugin returned " +
+                                                     ResultText(registration.result) + " but described " +
+                                                     std::to_string(registration.package.effects.size()) + " effects");
     Expect(live == 0, situation + ": ACFCanUnloadNow gives " + std::to_string(live) + " after the failed registration");
     std::string boxes = "no Fatal Error box (no display to show one)";
     if (DialogsCanAppear()) {

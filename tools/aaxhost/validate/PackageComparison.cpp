@@ -40,17 +40,18 @@ std::string CompareCode(const std::string& what, const void* a, const void* b, C
 
 std::string CompareComponents(const ComponentDescription& a, const ComponentDescription& b, const std::string& where,
                               CodeAddresses addresses) {
-    std::string difference = CompareLists<FieldDeclaration>(
-        where + " field", a.fields, b.fields, [](const FieldDeclaration& x, const FieldDeclaration& y, const std::string& w) {
-            const std::string dx = DescribeField(x), dy = DescribeField(y);
-            return dx == dy ? std::string() : w + ": " + dx + " vs " + dy;
-        });
+    std::string difference =
+        CompareLists<FieldDeclaration>(where + " field", a.fields, b.fields,
+                                       [](const FieldDeclaration& x, const FieldDeclaration& y, const std::string& w) {
+                                           const std::string dx = DescribeField(x), dy = DescribeField(y);
+                                           return dx == dy ? std::string() : w + ": " + dx + " vs " + dy;
+                                       });
     if (!difference.empty()) return difference;
     return CompareLists<ProcessProcedure>(
         where + " process procedure", a.processProcedures, b.processProcedures,
         [addresses](const ProcessProcedure& x, const ProcessProcedure& y, const std::string& w) {
-            std::string d = CompareCode(w, reinterpret_cast<const void*>(x.proc), reinterpret_cast<const void*>(y.proc),
-                                        addresses);
+            std::string d =
+                CompareCode(w, reinterpret_cast<const void*>(x.proc), reinterpret_cast<const void*>(y.proc), addresses);
             if (!d.empty()) return d;
             if (x.hasPropertyMap != y.hasPropertyMap) return w + ": property map in one description only";
             return CompareLists<Property>(w + " property", x.properties, y.properties,
@@ -83,11 +84,11 @@ std::string CompareEffects(const EffectDescription& a, const EffectDescription& 
                                                 return w + ": " + Quoted(x.info) + " vs " + Quoted(y.info);
                                             });
     if (!difference.empty()) return difference;
-    difference = CompareLists<ComponentDescription>(
-        where + " component", a.components, b.components,
-        [addresses](const ComponentDescription& x, const ComponentDescription& y, const std::string& w) {
-            return CompareComponents(x, y, w, addresses);
-        });
+    difference = CompareLists<ComponentDescription>(where + " component", a.components, b.components,
+                                                    [addresses](const ComponentDescription& x,
+                                                                const ComponentDescription& y, const std::string& w) {
+                                                        return CompareComponents(x, y, w, addresses);
+                                                    });
     if (!difference.empty()) return difference;
     return CompareTexts(where + " descriptor calls", a.calls, b.calls);
 }
@@ -100,11 +101,11 @@ std::string FirstDifference(const PackageDescription& first, const PackageDescri
     if (first.packageVersion != second.packageVersion) return "package version differs";
     std::string difference = CompareTexts("package names", first.packageNames, second.packageNames);
     if (!difference.empty()) return difference;
-    difference = CompareLists<EffectDescription>(
-        "effect", first.effects, second.effects,
-        [addresses](const EffectDescription& a, const EffectDescription& b, const std::string& index) {
-            return CompareEffects(a, b, index, addresses);
-        });
+    difference = CompareLists<EffectDescription>("effect", first.effects, second.effects,
+                                                 [addresses](const EffectDescription& a, const EffectDescription& b,
+                                                             const std::string& index) {
+                                                     return CompareEffects(a, b, index, addresses);
+                                                 });
     if (!difference.empty()) return difference;
     return CompareTexts("collection calls", first.calls, second.calls);
 }

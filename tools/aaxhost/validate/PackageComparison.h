@@ -15,7 +15,6 @@ enum class CodeAddresses {
 
 // The first difference, e.g. "effect \"Fx Stereo\" component 0 property 2: 13=0x5374656F
 // vs 13=0x5374656E"; empty when the two are the same.
-std::string FirstDifference(const PackageDescription& first, const PackageDescription& second,
-                            CodeAddresses addresses);
+std::string FirstDifference(const PackageDescription& first, const PackageDescription& second, CodeAddresses addresses);
 
 }  // namespace aaxhost::validate

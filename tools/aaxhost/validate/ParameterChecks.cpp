@@ -42,7 +42,8 @@ EffectUnderTest Open(const EffectDescription& effect) {
     EffectUnderTest test{&effect, CreateEffectInstance(effect), {}};
     Expect(test.instance != nullptr, "effect " + Quote(effect.identifier) + " made no effect parameters object");
     const AAX_Result initialized = test.instance->Initialize();
-    Expect(initialized == AAX_SUCCESS, "effect " + Quote(effect.identifier) + ": Initialize returned " + ResultText(initialized));
+    Expect(initialized == AAX_SUCCESS,
+           "effect " + Quote(effect.identifier) + ": Initialize returned " + ResultText(initialized));
     test.parameters = SurveyParameters(*test.instance->Parameters());
     return test;
 }
@@ -68,8 +69,8 @@ void ExpectTextReadsBack(AAX_IACFEffectParameters& parameters, const ParameterIn
     const std::optional<double> back = ValueOfText(parameters, info, text);
     Expect(back.has_value(), where + ": no value shows the text " + Quote(text) + " it gives for " + Number(expected));
     const double tolerance = info.Discrete() ? 1e-9 : kTextTolerance;
-    Expect(std::fabs(*back - expected) <= tolerance, where + ": the text " + Quote(text) + " of " + Number(expected) +
-                                                         " reads back as " + Number(*back));
+    Expect(std::fabs(*back - expected) <= tolerance,
+           where + ": the text " + Quote(text) + " of " + Number(expected) + " reads back as " + Number(*back));
 }
 
 std::string CheckIdentifiers(Validation& validation) {
@@ -79,10 +80,11 @@ std::string CheckIdentifiers(Validation& validation) {
         std::set<std::string> seen;
         for (const ParameterInfo& info : test.parameters) {
             const std::string where = "effect " + Quote(effect.identifier) + " parameter " + Quote(info.id);
-            Expect(!info.id.empty(), "effect " + Quote(effect.identifier) + " has a parameter with an empty identifier");
-            Expect(info.id.size() <= kMaxIdentifierLength,
-                   where + " has " + std::to_string(info.id.size()) + " characters, more than " +
-                       std::to_string(kMaxIdentifierLength));
+            Expect(!info.id.empty(),
+                   "effect " + Quote(effect.identifier) + " has a parameter with an empty identifier");
+            Expect(info.id.size() <= kMaxIdentifierLength, where + " has " + std::to_string(info.id.size()) +
+                                                               " characters, more than " +
+                                                               std::to_string(kMaxIdentifierLength));
             Expect(seen.insert(info.id).second, where + " is used twice");
             Expect(!info.name.empty(), where + " has no name");
             ++count;
@@ -93,7 +95,8 @@ std::string CheckIdentifiers(Validation& validation) {
 }
 
 std::string CheckDefaults(Validation& validation) {
-    const int count = ForEveryParameter(validation, [](EffectUnderTest& test, const ParameterInfo& info, const std::string& where) {
+    const int count = ForEveryParameter(validation, [](EffectUnderTest& test, const ParameterInfo& info,
+                                                       const std::string& where) {
         AAX_IACFEffectParameters& parameters = *test.instance->Parameters();
         Expect(std::isfinite(info.defaultValue) && info.defaultValue >= 0.0 && info.defaultValue <= 1.0,
                where + ": default " + Number(info.defaultValue) + " is outside 0..1");
@@ -110,71 +113,75 @@ std::string CheckDefaults(Validation& validation) {
 std::string CheckRoundTrips(Validation& validation) {
     const int randomPoints = validation.Scaled(4, 24);
     auto& random = validation.Random();
-    const int count = ForEveryParameter(validation, [&](EffectUnderTest& test, const ParameterInfo& info, const std::string& where) {
-        AAX_IACFEffectParameters& parameters = *test.instance->Parameters();
-        std::vector<double> points;
-        if (info.Discrete() && info.steps <= 1024) {
-            for (std::int32_t k = 0; k < info.steps; ++k) points.push_back(info.StepValue(k));
-        } else {
-            points = {0.0, 0.25, 0.5, 0.75, 1.0};
-            for (int i = 0; i < randomPoints; ++i) points.push_back(RandomValue(info, random));
-        }
-        for (const double point : points) {
-            const std::string at = where + " at " + Number(point) + " (seed " + std::to_string(validation.GetOptions().seed) + ")";
-            const AAX_Result set = test.instance->SetParameter(info.id.c_str(), point);
-            Expect(set == AAX_SUCCESS, at + ": SetParameterNormalizedValue returned " + ResultText(set));
-            if (info.masterBypass) {
-                // A hook-made bypass acts in the render path and leaves its parameter
-                // object alone: only its texts can be checked here.
-                ExpectTextReadsBack(parameters, info, TextOfValue(parameters, info, point), point, at);
-                continue;
+    const int count =
+        ForEveryParameter(validation, [&](EffectUnderTest& test, const ParameterInfo& info, const std::string& where) {
+            AAX_IACFEffectParameters& parameters = *test.instance->Parameters();
+            std::vector<double> points;
+            if (info.Discrete() && info.steps <= 1024) {
+                for (std::int32_t k = 0; k < info.steps; ++k) points.push_back(info.StepValue(k));
+            } else {
+                points = {0.0, 0.25, 0.5, 0.75, 1.0};
+                for (int i = 0; i < randomPoints; ++i) points.push_back(RandomValue(info, random));
             }
-            const double value = CurrentValue(parameters, info);
-            const double tolerance = info.Discrete() ? 1e-9 : kContinuousTolerance;
-            Expect(std::fabs(value - point) <= tolerance, at + ": reads back as " + Number(value));
-            const std::string text = CurrentText(parameters, info);
-            const std::string shown = TextOfValue(parameters, info, value);
-            Expect(text == shown, at + ": the current value shows " + Quote(text) + " but its value converts to " +
-                                      Quote(shown));
-            ExpectTextReadsBack(parameters, info, text, value, at);
-        }
-    });
+            for (const double point : points) {
+                const std::string at =
+                    where + " at " + Number(point) + " (seed " + std::to_string(validation.GetOptions().seed) + ")";
+                const AAX_Result set = test.instance->SetParameter(info.id.c_str(), point);
+                Expect(set == AAX_SUCCESS, at + ": SetParameterNormalizedValue returned " + ResultText(set));
+                if (info.masterBypass) {
+                    // A hook-made bypass acts in the render path and leaves its parameter
+                    // object alone: only its texts can be checked here.
+                    ExpectTextReadsBack(parameters, info, TextOfValue(parameters, info, point), point, at);
+                    continue;
+                }
+                const double value = CurrentValue(parameters, info);
+                const double tolerance = info.Discrete() ? 1e-9 : kContinuousTolerance;
+                Expect(std::fabs(value - point) <= tolerance, at + ": reads back as " + Number(value));
+                const std::string text = CurrentText(parameters, info);
+                const std::string shown = TextOfValue(parameters, info, value);
+                Expect(text == shown,
+                       at + ": the current value shows " + Quote(text) + " but its value converts to " + Quote(shown));
+                ExpectTextReadsBack(parameters, info, text, value, at);
+            }
+        });
     return std::to_string(count) + " parameters: value -> text -> value round trips, every step of discrete ones";
 }
 
 std::string CheckTraversal(Validation& validation) {
     const int continuousSteps = validation.Scaled(32, 512);
     int values = 0;
-    const int count = ForEveryParameter(validation, [&](EffectUnderTest& test, const ParameterInfo& info, const std::string& where) {
-        AAX_IACFEffectParameters& parameters = *test.instance->Parameters();
-        const int steps = info.Discrete() ? info.steps : continuousSteps + 1;
-        std::optional<double> previous;
-        int direction = 0;
-        for (int k = 0; k < steps; ++k) {
-            const double point = static_cast<double>(k) / (steps - 1);
-            const AAX_Result set = test.instance->SetParameter(info.id.c_str(), point);
-            Expect(set == AAX_SUCCESS, where + " at " + Number(point) + ": SetParameterNormalizedValue returned " + ResultText(set));
-            const double value = CurrentValue(parameters, info);
-            Expect(std::isfinite(value) && value >= 0.0 && value <= 1.0,
-                   where + " at " + Number(point) + ": reads back " + Number(value) + ", outside 0..1");
-            const std::string text = CurrentText(parameters, info);
-            Expect(!text.empty(), where + " at " + Number(point) + ": the display text is empty");
-            if (!info.Discrete()) {
-                // A continuous display moves one way through the range.
-                const std::optional<double> number = LeadingNumber(text);
-                if (number && previous && *number != *previous) {
-                    const int now = *number > *previous ? 1 : -1;
-                    Expect(direction == 0 || now == direction,
-                           where + ": the display turns back at " + Number(point) + " (" + Quote(text) + ")");
-                    direction = now;
+    const int count =
+        ForEveryParameter(validation, [&](EffectUnderTest& test, const ParameterInfo& info, const std::string& where) {
+            AAX_IACFEffectParameters& parameters = *test.instance->Parameters();
+            const int steps = info.Discrete() ? info.steps : continuousSteps + 1;
+            std::optional<double> previous;
+            int direction = 0;
+            for (int k = 0; k < steps; ++k) {
+                const double point = static_cast<double>(k) / (steps - 1);
+                const AAX_Result set = test.instance->SetParameter(info.id.c_str(), point);
+                Expect(set == AAX_SUCCESS,
+                       where + " at " + Number(point) + ": SetParameterNormalizedValue returned " + ResultText(set));
+                const double value = CurrentValue(parameters, info);
+                Expect(std::isfinite(value) && value >= 0.0 && value <= 1.0,
+                       where + " at " + Number(point) + ": reads back " + Number(value) + ", outside 0..1");
+                const std::string text = CurrentText(parameters, info);
+                Expect(!text.empty(), where + " at " + Number(point) + ": the display text is empty");
+                if (!info.Discrete()) {
+                    // A continuous display moves one way through the range.
+                    const std::optional<double> number = LeadingNumber(text);
+                    if (number && previous && *number != *previous) {
+                        const int now = *number > *previous ? 1 : -1;
+                        Expect(direction == 0 || now == direction,
+                               where + ": the display turns back at " + Number(point) + " (" + Quote(text) + ")");
+                        direction = now;
+                    }
+                    if (number) previous = number;
                 }
-                if (number) previous = number;
+                ++values;
             }
-            ++values;
-        }
-        const AAX_Result reset = test.instance->SetParameter(info.id.c_str(), info.defaultValue);
-        Expect(reset == AAX_SUCCESS, where + ": setting the default back returned " + ResultText(reset));
-    });
+            const AAX_Result reset = test.instance->SetParameter(info.id.c_str(), info.defaultValue);
+            Expect(reset == AAX_SUCCESS, where + ": setting the default back returned " + ResultText(reset));
+        });
     return std::to_string(count) + " parameters through their whole range, " + std::to_string(values) +
            " values accepted, every text shown";
 }

@@ -45,8 +45,8 @@ std::vector<ParameterInfo> SurveyParameters(AAX_IACFEffectParameters& parameters
         const std::string what = "parameter " + Quote(info.id);
         std::int32_t back = -1;
         ExpectSuccess(parameters.GetParameterIndex(cid, &back), "GetParameterIndex of " + what);
-        Expect(back == index, what + " is at index " + std::to_string(index) + " but GetParameterIndex gives " +
-                                  std::to_string(back));
+        Expect(back == index,
+               what + " is at index " + std::to_string(index) + " but GetParameterIndex gives " + std::to_string(back));
         AAX_CString name;
         ExpectSuccess(parameters.GetParameterName(cid, &name), "GetParameterName of " + what);
         info.name = name.StdString();
@@ -113,8 +113,10 @@ std::optional<double> ValueOfText(AAX_IACFEffectParameters& parameters, const Pa
         const std::optional<double> number = shown(middle);
         if (!number) return std::nullopt;
         if (TextOfValue(parameters, info, middle) == text) return middle;
-        if ((*number < *wanted) == rising) low = middle;
-        else high = middle;
+        if ((*number < *wanted) == rising)
+            low = middle;
+        else
+            high = middle;
     }
     for (const double n : {low, high})
         if (TextOfValue(parameters, info, n) == text) return n;

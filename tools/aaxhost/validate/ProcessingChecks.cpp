@@ -27,19 +27,18 @@ constexpr std::size_t kGridCaseLength = 4096;
 // smears an impulse over.
 constexpr std::size_t kSignatureSpacing = 128;
 
-std::string SeedNote(const Validation& validation) {
-    return "seed " + std::to_string(validation.GetOptions().seed);
-}
+std::string SeedNote(const Validation& validation) { return "seed " + std::to_string(validation.GetOptions().seed); }
 
 // The first non-finite (or, when asked, subnormal) sample of the rig's main outputs
 // in the block just run, as a reason; empty when there is none.
 std::string BadOutput(InstanceRig& rig, std::int64_t position, std::int32_t samples, bool subnormalsAreBad) {
     for (std::int32_t channel = 0; channel < rig.OutputCount(); ++channel) {
-        const auto bad = FindBadSample(rig.Context().Output(channel), static_cast<std::size_t>(samples), subnormalsAreBad);
+        const auto bad =
+            FindBadSample(rig.Context().Output(channel), static_cast<std::size_t>(samples), subnormalsAreBad);
         if (!bad) continue;
         return "output channel " + std::to_string(channel) + " sample " +
-               std::to_string(position + static_cast<std::int64_t>(bad->index)) + " is " +
-               SampleFaultName(bad->fault) + " (" + DescribeSample(bad->value) + ")";
+               std::to_string(position + static_cast<std::int64_t>(bad->index)) + " is " + SampleFaultName(bad->fault) +
+               " (" + DescribeSample(bad->value) + ")";
     }
     return {};
 }
@@ -86,9 +85,10 @@ GridFindings RunGrid(Validation& validation, const std::vector<const EffectDescr
                             const float* given = input[static_cast<std::size_t>(channel)].data() + position;
                             for (std::int32_t i = 0; i < samples; ++i) {
                                 if (buffer[i] == given[i]) continue;
-                                findings.inputChanged = where + "input channel " + std::to_string(channel) + " sample " +
-                                                        std::to_string(position + i) + " was " + DescribeSample(given[i]) +
-                                                        " and is " + DescribeSample(buffer[i]) + " after the block";
+                                findings.inputChanged = where + "input channel " + std::to_string(channel) +
+                                                        " sample " + std::to_string(position + i) + " was " +
+                                                        DescribeSample(given[i]) + " and is " +
+                                                        DescribeSample(buffer[i]) + " after the block";
                                 return;
                             }
                         }
@@ -112,7 +112,8 @@ std::string CheckLatency(const std::vector<const EffectDescription*>& effects) {
         const std::int32_t reported = rig.ReportedLatency();
         if (reported < 0) Fail("effect " + rig.Describe() + ": reported " + std::to_string(reported) + " samples");
         const std::size_t length = static_cast<std::size_t>(reported) + 8192;
-        std::vector<std::vector<float>> input(static_cast<std::size_t>(rig.InputCount()), std::vector<float>(length, 0.0f));
+        std::vector<std::vector<float>> input(static_cast<std::size_t>(rig.InputCount()),
+                                              std::vector<float>(length, 0.0f));
         for (auto& channel : input) channel[0] = 1.0f;
         const auto output = rig.Run(input, 512);
         if (output.empty()) Fail("effect " + rig.Describe() + " has no output channel");
@@ -143,9 +144,11 @@ std::string CheckChannelOrder(const std::vector<const EffectDescription*>& effec
         const std::int32_t checked = std::min(rig.InputCount(), rig.OutputCount());
         std::string wrong;
         for (std::int32_t channel = 0; channel < checked; ++channel) {
-            const std::int32_t source = IdentifyChannelSignature(output[static_cast<std::size_t>(channel)], kSignatureSpacing);
+            const std::int32_t source =
+                IdentifyChannelSignature(output[static_cast<std::size_t>(channel)], kSignatureSpacing);
             if (source < 0) {
-                unidentified += (unidentified.empty() ? "" : ", ") + DescribeEffect(*effect) + " channel " + std::to_string(channel);
+                unidentified += (unidentified.empty() ? "" : ", ") + DescribeEffect(*effect) + " channel " +
+                                std::to_string(channel);
             } else if (source != channel) {
                 wrong += (wrong.empty() ? "" : ", ") + std::string("output channel ") + std::to_string(channel) +
                          " carries input channel " + std::to_string(source) + "'s signal";
@@ -153,7 +156,8 @@ std::string CheckChannelOrder(const std::vector<const EffectDescription*>& effec
         }
         if (!wrong.empty()) Fail("effect " + rig.Describe() + ": " + wrong);
     }
-    std::string covered = "every channel of " + std::to_string(effects.size()) + " layouts comes back on its own channel";
+    std::string covered =
+        "every channel of " + std::to_string(effects.size()) + " layouts comes back on its own channel";
     if (!unidentified.empty()) covered += "; no test signal recognisable on " + unidentified;
     return covered;
 }
@@ -265,8 +269,8 @@ std::string CheckParameterFuzz(Validation& validation, const std::vector<const E
             });
             if (bad.empty()) continue;
             if (!nonFiniteReported)
-                Fail("effect " + rig.Describe() + ": after setting " + applied + " (round " + std::to_string(round + 1) +
-                     ", " + SeedNote(validation) + "), " + bad);
+                Fail("effect " + rig.Describe() + ": after setting " + applied + " (round " +
+                     std::to_string(round + 1) + ", " + SeedNote(validation) + "), " + bad);
             seen = "; non-finite output seen as processing/finite-output reports";
             break;
         }
@@ -306,7 +310,8 @@ void RunProcessingChecks(Validation& validation) {
     const bool nonFiniteReported = CheckFailed(validation, kGroup, "finite-output");
     validation.Run(kGroup, "automation-thread",
                    [&] { return CheckAutomationThread(validation, effects, nonFiniteReported); });
-    validation.Run(kGroup, "parameter-fuzz", [&] { return CheckParameterFuzz(validation, effects, nonFiniteReported); });
+    validation.Run(kGroup, "parameter-fuzz",
+                   [&] { return CheckParameterFuzz(validation, effects, nonFiniteReported); });
 }
 
 }  // namespace aaxhost::validate

@@ -33,7 +33,8 @@ public:
     std::size_t DataSize() const { return static_cast<std::size_t>(std::max(Chunk()->fSize, 0)); }
     // The header and the data, as saved.
     std::vector<unsigned char> Saved() const {
-        return std::vector<unsigned char>(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(kHeaderSize + DataSize()));
+        return std::vector<unsigned char>(bytes_.begin(),
+                                          bytes_.begin() + static_cast<std::ptrdiff_t>(kHeaderSize + DataSize()));
     }
 
 private:
@@ -64,8 +65,8 @@ std::vector<AAX_CTypeID> ChunkIds(const StateInstance& state) {
     for (std::int32_t index = 0; index < count; ++index) {
         AAX_CTypeID id = 0;
         const AAX_Result result = state.Parameters().GetChunkIDFromIndex(index, &id);
-        Expect(result == AAX_SUCCESS, state.where + ": GetChunkIDFromIndex(" + std::to_string(index) + ") returned " +
-                                          ResultText(result));
+        Expect(result == AAX_SUCCESS,
+               state.where + ": GetChunkIDFromIndex(" + std::to_string(index) + ") returned " + ResultText(result));
         ids.push_back(id);
     }
     return ids;
@@ -92,12 +93,12 @@ AAX_Result Restore(const StateInstance& state, AAX_CTypeID id, const ChunkBuffer
 
 std::string FirstByteDifference(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
     if (a == b) return {};
-    if (a.size() != b.size())
-        return std::to_string(a.size()) + " bytes then " + std::to_string(b.size()) + " bytes";
+    if (a.size() != b.size()) return std::to_string(a.size()) + " bytes then " + std::to_string(b.size()) + " bytes";
     const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin());
     const std::size_t at = static_cast<std::size_t>(mismatch.first - a.begin());
-    return "byte " + std::to_string(at) + " (" + (at < kHeaderSize ? "chunk header" : "data byte " + std::to_string(at - kHeaderSize)) +
-           ") was " + Hex(*mismatch.first) + ", now " + Hex(*mismatch.second);
+    return "byte " + std::to_string(at) + " (" +
+           (at < kHeaderSize ? "chunk header" : "data byte " + std::to_string(at - kHeaderSize)) + ") was " +
+           Hex(*mismatch.first) + ", now " + Hex(*mismatch.second);
 }
 
 // Runs `body` for every chunk of a fresh instance of every effect; how many chunks.
@@ -107,8 +108,8 @@ int ForEveryChunk(Validation& validation, const Body& body) {
     for (const EffectDescription& effect : validation.Package().effects) {
         const StateInstance state = Open(effect);
         for (const AAX_CTypeID id : ChunkIds(state)) {
-            body(effect, state, id, state.where + " chunk " + Hex(id) + " (seed " +
-                                        std::to_string(validation.GetOptions().seed) + ")");
+            body(effect, state, id,
+                 state.where + " chunk " + Hex(id) + " (seed " + std::to_string(validation.GetOptions().seed) + ")");
             ++chunks;
         }
     }
@@ -118,8 +119,8 @@ int ForEveryChunk(Validation& validation, const Body& body) {
 std::string CheckRoundTrip(Validation& validation) {
     auto& random = validation.Random();
     const int rounds = validation.Scaled(2, 10);
-    const int chunks = ForEveryChunk(validation, [&](const EffectDescription&, const StateInstance& state, AAX_CTypeID id,
-                                                     const std::string& where) {
+    const int chunks = ForEveryChunk(validation, [&](const EffectDescription&, const StateInstance& state,
+                                                     AAX_CTypeID id, const std::string& where) {
         for (int round = 1; round <= rounds; ++round) {
             const std::string at = where + " round " + std::to_string(round);
             RandomizeParameters(state.Parameters(), state.parameters, random);
@@ -157,14 +158,17 @@ std::string CheckFreshInstance(Validation& validation) {
         const StateInstance fresh = Open(effect);
         const AAX_Result restored = Restore(fresh, id, chunk);
         Expect(restored == AAX_SUCCESS, where + ": a fresh instance's SetChunk returned " + ResultText(restored));
-        const std::string values = FirstValueDifference(state.parameters, expected, StateValues(fresh.Parameters(), fresh.parameters));
-        Expect(values.empty(), where + ": restored into a fresh instance, " + values + " (as the saving instance restores it)");
+        const std::string values =
+            FirstValueDifference(state.parameters, expected, StateValues(fresh.Parameters(), fresh.parameters));
+        Expect(values.empty(),
+               where + ": restored into a fresh instance, " + values + " (as the saving instance restores it)");
         const std::string bytes = FirstByteDifference(Save(state, id).Saved(), Save(fresh, id).Saved());
         Expect(bytes.empty(), where + ": the fresh instance saves the restored state differently: " + bytes);
     });
     Expect(chunks > 0, "no effect offers a chunk");
-    return std::to_string(chunks) + " chunks restored into fresh instances with the values and bytes the saving "
-                                    "instance restores";
+    return std::to_string(chunks) +
+           " chunks restored into fresh instances with the values and bytes the saving "
+           "instance restores";
 }
 
 std::string CheckBadChunks(Validation& validation) {
@@ -190,11 +194,13 @@ std::string CheckBadChunks(Validation& validation) {
             ChunkBuffer truncated(size);
             std::memcpy(truncated.Chunk(), good.Chunk(), kHeaderSize + size);
             truncated.Chunk()->fSize = static_cast<std::int32_t>(size);
-            bad.push_back({"the saved chunk cut to " + std::to_string(size) + " of " + std::to_string(goodSize) + " bytes",
-                           id, std::move(truncated)});
+            bad.push_back(
+                {"the saved chunk cut to " + std::to_string(size) + " of " + std::to_string(goodSize) + " bytes", id,
+                 std::move(truncated)});
         }
         for (int i = 0; i < randomChunks; ++i) {
-            const std::size_t size = std::uniform_int_distribution<std::size_t>(1, std::max<std::size_t>(2 * goodSize, 64))(random);
+            const std::size_t size =
+                std::uniform_int_distribution<std::size_t>(1, std::max<std::size_t>(2 * goodSize, 64))(random);
             ChunkBuffer noise(size);
             std::memcpy(noise.Chunk(), good.Chunk(), kHeaderSize);
             noise.Chunk()->fSize = static_cast<std::int32_t>(size);
@@ -234,25 +240,28 @@ std::string CheckCompare(Validation& validation) {
         Expect(restored == AAX_SUCCESS, where + ": SetChunk returned " + ResultText(restored));
         AAX_CBoolean equal = 0;
         AAX_Result result = state.Parameters().CompareActiveChunk(chunk.Chunk(), &equal);
-        Expect(result == AAX_SUCCESS, where + ": CompareActiveChunk right after restoring returned " + ResultText(result));
+        Expect(result == AAX_SUCCESS,
+               where + ": CompareActiveChunk right after restoring returned " + ResultText(result));
         Expect(equal != 0, where + ": CompareActiveChunk says the state just restored differs");
         for (const ParameterInfo& info : state.parameters) {
             if (info.masterBypass) continue;
             const double now = CurrentValue(state.Parameters(), info);
             const double other = info.Discrete() ? (now < 0.5 ? 1.0 : 0.0) : (now < 0.5 ? now + 0.4 : now - 0.4);
             const AAX_Result set = state.instance->SetParameter(info.id.c_str(), other);
-            Expect(set == AAX_SUCCESS, where + ": SetParameterNormalizedValue(" + Quote(info.id) + ") returned " + ResultText(set));
+            Expect(set == AAX_SUCCESS,
+                   where + ": SetParameterNormalizedValue(" + Quote(info.id) + ") returned " + ResultText(set));
             result = state.Parameters().CompareActiveChunk(chunk.Chunk(), &equal);
-            Expect(result == AAX_SUCCESS, where + ": CompareActiveChunk after changing " + Quote(info.id) + " returned " +
-                                              ResultText(result));
+            Expect(result == AAX_SUCCESS,
+                   where + ": CompareActiveChunk after changing " + Quote(info.id) + " returned " + ResultText(result));
             Expect(equal == 0, where + ": CompareActiveChunk says equal after " + Quote(info.id) + " changed from " +
                                    std::to_string(now) + " to " + std::to_string(other));
             state.instance->SetParameter(info.id.c_str(), now);
             ++compared;
         }
     });
-    return std::to_string(compared) + " parameter changes each seen by CompareActiveChunk, which says equal right "
-                                      "after a restore";
+    return std::to_string(compared) +
+           " parameter changes each seen by CompareActiveChunk, which says equal right "
+           "after a restore";
 }
 
 }  // namespace

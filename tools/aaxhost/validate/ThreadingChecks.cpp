@@ -3,8 +3,8 @@
 // other than it found it.
 #include <algorithm>
 #include <cstddef>
-#include <memory>
 #include <functional>
+#include <memory>
 #include <random>
 #include <thread>
 
@@ -76,8 +76,8 @@ void ExpectStateKept(const std::string& where, const char* call, const std::func
         const FloatingPointState after = CurrentFloatingPointState();
         SetFloatingPointState(original);
         if (after != expected)
-            Fail("effect " + where + ": " + call + " changed the floating-point state: " +
-                 DescribeFloatingPointChange(expected, after));
+            Fail("effect " + where + ": " + call +
+                 " changed the floating-point state: " + DescribeFloatingPointChange(expected, after));
     }
 }
 

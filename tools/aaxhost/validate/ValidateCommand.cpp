@@ -89,7 +89,9 @@ int Validate(const validate::ValidateRequest& request) {
         const validate::Options options = validation.GetOptions();
         validate::ValidationGuard guard(
             validation,
-            [options, &dialogs](const std::vector<CheckResult>& checks) { PrintReport(options, checks, dialogs.Texts()); },
+            [options, &dialogs](const std::vector<CheckResult>& checks) {
+                PrintReport(options, checks, dialogs.Texts());
+            },
             std::chrono::seconds(request.checkTimeoutSeconds));
         RunGroups(validation);
         validation.ReleaseModule();

@@ -27,9 +27,9 @@ enum class Outcome { Passed, Failed, Skipped };
 const char* OutcomeName(Outcome outcome) noexcept;
 
 struct CheckResult {
-    std::string group;   // "load", "instances", "parameters", "processing", "state",
-                         // "editor", "audiosuite", "threading"
-    std::string name;    // short and stable, e.g. "repeated-load"
+    std::string group;  // "load", "instances", "parameters", "processing", "state",
+                        // "editor", "audiosuite", "threading"
+    std::string name;   // short and stable, e.g. "repeated-load"
     Outcome outcome = Outcome::Passed;
     std::string detail;  // failed or skipped: the reason; passed: what was covered
     double seconds = 0.0;
@@ -37,8 +37,8 @@ struct CheckResult {
 
 struct Options {
     std::wstring modulePath;
-    int strictness = 5;        // 1..10: more iterations, sizes and rates when higher
-    std::uint64_t seed = 1;    // every random choice comes from this seed
+    int strictness = 5;      // 1..10: more iterations, sizes and rates when higher
+    std::uint64_t seed = 1;  // every random choice comes from this seed
     bool json = false;
 };
 

@@ -29,10 +29,20 @@ std::size_t Utf8SequenceLength(const std::string& text, std::size_t at) {
     unsigned minimum = 0;
     unsigned code = 0;
     if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; code = lead & 0x1Fu; minimum = 0x80; }
-    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; code = lead & 0x0Fu; minimum = 0x800; }
-    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; code = lead & 0x07u; minimum = 0x10000; }
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1Fu;
+        minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0Fu;
+        minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07u;
+        minimum = 0x10000;
+    } else
+        return 0;
     if (at + length > text.size()) return 0;
     for (std::size_t i = 1; i < length; ++i) {
         if ((byte(at + i) & 0xC0u) != 0x80u) return 0;
@@ -59,9 +69,12 @@ std::string FormatTextReport(const Report& report) {
         text += std::string(OutcomeWord(check.outcome)) + " " + check.group + "/" + check.name + " (" +
                 Seconds(check.seconds) + " s) \xE2\x80\x94 " + check.detail + "\n";
         total += check.seconds;
-        if (check.outcome == Outcome::Passed) ++passed;
-        else if (check.outcome == Outcome::Failed) ++failed;
-        else ++skipped;
+        if (check.outcome == Outcome::Passed)
+            ++passed;
+        else if (check.outcome == Outcome::Failed)
+            ++failed;
+        else
+            ++skipped;
     }
     for (const std::string& box : report.fatalErrors) text += "Fatal Error box: " + box + "\n";
     text += std::to_string(passed) + " passed, " + std::to_string(failed) + " failed, " + std::to_string(skipped) +
@@ -112,8 +125,8 @@ std::string FormatJsonReport(const Report& report) {
         const CheckResult& check = report.checks[i];
         json += i == 0 ? "\n" : ",\n";
         json += "    {\"group\": " + JsonQuoted(check.group) + ", \"name\": " + JsonQuoted(check.name) +
-                ", \"outcome\": " + JsonQuoted(OutcomeName(check.outcome)) + ", \"detail\": " +
-                JsonQuoted(check.detail) + ", \"seconds\": " + Seconds(check.seconds) + "}";
+                ", \"outcome\": " + JsonQuoted(OutcomeName(check.outcome)) +
+                ", \"detail\": " + JsonQuoted(check.detail) + ", \"seconds\": " + Seconds(check.seconds) + "}";
     }
     json += report.checks.empty() ? "],\n" : "\n  ],\n";
     json += "  \"fatalErrors\": [";
