@@ -34,6 +34,9 @@
 #include "conformance/PublishedInterfaces.h"
 #include "conformance/SlotKinds.h"
 
+// Compilers on other ABIs (MSVC) encode member-function pointers differently; the
+// raw-slot probes in the other conformance tests cover them.
+#if defined(__GNUC__)
 namespace conformance {
 namespace {
 
@@ -333,3 +336,4 @@ TEST(DeclaredInterfaces, EveryMethodSitsInItsPublishedSlotWithItsPublishedSignat
 
 }  // namespace
 }  // namespace conformance
+#endif  // defined(__GNUC__)
