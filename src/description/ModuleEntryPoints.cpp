@@ -5,11 +5,11 @@
 #include <mutex>
 #include <string>
 
+#include "aax/AAX_CatchAll.h"
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_Exception.h"
 #include "aax/AAX_VCollection.h"
 #include "aax/AAX_VHostServices.h"
-#include "aax/ACFCatchAll.h"
 #include "aax/ACFPtr.h"
 #include "aax/CACFUnknown.h"
 #include "description/EffectDescriptions.h"
