@@ -10,7 +10,7 @@ cd "$root"
 
 rank() {
   case "$1" in
-    util | aax) echo 0 ;;
+    util | aax | runtime) echo 0 ;;
     contract) echo 1 ;;
     hook) echo 2 ;;
     parameters) echo 3 ;;
