@@ -13,16 +13,17 @@
 #include "aax/ACFPtr.h"
 #include "aax/CACFUnknown.h"
 #include "description/EffectDescriptions.h"
+#include "util/Mutex.h"
 
 namespace {
 
-std::mutex g_hostServicesMutex;
+Util::Mutex g_hostServicesMutex;
 std::unique_ptr<AAX_VHostServices> g_hostServices;  // guarded by g_hostServicesMutex
 
 void TraceRegistrationFailure(const char* what) noexcept {
     try {
         const std::string line = std::string("AAXRegisterPlugin exception caught: ") + what;
-        std::lock_guard<std::mutex> lock(g_hostServicesMutex);
+        std::lock_guard<Util::Mutex> lock(g_hostServicesMutex);
         if (g_hostServices) g_hostServices->Trace(AAX_eTracePriorityHost_High, line.c_str());
     } catch (...) {
         // A trace that cannot be sent is dropped.
@@ -84,7 +85,7 @@ acfResult ACFCanUnloadNow(IACFUnknown* /*host*/) { return CACFUnknown::LiveObjec
 
 acfResult ACFStartup(IACFUnknown* host) {
     return ACF::CatchAll([&] {
-        std::lock_guard<std::mutex> lock(g_hostServicesMutex);
+        std::lock_guard<Util::Mutex> lock(g_hostServicesMutex);
         if (!g_hostServices && host != nullptr) g_hostServices = std::make_unique<AAX_VHostServices>(host);
         return ACF_OK;
     });
@@ -94,7 +95,7 @@ acfResult ACFShutdown(IACFUnknown* /*host*/) {
     return ACF::CatchAll([&] {
         std::unique_ptr<AAX_VHostServices> services;
         {
-            std::lock_guard<std::mutex> lock(g_hostServicesMutex);
+            std::lock_guard<Util::Mutex> lock(g_hostServicesMutex);
             services = std::move(g_hostServices);
         }
         return ACF_OK;

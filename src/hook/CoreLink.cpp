@@ -16,6 +16,7 @@
 #include "util/FileName.h"
 #include "util/FormatArg.h"
 #include "util/ModuleInstance.h"
+#include "util/Mutex.h"
 #include "util/Path.h"
 #include "util/WideText.h"
 
@@ -44,7 +45,7 @@ Util::String BesideModule(const Util::String& name) {
 }
 
 struct CoreLinkCache {
-    std::mutex mutex;
+    Util::Mutex mutex;
     std::weak_ptr<LoadedCore> current;
 };
 
@@ -169,7 +170,7 @@ std::shared_ptr<LoadedCore> GetCoreLink() {
     CoreLinkCache& cache = Cache();
     // Held across the whole load, message boxes included: concurrent first users wait
     // and then share the one load.
-    std::lock_guard<std::mutex> lock(cache.mutex);
+    std::lock_guard<Util::Mutex> lock(cache.mutex);
     if (std::shared_ptr<LoadedCore> current = cache.current.lock()) return current;
     std::shared_ptr<LoadedCore> loaded = LoadCore();
     cache.current = loaded;

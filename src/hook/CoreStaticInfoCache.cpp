@@ -12,11 +12,12 @@
 #include "hook/CoreLink.h"
 #include "hook/HookConfig.h"
 #include "hook/HookConfigResource.h"
+#include "util/Mutex.h"
 
 namespace {
 
 struct StaticInfoCache {
-    std::mutex mutex;
+    Util::Mutex mutex;
     // Records are held by pointer so that references survive rehashing.
     std::unordered_map<PluginFormat, std::unique_ptr<CoreStaticInfo>> records;
 };
@@ -55,7 +56,7 @@ std::unique_ptr<CoreStaticInfo> FillFromCore(PluginFormat format) {
 
 const CoreStaticInfo& GetCoreStaticInfo(PluginFormat format) {
     StaticInfoCache& cache = Cache();
-    std::lock_guard<std::mutex> lock(cache.mutex);
+    std::lock_guard<Util::Mutex> lock(cache.mutex);
     std::unique_ptr<CoreStaticInfo>& slot = cache.records[format];
     if (!slot) slot = FillFromCore(format);
     return *slot;

@@ -16,11 +16,11 @@ HostInfoStore::LookupResult HostInfoStore::Lookup(const char* /*key*/, const cha
 }
 
 void HostInfoStore::SetUsageKind(const Util::String& kind) {
-    std::lock_guard<std::mutex> lock(usageMutex_);
+    std::lock_guard<Util::Mutex> lock(usageMutex_);
     usageKind_ = kind;
 }
 
 Util::String HostInfoStore::UsageKind() const {
-    std::lock_guard<std::mutex> lock(usageMutex_);
+    std::lock_guard<Util::Mutex> lock(usageMutex_);
     return usageKind_;
 }

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <vector>
 
+#include "util/Mutex.h"
 #include "util/String.h"
 
 class HostInfoStore {
@@ -42,6 +43,6 @@ public:
 
 private:
     std::vector<Entry> entries_;
-    mutable std::mutex usageMutex_;
+    mutable Util::Mutex usageMutex_;
     Util::String usageKind_;
 };

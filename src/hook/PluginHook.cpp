@@ -153,7 +153,7 @@ Util::String PluginHook::QueryCoreText(std::uint32_t argument, std::uint32_t in)
 }
 
 void PluginHook::FillHostInfo(HostInfoRecord& record) {
-    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    std::lock_guard<Util::RecursiveMutex> lock(mutex_);
     if (!hostName_ || hostName_->IsEmpty()) hostName_ = &keptTexts_.Keep(Util::HostExecutablePath().ToLowerAscii());
     record.nameLength = static_cast<std::uint32_t>(hostName_->Size());
     record.name = hostName_->CStr();
@@ -354,7 +354,7 @@ bool PluginHook::Notify(std::uint32_t argument, std::uint32_t event, std::uint32
 // for the name on another thread (callback 14 takes the lock) must not wait for us.
 void PluginHook::SetTrackName(const Util::String& name) {
     {
-        std::lock_guard<std::recursive_mutex> lock(mutex_);
+        std::lock_guard<Util::RecursiveMutex> lock(mutex_);
         const bool equal = trackName_ ? !name.IsNull() && *trackName_ == name : name.IsNull();
         if (equal) return;
         trackName_ = name.IsNull() ? nullptr : &keptTexts_.Keep(name);
@@ -363,12 +363,12 @@ void PluginHook::SetTrackName(const Util::String& name) {
 }
 
 void PluginHook::SetHostName(const Util::String& name) {
-    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    std::lock_guard<Util::RecursiveMutex> lock(mutex_);
     hostName_ = &keptTexts_.Keep(name);
 }
 
 void PluginHook::SetHostVersion(float version) {
-    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    std::lock_guard<Util::RecursiveMutex> lock(mutex_);
     hostVersion_ = version;
 }
 
@@ -429,7 +429,7 @@ std::uint32_t PluginHook::SendLegacyStateLoad(LegacyStateLoad& load) {
 // ---- Callback support and state ----
 
 void PluginHook::WriteTrackName(TrackNameRecord& record) {
-    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    std::lock_guard<Util::RecursiveMutex> lock(mutex_);
     if (!trackName_) {
         record.present = 0;
         return;
@@ -440,17 +440,17 @@ void PluginHook::WriteTrackName(TrackNameRecord& record) {
 }
 
 Util::String PluginHook::TrackName() {
-    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    std::lock_guard<Util::RecursiveMutex> lock(mutex_);
     return trackName_ ? *trackName_ : Util::String();
 }
 
 Util::String PluginHook::HostName() {
-    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    std::lock_guard<Util::RecursiveMutex> lock(mutex_);
     return hostName_ ? *hostName_ : Util::String();
 }
 
 float PluginHook::HostVersion() {
-    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    std::lock_guard<Util::RecursiveMutex> lock(mutex_);
     return hostVersion_;
 }
 

@@ -59,6 +59,7 @@
 #include "hook/HookConfig.h"
 #include "hook/HostInfoStore.h"
 #include "hook/KeptTexts.h"
+#include "util/Mutex.h"
 #include "util/String.h"
 
 // Thrown by PluginHook's constructor when the instance cannot work (no core link, or
@@ -288,7 +289,7 @@ private:
 
     // Members are declared in the reverse of their release order: C++ destroys them
     // last-declared first, after the destructor's body has sent selector 7.
-    std::recursive_mutex mutex_;                    // host name, host version, track name
+    Util::RecursiveMutex mutex_;                    // host name, host version, track name
     std::unique_ptr<HostInfoStore> hostInfoStore_;  // null unless the core asks for one
     std::shared_ptr<LoadedCore> core_;              // never null after construction
     KeptTexts keptTexts_;                           // bytes handed out for callbacks 13, 14

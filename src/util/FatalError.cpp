@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "util/Mutex.h"
 #include "util/WideText.h"
 
 namespace Util {
@@ -14,8 +15,8 @@ const char* const kFatalErrorTitle = "Fatal Error";
 
 namespace {
 
-std::mutex& SinkMutex() {
-    static std::mutex mutex;
+Util::Mutex& SinkMutex() {
+    static Util::Mutex mutex;
     return mutex;
 }
 
@@ -35,7 +36,7 @@ BOOL CALLBACK DisableEnabledWindow(HWND window, LPARAM context) {
 }  // namespace
 
 FatalErrorSink SetFatalErrorSink(FatalErrorSink sink) {
-    std::lock_guard<std::mutex> lock(SinkMutex());
+    std::lock_guard<Util::Mutex> lock(SinkMutex());
     std::swap(Sink(), sink);
     return sink;
 }
@@ -43,7 +44,7 @@ FatalErrorSink SetFatalErrorSink(FatalErrorSink sink) {
 void ShowFatalError(const String& title, const String& message) {
     FatalErrorSink sink;
     {
-        std::lock_guard<std::mutex> lock(SinkMutex());
+        std::lock_guard<Util::Mutex> lock(SinkMutex());
         sink = Sink();
     }
     if (sink) {
