@@ -197,42 +197,4 @@ TEST(FileExists, IsTrueForExistingFilesAndFoldersOnly) {
     for (const auto& c : cases) EXPECT_EQ(File(Path(c.text)).Exists(), c.exists) << c.text.Bytes();
 }
 
-TEST(FileLifetime, DestructorClosesTheOpenStream) {
-    TempFolder folder;
-    const std::wstring name = folder.MakeFile(L"stream.bin");
-    const auto openExclusively = [&] {
-        HANDLE h = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return false;
-        CloseHandle(h);
-        return true;
-    };
-    {
-        File file{Path(U8(name))};
-        EXPECT_FALSE(file.IsOpen());  // construction opens nothing
-        ASSERT_TRUE(file.Open("rb"));
-        EXPECT_TRUE(file.IsOpen());
-        EXPECT_FALSE(file.Open("rb"));  // one stream per object
-        EXPECT_FALSE(openExclusively());
-    }
-    EXPECT_TRUE(openExclusively());
-
-    File null{Path()};
-    EXPECT_FALSE(null.Open("rb"));
-    File missing{Path(U8(folder.Join(L"missing.bin")))};
-    EXPECT_FALSE(missing.Open("rb"));
-}
-
-TEST(FileError, CarriesCategoryCodeAndItsOwnFields) {
-    const File::Error withNumber(String("Close failed"), String("C:\\x.dll"), 9);
-    const File::Error copy = withNumber;  // errors are values, copied whole
-    const Util::Error& error = copy;
-    EXPECT_EQ(error.Category(), String("File"));
-    EXPECT_EQ(error.Code(), 5u);
-    EXPECT_EQ(error.Message(), String("Close failed"));
-    EXPECT_EQ(error.Arguments().count, 0u);
-    EXPECT_EQ(copy.NativePath(), String("C:\\x.dll"));
-    EXPECT_EQ(copy.ErrorNumber(), 9);
-    EXPECT_FALSE(File::Error(String("Close failed"), String("C:\\x.dll")).ErrorNumber().has_value());
-}
-
 }  // namespace
