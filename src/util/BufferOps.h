@@ -1,6 +1,6 @@
 #pragma once
-// The four buffer primitives: copy bytes, copy floats, zero bytes, zero floats. Each
-// does nothing for a zero length (the pointers may then be null). No allocation and
+// The buffer primitives of the render path: copy floats, zero floats. Each does
+// nothing for a zero length (the pointers may then be null). No allocation and
 // no lock: safe on the audio thread. [any-thread]
 
 #include <cstddef>
@@ -8,16 +8,8 @@
 
 namespace Util {
 
-inline void CopyBytes(void* destination, const void* source, std::size_t count) noexcept {
-    if (count != 0) std::memmove(destination, source, count);
-}
-
 inline void CopyFloats(float* destination, const float* source, std::size_t count) noexcept {
     if (count != 0) std::memmove(destination, source, count * sizeof(float));
-}
-
-inline void ZeroBytes(void* destination, std::size_t count) noexcept {
-    if (count != 0) std::memset(destination, 0, count);
 }
 
 inline void ZeroFloats(float* destination, std::size_t count) noexcept {

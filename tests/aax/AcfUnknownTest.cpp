@@ -2,13 +2,14 @@
 
 #include <string>
 
-#include "AcfTestHost.h"
+#include "OlderHost.h"
 #include "aax/AAX_CEffectGUI.h"
 #include "aax/AAX_CEffectParameters.h"
 #include "aax/AAX_CHostProcessor.h"
 #include "aax/AAX_IACFCollection.h"
 #include "aax/ACFPtr.h"
 #include "aax/CACFUnknown.h"
+#include "aaxhost/SimulatedController.h"
 
 namespace {
 
@@ -59,18 +60,19 @@ TEST(CACFUnknown, AnswersItsRootAndItsOwnInterfaceOnlyWithAnAddedReference) {
 }
 
 TEST(ACFPtr, QueryHoldsOneReferenceAndGivesItBack) {
-    RecordingController host;
+    ACFPtr<aaxhost::SimulatedController> held = aaxhost::MakeHostObject<aaxhost::SimulatedController>();
+    IACFUnknown* host = held->AsInterface();
     {
-        auto controller = ACFPtr<AAX_IACFController>::Query(&host, IID_IAAXControllerV1);
+        auto controller = ACFPtr<AAX_IACFController>::Query(host, IID_IAAXControllerV1);
         ASSERT_TRUE(controller);
-        EXPECT_EQ(host.references, 2u);
+        EXPECT_EQ(References(host), 2u);
         auto moved = std::move(controller);
         EXPECT_FALSE(controller);
-        EXPECT_EQ(host.references, 2u);
-        EXPECT_FALSE((ACFPtr<AAX_IACFCollection>::Query(&host, IID_IAAXCollectionV1)));
+        EXPECT_EQ(References(host), 2u);
+        EXPECT_FALSE((ACFPtr<AAX_IACFCollection>::Query(host, IID_IAAXCollectionV1)));
         EXPECT_FALSE((ACFPtr<AAX_IACFController>::Query(nullptr, IID_IAAXControllerV1)));
     }
-    EXPECT_EQ(host.references, 1u);
+    EXPECT_EQ(References(host), 1u);
 }
 
 }  // namespace

@@ -3,15 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "AcfTestHost.h"
+#include "OlderHost.h"
 #include "aax/AAX_CBinaryDisplayDelegate.h"
 #include "aax/AAX_CBinaryTaperDelegate.h"
 #include "aax/AAX_CEffectGUI.h"
 #include "aax/AAX_CEffectParameters.h"
 #include "aax/AAX_CParameter.h"
-#include "aax/AAX_IACFViewContainer.h"
+#include "aaxhost/EffectInstance.h"
+#include "aaxhost/SimulatedViewContainer.h"
 
 namespace {
+
+using aaxhost::SimulatedViewContainer;
 
 class TwoSwitchEffect : public AAX_CEffectParameters {
 protected:
@@ -21,17 +24,6 @@ protected:
                                                                      AAX_CBinaryDisplayDelegate<bool>("off", "on"),
                                                                      true));
         return AAX_SUCCESS;
-    }
-};
-
-// The instance's controller as a host hands it out: it answers for the instance's
-// effect parameters object too.
-class InstanceController : public RecordingController {
-public:
-    acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        if (out != nullptr && iid == IID_IAAXEffectParametersV1 && effect != nullptr)
-            return effect->QueryInterface(iid, out);
-        return RecordingController::QueryInterface(iid, out);
     }
 };
 
@@ -55,85 +47,23 @@ protected:
     }
 };
 
-// A host view answering the published versions up to `versions`; records every call
-// that reaches it.
-class TestViewContainer : public AAX_IACFViewContainer_V3 {
-public:
-    explicit TestViewContainer(int offeredVersions) : versions(offeredVersions) {}
+std::vector<std::string> MouseTexts(const SimulatedViewContainer& view) {
+    std::vector<std::string> texts;
+    for (const aaxhost::MouseEvent& event : view.MouseEvents()) texts.push_back(aaxhost::DescribeMouseEvent(event));
+    return texts;
+}
 
-    acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        const bool offered = iid == IID_IACFUnknown || iid == IID_IAAXViewContainerV1 ||
-                             (iid == IID_IAAXViewContainerV2 && versions >= 2) ||
-                             (iid == IID_IAAXViewContainerV3 && versions >= 3);
-        *out = offered ? static_cast<AAX_IACFViewContainer_V3*>(this) : nullptr;
-        if (!offered) return ACF_E_NOINTERFACE;
-        AddRef();
-        return ACF_OK;
-    }
-    std::uint32_t AddRef() noexcept override { return ++references; }
-    std::uint32_t Release() noexcept override { return --references; }
-
-    std::int32_t GetType() noexcept override { return AAX_eViewContainer_Type_HWND; }
-    void* GetPtr() noexcept override { return this; }
-    AAX_Result GetModifiers(std::uint32_t* modifiers) noexcept override {
-        *modifiers = 0x8;
-        return Log("modifiers");
-    }
-    AAX_Result SetViewSize(const AAX_Point& size) noexcept override {
-        return Log("size " + std::to_string(int(size.horz)) + "x" + std::to_string(int(size.vert)));
-    }
-    AAX_Result HandleParameterMouseDown(AAX_CParamID id, std::uint32_t) noexcept override {
-        return Log(std::string("down ") + id);
-    }
-    AAX_Result HandleParameterMouseDrag(AAX_CParamID id, std::uint32_t) noexcept override {
-        return Log(std::string("drag ") + id);
-    }
-    AAX_Result HandleParameterMouseUp(AAX_CParamID id, std::uint32_t) noexcept override {
-        return Log(std::string("up ") + id);
-    }
-    AAX_Result HandleMultipleParametersMouseDown(const AAX_CParamID*, std::uint32_t n,
-                                                 std::uint32_t) noexcept override {
-        return Log("multiple down " + std::to_string(n));
-    }
-    AAX_Result HandleMultipleParametersMouseDrag(const AAX_CParamID*, std::uint32_t n,
-                                                 std::uint32_t) noexcept override {
-        return Log("multiple drag " + std::to_string(n));
-    }
-    AAX_Result HandleMultipleParametersMouseUp(const AAX_CParamID*, std::uint32_t n, std::uint32_t) noexcept override {
-        return Log("multiple up " + std::to_string(n));
-    }
-    AAX_Result HandleParameterMouseEnter(AAX_CParamID id, std::uint32_t) noexcept override {
-        return Log(std::string("enter ") + id);
-    }
-    AAX_Result HandleParameterMouseExit(AAX_CParamID id, std::uint32_t) noexcept override {
-        return Log(std::string("exit ") + id);
-    }
-
-    int versions;
-    std::uint32_t references = 1;  // the test's own
-    std::vector<std::string> log;
-
-private:
-    AAX_Result Log(std::string call) {
-        log.push_back(std::move(call));
-        return AAX_SUCCESS;
-    }
-};
-
-// An instance as the host builds it: effect parameters, controller, editor.
+// An instance as the host simulator holds it, an editor, and the host's view over a window.
 struct EditorInstance {
     TwoSwitchEffect* effect = new TwoSwitchEffect;
-    InstanceController host;
+    aaxhost::EffectInstance instance{ACFPtr<AAX_IACFEffectParameters>(effect)};
     RecordingGUI* gui = new RecordingGUI;
+    int window = 0;  // any address stands for the native view here
+    ACFPtr<SimulatedViewContainer> view = aaxhost::MakeHostObject<SimulatedViewContainer>(&window);
 
-    EditorInstance() {
-        host.effect = effect;
-        EXPECT_EQ(effect->Initialize(&host), AAX_SUCCESS);
-    }
-    ~EditorInstance() {
-        gui->Release();
-        effect->Release();
-    }
+    EditorInstance() { EXPECT_EQ(instance.Initialize(), AAX_SUCCESS); }
+    ~EditorInstance() { gui->Release(); }
+    IACFUnknown* Controller() { return instance.Controller().AsInterface(); }
 };
 
 TEST(EffectGUIBase, InitializeWithoutAControllerFailsAndCreatesNothing) {
@@ -142,44 +72,39 @@ TEST(EffectGUIBase, InitializeWithoutAControllerFailsAndCreatesNothing) {
     EXPECT_TRUE(instance.gui->calls.empty());
 }
 
-TEST(EffectGUIBase, InitializeFindsTheInstancesEffectParametersThroughTheControllerThenCreatesTheViewContents) {
-    EditorInstance instance;
-    EXPECT_EQ(instance.gui->Initialize(&instance.host), AAX_SUCCESS);
-    EXPECT_EQ(instance.gui->EffectParameters(), static_cast<AAX_IEffectParameters*>(instance.effect));
-    EXPECT_NE(instance.gui->Controller(), nullptr);
-    EXPECT_EQ(instance.gui->calls, (std::vector<std::string>{"CreateViewContents"}));
-}
-
 TEST(EffectGUIBase, AttachingAViewCreatesTheContainerThenUpdatesEveryParameterInOrder) {
     EditorInstance instance;
-    TestViewContainer view(3);
-    ASSERT_EQ(instance.gui->Initialize(&instance.host), AAX_SUCCESS);
-    EXPECT_EQ(instance.gui->SetViewContainer(&view), AAX_SUCCESS);
-    EXPECT_EQ(instance.gui->ViewContainer()->GetPtr(), static_cast<void*>(&view));
+    EXPECT_EQ(instance.gui->Initialize(instance.Controller()), AAX_SUCCESS);
+    EXPECT_EQ(instance.gui->EffectParameters(), static_cast<AAX_IEffectParameters*>(instance.effect))
+        << "found through the controller";
+    EXPECT_NE(instance.gui->Controller(), nullptr);
+    EXPECT_EQ(instance.gui->SetViewContainer(instance.view->AsInterface()), AAX_SUCCESS);
+    EXPECT_EQ(instance.gui->ViewContainer()->GetPtr(), static_cast<void*>(&instance.window));
     EXPECT_EQ(instance.gui->SetViewContainer(nullptr), AAX_SUCCESS);
     EXPECT_EQ(instance.gui->calls,
               (std::vector<std::string>{"CreateViewContents", "CreateViewContainer type 3", "ParameterUpdated A",
                                         "ParameterUpdated B", "DeleteViewContainer detached"}));
-    EXPECT_EQ(view.references, 1u);
+    EXPECT_EQ(References(instance.view->AsInterface()), 1u);
 }
 
 TEST(EffectGUIBase, EachViewCallReachesTheVersionThatIntroducedItOrIsRefused) {
     const AAX_CParamID both[] = {"A", "B"};
+    const acfIID viewIDs[] = {IID_IAAXViewContainerV1, IID_IAAXViewContainerV2, IID_IAAXViewContainerV3};
     const struct {
         int versions;
         std::vector<std::string> reached;
         AAX_Result multiple, enter;
     } cases[] = {
-        {1, {"size 200x100", "down A", "up A"}, AAX_ERROR_UNIMPLEMENTED, AAX_ERROR_UNIMPLEMENTED},
-        {2, {"size 200x100", "down A", "multiple drag 2", "up A"}, AAX_SUCCESS, AAX_ERROR_UNIMPLEMENTED},
-        {3, {"enter A", "size 200x100", "down A", "multiple drag 2", "up A", "exit A"}, AAX_SUCCESS, AAX_SUCCESS},
+        {1, {"down A 0x0", "up A 0x0"}, AAX_ERROR_UNIMPLEMENTED, AAX_ERROR_UNIMPLEMENTED},
+        {2, {"down A 0x0", "multiple drag A,B 0x0", "up A 0x0"}, AAX_SUCCESS, AAX_ERROR_UNIMPLEMENTED},
+        {3, {"enter A 0x0", "down A 0x0", "multiple drag A,B 0x0", "up A 0x0", "exit A 0x0"}, AAX_SUCCESS, AAX_SUCCESS},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("versions " + std::to_string(c.versions));
         EditorInstance instance;
-        TestViewContainer view(c.versions);
-        ASSERT_EQ(instance.gui->Initialize(&instance.host), AAX_SUCCESS);
-        ASSERT_EQ(instance.gui->SetViewContainer(&view), AAX_SUCCESS);
+        OlderHost older(instance.view->AsInterface(), std::vector<acfIID>(viewIDs, viewIDs + c.versions));
+        ASSERT_EQ(instance.gui->Initialize(instance.Controller()), AAX_SUCCESS);
+        ASSERT_EQ(instance.gui->SetViewContainer(&older), AAX_SUCCESS);
         AAX_IViewContainer* container = instance.gui->ViewContainer();
         EXPECT_EQ(container->HandleParameterMouseEnter("A", 0), c.enter);
         EXPECT_EQ(container->SetViewSize(AAX_Point{100.0f, 200.0f}), AAX_SUCCESS);
@@ -187,16 +112,19 @@ TEST(EffectGUIBase, EachViewCallReachesTheVersionThatIntroducedItOrIsRefused) {
         EXPECT_EQ(container->HandleMultipleParametersMouseDrag(both, 2, 0), c.multiple);
         EXPECT_EQ(container->HandleParameterMouseUp("A", 0), AAX_SUCCESS);
         EXPECT_EQ(container->HandleParameterMouseExit("A", 0), c.enter);
-        EXPECT_EQ(view.log, c.reached);
+        EXPECT_EQ(MouseTexts(*instance.view.Get()), c.reached);
+        ASSERT_EQ(instance.view->ViewSizeRequests().size(), 1u);
+        EXPECT_EQ(instance.view->ViewSizeRequests()[0].horz, 200.0f);
         EXPECT_EQ(instance.gui->Uninitialize(), AAX_SUCCESS);
-        EXPECT_EQ(view.references, 1u);
+        EXPECT_EQ(References(instance.view->AsInterface()), 1u);
+        EXPECT_EQ(older.references, 1u);
     }
 }
 
 TEST(EffectGUIBase, AnObjectThatIsNoViewContainerIsKeptAsAViewOfNoType) {
     EditorInstance instance;
-    ASSERT_EQ(instance.gui->Initialize(&instance.host), AAX_SUCCESS);
-    EXPECT_EQ(instance.gui->SetViewContainer(&instance.host), AAX_SUCCESS);
+    ASSERT_EQ(instance.gui->Initialize(instance.Controller()), AAX_SUCCESS);
+    EXPECT_EQ(instance.gui->SetViewContainer(instance.Controller()), AAX_SUCCESS);
     ASSERT_NE(instance.gui->ViewContainer(), nullptr);
     EXPECT_EQ(instance.gui->ViewContainer()->GetPtr(), nullptr);
     EXPECT_EQ(instance.gui->ViewContainer()->SetViewSize(AAX_Point{1.0f, 1.0f}), AAX_SUCCESS);
@@ -207,18 +135,15 @@ TEST(EffectGUIBase, AnObjectThatIsNoViewContainerIsKeptAsAViewOfNoType) {
 
 TEST(EffectGUIBase, UninitializeDetachesTheViewAndGivesBackEverythingInitializeTook) {
     EditorInstance instance;
-    TestViewContainer view(3);
-    const std::uint32_t hostReferences = instance.host.references;
-    const std::uint32_t effectReferences = instance.effect->AddRef() - 1;
-    instance.effect->Release();
-    ASSERT_EQ(instance.gui->Initialize(&instance.host), AAX_SUCCESS);
-    ASSERT_EQ(instance.gui->SetViewContainer(&view), AAX_SUCCESS);
+    const std::uint32_t hostReferences = References(instance.Controller());
+    const std::uint32_t effectReferences = References(instance.instance.Parameters());
+    ASSERT_EQ(instance.gui->Initialize(instance.Controller()), AAX_SUCCESS);
+    ASSERT_EQ(instance.gui->SetViewContainer(instance.view->AsInterface()), AAX_SUCCESS);
     EXPECT_EQ(instance.gui->Uninitialize(), AAX_SUCCESS);
     EXPECT_EQ(instance.gui->calls.back(), "DeleteViewContainer detached");
-    EXPECT_EQ(view.references, 1u);
-    EXPECT_EQ(instance.host.references, hostReferences);
-    EXPECT_EQ(instance.effect->AddRef() - 1, effectReferences);
-    instance.effect->Release();
+    EXPECT_EQ(References(instance.view->AsInterface()), 1u);
+    EXPECT_EQ(References(instance.Controller()), hostReferences);
+    EXPECT_EQ(References(instance.instance.Parameters()), effectReferences);
     EXPECT_EQ(instance.gui->EffectParameters(), nullptr);
 }
 

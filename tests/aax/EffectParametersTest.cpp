@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "AcfTestHost.h"
+#include "OlderHost.h"
 #include "aax/AAX_CBinaryDisplayDelegate.h"
 #include "aax/AAX_CBinaryTaperDelegate.h"
 #include "aax/AAX_CEffectParameters.h"
@@ -16,7 +16,7 @@
 #include "aax/AAX_CNumberDisplayDelegate.h"
 #include "aax/AAX_CParameter.h"
 #include "aax/AAX_CStringDisplayDelegate.h"
-#include "aax/AAX_IACFTransport.h"
+#include "aaxhost/EffectInstance.h"
 
 namespace {
 
@@ -51,52 +51,19 @@ protected:
     }
 };
 
-// A controller that also offers a transport, as most hosts do: only its first version.
-class ControllerWithTransport : public RecordingController {
-public:
-    class Transport : public TestAcfObject<AAX_IACFTransport, IID_IAAXTransportV1> {
-    public:
-        AAX_Result GetCurrentTempo(double* bpm) noexcept override {
-            *bpm = 120.0;
-            return AAX_SUCCESS;
-        }
-        AAX_Result GetCurrentMeter(std::int32_t*, std::int32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-        AAX_Result IsTransportPlaying(bool* playing) noexcept override {
-            *playing = true;
-            return AAX_SUCCESS;
-        }
-        AAX_Result GetCurrentTickPosition(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-        AAX_Result GetCurrentLoopPosition(bool*, std::int64_t*, std::int64_t*) noexcept override {
-            return AAX_ERROR_UNIMPLEMENTED;
-        }
-        AAX_Result GetCurrentNativeSampleLocation(std::int64_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-        AAX_Result GetCustomTickPosition(std::int64_t*, std::int64_t) noexcept override {
-            return AAX_ERROR_UNIMPLEMENTED;
-        }
-        AAX_Result GetBarBeatPosition(std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) noexcept override {
-            return AAX_ERROR_UNIMPLEMENTED;
-        }
-        AAX_Result GetTicksPerQuarter(std::uint32_t* ticks) noexcept override {
-            *ticks = 960000;
-            return AAX_SUCCESS;
-        }
-        AAX_Result GetCurrentTicksPerBeat(std::uint32_t*) noexcept override { return AAX_ERROR_UNIMPLEMENTED; }
-    } transport;
-
-    acfResult QueryInterface(const acfIID& iid, void** out) noexcept override {
-        if (out != nullptr && iid == IID_IAAXTransportV1) return transport.QueryInterface(iid, out);
-        return RecordingController::QueryInterface(iid, out);
-    }
-};
-
-// An effect created as a factory creates it and given to the host controller.
+// An effect created as a factory creates it, held by the host simulator's instance.
 struct Instance {
-    ThreeParameterEffect* effect = new ThreeParameterEffect;
-    RecordingController host;
-
-    Instance() { host.effect = effect; }
-    ~Instance() { effect->Release(); }
+    explicit Instance(const aaxhost::InstanceSetup& setup = {})
+        : instance(ACFPtr<AAX_IACFEffectParameters>(effect), setup) {}
     AAX_IACFEffectParameters* Host() { return effect; }  // the host's view
+    std::vector<std::string> Automation() const {
+        std::vector<std::string> texts;
+        for (const aaxhost::AutomationEvent& event : instance.Automation()) texts.push_back(DescribeAutomation(event));
+        return texts;
+    }
+
+    ThreeParameterEffect* effect = new ThreeParameterEffect;
+    aaxhost::EffectInstance instance;
 };
 
 std::vector<std::string> ParameterIDs(AAX_IACFEffectParameters* effect) {
@@ -111,74 +78,88 @@ std::vector<std::string> ParameterIDs(AAX_IACFEffectParameters* effect) {
     return ids;
 }
 
-TEST(EffectParametersInitialize, WithoutAControllerFailsAndSkipsEffectInit) {
-    Instance instance;
-    EXPECT_EQ(instance.Host()->Initialize(nullptr), AAX_ERROR_NOT_INITIALIZED);
-    EXPECT_EQ(instance.effect->effectInitCalls, 0);
-}
-
 TEST(EffectParametersInitialize, CallsEffectInitOnceWithTheControllerAttachedAndReturnsItsResult) {
     Instance instance;
+    EXPECT_EQ(instance.Host()->Initialize(nullptr), AAX_ERROR_NOT_INITIALIZED);
+    EXPECT_EQ(instance.effect->effectInitCalls, 0) << "no controller, no EffectInit";
     instance.effect->effectInitResult = AAX_ERROR_INVALID_PARAMETER_ID;
-    EXPECT_EQ(instance.Host()->Initialize(&instance.host), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ(instance.instance.Initialize(), AAX_ERROR_INVALID_PARAMETER_ID);
     EXPECT_EQ(instance.effect->effectInitCalls, 1);
     EXPECT_TRUE(instance.effect->controllerDuringEffectInit);
-}
 
-TEST(EffectParametersInitialize, AnExceptionFromEffectInitBecomesAResult) {
-    Instance instance;
-    instance.effect->throwInEffectInit = true;
-    EXPECT_EQ(instance.Host()->Initialize(&instance.host), AAX_ERROR_UNKNOWN_EXCEPTION);
+    Instance throwing;
+    throwing.effect->throwInEffectInit = true;
+    EXPECT_EQ(throwing.instance.Initialize(), AAX_ERROR_UNKNOWN_EXCEPTION);
 }
 
 TEST(EffectParametersInitialize, KeepsTheTransportOnlyWhenTheHostOffersOne) {
-    Instance plain;
-    ASSERT_EQ(plain.Host()->Initialize(&plain.host), AAX_SUCCESS);
+    aaxhost::InstanceSetup without;
+    without.offerTransport = false;
+    Instance plain(without);
+    ASSERT_EQ(plain.instance.Initialize(), AAX_SUCCESS);
     EXPECT_NE(plain.effect->Controller(), nullptr);
     EXPECT_EQ(plain.effect->Transport(), nullptr);
 
-    ThreeParameterEffect* effect = new ThreeParameterEffect;
-    ControllerWithTransport host;
-    ASSERT_EQ(effect->Initialize(&host), AAX_SUCCESS);
-    ASSERT_NE(effect->Transport(), nullptr);
+    // A host whose transport is of the first version only.
+    Instance instance;
+    instance.instance.Transport()->Update([](aaxhost::TransportState& state) { state.playing = true; });
+    IACFUnknown* controller = instance.instance.Controller().AsInterface();
+    OlderHost older(controller, {IID_IAAXControllerV1, IID_IAAXControllerV2, IID_IAAXControllerV3, IID_IAAXControllerV4,
+                                 IID_IAAXControllerV5, IID_IAAXAutomationDelegateV1, IID_IAAXTransportV1});
+    const std::uint32_t controllerReferences = References(controller);
+    const std::uint32_t transportReferences = References(instance.instance.Transport()->AsInterface());
+    ASSERT_EQ(instance.Host()->Initialize(&older), AAX_SUCCESS);
+    AAX_ITransport* transport = instance.effect->Transport();
+    ASSERT_NE(transport, nullptr);
     double tempo = 0.0;
     bool playing = false;
-    EXPECT_EQ(effect->Transport()->GetCurrentTempo(&tempo), AAX_SUCCESS);
-    EXPECT_EQ(effect->Transport()->IsTransportPlaying(&playing), AAX_SUCCESS);
+    std::uint32_t ticks = 0;
+    EXPECT_EQ(transport->GetCurrentTempo(&tempo), AAX_SUCCESS);
+    EXPECT_EQ(transport->IsTransportPlaying(&playing), AAX_SUCCESS);
+    EXPECT_EQ(transport->GetTicksPerQuarter(&ticks), AAX_SUCCESS);
     EXPECT_DOUBLE_EQ(tempo, 120.0);
     EXPECT_TRUE(playing);
-    std::uint32_t ticks = 0;
-    EXPECT_EQ(effect->Transport()->GetTicksPerQuarter(&ticks), AAX_SUCCESS);
     EXPECT_EQ(ticks, 960000u);
     // Later versions are never called on a host object that did not answer them.
     std::int64_t position = -1;
-    EXPECT_EQ(effect->Transport()->GetTimelineSelectionStartPosition(&position), AAX_ERROR_UNIMPLEMENTED);
-    EXPECT_EQ(effect->Transport()->GetKeySignature(0, &ticks), AAX_ERROR_UNIMPLEMENTED);
-    EXPECT_EQ(effect->Transport()->RequestTransportStart(), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(transport->GetTimelineSelectionStartPosition(&position), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(transport->GetKeySignature(0, &ticks), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(transport->RequestTransportStart(), AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ(position, -1);
-    effect->Release();
-    EXPECT_EQ(host.references, 1u);
-    EXPECT_EQ(host.transport.references, 1u);
+    EXPECT_EQ(instance.Host()->Uninitialize(), AAX_SUCCESS);
+    EXPECT_EQ(older.references, 1u);
+    EXPECT_EQ(References(controller), controllerReferences);
+    EXPECT_EQ(References(instance.instance.Transport()->AsInterface()), transportReferences);
 }
 
 TEST(EffectParametersUninitialize, GivesBackTheHostObjectsAndUnregistersTheParameters) {
     Instance instance;
-    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
-    EXPECT_GT(instance.host.references, 1u);
-    EXPECT_GT(instance.host.automation.references, 1u);
-    EXPECT_EQ(instance.host.automation.registered, (std::set<std::string>{"Gain", "Mode", "Bypass"}));
-    EXPECT_EQ(instance.Host()->Uninitialize(), AAX_SUCCESS);
-    EXPECT_EQ(instance.host.references, 1u);
-    EXPECT_EQ(instance.host.automation.references, 1u);
-    EXPECT_TRUE(instance.host.automation.registered.empty());
+    IACFUnknown* controller = instance.instance.Controller().AsInterface();
+    aaxhost::SimulatedAutomationDelegate& automation = instance.instance.Controller().AutomationDelegate();
+    const std::uint32_t controllerReferences = References(controller);
+    const std::uint32_t automationReferences = References(automation.AsInterface());
+    ASSERT_EQ(instance.instance.Initialize(), AAX_SUCCESS);
+    EXPECT_GT(References(controller), controllerReferences);
+    EXPECT_GT(References(automation.AsInterface()), automationReferences);
+    EXPECT_EQ(automation.Registered(), (std::set<std::string>{"Gain", "Mode", "Bypass"}));
+    EXPECT_EQ(instance.instance.Uninitialize(), AAX_SUCCESS);
+    EXPECT_EQ(References(controller), controllerReferences);
+    EXPECT_EQ(References(automation.AsInterface()), automationReferences);
+    EXPECT_TRUE(automation.Registered().empty());
     EXPECT_EQ(instance.effect->Controller(), nullptr);
     EXPECT_EQ(instance.effect->AutomationDelegate(), nullptr);
     EXPECT_TRUE(ParameterIDs(instance.Host()).empty());
 }
 
-TEST(ParameterManager, KeepsInsertionOrderAndFindsByIdentifierAndPosition) {
+TEST(ParameterManager, KeepsInsertionOrderFindsByIdentifierAndPositionAndRefusesADuplicate) {
     Instance instance;
-    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    ASSERT_EQ(instance.instance.Initialize(), AAX_SUCCESS);
+    AAX_CParameterManager& manager = instance.effect->ParameterManager();
+    EXPECT_EQ(manager.AddParameter(new AAX_CParameter<bool>("Gain", "Other", true, AAX_CBinaryTaperDelegate<bool>(),
+                                                            AAX_CBinaryDisplayDelegate<bool>("a", "b"), true)),
+              AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ(manager.AddParameter(nullptr), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(manager.GetParameterByID("Gain")->Name(), AAX_CString("Gain")) << "the first one stays";
     EXPECT_EQ(ParameterIDs(instance.Host()), (std::vector<std::string>{"Gain", "Mode", "Bypass"}));
 
     std::int32_t index = 99;
@@ -186,29 +167,15 @@ TEST(ParameterManager, KeepsInsertionOrderAndFindsByIdentifierAndPosition) {
     EXPECT_EQ(index, 1);
     EXPECT_EQ(instance.Host()->GetParameterIndex("Nothing", &index), AAX_ERROR_INVALID_PARAMETER_ID);
     EXPECT_EQ(index, -1);
-
-    const AAX_CParameterManager& manager = instance.effect->ParameterManager();
     EXPECT_EQ(manager.GetParameterByID("Bypass"), manager.GetParameter(2));
     EXPECT_EQ(manager.GetParameter(3), nullptr);
     EXPECT_EQ(manager.GetParameter(-1), nullptr);
     EXPECT_EQ(manager.GetParameterByID(nullptr), nullptr);
 }
 
-TEST(ParameterManager, RefusesADuplicateIdentifierAndKeepsTheFirst) {
-    Instance instance;
-    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
-    AAX_CParameterManager& manager = instance.effect->ParameterManager();
-    EXPECT_EQ(manager.AddParameter(new AAX_CParameter<bool>("Gain", "Other", true, AAX_CBinaryTaperDelegate<bool>(),
-                                                            AAX_CBinaryDisplayDelegate<bool>("a", "b"), true)),
-              AAX_ERROR_INVALID_PARAMETER_ID);
-    EXPECT_EQ(manager.AddParameter(nullptr), AAX_ERROR_NULL_OBJECT);
-    EXPECT_EQ(manager.NumParameters(), 3);
-    EXPECT_EQ(manager.GetParameterByID("Gain")->Name(), AAX_CString("Gain"));
-}
-
 TEST(EffectParametersHostCalls, AnswerStepsTypesNamesValuesAndTexts) {
     Instance instance;
-    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    ASSERT_EQ(instance.instance.Initialize(), AAX_SUCCESS);
     AAX_IACFEffectParameters* host = instance.Host();
 
     std::int32_t steps = 0;
@@ -269,7 +236,7 @@ TEST(EffectParametersHostCalls, ANameOfALengthIsTheLongestLineThatFitsElseTheNam
 
 TEST(EffectParametersHostCalls, RelativeChangesAddToTheValueClampedAndDefaultsCanMove) {
     Instance instance;
-    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    ASSERT_EQ(instance.instance.Initialize(), AAX_SUCCESS);
     AAX_IACFEffectParameters* host = instance.Host();
     double value = 0.0;
     EXPECT_EQ(host->UpdateParameterNormalizedRelative("Gain", 0.25), AAX_SUCCESS);
@@ -286,42 +253,41 @@ TEST(EffectParametersHostCalls, RelativeChangesAddToTheValueClampedAndDefaultsCa
           host->SetParameterNormalizedValue("Nothing", 1.0), host->SetParameterDefaultNormalizedValue("Nothing", 1.0),
           host->UpdateParameterNormalizedValue("Nothing", 1.0, AAX_eUpdateSource_Unspecified)})
         EXPECT_EQ(refused, AAX_ERROR_INVALID_PARAMETER_ID);
-    EXPECT_EQ(instance.host.log, (std::vector<std::string>{"touch Gain", "set Gain 1.000000", "release Gain"}));
+    EXPECT_EQ(instance.Automation(), (std::vector<std::string>{"touch Gain", "set Gain 1", "release Gain"}));
 }
 
 TEST(EffectParametersHostCalls, TouchSetReleaseReachTheHostAndItsUpdateStoresTheValue) {
     Instance instance;
-    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    ASSERT_EQ(instance.instance.Initialize(), AAX_SUCCESS);
     AAX_IParameter* gain = instance.effect->ParameterManager().GetParameterByID("Gain");
     std::int32_t changesBefore = -1;
     ASSERT_EQ(instance.Host()->GetNumberOfChanges(&changesBefore), AAX_SUCCESS);
 
     // An edit the module opens holds any number of sets; a set alone brackets itself.
     gain->Touch();
+    gain->SetValueWithFloat(-6.0f);
     gain->SetValueWithFloat(6.0f);
     gain->Release();
     EXPECT_EQ(instance.Host()->TouchParameter("Gain"), AAX_SUCCESS);
     EXPECT_EQ(instance.Host()->ReleaseParameter("Gain"), AAX_SUCCESS);
     EXPECT_EQ(instance.Host()->TouchParameter("Nothing"), AAX_ERROR_INVALID_PARAMETER_ID);
 
-    EXPECT_EQ(instance.host.log, (std::vector<std::string>{"touch Gain", "set Gain 0.750000", "release Gain",
-                                                           "touch Gain", "release Gain"}));
+    EXPECT_EQ(instance.Automation(), (std::vector<std::string>{"touch Gain", "set Gain 0.25", "set Gain 0.75",
+                                                               "release Gain", "touch Gain", "release Gain"}));
     double value = 0.0;
     EXPECT_EQ(instance.Host()->GetParameterNormalizedValue("Gain", &value), AAX_SUCCESS);
     EXPECT_DOUBLE_EQ(value, 0.75);
     std::int32_t changesAfter = -1;
     EXPECT_EQ(instance.Host()->GetNumberOfChanges(&changesAfter), AAX_SUCCESS);
-    EXPECT_EQ(changesAfter, changesBefore + 1);
+    EXPECT_EQ(changesAfter, changesBefore + 2) << "each echo is a change";
 }
 
 TEST(EffectParametersBase, NullOutPointersAreRefused) {
     Instance instance;
-    ASSERT_EQ(instance.Host()->Initialize(&instance.host), AAX_SUCCESS);
+    ASSERT_EQ(instance.instance.Initialize(), AAX_SUCCESS);
     AAX_IACFEffectParameters* h = instance.Host();
-    AAX_SPlugInChunk chunk{};
     const AAX_Result results[] = {
         h->GetNumberOfParameters(nullptr),
-        h->GetMasterBypassParameter(nullptr),
         h->GetParameterIndex("Gain", nullptr),
         h->GetParameterIDFromIndex(0, nullptr),
         h->GetParameterName("Gain", nullptr),
@@ -338,12 +304,6 @@ TEST(EffectParametersBase, NullOutPointersAreRefused) {
         h->GetParameterValueString("Gain", nullptr, 8),
         h->GetParameterStringFromValue("Gain", 0.5, nullptr, 8),
         h->GetNumberOfChanges(nullptr),
-        h->GetNumberOfChunks(nullptr),
-        h->GetChunkIDFromIndex(0, nullptr),
-        h->GetChunkSize(1, nullptr),
-        h->GetChunk(1, nullptr),
-        h->SetChunk(1, nullptr),
-        h->CompareActiveChunk(&chunk, nullptr),
     };
     for (std::size_t i = 0; i < sizeof results / sizeof results[0]; ++i)
         EXPECT_EQ(results[i], AAX_ERROR_NULL_ARGUMENT) << "call " << i << ": " << AAX_ResultName(results[i]);

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "AcfTestHost.h"
 #include "aax/AAX_CBinaryDisplayDelegate.h"
 #include "aax/AAX_CBinaryTaperDelegate.h"
 #include "aax/AAX_CLinearTaperDelegate.h"
@@ -14,6 +13,7 @@
 #include "aax/AAX_CParameter.h"
 #include "aax/AAX_CStringDisplayDelegate.h"
 #include "aax/AAX_VAutomationDelegate.h"
+#include "aaxhost/SimulatedController.h"
 
 namespace {
 
@@ -73,23 +73,25 @@ TEST(Parameter, WithoutAControllerAChangeIsStoredAtOnce) {
 }
 
 TEST(Parameter, WithAnAutomationDelegateAChangeIsARequestThatOnlyTheHostsUpdateStores) {
-    RecordingController host;
-    host.echo = false;
-    AAX_VAutomationDelegate delegate(&host);
+    ACFPtr<aaxhost::SimulatedController> host = aaxhost::MakeHostObject<aaxhost::SimulatedController>();
+    host->SetEchoValueRequests(false);
+    AAX_VAutomationDelegate delegate(host->AsInterface());
     ASSERT_TRUE(delegate.IsValid());
     {
         AAX_CParameter<float> gain = MakeGain();
         gain.SetAutomationDelegate(&delegate);
-        EXPECT_EQ(host.automation.registered, (std::set<std::string>{"Gain"}));
+        EXPECT_EQ(host->AutomationDelegate().Registered(), (std::set<std::string>{"Gain"}));
 
         EXPECT_TRUE(gain.SetValueWithFloat(100.0f));  // constrained to the maximum before it is sent
-        EXPECT_EQ(host.log, (std::vector<std::string>{"touch Gain", "set Gain 1.000000", "release Gain"}));
+        std::vector<std::string> log;
+        for (const aaxhost::AutomationEvent& event : host->Automation()) log.push_back(DescribeAutomation(event));
+        EXPECT_EQ(log, (std::vector<std::string>{"touch Gain", "set Gain 1", "release Gain"}));
         EXPECT_FLOAT_EQ(gain.GetValue(), 0.0f);
 
         gain.UpdateNormalizedValue(1.0);
         EXPECT_FLOAT_EQ(gain.GetValue(), 12.0f);
     }
-    EXPECT_TRUE(host.automation.registered.empty());  // a parameter unregisters as it goes
+    EXPECT_TRUE(host->AutomationDelegate().Registered().empty());  // a parameter unregisters as it goes
 }
 
 TEST(Parameter, AnIntegerParameterShowsItsLabelOrStringNotFound) {

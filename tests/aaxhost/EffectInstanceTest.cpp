@@ -12,9 +12,6 @@
 
 #include "TrivialModuleHost.h"
 #include "aax/AAX_CEffectParameters.h"
-#include "aax/AAX_CLinearTaperDelegate.h"
-#include "aax/AAX_CNumberDisplayDelegate.h"
-#include "aax/AAX_CParameter.h"
 #include "aax/AAX_CString.h"
 #include "aaxhost/EffectInstance.h"
 
@@ -28,25 +25,9 @@ std::vector<std::string> AutomationTexts(const EffectInstance& instance) {
     return texts;
 }
 
-// An effect built in the test's own process, as the Parameters tests build theirs.
-class InProcessEffect : public AAX_CEffectParameters {
-public:
-    AAX_CParameter<float>* Mix() {
-        return static_cast<AAX_CParameter<float>*>(ParameterManager().GetParameterByID("Mix"));
-    }
-
-protected:
-    AAX_Result EffectInit() override {
-        ParameterManager().AddParameter(new AAX_CParameter<float>("Mix", AAX_CString("Mix"), 0.5f,
-                                                                  AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f),
-                                                                  AAX_CNumberDisplayDelegate<float, 2, 0>(), true));
-        return Controller()->SetSignalLatency(64);
-    }
-};
-
 // The object and the instance's reference to it: the instance owns the one reference.
-EffectInstance MakeInProcessInstance(InProcessEffect*& effect, const InstanceSetup& setup = {}) {
-    effect = new InProcessEffect;
+EffectInstance MakeInProcessInstance(AAX_CEffectParameters*& effect, const InstanceSetup& setup = {}) {
+    effect = new AAX_CEffectParameters;
     return EffectInstance(ACFPtr<AAX_IACFEffectParameters>(effect), setup);
 }
 
@@ -111,73 +92,13 @@ TEST(EffectInstance, ModuleRegistersWithTheHostsAutomationAndUnregistersOnUninit
     EXPECT_EQ(automation.PostTouchRequest(trivial::kGainID), AAX_ERROR_INVALID_PARAMETER_ID);
 }
 
-// What a module queries on the controller, as the library's wrappers do: each answer is
-// one object, and every version of an interface leads to the same one.
-TEST(EffectInstance, ControllerAnswersEveryPublishedVersionOfWhatAHostOffers) {
-    InProcessEffect* effect = nullptr;
-    EffectInstance instance = MakeInProcessInstance(effect);
-    IACFUnknown* controller = instance.Controller().AsInterface();
-    struct Case {
-        const acfIID* iid;
-        const void* expected;
-    };
-    const Case cases[] = {
-        {&IID_IAAXControllerV1, instance.Controller().AsInterface()},
-        {&IID_IAAXControllerV5, instance.Controller().AsInterface()},
-        {&IID_IAAXTransportV1, instance.Transport()->AsInterface()},
-        {&IID_IAAXTransportV3, instance.Transport()->AsInterface()},
-        {&IID_IAAXTransportV5, instance.Transport()->AsInterface()},
-        {&IID_IAAXAutomationDelegateV1, instance.Controller().AutomationDelegate().AsInterface()},
-        {&IID_IAAXEffectParametersV1, static_cast<AAX_IACFEffectParameters_V4*>(effect)},
-        {&IID_IAAXEffectParametersV4, static_cast<AAX_IACFEffectParameters_V4*>(effect)},
-        {&IID_IACFComponentFactory, instance.Controller().ComponentFactory().AsInterface()},
-        {&IID_IAAXTransportControlV1, nullptr},
-        {&IID_IAAXCollectionV1, nullptr},
-    };
-    for (const Case& c : cases) {
-        char text[39];
-        void* found = nullptr;
-        const acfResult result = controller->QueryInterface(*c.iid, &found);
-        EXPECT_EQ(found, c.expected) << AcfIIDText(*c.iid, text);
-        EXPECT_EQ(result, c.expected != nullptr ? ACF_OK : ACF_E_NOINTERFACE) << AcfIIDText(*c.iid, text);
-        if (found != nullptr) static_cast<IACFUnknown*>(found)->Release();
-    }
-}
-
-TEST(EffectInstance, InProcessObjectEditsAreRecordedAsTouchSetReleaseInOrder) {
-    InProcessEffect* effect = nullptr;
-    EffectInstance instance = MakeInProcessInstance(effect);
-    ASSERT_EQ(instance.Initialize(), AAX_SUCCESS);
-
-    effect->Mix()->Touch();
-    effect->Mix()->SetValue(0.25f);
-    effect->Mix()->SetValue(0.75f);
-    effect->Mix()->Release();
-
-    EXPECT_EQ(AutomationTexts(instance),
-              (std::vector<std::string>{"touch Mix", "set Mix 0.25", "set Mix 0.75", "release Mix"}));
-    EXPECT_FLOAT_EQ(effect->Mix()->GetValue(), 0.75f);
-}
-
-TEST(EffectInstance, EverySignalLatencyReportIsRecorded) {
-    InProcessEffect* effect = nullptr;
-    EffectInstance instance = MakeInProcessInstance(effect);
-    ASSERT_EQ(instance.Initialize(), AAX_SUCCESS);
-    ASSERT_EQ(effect->Controller()->SetSignalLatency(128), AAX_SUCCESS);
-
-    EXPECT_EQ(instance.Controller().LatencyReports(), (std::vector<std::int32_t>{64, 128}));
-    std::int32_t latency = 0;
-    ASSERT_EQ(effect->Controller()->GetSignalLatency(&latency), AAX_SUCCESS);
-    EXPECT_EQ(latency, 128);
-}
-
 TEST(EffectInstance, ObjectSeesTheSetupAndTheTransportValuesThroughItsController) {
     InstanceSetup setup;
     setup.sampleRate = 44100.0f;
     setup.inputStemFormat = AAX_eStemFormat_Mono;
     setup.outputStemFormat = AAX_eStemFormat_5_1;
     setup.hostName = "Host 10.2.3.4";
-    InProcessEffect* effect = nullptr;
+    AAX_CEffectParameters* effect = nullptr;
     EffectInstance instance = MakeInProcessInstance(effect, setup);
     ASSERT_EQ(instance.Initialize(), AAX_SUCCESS);
 
@@ -224,16 +145,6 @@ TEST(EffectInstance, ObjectSeesTheSetupAndTheTransportValuesThroughItsController
     EXPECT_EQ(rateCode, AAX_eFrameRate_2997NonDrop);
     EXPECT_EQ(offset, 30);
     EXPECT_EQ(selectionStart, -5) << "a failing query leaves its output alone";
-}
-
-TEST(EffectInstance, WithoutATransportOfferedTheObjectHasNone) {
-    InstanceSetup setup;
-    setup.offerTransport = false;
-    InProcessEffect* effect = nullptr;
-    EffectInstance instance = MakeInProcessInstance(effect, setup);
-    ASSERT_EQ(instance.Initialize(), AAX_SUCCESS);
-    EXPECT_EQ(instance.Transport(), nullptr);
-    EXPECT_EQ(effect->Transport(), nullptr);
 }
 
 TEST(EffectInstance, NeedsAnObject) {

@@ -124,26 +124,4 @@ TEST(SelectionDelegate, NeverWritesPastTheHostBuffersAndReadsSilenceBeforeTheSta
     EXPECT_EQ(selection->Requests().size(), 4u);
 }
 
-TEST(SelectionDelegate, AnswersEveryPublishedVersionAndCountsTheHostRequests) {
-    ACFPtr<SelectionDelegate> selection = MakeHostObject<SelectionDelegate>(std::vector<std::vector<float>>{{1, 2}});
-    ACFPtr<SimulatedController> host = MakeHostObject<SimulatedController>();
-    SimulatedController& controller = *host.Get();
-    controller.SetHostProcessorDelegate(selection->AsInterface());
-    for (const acfIID* iid :
-         {&IID_IAAXHostProcessorDelegateV1, &IID_IAAXHostProcessorDelegateV2, &IID_IAAXHostProcessorDelegateV3}) {
-        void* found = nullptr;
-        ASSERT_EQ(controller.QueryInterface(*iid, &found), ACF_OK) << "the controller hands out every version";
-        EXPECT_EQ(found, static_cast<void*>(selection->AsInterface()));
-        selection->Release();
-    }
-    AAX_VHostProcessorDelegate delegate(controller.AsInterface());
-    EXPECT_EQ(delegate.GetSideChainInputNum(), 0);
-    EXPECT_EQ(delegate.ForceAnalyze(), AAX_SUCCESS);
-    EXPECT_EQ(delegate.ForceProcess(), AAX_SUCCESS);
-    EXPECT_EQ(delegate.ForceProcess(), AAX_SUCCESS);
-    EXPECT_EQ(selection->ForceAnalyzeCount(), 1);
-    EXPECT_EQ(selection->ForceProcessCount(), 2);
-    controller.SetHostProcessorDelegate(nullptr);
-}
-
 }  // namespace

@@ -108,17 +108,6 @@ TEST(Process, MIDIPacketsQueuedOnTheNodeReachTheProcessProcedureThroughEveryNode
     EXPECT_EQ(node->Posted()[1].mIsImmediate, 1);
 }
 
-TEST(Process, ANodeWithoutTheInstancesControllerOffersNoTransport) {
-    TrivialModuleHost host;
-    const EffectDescription& effect = host.Effect(trivial::kMonoEffectID);
-    auto instance = CreateEffectInstance(effect);
-    ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
-    InstanceContext context(effect.components.at(0), instance->Parameters());
-    RunProcessProcedure(ProcessProcOf(effect), {&context});
-    EXPECT_EQ(context.MIDINode(trivial::kFieldMIDIIn)->GetTransport(), nullptr);
-    EXPECT_EQ(ReadPrivateData(context).nodeTempo, 0u);
-}
-
 TEST(Process, SideChainIndexPointsAtTheExtraInputOnlyWhileConnected) {
     TrivialModuleHost host;
     const EffectDescription& effect = host.Effect(trivial::kStereoEffectID);

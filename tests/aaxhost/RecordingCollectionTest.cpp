@@ -59,41 +59,6 @@ TEST(RegistrationHost, WrappersObtainEveryHostObjectFromTheComponentFactory) {
     EXPECT_EQ(traces[2].message, "file.cpp(7): broken");
 }
 
-TEST(RegistrationHost, HostObjectsAnswerEveryPublishedVersionAndRefuseOthers) {
-    const struct {
-        const acfUID& component;
-        std::vector<acfIID> versions;
-    } kCases[] = {
-        {AAXCompID_AAXCollection,
-         {IID_IACFUnknown, IID_IAAXCollectionV1, IID_IACFDefinition, IID_IACFPluginDefinition}},
-        {AAXCompID_AAXEffectDescriptor, {IID_IACFUnknown, IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2}},
-        {AAXCompID_AAXComponentDescriptor,
-         {IID_IACFUnknown, IID_IAAXComponentDescriptorV1, IID_IAAXComponentDescriptorV2,
-          IID_IAAXComponentDescriptorV3}},
-        {AAXCompID_AAXPropertyMap,
-         {IID_IACFUnknown, IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2, IID_IAAXPropertyMapV3}},
-        {AAXCompID_HostServices,
-         {IID_IACFUnknown, IID_IAAXHostServicesV1, IID_IAAXHostServicesV2, IID_IAAXHostServicesV3}},
-        {AAX_CompID_DescriptionHost, {IID_IACFUnknown, IID_IAAXDescriptionHostV1}},
-    };
-    RegistrationHost host;
-    for (const auto& c : kCases) {
-        char name[39];
-        SCOPED_TRACE(AcfIIDText(c.component, name));
-        for (const acfIID& version : c.versions)
-            EXPECT_TRUE(ACFPtr<IACFUnknown>::Create(host.Unknown(), c.component, version)) << AcfIIDText(version, name);
-        void* refused = &refused;
-        EXPECT_EQ(host.Factory().CreateComponent(c.component, nullptr, IID_IAAXControllerV1, &refused),
-                  ACF_E_NOINTERFACE);
-        EXPECT_EQ(refused, nullptr);
-    }
-    // The registration IACFUnknown offers the factory and the description host, nothing else.
-    EXPECT_TRUE(ACFPtr<IACFUnknown>::Query(host.Unknown(), IID_IACFComponentFactory));
-    EXPECT_TRUE(ACFPtr<IACFUnknown>::Query(host.Unknown(), IID_IAAXDescriptionHostV1));
-    EXPECT_FALSE(ACFPtr<IACFUnknown>::Query(host.Unknown(), IID_IAAXCollectionV1));
-    EXPECT_FALSE(ACFPtr<IACFUnknown>::Query(host.Unknown(), IID_IAAXHostServicesV1));
-}
-
 TEST(RecordingCollection, RepeatedPropertyKeepsItsFirstPlaceWithTheLastValue) {
     RegistrationHost host;
     {

@@ -59,13 +59,6 @@ TEST(ChannelConfigTable, EveryOrderedCodeHasItsCountSpeakerOrderAndStem) {
     }
 }
 
-TEST(ChannelConfigTable, SpeakerPastTheCountIsNone) {
-    EXPECT_EQ(SpeakerOf(kChannelConfig5_1, 5), kSpeakerRightSurround);
-    EXPECT_EQ(SpeakerOf(kChannelConfig5_1, 6), kSpeakerNone);
-    EXPECT_EQ(SpeakerOf(kChannelConfigMono, 1), kSpeakerNone);
-    EXPECT_EQ(SpeakerOf(kChannelConfig7_1_2, 0xFFFFFFFFu), kSpeakerNone);
-}
-
 TEST(ChannelConfigTable, GenericRangeRunsFrom15To36WithEverySpeakerMono) {
     for (ChannelConfig code = kChannelConfigGenericFirst; code <= kChannelConfigGenericLast; ++code) {
         SCOPED_TRACE(testing::Message() << "code " << code);
@@ -108,19 +101,6 @@ TEST(ChannelConfigForCount, UpToTwentyFourChannelsGetACodeOfThatManyElseNone) {
     EXPECT_EQ(ChannelConfigForCount(24), 36u);
     for (std::uint32_t count : {25u, 26u, 1000u, 0xFFFFFFFFu})
         EXPECT_EQ(ChannelConfigForCount(count), kChannelConfigNone) << count << " channels";
-}
-
-TEST(StemFormat, ChannelCountInTheLowerBitsMatchesTheCodesChannelCount) {
-    for (ChannelConfig code = 0; code <= kChannelConfigLast; ++code) {
-        const AAX_EStemFormat stem = StemFormatOf(code);
-        if (stem == AAX_eStemFormat_Any) continue;
-        EXPECT_EQ(static_cast<std::uint32_t>(stem) & 0xFFFFu, ChannelCountOf(code)) << "code " << code;
-    }
-}
-
-TEST(StemFormat, TwoChannelVariantAndLrsHaveNoStemFormat) {
-    EXPECT_EQ(StemFormatOf(kChannelConfigTwoChannel), AAX_eStemFormat_Any);
-    EXPECT_EQ(StemFormatOf(kChannelConfigLrs), AAX_eStemFormat_Any);
 }
 
 TEST(StemFormat, NoneKeepsItsBitPatternAndEveryFormatHasAName) {

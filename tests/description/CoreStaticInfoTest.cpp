@@ -175,28 +175,21 @@ TEST(CoreStaticInfoText, TextWithoutNulEndsAtItsField) {
     EXPECT_EQ(info->AnalysisLabel(), std::string(1240, 'A'));
 }
 
-TEST(CoreStaticInfoText, ManufacturerNameIsTheFirstLine) {
+TEST(CoreStaticInfoText, ManufacturerIsTheFirstLineAndNamesSplitAtLineFeedsWithoutATrailingEmptyName) {
     EXPECT_EQ(RecordBytes().Text(3736, "Lumetra\nSecond\nThird").Record()->ManufacturerName(), "Lumetra");
     EXPECT_EQ(RecordBytes().Text(3736, "Lumetra Audio").Record()->ManufacturerName(), "Lumetra Audio");
     EXPECT_EQ(RecordBytes().Text(3736, "\nLumetra").Record()->ManufacturerName(), "");
+    const struct {
+        const char* text;
+        std::vector<std::string> names;
+    } cases[] = {{"", {}},
+                 {"Brisa", {"Brisa"}},
+                 {"Brisa Long\nBrisa\n", {"Brisa Long", "Brisa"}},
+                 {"A\n\nB", {"A", "", "B"}},
+                 {"\n", {""}},
+                 {"A\n\n", {"A", ""}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Lines(RecordBytes().Text(4764, c.text).Record()->NameList()), c.names) << c.text;
 }
-
-struct NameListCase {
-    const char* text;
-    std::vector<std::string> names;
-};
-
-class CoreStaticInfoNameList : public testing::TestWithParam<NameListCase> {};
-
-TEST_P(CoreStaticInfoNameList, SplitsAtLineFeedsWithoutATrailingEmptyName) {
-    const auto info = RecordBytes().Text(4764, GetParam().text).Record();
-    EXPECT_EQ(Lines(info->NameList()), GetParam().names);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, CoreStaticInfoNameList,
-                         testing::Values(NameListCase{"", {}}, NameListCase{"Brisa", {"Brisa"}},
-                                         NameListCase{"Brisa Long\nBrisa\n", {"Brisa Long", "Brisa"}},
-                                         NameListCase{"A\n\nB", {"A", "", "B"}}, NameListCase{"\n", {""}},
-                                         NameListCase{"A\n\n", {"A", ""}}));
 
 }  // namespace

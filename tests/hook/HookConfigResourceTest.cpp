@@ -11,6 +11,7 @@
 #include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
 #include "support/TestBinaries.h"
+#include "util/WideText.h"
 
 namespace {
 
@@ -28,69 +29,45 @@ private:
     HMODULE module_;
 };
 
-struct ConfigCase {
-    const wchar_t* dll;
-    bool present;      // false: the result is the null text (absent)
-    std::string text;  // when present
-    std::vector<std::string> messages;
-};
-
-class ConfigResource : public ::testing::TestWithParam<ConfigCase> {};
-
-TEST_P(ConfigResource, ReadsTextOrReportsInvalidResource) {
-    const ConfigCase& c = GetParam();
-    FixtureModule module(c.dll);
-    ASSERT_NE(module.get(), nullptr) << "fixture missing";
-    FatalErrorCapture errors;
-
-    const Util::String config = ReadHookConfigResource(module.get());
-
-    EXPECT_EQ(!config.IsNull(), c.present);
-    if (c.present) {
-        EXPECT_EQ(config.Bytes(), c.text);
-    }
-    EXPECT_EQ(errors.Messages(), c.messages);
-}
-
 const std::string kInvalid = "Invalid hook config resource";
 
-INSTANTIATE_TEST_SUITE_P(Cases, ConfigResource,
-                         ::testing::Values(ConfigCase{L"fx_hook_none.dll", true, "", {}},  // absent: empty, no error
-                                           ConfigCase{L"fx_hook_zero.dll", true, "", {}},  // size 0: empty, no error
-                                           ConfigCase{L"fx_hook_nul.dll", true, "", {}},   // one NUL byte
-                                           ConfigCase{L"fx_hook_unterminated.dll", false, "", {kInvalid}},
-                                           ConfigCase{L"fx_hook_1023.dll", true, std::string(1023, 'a'), {}},
-                                           ConfigCase{L"fx_hook_1024.dll", false, "", {kInvalid}},
-                                           ConfigCase{L"fx_hook_embedded_nul.dll", true, "FixedChannelConfig:mono", {}},
-                                           ConfigCase{L"fx_hook_valid.dll",
-                                                      true,
-                                                      "FixedChannelConfig:stereo|Media:VST-One,AU-One|CoreConfig:abc",
-                                                      {}}));
-
-struct ShortNameCase {
-    const wchar_t* dll;
-    std::string text;
-};
-
-class ShortNameResource : public ::testing::TestWithParam<ShortNameCase> {};
-
-TEST_P(ShortNameResource, ReadsUpToFirstNulNeverPastTheResource) {
-    FixtureModule module(GetParam().dll);
-    ASSERT_NE(module.get(), nullptr) << "fixture missing";
-    FatalErrorCapture errors;
-    const Util::String name = ReadShortNameResource(module.get());
-    EXPECT_FALSE(name.IsNull());
-    EXPECT_EQ(name.Bytes(), GetParam().text);
-    EXPECT_TRUE(errors.Messages().empty());
+TEST(HookResources, ConfigIsReadOrReportedInvalidAndTheShortNameReadsUpToItsFirstNul) {
+    const struct {
+        const wchar_t* dll;
+        bool present;      // false: the result is the null text (absent)
+        std::string text;  // when present
+        std::string message;
+        const char* shortName;  // null: not a short-name case
+    } cases[] = {
+        {L"fx_hook_none.dll", true, "", "", ""},  // absent: empty, no error
+        {L"fx_hook_zero.dll", true, "", "", ""},  // size 0: empty, no error
+        {L"fx_hook_nul.dll", true, "", "", ""},   // one NUL byte
+        {L"fx_hook_unterminated.dll", false, "", kInvalid, "Brisa"},
+        {L"fx_hook_1023.dll", true, std::string(1023, 'a'), "", nullptr},
+        {L"fx_hook_1024.dll", false, "", kInvalid, nullptr},
+        {L"fx_hook_embedded_nul.dll", true, "FixedChannelConfig:mono", "", "Brisa"},
+        {L"fx_hook_valid.dll", true, "FixedChannelConfig:stereo|Media:VST-One,AU-One|CoreConfig:abc", "", "Brisa"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Util::FromWide(c.dll).Bytes());
+        FixtureModule module(c.dll);
+        ASSERT_NE(module.get(), nullptr) << "fixture missing";
+        FatalErrorCapture errors;
+        const Util::String config = ReadHookConfigResource(module.get());
+        EXPECT_EQ(!config.IsNull(), c.present);
+        if (c.present) {
+            EXPECT_EQ(config.Bytes(), c.text);
+        }
+        EXPECT_EQ(errors.Messages(),
+                  c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        if (c.shortName == nullptr) continue;
+        FatalErrorCapture nameErrors;
+        const Util::String name = ReadShortNameResource(module.get());
+        EXPECT_FALSE(name.IsNull());
+        EXPECT_EQ(name.Bytes(), c.shortName);
+        EXPECT_TRUE(nameErrors.Messages().empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, ShortNameResource,
-                         ::testing::Values(ShortNameCase{L"fx_hook_none.dll", ""},
-                                           ShortNameCase{L"fx_hook_zero.dll", ""},
-                                           ShortNameCase{L"fx_hook_nul.dll", ""},
-                                           ShortNameCase{L"fx_hook_valid.dll", "Brisa"},
-                                           ShortNameCase{L"fx_hook_unterminated.dll", "Brisa"},
-                                           ShortNameCase{L"fx_hook_embedded_nul.dll", "Brisa"}));
 
 TEST(HookResources, ResourcesThatCannotBeLoadedOrLockedGiveNoConfiguration) {
     // Windows gives no way to make these steps fail on a real module.

@@ -13,29 +13,23 @@ namespace {
 
 std::string Letters(std::size_t count, char letter = 'a') { return std::string(count, letter); }
 
-struct PickCase {
-    const char* name;
-    std::string names;
-    std::string expected;
-};
-
-class IdentifierPick : public testing::TestWithParam<PickCase> {};
-
-TEST_P(IdentifierPick, TakesTheLongestAlternativeThatFitsElseCutsTheFirst) {
-    EXPECT_EQ(PickName(Util::String(GetParam().names)).Bytes(), GetParam().expected);
+TEST(IdentifierPick, TakesTheLongestAlternativeThatFitsElseCutsTheFirst) {
+    const struct {
+        std::string names, expected;
+    } cases[] = {
+        {"Gain", "Gain"},
+        {Letters(35), Letters(30)},
+        {Letters(40) + "\n" + Letters(20, 'b'), Letters(20, 'b')},  // a too long alternative is skipped
+        {Letters(25) + "\n" + Letters(12, 'b'), Letters(25)},
+        {"Gn\nGain\nG", "Gain"},  // the longest, even when later
+        {"Left\nRght", "Left"},   // the first among equals
+        {Letters(30) + "\n" + Letters(3), Letters(30)},
+        {Letters(31, 'x') + "\n" + Letters(40, 'y'), Letters(30, 'x')},  // none fits: the first, cut
+        {"\nGain\n", "Gain"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PickName(Util::String(c.names)).Bytes(), c.expected) << c.names;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, IdentifierPick,
-    testing::Values(PickCase{"Plain", "Gain", "Gain"}, PickCase{"LongNameCutTo30", Letters(35), Letters(30)},
-                    PickCase{"TooLongAlternativeSkipped", Letters(40) + "\n" + Letters(20, 'b'), Letters(20, 'b')},
-                    PickCase{"LongestThatFits", Letters(25) + "\n" + Letters(12, 'b'), Letters(25)},
-                    PickCase{"LongestEvenWhenLater", "Gn\nGain\nG", "Gain"},
-                    PickCase{"FirstAmongEquals", "Left\nRght", "Left"},
-                    PickCase{"ExactlyThirty", Letters(30) + "\n" + Letters(3), Letters(30)},
-                    PickCase{"NoneFitsCutsFirst", Letters(31, 'x') + "\n" + Letters(40, 'y'), Letters(30, 'x')},
-                    PickCase{"EmptyLinesIgnoredByLength", "\nGain\n", "Gain"}, PickCase{"EmptyText", "", ""}),
-    [](const testing::TestParamInfo<PickCase>& info) { return std::string(info.param.name); });
 
 TEST(IdentifierPick, AbsentNamesGiveAnAbsentIdentifier) {
     EXPECT_TRUE(PickName(Util::String()).IsNull());

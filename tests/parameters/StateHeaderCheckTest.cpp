@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "parameters/StateHeaderCheck.h"
@@ -10,30 +9,16 @@
 namespace {
 
 TEST(PackageVersionDecoding, BothEncodingsGiveMajorMinorPatch) {
-    struct Case {
-        std::uint32_t value;
-        std::uint32_t major, minor, patch;
+    // 9005: the build digit is ignored; 1234567: above six digits only the lower two of major count.
+    const struct {
+        std::uint32_t value, major, minor, patch;
+    } cases[] = {
+        {9010, 9, 0, 1},       {90001, 9, 0, 1},         {9000, 9, 0, 0},  {9005, 9, 0, 0},
+        {9020, 9, 0, 2},       {90002, 9, 0, 2},         {9100, 9, 1, 0},  {90100, 9, 1, 0},
+        {0, 0, 0, 0},          {9999, 9, 9, 9},          {10000, 1, 0, 0}, {123456, 12, 34, 56},
+        {1234567, 23, 45, 67}, {0xFFFFFFFF, 96, 72, 95},
     };
-    const Case
-        cases
-            [] =
-                {
-                    {9010, 9, 0, 1},
-                    {90001, 9, 0, 1},
-                    {9000, 9, 0, 0},
-                    {9005, 9, 0, 0},  // build digit ignored
-                    {9020, 9, 0, 2},
-                    {90002, 9, 0, 2},
-                    {9100, 9, 1, 0},
-                    {90100, 9, 1, 0},
-                    {0, 0, 0, 0},
-                    {9999, 9, 9, 9},
-                    {10000, 1, 0, 0},
-                    {123456, 12, 34, 56},
-                    {1234567, 23, 45, 67},  // above six digits only the lower two of major count
-                    {0xFFFFFFFF, 96, 72, 95},
-                };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const PackageVersion v = DecodePackageVersion(c.value);
         EXPECT_EQ(v.major, c.major) << c.value;
         EXPECT_EQ(v.minor, c.minor) << c.value;
@@ -150,21 +135,6 @@ TEST(StateCompareBounds, PayloadSizeMustLieWithinTheBlob) {
     EXPECT_FALSE(ComparePayloadFits(0x7FFFFFFF, v));
     v = StateHeaderVerdict{};  // rejected: nothing handed on
     EXPECT_TRUE(ComparePayloadFits(12, v));
-}
-
-TEST(StateHeaderCheck, FactsComeFromTheStaticInformation) {
-    std::vector<std::uint8_t> bytes(sizeof(CoreStaticInfo), 0);
-    auto* info = reinterpret_cast<CoreStaticInfo*>(bytes.data());
-    const std::uint32_t package = 90001, format = 77, version = 3;
-    std::memcpy(bytes.data() + 1152, &package, 4);
-    std::memcpy(bytes.data() + 1160, &format, 4);
-    std::memcpy(bytes.data() + 1164, &version, 4);
-    bytes[640] = 0x4F;
-    const CurrentStateFacts facts = CurrentStateFactsOf(*info);
-    EXPECT_EQ(facts.packageVersion, package);
-    EXPECT_EQ(facts.formatId, format);
-    EXPECT_EQ(facts.stateVersion, version);
-    EXPECT_EQ(facts.legacyStateMarker, 0x4F);
 }
 
 }  // namespace

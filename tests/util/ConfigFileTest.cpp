@@ -48,13 +48,9 @@ private:
     std::wstring key_;
 };
 
-TEST_F(SettingsStore, MachineValueIsFoundWhenTheUserHasNone) {
-    PutText(HKEY_LOCAL_MACHINE, L"CorePath", L"C:\\machine.dll");
-    EXPECT_EQ(ConfigFile(Key()).GetString(String("CorePath"), String("")), String("C:\\machine.dll"));
-}
-
 TEST_F(SettingsStore, UserValueHidesTheMachineValueUnlessItIsNoText) {
     PutText(HKEY_LOCAL_MACHINE, L"CorePath", L"C:\\machine.dll");
+    EXPECT_EQ(ConfigFile(Key()).GetString(String("CorePath"), String("")), String("C:\\machine.dll"));
     PutText(HKEY_CURRENT_USER, L"CorePath", L"C:\\user.dll");
     EXPECT_EQ(ConfigFile(Key()).GetString(String("CorePath"), String("")), String("C:\\user.dll"));
     const DWORD number = 7;

@@ -89,34 +89,31 @@ TEST(PathConstruction, TextWithAnyVisibleCharacterIsAPath) {
     for (const char* text : {"\xC3\xA0", " x ", "\xC2\xA0x", "."}) EXPECT_FALSE(Path(String(text)).IsNull()) << text;
 }
 
-TEST(PathConstruction, TildeResolvesUnderHome) {
-    const ScopedVariable home(L"HOME", L"C:\\homes\\tester");
+TEST(PathConstruction, TildeResolvesUnderHomeOrElseUnderTheRoot) {
     const struct {
+        const wchar_t* home;
         const char* text;
         const char* resolved;
         const char* native;
     } cases[] = {
-        {"~", "C:\\homes\\tester/", "C:\\homes\\tester"},
-        {"~/x", "C:\\homes\\tester/x", "C:\\homes\\tester\\x"},
-        {"~\\x", "C:\\homes\\tester/x", "C:\\homes\\tester\\x"},
-        {"~/a/../core.dll", "C:\\homes\\tester/a/../core.dll", "C:\\homes\\tester\\core.dll"},
+        {L"C:\\homes\\tester", "~", "C:\\homes\\tester/", "C:\\homes\\tester"},
+        {L"C:\\homes\\tester", "~/x", "C:\\homes\\tester/x", "C:\\homes\\tester\\x"},
+        {L"C:\\homes\\tester", "~\\x", "C:\\homes\\tester/x", "C:\\homes\\tester\\x"},
+        {L"C:\\homes\\tester", "~/a/../core.dll", "C:\\homes\\tester/a/../core.dll", "C:\\homes\\tester\\core.dll"},
+        // Only a leading "~" followed by a separator names the home folder.
+        {L"C:\\homes\\tester", "C:/x/~/y", "C:/x/~/y", "C:\\x\\~\\y"},
+        {nullptr, "~", "/", ""},
+        {nullptr, "~/x", "/x", "\\x"},
+        {nullptr, "~\\x", "/x", "\\x"},
     };
     for (const auto& c : cases) {
+        const ScopedVariable home(L"HOME", c.home);
         const Path path{String(c.text)};
         EXPECT_EQ(path.Text(), String(c.resolved)) << c.text;
         EXPECT_EQ(path.NativeText(), String(c.native)) << c.text;
     }
-    // Only a leading "~" followed by a separator names the home folder.
-    EXPECT_EQ(Path(String("C:/x/~/y")).Text(), String("C:/x/~/y"));
+    const ScopedVariable home(L"HOME", L"C:\\homes\\tester");
     EXPECT_NE(Path(String("~x")).Text().Bytes().find("/~x"), std::string::npos);
-}
-
-TEST(PathConstruction, TildeResolvesUnderRootWithoutHome) {
-    const ScopedVariable home(L"HOME", nullptr);
-    EXPECT_EQ(Path(String("~/x")).Text(), String("/x"));
-    EXPECT_EQ(Path(String("~\\x")).Text(), String("/x"));
-    EXPECT_EQ(Path(String("~/x")).NativeText(), String("\\x"));
-    EXPECT_EQ(Path(String("~")).Text(), String("/"));
 }
 
 TEST(PathConstruction, RelativeTextResolvesAgainstTheWorkingDirectory) {
@@ -149,15 +146,7 @@ TEST(PathNativeText, NormalisesSeparatorsDotsAndTrailingSeparators) {
         {"\\\\?\\C:\\a\\.\\b", "C:\\a\\b"},
         {"//?/C:/a", "C:\\a"},
         {"\\\\?\\UNC\\server\\share\\x", "\\\\server\\share\\x"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(Path(String(c.text)).NativeText(), String(c.native)) << c.text;
-}
-
-TEST(PathNativeText, TildeTextNamingNothingKeepsItsText) {
-    const struct {
-        const char* text;
-        const char* native;
-    } cases[] = {
+        // Tilde texts that name no short name keep their text.
         {"C:\\no-such-dir~1\\core~2.dll", "C:\\no-such-dir~1\\core~2.dll"},
         {"C:/no-such~dir//x~y/", "C:\\no-such~dir\\x~y"},
         {"C:/no~such/./../x~y", "C:\\x~y"},
@@ -206,44 +195,6 @@ TEST(FileExists, IsTrueForExistingFilesAndFoldersOnly) {
         {String(), false},
     };
     for (const auto& c : cases) EXPECT_EQ(File(Path(c.text)).Exists(), c.exists) << c.text.Bytes();
-}
-
-TEST(FileLifetime, DestructorClosesTheOpenStream) {
-    TempFolder folder;
-    const std::wstring name = folder.MakeFile(L"stream.bin");
-    const auto openExclusively = [&] {
-        HANDLE h = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return false;
-        CloseHandle(h);
-        return true;
-    };
-    {
-        File file{Path(U8(name))};
-        EXPECT_FALSE(file.IsOpen());  // construction opens nothing
-        ASSERT_TRUE(file.Open("rb"));
-        EXPECT_TRUE(file.IsOpen());
-        EXPECT_FALSE(file.Open("rb"));  // one stream per object
-        EXPECT_FALSE(openExclusively());
-    }
-    EXPECT_TRUE(openExclusively());
-
-    File null{Path()};
-    EXPECT_FALSE(null.Open("rb"));
-    File missing{Path(U8(folder.Join(L"missing.bin")))};
-    EXPECT_FALSE(missing.Open("rb"));
-}
-
-TEST(FileError, CarriesCategoryCodeAndItsOwnFields) {
-    const File::Error withNumber(String("Close failed"), String("C:\\x.dll"), 9);
-    const File::Error copy = withNumber;  // errors are values, copied whole
-    const Util::Error& error = copy;
-    EXPECT_EQ(error.Category(), String("File"));
-    EXPECT_EQ(error.Code(), 5u);
-    EXPECT_EQ(error.Message(), String("Close failed"));
-    EXPECT_EQ(error.Arguments().count, 0u);
-    EXPECT_EQ(copy.NativePath(), String("C:\\x.dll"));
-    EXPECT_EQ(copy.ErrorNumber(), 9);
-    EXPECT_FALSE(File::Error(String("Close failed"), String("C:\\x.dll")).ErrorNumber().has_value());
 }
 
 }  // namespace

@@ -185,11 +185,6 @@ TEST(Signal, ThrowingSlotDropsTheEmissionsItQueued) {
     EXPECT_EQ(log, (CallLog{"a", "a"}));
 }
 
-TEST(Signal, EmitOnInternalsNotOwnedBySharedPtrThrowsBadWeakPtr) {
-    lm_signal_detail::SignalInternals<> unowned;
-    EXPECT_THROW(unowned.emit(), std::bad_weak_ptr);
-}
-
 // A slot whose functor notices being destroyed while it runs. It is small enough to
 // sit inside the boost::function itself, so moving the slot array would destroy it.
 struct GrowingContext {

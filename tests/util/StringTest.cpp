@@ -83,12 +83,6 @@ TEST(WideConversion, RoundTripsUtf8AndHandlesNullAndEmpty) {
     EXPECT_EQ(Util::FromWide(L""), String(""));
 }
 
-TEST(WideConversion, CopiesShareOneArray) {
-    const Util::WideText a = Util::ToWide(String("shared"));
-    const Util::WideText b = a;
-    EXPECT_EQ(a.CStr(), b.CStr());
-}
-
 TEST(WideConversion, InvalidUtf8StillGivesTerminatedText) {
     const Util::WideText wide = Util::ToWide(String("\xFF\xFE"));
     EXPECT_EQ(wide.CStr()[wide.Length()], 0);
