@@ -37,11 +37,16 @@ bool MatchChannels(std::uint32_t channelCount, AAX_EStemFormat hostLayout, Chann
                    std::uint32_t* core) noexcept {
     if (channelCount > kMostChannels) return false;
     const HostTable* table = TableOf(hostLayout);
+    // A layout may name one speaker more than once (every channel of a generic layout
+    // is the same): each host channel takes the first core channel of its speaker that
+    // no earlier host channel took, so the match stays one to one.
+    bool taken[kMostChannels] = {};
     for (std::uint32_t i = 0; i < channelCount; ++i) {
         const Speaker speaker = table ? HostSpeakerOf(hostLayout, i) : SpeakerOf(coreLayout, i);
         std::uint32_t j = 0;
-        while (j < channelCount && SpeakerOf(coreLayout, j) != speaker) ++j;
+        while (j < channelCount && (taken[j] || SpeakerOf(coreLayout, j) != speaker)) ++j;
         if (j == channelCount) return false;
+        taken[j] = true;
         core[i] = j;
     }
     return true;

@@ -19,7 +19,8 @@ bool HasHostSpeakerTable(AAX_EStemFormat hostLayout) noexcept;
 
 // Puts the first `channelCount` pointers of `channels` from host order into the order
 // of `coreLayout`: host channel i (its speaker from the host table, or the core's own
-// speaker i without a table) goes to the first core channel of the same speaker. When
+// speaker i without a table) goes to the first core channel of the same speaker that
+// no earlier host channel took (generic layouts repeat one speaker: identity). When
 // any speaker has no match, or there are more channels than any layout has, the array
 // is left as it was and the answer is false.
 bool ToCoreOrder(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout,

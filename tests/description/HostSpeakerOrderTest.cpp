@@ -50,7 +50,16 @@ INSTANTIATE_TEST_SUITE_P(Layouts, HostToCoreOrder,
                              OrderCase{AAX_eStemFormat_Stereo, kChannelConfigStereo, {0, 1}},
                              OrderCase{AAX_eStemFormat_Mono, kChannelConfigMono, {0}},
                              // A reordered core layout under a host table: 5.1 with the LFE last
-                             OrderCase{AAX_eStemFormat_5_1, kChannelConfig5_1CentreSecondLfeLast, {0, 1, 2, 3, 4, 5}}));
+                             OrderCase{AAX_eStemFormat_5_1, kChannelConfig5_1CentreSecondLfeLast, {0, 1, 2, 3, 4, 5}},
+                             // Generic layouts repeat one speaker: every channel keeps its place
+                             OrderCase{StemFormatOf(kChannelConfigGenericFirst), kChannelConfigGenericFirst, {0, 1, 2}},
+                             OrderCase{StemFormatOf(kChannelConfigGenericFirst + 9),
+                                       kChannelConfigGenericFirst + 9,
+                                       {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+                             OrderCase{StemFormatOf(kChannelConfigGenericLast),
+                                       kChannelConfigGenericLast,
+                                       {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                        12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}}));
 
 TEST(HostSpeakerOrder, UnmatchedSpeakersLeaveThePointersInHostOrder) {
     // 5.1 host order against a Quad core: centre and LFE have no place.
