@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "AaxhostRun.h"
+#include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/WavFile.h"
+#include "support/ToolRun.h"
 
 using namespace aaxhost::cli;
 
@@ -139,7 +140,7 @@ TEST(WavFile, ExtensibleWithAnotherSubformatIsRefused) {
 }
 
 TEST(WavFile, FileErrorsNameTheFile) {
-    TempFolder folder;
+    const ScratchFolder folder(L"cli");
     const std::string path = folder.File("short.wav");
     aaxhost::cli::WriteFileBytes(path, Bytes{'R', 'I', 'F', 'F'});
     try {
