@@ -118,18 +118,18 @@ TEST_P(ValidateFault, TurnsExactlyItsOwnCheckRedWithAReasonThatNamesTheFault) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BrokenCores, ValidateFault,
-                         ::testing::Values(FaultRow{"FaultNan", L"LmDemoFaultCore.dll", "fault=nan",
-                                                    "processing/finite-output", "is NaN \\(nan\\)"},
-                                           FaultRow{"FaultState", L"LmDemoFaultCore.dll", "fault=state",
-                                                    "state/round-trip", "parameter \"[^\"]+\" is"},
-                                           FaultRow{"FaultLatency", L"LmDemoFaultCore.dll", "fault=latency",
-                                                    "processing/latency", "reported 64 samples, measured 32"},
-                                           FaultRow{"FaultSwap", L"LmDemoFaultCore.dll", "fault=swap",
-                                                    "processing/channel-order",
-                                                    "output channel 0 carries input channel 1's signal"},
-                                           FaultRow{"NoEntry", L"LmNoEntryCore.dll", "demo", "load/register", "0x7F"}),
-                         [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    BrokenCores, ValidateFault,
+    ::testing::Values(
+        FaultRow{"FaultNan", L"LmDemoFaultCore.dll", "fault=nan", "processing/finite-output", "is NaN \\(nan\\)"},
+        FaultRow{"FaultState", L"LmDemoFaultCore.dll", "fault=state", "state/round-trip", "parameter \"[^\"]+\" is"},
+        FaultRow{"FaultLatency", L"LmDemoFaultCore.dll", "fault=latency", "processing/latency",
+                 "reported 64 samples, measured 32"},
+        FaultRow{"FaultSwap", L"LmDemoFaultCore.dll", "fault=swap", "processing/channel-order",
+                 "output channel 0 carries input channel 1's signal"},
+        FaultRow{"NoEntry", L"LmNoEntryCore.dll", "demo", "load/register",
+                 "is corrupt or invalid, please reinstall or contact technical support for assistance \\[0x7F\\]"}),
+    [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.label); });
 
 struct ArgumentRow {
     const char* label;
