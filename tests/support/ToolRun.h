@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,20 +17,8 @@ struct ToolRun {
     std::string err;
 };
 
-inline std::wstring WideText(const std::string& utf8) {
-    std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
-                        static_cast<int>(wide.size()));
-    return wide;
-}
-
-inline std::string Utf8Text(const std::wstring& wide) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], size, nullptr, nullptr);
-    return utf8;
-}
+inline std::wstring WideText(const std::string& utf8) { return std::filesystem::u8path(utf8).wstring(); }
+inline std::string Utf8Text(const std::wstring& wide) { return std::filesystem::path(wide).u8string(); }
 
 // One argument quoted so that the child's command-line parser gives it back unchanged.
 inline std::wstring QuotedArgument(const std::wstring& argument) {
