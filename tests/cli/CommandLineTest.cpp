@@ -72,27 +72,10 @@ TEST(CommandLine, NumbersOutsideTheirRangeOrMalformedAreRefused) {
 
 TEST(JsonWriter, WritesADocumentAParserReadsBack) {
     JsonWriter json;
-    json.BeginObject()
-        .Key("text")
-        .String("quote \" backslash \\ tab \t bell \x07 \xC3\xBC")
-        .Key("number")
-        .Integer(-20004)
-        .Key("real")
-        .Number(0.5)
-        .Key("infinite")
-        .Number(1.0 / 0.0)
-        .Key("list")
-        .BeginArray()
-        .Integer(1)
-        .Bool(true)
-        .Null()
-        .BeginObject()
-        .EndObject()
-        .EndArray()
-        .Key("empty")
-        .BeginArray()
-        .EndArray()
-        .EndObject();
+    json.BeginObject().Key("text").String("quote \" backslash \\ tab \t bell \x07 \xC3\xBC");
+    json.Key("number").Integer(-20004).Key("real").Number(0.5).Key("infinite").Number(1.0 / 0.0);
+    json.Key("list").BeginArray().Integer(1).Bool(true).Null().BeginObject().EndObject().EndArray();
+    json.Key("empty").BeginArray().EndArray().EndObject();
     boost::property_tree::ptree tree;
     std::istringstream in(json.Text());
     boost::property_tree::read_json(in, tree);

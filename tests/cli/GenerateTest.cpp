@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "AaxhostRun.h"
 #include "aaxhost/cli/TestSignal.h"
 #include "aaxhost/cli/WavFile.h"
+#include "support/ToolRun.h"
 
 using namespace aaxhost::cli;
 
@@ -71,19 +71,11 @@ TEST(TestSignal, NoiseIsTheSameOnEveryRunAndNotConstant) {
     EXPECT_NE(first[0][0], first[0][1]);
 }
 
-TEST(TestSignal, SignalNamesAreParsedAndOthersRefused) {
-    SignalKind kind = SignalKind::Sine;
-    EXPECT_TRUE(ParseSignalKind("impulses", kind));
-    EXPECT_EQ(kind, SignalKind::Impulses);
-    EXPECT_FALSE(ParseSignalKind("Sweep", kind));
-    EXPECT_FALSE(ParseSignalKind("", kind));
-}
-
 TEST(GenerateCommand, WritesTheRequestedFile) {
-    TempFolder folder;
+    const ScratchFolder folder(L"cli");
     const std::string out = folder.File("signal.wav");
-    const AaxhostRun run = RunAaxhost({"generate", "--out", out, "--seconds", "0.5", "--rate", "44100", "--channels",
-                                       "6", "--format", "24", "--signal", "sine"});
+    const ToolRun run = RunAaxhost({"generate", "--out", out, "--seconds", "0.5", "--rate", "44100", "--channels", "6",
+                                    "--format", "24", "--signal", "sine"});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     const WavAudio audio = ReadWavFile(out);
     EXPECT_EQ(audio.sampleRate, 44100u);
@@ -94,7 +86,7 @@ TEST(GenerateCommand, WritesTheRequestedFile) {
 }
 
 TEST(GenerateCommand, BadArgumentsExitTwoAndWriteNothing) {
-    TempFolder folder;
+    const ScratchFolder folder(L"cli");
     const std::string out = folder.File("bad.wav");
     const std::vector<std::vector<std::string>> cases = {
         {"generate", "--out", out, "--signal", "chirp"},
@@ -104,7 +96,7 @@ TEST(GenerateCommand, BadArgumentsExitTwoAndWriteNothing) {
         {"generate"},
     };
     for (const auto& arguments : cases) {
-        const AaxhostRun run = RunAaxhost(arguments);
+        const ToolRun run = RunAaxhost(arguments);
         EXPECT_EQ(run.exitCode, 2u) << arguments.back() << ": " << run.err;
         EXPECT_NE(run.err.find("aaxhost: "), std::string::npos) << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << arguments.back();

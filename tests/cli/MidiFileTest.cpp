@@ -14,31 +14,15 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Header(std::uint16_t format, std::uint16_t tracks, std::uint16_t division) {
-    return {'M',
-            'T',
-            'h',
-            'd',
-            0,
-            0,
-            0,
-            6,
-            static_cast<std::uint8_t>(format >> 8),
-            static_cast<std::uint8_t>(format),
-            static_cast<std::uint8_t>(tracks >> 8),
-            static_cast<std::uint8_t>(tracks),
-            static_cast<std::uint8_t>(division >> 8),
-            static_cast<std::uint8_t>(division)};
+    Bytes header = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
+    for (const std::uint16_t value : {format, tracks, division})
+        header.insert(header.end(), {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)});
+    return header;
 }
 
 Bytes Track(const Bytes& events) {
-    Bytes track = {'M',
-                   'T',
-                   'r',
-                   'k',
-                   static_cast<std::uint8_t>(events.size() >> 24),
-                   static_cast<std::uint8_t>(events.size() >> 16),
-                   static_cast<std::uint8_t>(events.size() >> 8),
-                   static_cast<std::uint8_t>(events.size())};
+    Bytes track = {'M', 'T', 'r', 'k'};
+    for (int shift = 24; shift >= 0; shift -= 8) track.push_back(static_cast<std::uint8_t>(events.size() >> shift));
     track.insert(track.end(), events.begin(), events.end());
     return track;
 }

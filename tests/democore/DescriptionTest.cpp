@@ -79,15 +79,4 @@ INSTANTIATE_TEST_SUITE_P(All, DemoCoreParameters,
                                            ParameterCase{"Mode", 0.0, 3, 1.0, "Highpass", 0.0},
                                            ParameterCase{"Invert", 0.0, 2, 1.0, "on", 0.0}));
 
-TEST(DemoCoreDescription, ReportsItsLookaheadAsLatencyAndOwnsNoBypass) {
-    DemoProduct product;
-    RealtimeRig rig(product.Effect("Stereo"));
-    const std::vector<std::int32_t> reports = rig.Instance().Controller().LatencyReports();
-    ASSERT_FALSE(reports.empty());
-    EXPECT_EQ(reports.back(), 64);
-    AAX_CString bypass;
-    ASSERT_EQ(rig.Instance().Parameters()->GetMasterBypassParameter(&bypass), AAX_SUCCESS);
-    EXPECT_STREQ(bypass.Get(), "Bypass") << "the hook's own bypass, delayed like the effect";
-}
-
 }  // namespace

@@ -56,11 +56,9 @@ bool Equal(AAX_IACFEffectParameters& parameters, const Bytes& data) {
     return equal != 0;
 }
 
-void Put(Bytes& bytes, std::uint32_t value) {
-    const auto* p = reinterpret_cast<const std::uint8_t*>(&value);
-    bytes.insert(bytes.end(), p, p + 4);
-}
-void Put(Bytes& bytes, float value) {
+template <typename T>
+void Put(Bytes& bytes, T value) {
+    static_assert(sizeof value == 4, "the state's fields are four bytes");
     const auto* p = reinterpret_cast<const std::uint8_t*>(&value);
     bytes.insert(bytes.end(), p, p + 4);
 }

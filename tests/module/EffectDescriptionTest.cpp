@@ -44,10 +44,6 @@ std::vector<int> PropertyIds(const aaxhost::EffectDescription& effect) {
     return ids;
 }
 
-#define LM_SCENARIO(name) \
-    ModuleScenario name;  \
-    ASSERT_TRUE(name.Ready()) << name.PrimeError()
-
 TEST(EffectDescription, AllLayoutsBelowHost128GiveRowsZeroToElevenThenAudioSuite) {
     LM_SCENARIO(scenario);
     CoreStaticInfo info = BasicRecord();

@@ -3,11 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,41 +12,29 @@
 
 namespace {
 
-#define LM_SCENARIO(name) \
-    ModuleScenario name;  \
-    ASSERT_TRUE(name.Ready()) << name.PrimeError()
-
 const char* const kNoCoreTrace = "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_OBJECT (-20004)";
 
-TEST(ModuleEntryPoints, InvalidStaticInformationRegistersNothingAndTracesTheResultError) {
+TEST(ModuleEntryPoints, InvalidStaticInformationRegistersNothingAndTracesTheErrorBetweenStartupAndShutdown) {
     LM_SCENARIO(scenario);
     CoreStaticInfo info = BasicRecord();
     scenario.Core().SetStaticInfo(6, &info, CoreStaticInfo::kCoreSize, 5);  // the core fails the request
-    const auto registration = scenario.Register();
-    EXPECT_EQ(registration.result, -20004);
-    EXPECT_FALSE(registration.collectionReturned);
-    EXPECT_TRUE(registration.package.calls.empty()) << "not even the manufacturer is described";
-    const auto traces = scenario.Module().Traces();
-    ASSERT_EQ(traces.size(), 1u);
-    EXPECT_EQ(traces[0].priority, 0x8000000) << "AAX_eTracePriorityHost_High";
-    EXPECT_EQ(traces[0].message, kNoCoreTrace);
-}
-
-TEST(ModuleEntryPoints, TracesAreDroppedOutsideStartupAndShutdown) {
-    LM_SCENARIO(scenario);
-    CoreStaticInfo info = BasicRecord();
-    scenario.Core().SetStaticInfo(6, &info, CoreStaticInfo::kCoreSize, 5);
     aaxhost::LoadedModule& module = scenario.Module(/*startup=*/false);
     EXPECT_EQ(module.RegisterPlugin().result, -20004);
-    EXPECT_TRUE(module.Traces().empty());
+    EXPECT_TRUE(module.Traces().empty()) << "no trace before startup";
 
     ASSERT_EQ(module.Startup(), 0);
     EXPECT_EQ(module.Startup(), 0) << "a second startup keeps the first wrapper";
-    EXPECT_EQ(module.RegisterPlugin().result, -20004);
-    EXPECT_EQ(module.Traces().size(), 1u);
+    const auto registration = module.RegisterPlugin();
+    EXPECT_EQ(registration.result, -20004);
+    EXPECT_FALSE(registration.collectionReturned);
+    EXPECT_TRUE(registration.package.calls.empty()) << "not even the manufacturer is described";
+    const auto traces = module.Traces();
+    ASSERT_EQ(traces.size(), 1u);
+    EXPECT_EQ(traces[0].priority, 0x8000000) << "AAX_eTracePriorityHost_High";
+    EXPECT_EQ(traces[0].message, kNoCoreTrace);
     ASSERT_EQ(module.Shutdown(), 0);
     EXPECT_EQ(module.RegisterPlugin().result, -20004);
-    EXPECT_EQ(module.Traces().size(), 1u);
+    EXPECT_EQ(module.Traces().size(), 1u) << "no trace after shutdown";
 }
 
 TEST(ModuleEntryPoints, TheFixedEntriesAnswerAsTheHostExpects) {

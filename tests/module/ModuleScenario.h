@@ -87,3 +87,8 @@ private:
     std::string primeError_;
     std::unique_ptr<aaxhost::LoadedModule> module_;
 };
+
+// A scenario named `name` that the test needs ready.
+#define LM_SCENARIO(name) \
+    ModuleScenario name;  \
+    ASSERT_TRUE(name.Ready()) << name.PrimeError()

@@ -1,9 +1,11 @@
 #pragma once
-// A primed copy of the built hook module (LmHook.dll beside the tests), made by lmprime's
-// own library; for test programs that link it (tools/lmprime on the include path).
+// A primed copy of the built hook module (LmHook.dll beside the tests), alone or in a
+// product bundle, made by lmprime's own library; for test programs that link it
+// (tools/lmprime on the include path).
 
 #include <string>
 
+#include "Bundle.h"
 #include "Priming.h"
 #include "support/TestBinaries.h"
 
@@ -21,4 +23,15 @@ inline PrimeSettings ProductSettings(const std::string& core, const std::string&
     settings.config = config;
     settings.shortName = shortName;
     return settings;
+}
+
+// Lays out the bundle `name` in `directory`: a hook copy primed with `settings` and, unless
+// `core` is empty, the built core `core` beside it. The bundled module's path; empty, with
+// `error` set, when it cannot be made.
+inline std::wstring PrimeBundle(const std::wstring& directory, const std::wstring& name, const std::wstring& core,
+                                const PrimeSettings& settings, std::string& error) {
+    const BundleSettings bundle{directory, name, core.empty() ? std::wstring() : TestBinaryPath(core)};
+    std::wstring bundlePath;
+    if (!BuildBundle(TestBinaryPath(L"LmHook.dll"), bundle, settings, bundlePath, error)) return {};
+    return BundleModulePath(bundlePath, name);
 }

@@ -8,13 +8,14 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/TestBinaries.h"
 
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::wstring& prefix) {
+    explicit ScratchFolder(const std::wstring& prefix = L"test") {
         static int counter = 0;
         id_ = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
         path_ = std::filesystem::temp_directory_path() / (L"lm-" + prefix + L"-" + id_);
@@ -30,6 +31,19 @@ public:
     const std::wstring& Id() const { return id_; }
     std::wstring Wide() const { return path_.wstring(); }
     std::wstring Join(const std::wstring& relative) const { return (path_ / relative).wstring(); }
+    const std::filesystem::path& Path() const { return path_; }
+    // A UTF-8 path inside the folder, for the tools' UTF-8 command lines.
+    std::string File(const std::string& relative) const {
+        return (path_ / std::filesystem::u8path(relative)).u8string();
+    }
+
+    // Writes `bytes` to `relative`, creating folders as needed; the file's path.
+    std::wstring WriteFile(const std::wstring& relative, const std::string& bytes) const {
+        const std::filesystem::path target = path_ / relative;
+        std::filesystem::create_directories(target.parent_path());
+        std::ofstream(target, std::ios::binary) << bytes;
+        return target.wstring();
+    }
 
     // Copies the built binary `name` (beside the tests) to `relative` (default: its own
     // name), creating folders as needed; the copy's path.

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,8 +24,8 @@ std::string PathResource(const std::wstring& module) {
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(LmPrimeTool, PrimesWithUnicodeTextsStoredAsUtf8AndShowsThem) {
-    ScratchFolder scratch;
-    const std::wstring generic = scratch.CopyOfHook();
+    const ScratchFolder scratch(L"lmprime");
+    const std::wstring generic = scratch.CopyBinary(L"LmHook.dll");
     const std::wstring primed = scratch.Join(L"Primed \u00e9.dll");
     const ToolRun run = RunLmPrime({generic, primed, L"--core", L"LmBrisa3.dll", L"--config",
                                     L"FixedChannelConfig:mono", L"--short-name", L"Bri\u00dfa \u97f3\U0001F3B5"});
@@ -43,6 +42,7 @@ TEST(LmPrimeTool, PrimesWithUnicodeTextsStoredAsUtf8AndShowsThem) {
         EXPECT_EQ(ReadHookConfigResource(module.Get()), Util::String("FixedChannelConfig:mono"));
         EXPECT_EQ(PathResource(primed), "LmBrisa3.dll" + kNul);
     }
+    EXPECT_EQ(FileBytes(generic), FileBytes(TestBinaryPath(L"LmHook.dll"))) << "the input must stay generic";
 
     const ToolRun show = RunLmPrime({L"--show", primed});
     EXPECT_EQ(show.exitCode, 0u) << show.err;
@@ -52,8 +52,8 @@ TEST(LmPrimeTool, PrimesWithUnicodeTextsStoredAsUtf8AndShowsThem) {
 }
 
 TEST(LmPrimeTool, UnprimedHookGetsAOneByteCorePathAndShowSaysSo) {
-    ScratchFolder scratch;
-    const std::wstring module = scratch.CopyOfHook();
+    const ScratchFolder scratch(L"lmprime");
+    const std::wstring module = scratch.CopyBinary(L"LmHook.dll");
     ASSERT_EQ(RunLmPrime({module, module, L"--core", L"First.dll", L"--short-name", L"Brisa"}).exitCode, 0u);
     const ToolRun run = RunLmPrime({module, module, L"--unprimed"});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
@@ -65,74 +65,11 @@ TEST(LmPrimeTool, UnprimedHookGetsAOneByteCorePathAndShowSaysSo) {
     EXPECT_TRUE(Contains(show.out, "LMHOOK/SHORTNAME  absent")) << show.out;
 }
 
-TEST(LmPrimeTool, ShowNamesBrokenResources) {
-    ScratchFolder scratch;
-    const std::wstring module = scratch.CopyOfHook();
-    std::string error;
-    ASSERT_TRUE(WriteResources(module,
-                               {{"LMCORE", "PATH", std::vector<unsigned char>{'a', 'b', 'c'}},
-                                {"LMHOOK", "SHORTNAME", std::vector<unsigned char>(1, 0)}},
-                               error))
-        << error;
-    const ToolRun show = RunLmPrime({L"--show", module});
-    EXPECT_EQ(show.exitCode, 0u);
-    EXPECT_TRUE(Contains(show.out, "LMCORE/PATH       \"abc\" (3 bytes, not NUL-terminated)")) << show.out;
-    EXPECT_TRUE(Contains(show.out, "LMHOOK/SHORTNAME  empty text")) << show.out;
-
-    const ToolRun missing = RunLmPrime({L"--show", scratch.Join(L"missing.dll")});
-    EXPECT_EQ(missing.exitCode, 1u) << missing.err;
-    EXPECT_TRUE(Contains(missing.err, "missing.dll")) << missing.err;
-}
-
 struct FailureCase {
     const char* what;
-    // The arguments, given the scratch folder, its hook copy and the output path.
-    std::function<std::vector<std::wstring>(const ScratchFolder&, const std::wstring&, const std::wstring&)> arguments;
+    std::vector<std::wstring> arguments;  // "<in>": a hook copy, "<out>": out.dll, "<>name": name in the folder
     DWORD exitCode;
     const char* reason;  // a part of the message on stderr
-};
-
-const FailureCase kFailures[] = {
-    {"input missing",
-     [](const ScratchFolder& s, const std::wstring&, const std::wstring& out) {
-         return std::vector<std::wstring>{s.Join(L"gone.dll"), out, L"--core", L"c.dll"};
-     },
-     1, "gone.dll"},
-    {"input not a module",
-     [](const ScratchFolder& s, const std::wstring&, const std::wstring& out) {
-         return std::vector<std::wstring>{s.WriteFile(L"readme.txt", "text"), out, L"--core", L"c.dll"};
-     },
-     1, "not a Windows module"},
-    {"output folder missing",
-     [](const ScratchFolder& s, const std::wstring& in, const std::wstring&) {
-         return std::vector<std::wstring>{in, s.Join(L"no\\such\\out.dll"), L"--core", L"c.dll"};
-     },
-     1, "cannot create a file in"},
-    {"configuration of 1024 bytes",
-     [](const ScratchFolder&, const std::wstring& in, const std::wstring& out) {
-         return std::vector<std::wstring>{in, out, L"--core", L"c.dll", L"--config", std::wstring(1024, L'x')};
-     },
-     2, "configuration string is 1024 bytes"},
-    {"short name of 1024 bytes",
-     [](const ScratchFolder&, const std::wstring& in, const std::wstring& out) {
-         return std::vector<std::wstring>{in, out, L"--core", L"c.dll", L"--short-name", std::wstring(1024, L'x')};
-     },
-     2, "short name is 1024 bytes"},
-    {"core text of 2048 bytes",
-     [](const ScratchFolder&, const std::wstring& in, const std::wstring& out) {
-         return std::vector<std::wstring>{in, out, L"--core", std::wstring(2048, L'c')};
-     },
-     2, "core name or path is 2048 bytes"},
-    {"empty core text",
-     [](const ScratchFolder&, const std::wstring& in, const std::wstring& out) {
-         return std::vector<std::wstring>{in, out, L"--core", L""};
-     },
-     2, "core name or path is empty"},
-    {"unknown option",
-     [](const ScratchFolder&, const std::wstring& in, const std::wstring& out) {
-         return std::vector<std::wstring>{in, out, L"--core", L"c.dll", L"--shortname", L"B"};
-     },
-     2, "unknown option --shortname"},
 };
 
 class LmPrimeFailure : public ::testing::TestWithParam<FailureCase> {};
@@ -141,12 +78,18 @@ TEST_P(LmPrimeFailure, ReportsTheProblemAndLeavesTheOutputAsItWas) {
     const FailureCase& c = GetParam();
     for (const bool outputExists : {true, false}) {
         SCOPED_TRACE(std::string(c.what) + (outputExists ? ", earlier output" : ", no earlier output"));
-        ScratchFolder scratch;
-        const std::wstring in = scratch.CopyOfHook();
+        const ScratchFolder scratch(L"lmprime");
+        const std::wstring in = scratch.CopyBinary(L"LmHook.dll");
         const std::wstring out = scratch.Join(L"out.dll");
+        scratch.WriteFile(L"readme.txt", "text");
         if (outputExists) scratch.WriteFile(L"out.dll", "earlier output");
-        const std::vector<std::wstring> arguments = c.arguments(scratch, in, out);
-        const std::vector<std::wstring> before = FolderEntries(scratch.Path());
+        std::vector<std::wstring> arguments;
+        for (const std::wstring& argument : c.arguments)
+            arguments.push_back(argument == L"<in>"             ? in
+                                : argument == L"<out>"          ? out
+                                : argument.rfind(L"<>", 0) == 0 ? scratch.Join(argument.substr(2))
+                                                                : argument);
+        const std::vector<std::wstring> before = FolderEntries(scratch.Wide());
 
         const ToolRun run = RunLmPrime(arguments);
 
@@ -156,38 +99,49 @@ TEST_P(LmPrimeFailure, ReportsTheProblemAndLeavesTheOutputAsItWas) {
         // A refused command line, and only that, points to the help.
         EXPECT_EQ(Contains(run.err, "Run \"lmprime --help\" for usage."), c.exitCode == 2u) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_EQ(FolderEntries(scratch.Path()), before) << "no new or temporary file";
+        EXPECT_EQ(FolderEntries(scratch.Wide()), before) << "no new or temporary file";
         if (outputExists) {
             EXPECT_EQ(FileBytes(out), "earlier output");
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LmPrimeFailure, ::testing::ValuesIn(kFailures));
+// The texts the command line refuses are PrimeOptionsTest's; one stands for them here.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LmPrimeFailure,
+    ::testing::Values(
+        FailureCase{"input missing", {L"<>gone.dll", L"<out>", L"--core", L"c.dll"}, 1, "gone.dll"},
+        FailureCase{"input not a module", {L"<>readme.txt", L"<out>", L"--core", L"c.dll"}, 1, "not a Windows module"},
+        FailureCase{"output folder missing",
+                    {L"<in>", L"<>no\\such\\out.dll", L"--core", L"c.dll"},
+                    1,
+                    "cannot create a file in"},
+        FailureCase{"unknown option",
+                    {L"<in>", L"<out>", L"--core", L"c.dll", L"--shortname", L"B"},
+                    2,
+                    "unknown option --shortname"},
+        FailureCase{"show a missing module", {L"--show", L"<>missing.dll"}, 1, "missing.dll"}));
 
 TEST(LmPrimeTool, OutputThatCannotBeReplacedIsReportedAndNoTemporaryRemains) {
-    ScratchFolder scratch;
-    const std::wstring in = scratch.CopyOfHook();
+    const ScratchFolder scratch(L"lmprime");
+    const std::wstring in = scratch.CopyBinary(L"LmHook.dll");
     const std::wstring out = scratch.Join(L"out.dll");
     ASSERT_TRUE(CreateDirectoryW(out.c_str(), nullptr));
     const ToolRun run = RunLmPrime({in, out, L"--core", L"c.dll"});
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_TRUE(Contains(run.err, "cannot replace")) << run.err;
-    EXPECT_EQ(FolderEntries(scratch.Path()), (std::vector<std::wstring>{L"LmHook.dll", L"out.dll"}));
+    EXPECT_EQ(FolderEntries(scratch.Wide()), (std::vector<std::wstring>{L"LmHook.dll", L"out.dll"}));
 }
 
 // A bundle folder with a stale file, standing for an earlier bundle.
 std::wstring EarlierBundle(const ScratchFolder& scratch) {
-    const std::wstring bundle = scratch.Join(L"out\\Brisa.aaxplugin");
-    CreateDirectoryW(scratch.Join(L"out").c_str(), nullptr);
-    CreateDirectoryW(bundle.c_str(), nullptr);
     scratch.WriteFile(L"out\\Brisa.aaxplugin\\stale.txt", "earlier bundle");
-    return bundle;
+    return scratch.Join(L"out\\Brisa.aaxplugin");
 }
 
 TEST(LmPrimeTool, BundleHoldsThePrimedModuleAndTheCoreAndReplacesAnEarlierOne) {
-    ScratchFolder scratch;
-    const std::wstring in = scratch.CopyOfHook();
+    const ScratchFolder scratch(L"lmprime");
+    const std::wstring in = scratch.CopyBinary(L"LmHook.dll");
     const std::wstring core = scratch.WriteFile(L"built-core.dll", "core bytes");
     const std::wstring bundle = EarlierBundle(scratch);
 
@@ -208,10 +162,11 @@ TEST(LmPrimeTool, BundleHoldsThePrimedModuleAndTheCoreAndReplacesAnEarlierOne) {
 }
 
 TEST(LmPrimeTool, BundledCoreIsNamedAfterTheLastComponentOfACorePath) {
-    ScratchFolder scratch;
+    const ScratchFolder scratch(L"lmprime");
     const std::wstring core = scratch.WriteFile(L"built-core.dll", "core bytes");
-    const ToolRun run = RunLmPrime({scratch.CopyOfHook(), L"--bundle", scratch.Join(L"new\\deep"), L"--name", L"Brisa",
-                                    L"--core", L"C:\\Program Files\\Lumetra\\LmBrisa3.dll", L"--core-file", core});
+    const ToolRun run =
+        RunLmPrime({scratch.CopyBinary(L"LmHook.dll"), L"--bundle", scratch.Join(L"new\\deep"), L"--name", L"Brisa",
+                    L"--core", L"C:\\Program Files\\Lumetra\\LmBrisa3.dll", L"--core-file", core});
     ASSERT_EQ(run.exitCode, 0u) << run.err;
     const std::wstring x64 = scratch.Join(L"new\\deep\\Brisa.aaxplugin\\Contents\\x64");
     EXPECT_EQ(FolderEntries(x64), (std::vector<std::wstring>{L"Brisa.aaxplugin", L"LmBrisa3.dll"}));
@@ -219,8 +174,8 @@ TEST(LmPrimeTool, BundledCoreIsNamedAfterTheLastComponentOfACorePath) {
 }
 
 TEST(LmPrimeTool, FailedBundleLeavesTheEarlierBundleAndNoTemporaryFolder) {
-    ScratchFolder scratch;
-    const std::wstring in = scratch.CopyOfHook();
+    const ScratchFolder scratch(L"lmprime");
+    const std::wstring in = scratch.CopyBinary(L"LmHook.dll");
     const std::wstring bundle = EarlierBundle(scratch);
     const struct {
         std::vector<std::wstring> arguments;
@@ -247,7 +202,6 @@ TEST(LmPrimeTool, FailedBundleLeavesTheEarlierBundleAndNoTemporaryFolder) {
 }
 
 TEST(LmPrimeTool, HelpDocumentsEveryFormAndNoArgumentsIsAnError) {
-    ScratchFolder scratch;
     const ToolRun help = RunLmPrime({L"--help"});
     EXPECT_EQ(help.exitCode, 0u);
     for (const char* form : {"--core NAME-OR-PATH", "--unprimed", "--config TEXT", "--short-name NAME",

@@ -12,9 +12,7 @@
 #include "ModuleReport.h"
 #include "ModuleResources.h"
 #include "Priming.h"
-#include "hook/HookConfigResource.h"
 #include "hook/ModuleResource.h"
-#include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
 
 namespace {
@@ -39,121 +37,39 @@ PrimeSettings Branded() {
     return settings;
 }
 
-TEST(Priming, PrimedCopyCarriesTheTextsTheHookReads) {
-    ScratchFolder scratch;
-    const std::wstring generic = scratch.CopyOfHook();
-    const std::wstring primed = scratch.Join(L"primed.dll");
-    std::string error;
-    ASSERT_TRUE(PrimeModule(generic, primed, Branded(), error)) << error;
-
-    const DataFile module(primed);
-    ASSERT_NE(module.Get(), nullptr);
-    FatalErrorCapture errors;
-    EXPECT_EQ(HookSees(module.Get(), "LMCORE", "PATH"), "LmBrisa3.dll" + kNul);
-    EXPECT_EQ(HookSees(module.Get(), "LMHOOK", "CONFIG"), *Branded().config + kNul);
-    EXPECT_EQ(ReadHookConfigResource(module.Get()), Util::String(*Branded().config));
-    EXPECT_EQ(ReadShortNameResource(module.Get()), Util::String("Brisa"));
-    EXPECT_TRUE(errors.Messages().empty());
-    EXPECT_EQ(FileBytes(generic), FileBytes(TestBinaryPath(L"LmHook.dll"))) << "the input must stay generic";
-}
-
-TEST(Priming, OnlyGivenTextsAreWrittenAndUnprimedIsOneNulByte) {
-    ScratchFolder scratch;
-    const std::wstring primed = scratch.Join(L"primed.dll");
-    PrimeSettings settings;
-    settings.unprimed = true;
-    std::string error;
-    ASSERT_TRUE(PrimeModule(scratch.CopyOfHook(), primed, settings, error)) << error;
-
-    const DataFile module(primed);
-    EXPECT_EQ(HookSees(module.Get(), "LMCORE", "PATH"), kNul);
-    EXPECT_EQ(HookSees(module.Get(), "LMHOOK", "CONFIG"), "<absent>");
-    EXPECT_EQ(HookSees(module.Get(), "LMHOOK", "SHORTNAME"), "<absent>");
-}
-
-TEST(Priming, RePrimingReplacesResourcesInEveryLanguage) {
-    ScratchFolder scratch;
-    const std::wstring module = scratch.CopyOfHook(L"primed.dll");
+TEST(Priming, RePrimingReplacesOurResourcesInEveryLanguageAndKeepsUnrelatedOnes) {
+    const ScratchFolder scratch(L"priming");
+    const std::wstring module = scratch.CopyBinary(L"LmHook.dll", L"primed.dll");
     std::string error;
     ASSERT_TRUE(PrimeModule(module, module, Branded(), error)) << error;
     // Left by some other tool: a lookup without a language could pick these up.
     ASSERT_TRUE(AddResourceInLanguage(module, L"LMCORE", L"PATH", kEnglish, "English.dll" + kNul));
     ASSERT_TRUE(AddResourceInLanguage(module, L"LMHOOK", L"SHORTNAME", kEnglish, "English" + kNul));
+    ASSERT_TRUE(AddResourceInLanguage(module, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(7), kEnglish, "seven"));
+    ASSERT_TRUE(AddResourceInLanguage(module, L"LMHOOK", L"OTHER", kNeutralLanguage, "other"));
 
     PrimeSettings again;
     again.core = "C:\\Cores\\Other.dll";
-    ASSERT_TRUE(PrimeModule(module, module, again, error)) << error;
+    const std::wstring& primed = module;  // in place, as a team re-brands a module
+    ASSERT_TRUE(PrimeModule(module, primed, again, error)) << error;
 
-    EXPECT_EQ(ResourceBytes(module, L"LMCORE", L"PATH", kNeutralLanguage), "C:\\Cores\\Other.dll" + kNul);
-    EXPECT_EQ(ResourceBytes(module, L"LMCORE", L"PATH", kEnglish), "<none>");
-    const DataFile data(module);
+    EXPECT_EQ(ResourceBytes(primed, L"LMCORE", L"PATH", kNeutralLanguage), "C:\\Cores\\Other.dll" + kNul);
+    EXPECT_EQ(ResourceBytes(primed, L"LMCORE", L"PATH", kEnglish), "<none>");
+    EXPECT_EQ(ResourceBytes(primed, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(7), kEnglish), "seven");
+    EXPECT_EQ(ResourceBytes(primed, L"LMHOOK", L"OTHER", kNeutralLanguage), "other");
+    const DataFile data(primed);
     EXPECT_EQ(HookSees(data.Get(), "LMHOOK", "CONFIG"), "<absent>");
     EXPECT_EQ(HookSees(data.Get(), "LMHOOK", "SHORTNAME"), "<absent>");
 }
 
-TEST(Priming, KeepsUnrelatedResourcesWithTheirLanguages) {
-    ScratchFolder scratch;
-    const std::wstring module = scratch.CopyOfHook();
-    ASSERT_TRUE(AddResourceInLanguage(module, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(7), kEnglish, "seven"));
-    ASSERT_TRUE(AddResourceInLanguage(module, L"LMHOOK", L"OTHER", kNeutralLanguage, "other"));
-    const std::wstring primed = scratch.Join(L"primed.dll");
-    std::string error;
-    ASSERT_TRUE(PrimeModule(module, primed, Branded(), error)) << error;
-
-    EXPECT_EQ(ResourceBytes(primed, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(7), kEnglish), "seven");
-    EXPECT_EQ(ResourceBytes(primed, L"LMHOOK", L"OTHER", kNeutralLanguage), "other");
-    EXPECT_EQ(ResourceBytes(primed, L"LMHOOK", L"SHORTNAME", kNeutralLanguage), "Brisa" + kNul);
-}
-
-TEST(Priming, PrimedModuleStillLoadsAsALibrary) {
-    ScratchFolder scratch;
-    const std::wstring primed = scratch.Join(L"primed.dll");
-    std::string error;
-    ASSERT_TRUE(PrimeModule(scratch.CopyOfHook(), primed, Branded(), error)) << error;
-    const HMODULE loaded = LoadLibraryW(primed.c_str());
-    EXPECT_NE(loaded, nullptr) << "error " << GetLastError();
-    if (loaded) FreeLibrary(loaded);
-}
-
-TEST(Priming, RawResourcesAreWrittenAsGivenEvenWhenTheHookRefusesThem) {
-    // Tests of the core link write broken resources this way.
-    ScratchFolder scratch;
-    const std::wstring module = scratch.CopyOfHook();
-    std::string error;
-    ASSERT_TRUE(WriteResources(module,
-                               {{"LMCORE", "PATH", std::vector<unsigned char>{'a', 'b', 'c'}},
-                                {"lmhook", "config", std::vector<unsigned char>(1025, 'a')}},
-                               error))
-        << error;
-
-    const DataFile data(module);
-    EXPECT_EQ(HookSees(data.Get(), "LMCORE", "PATH"), "abc");
-    FatalErrorCapture errors;
-    EXPECT_TRUE(ReadHookConfigResource(data.Get()).IsNull());
-    EXPECT_EQ(errors.Messages(), std::vector<std::string>{"Invalid hook config resource"});
-}
-
-TEST(Priming, FailuresLeaveNoOutputAndNoTemporaryFile) {
-    ScratchFolder scratch;
-    const std::wstring generic = scratch.CopyOfHook();
-    const std::wstring notModule = scratch.WriteFile(L"notes.txt", "MZ but nothing more");
+TEST(Priming, ACoreTextTheHookWouldRefuseLeavesNoOutput) {
+    const ScratchFolder scratch(L"priming");
     PrimeSettings tooLong;
     tooLong.core = std::string(2048, 'c');
-    const struct {
-        std::wstring in;
-        PrimeSettings settings;
-        const char* reason;
-    } cases[] = {
-        {generic, tooLong, "2048 bytes"},
-        {notModule, Branded(), "not a Windows module"},
-        {scratch.Join(L"missing.dll"), Branded(), "missing.dll"},
-    };
-    for (const auto& c : cases) {
-        std::string error;
-        EXPECT_FALSE(PrimeModule(c.in, scratch.Join(L"out.dll"), c.settings, error));
-        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
-        EXPECT_EQ(FolderEntries(scratch.Path()), (std::vector<std::wstring>{L"LmHook.dll", L"notes.txt"}));
-    }
+    std::string error;
+    EXPECT_FALSE(PrimeModule(scratch.CopyBinary(L"LmHook.dll"), scratch.Join(L"out.dll"), tooLong, error));
+    EXPECT_NE(error.find("2048 bytes"), std::string::npos) << error;
+    EXPECT_EQ(FolderEntries(scratch.Wide()), std::vector<std::wstring>{L"LmHook.dll"});
 }
 
 struct DescribeCase {

@@ -128,41 +128,31 @@ TEST(EditorWindow, ClosingTellsTheCoreThenDestroysTheWindowWhoseLastMessagesStil
     EXPECT_TRUE(sawDestroy) << "WM_DESTROY reaches the core as a window message";
 }
 
-TEST(EditorWindow, WindowMessagesReachTheCoreWithTheLow32BitsOfTheirParameters) {
+TEST(EditorWindow, MessagesReachTheCoreWithTheLow32BitsOfTheirParametersAndThoseItHandledAnswer1) {
     EditorScenario scenario;
     EditorSession& session = scenario.Add();
     ASSERT_EQ(session.Open(), AAX_SUCCESS);
     const auto window = static_cast<HWND>(session.Editor().Window());
+    ASSERT_NE(window, nullptr);
     scenario.Mark();
 
     SendMessageW(window, WM_USER + 5, static_cast<WPARAM>(0x123456789ull),
                  static_cast<LPARAM>(static_cast<std::int64_t>(0xFFFFFFFF80000001ull)));
-
     const std::vector<EditorEvent> events = scenario.Events(session, kEditorWindowMessage);
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].message, static_cast<std::uint32_t>(WM_USER + 5));
     EXPECT_EQ(events[0].wordParameter, 0x23456789u);
     EXPECT_EQ(events[0].longParameter, static_cast<std::int32_t>(0x80000001u));
     EXPECT_EQ(events[0].handled, 0u);
-}
-
-TEST(EditorWindow, AMessageTheCoreHandledAnswers1WithoutDefaultProcessing) {
-    EditorScenario scenario;
-    EditorSession& session = scenario.Add();
-    ASSERT_EQ(session.Open(), AAX_SUCCESS);
-    const auto window = static_cast<HWND>(session.Editor().Window());
-    ASSERT_NE(window, nullptr);
 
     // Not handled: the default processing stores the text and reports its length.
     EXPECT_EQ(SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abcdef")), TRUE);
     EXPECT_EQ(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0), 6);
-
     session.Instance().handledMessage = WM_SETTEXT;
     EXPECT_EQ(SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("xy")), 1);
     char text[16] = {0};
     GetWindowTextA(window, text, sizeof text);
     EXPECT_STREQ(text, "abcdef") << "the core handled WM_SETTEXT: no default processing";
-
     session.Instance().handledMessage = WM_GETTEXTLENGTH;
     EXPECT_EQ(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0), 1);
 }
@@ -237,24 +227,17 @@ TEST(EditorWindowClass, NameEndsWithTheAddressOfTheModulesCallbackSoCopiesDiffer
     for (HMODULE module : copies) FreeLibrary(module);
 }
 
-TEST(EditorResize, ToTheCurrentSizeAnswersTrueWithoutAskingHostOrCore) {
-    EditorScenario scenario;
-    EditorSession& session = scenario.Add();
-    ASSERT_EQ(session.Open(), AAX_SUCCESS);
-    scenario.Mark();
-
-    EditorSizeRecord size{kEditorWidth, kEditorHeight};
-    EXPECT_EQ(scenario.CallHook(session, 11, &size), 0u);
-
-    EXPECT_TRUE(session.View().ViewSizeRequests().empty());
-    EXPECT_TRUE(scenario.Events(session, kEditorQueryWindow).empty());
-}
-
-TEST(EditorResize, FromTheCoreResizesHostViewEditorWindowAndTheCoresWindow) {
+TEST(EditorResize, FromTheCoreResizesHostViewEditorWindowAndTheCoresWindowUnlessTheSizeIsTheCurrentOne) {
     EditorScenario scenario;
     EditorSession& session = scenario.Add();
     ASSERT_EQ(session.Open(), AAX_SUCCESS);
     const auto window = static_cast<HWND>(session.Editor().Window());
+    scenario.Mark();
+    EditorSizeRecord current{kEditorWidth, kEditorHeight};
+    EXPECT_EQ(scenario.CallHook(session, 11, &current), 0u) << "the current size: true without asking host or core";
+    EXPECT_TRUE(session.View().ViewSizeRequests().empty());
+    EXPECT_TRUE(scenario.Events(session, kEditorQueryWindow).empty());
+
     HWND coreWindow = CreateWindowExW(0, L"STATIC", L"core", WS_CHILD | WS_VISIBLE, 0, 0, kEditorWidth, kEditorHeight,
                                       window, nullptr, nullptr, nullptr);
     ASSERT_NE(coreWindow, nullptr);
