@@ -33,26 +33,14 @@ constexpr PluginFormat kParametersSideChainFormat = 301;  // name stem "Key", a 
 
 // One parameter as the core describes it.
 struct CoreParameter {
-    CoreParameter(std::string names_, std::uint32_t kind_ = kParameterFloat, float minimum_ = 0.0f,
-                  float maximum_ = 1.0f, float defaultValue_ = 0.0f, std::uint32_t type_ = 1, bool exposed_ = true,
-                  std::string labels_ = std::string())
-        : names(std::move(names_)),
-          kind(kind_),
-          minimum(minimum_),
-          maximum(maximum_),
-          defaultValue(defaultValue_),
-          type(type_),
-          exposed(exposed_),
-          labels(std::move(labels_)) {}
-
     std::string names;
-    std::uint32_t kind;
-    float minimum;
-    float maximum;
-    float defaultValue;
-    std::uint32_t type;  // 0 the core's bypass; 15..22 logarithmic
-    bool exposed;
-    std::string labels;
+    std::uint32_t kind = kParameterFloat;
+    float minimum = 0.0f;
+    float maximum = 1.0f;
+    float defaultValue = 0.0f;
+    std::uint32_t type = 1;  // 0 the core's bypass; 15..22 logarithmic
+    bool exposed = true;
+    std::string labels = std::string();
 };
 
 // The instance's editor as the parameter set sees it, over the host simulator's view
