@@ -62,7 +62,7 @@ TEST(RealtimeRender, OutputPointersReachTheCoreInItsChannelOrder) {
         const std::vector<float*> host = HostOutputArray(s.Context());
         s.Mark();
         s.Render();
-        const std::vector<SeenBlock> blocks = s.Blocks(channels);
+        const std::vector<CoreBlock> blocks = s.Blocks(channels);
         ASSERT_EQ(blocks.size(), 1u);
         std::vector<float*> expected;
         for (int k : c.order) expected.push_back(host[k]);
@@ -128,7 +128,7 @@ TEST(RealtimeRender, SideChainGoesAsOneChannelOnlyWhenTheHostConnectsIt) {
         ASSERT_EQ(s.Context().Field(AAX_eContextField_SideChainIn) != nullptr, connected);
         s.Mark();
         s.Render();
-        const std::vector<SeenBlock> blocks = s.Blocks(0);
+        const std::vector<CoreBlock> blocks = s.Blocks(0);
         ASSERT_EQ(blocks.size(), 1u);
         EXPECT_EQ(blocks[0].record.sideChainCount, connected ? 1u : 0u) << "a null field sends no side chain";
         EXPECT_EQ(blocks[0].record.sideChainChannelCounts[0], connected ? 1u : 0u);
@@ -155,7 +155,7 @@ TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
     s.Render();
     transport->Update([](aaxhost::TransportState& t) { t.playing = true; });
     s.Render();
-    const std::vector<SeenBlock> blocks = s.Blocks(0);
+    const std::vector<CoreBlock> blocks = s.Blocks(0);
     ASSERT_EQ(blocks.size(), 2u);
     const TransportRecord& stopped = blocks[0].transport;
     EXPECT_EQ(stopped.tempo, 120.0);
