@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <regex>
 #include <string>
@@ -28,11 +29,10 @@ const std::string kCorrupt =
     "One of the files this plug-in needs is corrupt or invalid, please reinstall or contact technical support for "
     "assistance [0x";
 
-// "[0x<upper-case hex>]" right after `prefix`, then `rest`.
-bool HasCode(const std::string& message, const std::string& prefix, const std::string& rest = "") {
-    return std::regex_match(message, std::regex(std::regex_replace(prefix, std::regex(R"([\[\]().\\])"), R"(\$&)") +
-                                                "[0-9A-F]+\\]" +
-                                                std::regex_replace(rest, std::regex(R"([\[\]().\\])"), R"(\$&)")));
+// Whether `message` reads `pattern`, in which each '#' stands for an upper-case hex code.
+bool Matches(const std::string& message, const std::string& pattern) {
+    const std::string escaped = std::regex_replace(pattern, std::regex(R"([\[\]().\\])"), R"(\$&)");
+    return std::regex_match(message, std::regex(std::regex_replace(escaped, std::regex("#"), "[0-9A-F]+")));
 }
 
 Util::String Native(const std::wstring& path) { return Util::Path(CoreLinkScenario::Utf8(path)).NativeText(); }
@@ -64,88 +64,84 @@ TEST(CoreLink, BareNameIsLoadedFromTheHookModulesFolder) {
     EXPECT_TRUE(errors.Messages().empty());
 }
 
-TEST(CoreLink, MissingFullPathFallsBackToTheSameNameBesideTheHook) {
-    CoreLinkScenario scenario;
-    const std::wstring core = scenario.AddCore();
-    ASSERT_EQ(scenario.UseHook("C:\\Program Files\\Gone\\LmBrisa3.dll"), "");
-    FatalErrorCapture errors;
+// Where the link looks when the primed text fails, and what it tells the user: each case
+// arranges its product and names the core text it should end with ("" for none) and the
+// messages shown ('#' for a code).
+struct Outcome {
+    std::string corePath;
+    std::vector<std::string> messages;
+};
 
-    const std::shared_ptr<LoadedCore> link = GetCoreLink();
-
-    ASSERT_NE(link, nullptr);
-    EXPECT_EQ(link->corePath, Native(core));
-    EXPECT_TRUE(errors.Messages().empty());
-}
-
-TEST(CoreLink, MissingBareNameAsksTheRegistryWithoutASecondTry) {
-    CoreLinkScenario scenario;
-    const std::wstring elsewhere = scenario.AddCore(L"elsewhere\\Core.dll");
-    scenario.AddCore(L"Missing\\Missing.dll");  // a same-named file in a subfolder is not looked for
-    scenario.SetRegistryCorePath(elsewhere);
-    ASSERT_EQ(scenario.UseHook("Missing.dll"), "");
-    FatalErrorCapture errors;
-
-    const std::shared_ptr<LoadedCore> link = GetCoreLink();
-
-    ASSERT_NE(link, nullptr);
-    EXPECT_EQ(link->corePath, CoreLinkScenario::Utf8(elsewhere));  // the registry's text, unchanged
-    EXPECT_TRUE(errors.Messages().empty());
-}
-
-TEST(CoreLink, UnprimedHookSaysSoOnceThenLoadsTheRegistrysCore) {
-    CoreLinkScenario scenario;
-    const std::wstring core = scenario.AddCore(L"installed\\LmBrisa3.dll");
-    scenario.SetRegistryCorePath(core);
-    ASSERT_EQ(scenario.UseHook("", nullptr, /*unprimed=*/true), "");
-    FatalErrorCapture errors;
-
-    const std::shared_ptr<LoadedCore> link = GetCoreLink();
-
-    ASSERT_NE(link, nullptr);
-    EXPECT_EQ(link->corePath, CoreLinkScenario::Utf8(core));
-    const std::vector<std::string> messages = errors.Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(HasCode(messages[0], "Attempting to load unprimed hook [0x")) << messages[0];
-}
-
-TEST(CoreLink, NothingFoundReportsTheNotFoundMessage) {
-    struct Case {
-        const char* name;
-        bool registryNamesMissingFile;
+TEST(CoreLink, FailedLookupsFallBackInOrderAndReportWhatFailed) {
+    const std::string notFound = kNotFound + "#]";
+    const std::pair<const char*, std::function<Outcome(CoreLinkScenario&)>> cases[] = {
+        {"missing full path: the same name beside the hook",
+         [](CoreLinkScenario& s) {
+             const std::wstring core = s.AddCore();
+             EXPECT_EQ(s.UseHook("C:\\Program Files\\Gone\\LmBrisa3.dll"), "");
+             return Outcome{Native(core).Bytes(), {}};
+         }},
+        {"missing bare name: the registry's text, no look into subfolders",
+         [](CoreLinkScenario& s) {
+             const std::wstring elsewhere = s.AddCore(L"elsewhere\\Core.dll");
+             s.AddCore(L"Missing\\Missing.dll");
+             s.SetRegistryCorePath(elsewhere);
+             EXPECT_EQ(s.UseHook("Missing.dll"), "");
+             return Outcome{CoreLinkScenario::Utf8(elsewhere).Bytes(), {}};
+         }},
+        {"unprimed hook: said once, then the registry",
+         [](CoreLinkScenario& s) {
+             const std::wstring core = s.AddCore(L"installed\\LmBrisa3.dll");
+             s.SetRegistryCorePath(core);
+             EXPECT_EQ(s.UseHook("", nullptr, /*unprimed=*/true), "");
+             return Outcome{CoreLinkScenario::Utf8(core).Bytes(), {"Attempting to load unprimed hook [0x#]"}};
+         }},
+        {"nothing found, no registry value",
+         [&](CoreLinkScenario& s) {
+             EXPECT_EQ(s.UseHook("Missing.dll"), "");
+             return Outcome{"", {notFound}};
+         }},
+        {"nothing found, the registry names a missing file",
+         [&](CoreLinkScenario& s) {
+             s.SetRegistryCorePath(s.Folder() + L"\\nothing.dll");
+             EXPECT_EQ(s.UseHook("Missing.dll"), "");
+             return Outcome{"", {notFound}};
+         }},
+        {"path resource without its NUL",
+         [&](CoreLinkScenario& s) {
+             s.AddCore();
+             EXPECT_EQ(s.UseHookWithResources({{"LMCORE", "PATH", CoreLinkScenario::Bytes("LmBrisa3.dll", false)}}),
+                       "");
+             return Outcome{"", {"Invalid core path resource [0x#]", notFound}};
+         }},
+        {"path resource of a NUL alone",
+         [&](CoreLinkScenario& s) {
+             s.AddCore();
+             EXPECT_EQ(s.UseHookWithResources({{"LMCORE", "PATH", std::vector<unsigned char>{0}}}), "");
+             return Outcome{"", {"Attempting to load unprimed hook [0x#]", notFound}};
+         }},
+        {"a file that is no library: code and path",
+         [&](CoreLinkScenario& s) {
+             const std::wstring notALibrary = s.Folder() + L"\\LmBrisa3.dll";
+             FILE* file = _wfopen(notALibrary.c_str(), L"wb");
+             fputs("not a library", file);
+             fclose(file);
+             EXPECT_EQ(s.UseHook("LmBrisa3.dll"), "");
+             return Outcome{"", {notFound + " (attempting to load " + Native(notALibrary).Bytes() + ")"}};
+         }},
     };
-    for (const Case& c : {Case{"no registry value", false}, Case{"registry names a missing file", true}}) {
+    for (const auto& c : cases) {
         CoreLinkScenario scenario;
-        if (c.registryNamesMissingFile) scenario.SetRegistryCorePath(scenario.Folder() + L"\\nothing.dll");
-        ASSERT_EQ(scenario.UseHook("Missing.dll"), "");
+        const Outcome expected = c.second(scenario);
         FatalErrorCapture errors;
 
-        EXPECT_EQ(GetCoreLink(), nullptr) << c.name;
-        const std::vector<std::string> messages = errors.Messages();
-        ASSERT_EQ(messages.size(), 1u) << c.name;
-        EXPECT_TRUE(HasCode(messages[0], kNotFound)) << messages[0];
-    }
-}
+        const std::shared_ptr<LoadedCore> link = GetCoreLink();
 
-TEST(CoreLink, BrokenPathResourcesReportThenFallToTheRegistry) {
-    struct Case {
-        std::vector<unsigned char> bytes;
-        const char* message;
-    };
-    const Case cases[] = {
-        {CoreLinkScenario::Bytes("LmBrisa3.dll", /*nul=*/false), "Invalid core path resource [0x"},
-        {{0}, "Attempting to load unprimed hook [0x"},
-    };
-    for (const Case& c : cases) {
-        CoreLinkScenario scenario;
-        scenario.AddCore();
-        ASSERT_EQ(scenario.UseHookWithResources({{"LMCORE", "PATH", c.bytes}}), "");
-        FatalErrorCapture errors;
-
-        EXPECT_EQ(GetCoreLink(), nullptr);
+        EXPECT_EQ(link ? link->corePath.Bytes() : std::string(), expected.corePath) << c.first;
         const std::vector<std::string> messages = errors.Messages();
-        ASSERT_EQ(messages.size(), 2u) << c.message;
-        EXPECT_TRUE(HasCode(messages[0], c.message)) << messages[0];
-        EXPECT_TRUE(HasCode(messages[1], kNotFound)) << messages[1];
+        ASSERT_EQ(messages.size(), expected.messages.size()) << c.first;
+        for (std::size_t i = 0; i < messages.size(); ++i)
+            EXPECT_TRUE(Matches(messages[i], expected.messages[i])) << c.first << ": " << messages[i];
     }
 }
 
@@ -165,26 +161,9 @@ TEST(CoreLink, EmptyPathResourceReportsThenFallsToTheRegistry) {
     EXPECT_EQ(link->corePath, CoreLinkScenario::Utf8(core));
     const std::vector<std::string> messages = errors.Messages();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(HasCode(messages[0], "Empty core path resource [0x")) << messages[0];
+    EXPECT_TRUE(Matches(messages[0], "Empty core path resource [0x#]")) << messages[0];
     link.reset();
     FreeLibrary(hook);
-}
-
-TEST(CoreLink, LibraryThatDoesNotLoadNamesCodeAndPath) {
-    CoreLinkScenario scenario;
-    const std::wstring notALibrary = scenario.Folder() + L"\\LmBrisa3.dll";
-    FILE* file = _wfopen(notALibrary.c_str(), L"wb");
-    ASSERT_NE(file, nullptr);
-    fputs("not a library", file);
-    fclose(file);
-    ASSERT_EQ(scenario.UseHook("LmBrisa3.dll"), "");
-    FatalErrorCapture errors;
-
-    EXPECT_EQ(GetCoreLink(), nullptr);
-    const std::vector<std::string> messages = errors.Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(HasCode(messages[0], kNotFound, " (attempting to load " + Native(notALibrary).Bytes() + ")"))
-        << messages[0];
 }
 
 TEST(CoreLink, CoreWithoutEntryPointIsReleasedAndNamed) {

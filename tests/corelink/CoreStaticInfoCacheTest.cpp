@@ -5,18 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "CoreLinkScenario.h"
+#include "HookScenario.h"
 #include "contract/RecordText.h"
 #include "contract/StaticInfoRequest.h"
-#include "hook/CoreLink.h"
-#include "hook/CoreStaticInfoCache.h"
 #include "support/FatalErrorCapture.h"
 #include "support/StringPrinting.h"
-#include "testcore/TestCoreClient.h"
 
 namespace {
 
@@ -27,27 +23,12 @@ CoreStaticInfo InfoWithPackageVersion(std::uint32_t version) {
     return info;
 }
 
-// A scenario whose core is loaded and held, so the test can script and inspect it.
-struct HeldCore {
-    explicit HeldCore(const char* config) {
-        const std::wstring path = scenario.AddCore();
-        EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", config), "");
-        link = GetCoreLink();
-        core = std::make_unique<TestCoreClient>(GetModuleHandleW(path.c_str()));
-        EXPECT_TRUE(core->Valid());
-        core->Reset();
-    }
-    CoreLinkScenario scenario;
-    std::shared_ptr<LoadedCore> link;
-    std::unique_ptr<TestCoreClient> core;
-};
-
 TEST(StaticInfoCache, EachFormatIsFilledOnceByItsOwnRequest) {
-    HeldCore held("FixedChannelConfig:stereo|CoreConfig:cfg value");
+    HookScenario held("FixedChannelConfig:stereo|CoreConfig:cfg value");
     const CoreStaticInfo realtime = InfoWithPackageVersion(9010);
     const CoreStaticInfo audioSuite = InfoWithPackageVersion(90001);
-    held.core->SetStaticInfo(6, &realtime, CoreStaticInfo::kCoreSize, 0);
-    held.core->SetStaticInfo(7, &audioSuite, CoreStaticInfo::kCoreSize, 0);
+    held.Core().SetStaticInfo(6, &realtime, CoreStaticInfo::kCoreSize, 0);
+    held.Core().SetStaticInfo(7, &audioSuite, CoreStaticInfo::kCoreSize, 0);
 
     const CoreStaticInfo& first6 = GetCoreStaticInfo(6);
     const CoreStaticInfo& first7 = GetCoreStaticInfo(7);
@@ -59,7 +40,7 @@ TEST(StaticInfoCache, EachFormatIsFilledOnceByItsOwnRequest) {
     EXPECT_EQ(first7.PackageVersion(), 90001u);
     EXPECT_EQ(&again6, &first6);
 
-    const std::vector<TestCoreCall> calls = held.core->CallsOf(0);
+    const std::vector<TestCoreCall> calls = held.Core().CallsOf(0);
     ASSERT_EQ(calls.size(), 2u) << "one request per format, none for the cached one";
     for (std::size_t i = 0; i < calls.size(); ++i) {
         const StaticInfoRequest request = calls[i].As<StaticInfoRequest>();
@@ -74,28 +55,28 @@ TEST(StaticInfoCache, EachFormatIsFilledOnceByItsOwnRequest) {
 }
 
 TEST(StaticInfoCache, AFailedFillStaysInvalidAndIsNotRetried) {
-    HeldCore held("FixedChannelConfig:mono");
+    HookScenario held("FixedChannelConfig:mono");
     CoreStaticInfo info = InfoWithPackageVersion(1234);
-    held.core->SetStaticInfo(100, &info, CoreStaticInfo::kCoreSize, 5);
+    held.Core().SetStaticInfo(100, &info, CoreStaticInfo::kCoreSize, 5);
 
     const CoreStaticInfo& failed = GetCoreStaticInfo(100);
     EXPECT_FALSE(failed.IsValid());
     EXPECT_EQ(failed.PackageVersion(), 0u) << "a failed fill leaves a zero record";
 
-    held.core->SetStaticInfo(100, &info, CoreStaticInfo::kCoreSize, 0);
+    held.Core().SetStaticInfo(100, &info, CoreStaticInfo::kCoreSize, 0);
     EXPECT_EQ(&GetCoreStaticInfo(100), &failed);
     EXPECT_FALSE(GetCoreStaticInfo(100).IsValid());
-    EXPECT_EQ(held.core->CallsOf(0).size(), 1u);
+    EXPECT_EQ(held.Core().CallsOf(0).size(), 1u);
 }
 
 TEST(StaticInfoCache, NoCoreConfigurationSendsNoRequest) {
-    HeldCore held("FixedChannelConfig:mono|CoreConfig:a:b");
+    HookScenario held("FixedChannelConfig:mono|CoreConfig:a:b");
     CoreStaticInfo info = InfoWithPackageVersion(1);
-    held.core->SetStaticInfo(101, &info, CoreStaticInfo::kCoreSize, 0);
+    held.Core().SetStaticInfo(101, &info, CoreStaticInfo::kCoreSize, 0);
     FatalErrorCapture errors;
 
     EXPECT_FALSE(GetCoreStaticInfo(101).IsValid());
-    EXPECT_TRUE(held.core->CallsOf(0).empty());
+    EXPECT_TRUE(held.Core().CallsOf(0).empty());
     EXPECT_EQ(errors.Messages(), std::vector<std::string>{"Invalid hook config string CoreConfig:a:b"});
 }
 

@@ -21,9 +21,7 @@
 #include "aaxhost/HostObject.h"
 #include "aaxhost/OfflineDriver.h"
 #include "aaxhost/SelectionDelegate.h"
-#include "contract/BlockRecord.h"
 #include "contract/CoreRequestRecords.h"
-#include "contract/TransportRecord.h"
 #include "hook/CoreStaticInfoCache.h"
 #include "hostprocessor/HostProcessor.h"
 #include "hostprocessor/HostProcessorFactory.h"
@@ -39,13 +37,6 @@ inline std::vector<std::vector<float>> NumberedSelection(std::size_t channels, s
         for (std::size_t i = 0; i < length; ++i) selection[k][i] = static_cast<float>(k * 100000 + i + 1);
     return selection;
 }
-
-// One selector-23 call: its record and, when captured, each channel's samples.
-struct OfflineBlock {
-    BlockRecord record;
-    TransportRecord transport;
-    std::vector<std::vector<float>> samples;
-};
 
 class HostProcessorScenario {
 public:
@@ -98,27 +89,7 @@ public:
         return events;
     }
 
-    // The blocks since the last Mark, `channels` channels each (as scripted with
-    // SetBlockChannels(channels, 1)).
-    std::vector<OfflineBlock> Blocks(std::uint32_t channels) const {
-        std::vector<OfflineBlock> blocks;
-        for (const TestCoreCall& call : CallsOf(23)) {
-            OfflineBlock block;
-            block.record = call.As<BlockRecord>();
-            std::memcpy(&block.transport, call.data.data(), sizeof block.transport);
-            const std::size_t start = sizeof(TransportRecord) + 8 * channels;
-            const std::size_t count = block.record.sampleCount;
-            for (std::uint32_t k = 0; k < channels; ++k) {
-                std::vector<float> samples(count);
-                if (call.data.size() >= start + (k + 1) * count * sizeof(float))
-                    std::memcpy(samples.data(), call.data.data() + start + k * count * sizeof(float),
-                                count * sizeof(float));
-                block.samples.push_back(samples);
-            }
-            blocks.push_back(block);
-        }
-        return blocks;
-    }
+    std::vector<CoreBlock> Blocks(std::uint32_t channels) const { return parameters_.Blocks(channels); }
 
     Parameters* instance = nullptr;
     HostProcessor* processor = nullptr;  // owned by the driver

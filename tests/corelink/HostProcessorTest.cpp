@@ -45,13 +45,13 @@ TEST(HostProcessorRender, FirstRenderPullsTheLatencyThenTheWindowAfterIt) {
         EXPECT_EQ(requests[i].requested, 1024) << "read " << i;
     }
 
-    const std::vector<OfflineBlock> blocks = s.Blocks(2);
+    const std::vector<CoreBlock> blocks = s.Blocks(2);
     ASSERT_EQ(blocks.size(), 5u);
     EXPECT_EQ(blocks[0].record.sampleCount, 512u);
     EXPECT_EQ(blocks[0].samples[1], Slice(selection[1], 0, 512)) << "the pre-roll goes to the core";
     EXPECT_EQ(blocks[1].record.sampleCount, 1024u);
     EXPECT_EQ(blocks[1].samples[0], Slice(selection[0], 512, 1024));
-    for (const OfflineBlock& block : blocks) EXPECT_EQ(block.record.offline, 0) << "render blocks";
+    for (const CoreBlock& block : blocks) EXPECT_EQ(block.record.offline, 0) << "render blocks";
     EXPECT_EQ(blocks[2].transport.samplePosition, 1024.0) << "selection start + location";
 
     // The output lines up with the selection; past its end the core hears silence.
@@ -84,7 +84,7 @@ TEST(HostProcessorRender, AShortReadIsZeroFilledAndTheLocationAdvancesByWhatWasR
     EXPECT_EQ(s.Selection().Requests().back().delivered, 476);
     EXPECT_EQ(s.processor->Location(), 1500) << "advanced by the samples read";
     EXPECT_EQ(out1, Slice(selection[1], 1024, 1024)) << "the rest of the window is silence";
-    const std::vector<OfflineBlock> blocks = s.Blocks(2);
+    const std::vector<CoreBlock> blocks = s.Blocks(2);
     ASSERT_EQ(blocks.size(), 1u);
     EXPECT_EQ(blocks[0].record.sampleCount, 1024u) << "the core still gets a full window";
 }
@@ -95,7 +95,7 @@ TEST(HostProcessorRender, APreRollPastTheSelectionEndIsCompletedWithSilence) {
     s.Make(selection, kChannelConfigStereo, 512);
     s.Core().SetBlockChannels(2, 1);
     ASSERT_TRUE(s.Driver().Render(1024).Succeeded());
-    const std::vector<OfflineBlock> blocks = s.Blocks(2);
+    const std::vector<CoreBlock> blocks = s.Blocks(2);
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[0].record.sampleCount, 512u) << "the core is primed with its whole latency";
     EXPECT_EQ(blocks[0].samples[0], Slice(selection[0], 0, 512));
@@ -113,7 +113,7 @@ TEST(HostProcessorRender, MonoFeedsInputZeroToBothOfTwoOutputs) {
     EXPECT_EQ(s.Blocks(1).size(), 3u);
 }
 
-TEST(HostProcessorRender, WrongWindowOrOutputCountIsRefused) {
+TEST(HostProcessorRender, WrongWindowOrOutputCountAndWindowsBeyondTheAnalysisBufferAreRefused) {
     HostProcessorScenario s;
     s.Make(NumberedSelection(2, 2048));
     for (std::int32_t outputs : {1, 3}) {
@@ -121,7 +121,7 @@ TEST(HostProcessorRender, WrongWindowOrOutputCountIsRefused) {
         ASSERT_FALSE(pass.blocks.empty());
         for (AAX_Result result : pass.blocks) EXPECT_EQ(result, AAX_ERROR_UNIMPLEMENTED) << outputs << " outputs";
     }
-    std::vector<float> buffer(16);
+    std::vector<float> buffer(2048);
     const float* inputs[] = {buffer.data(), buffer.data()};
     float* outputs[] = {buffer.data(), buffer.data()};
     s.Mark();
@@ -129,6 +129,15 @@ TEST(HostProcessorRender, WrongWindowOrOutputCountIsRefused) {
     EXPECT_EQ(s.processor->RenderAudio(inputs, 2, outputs, 2, &window), AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ(s.processor->AnalyzeAudio(inputs, 2, &window), AAX_ERROR_UNIMPLEMENTED);
     EXPECT_TRUE(s.CallsOf(23).empty());
+
+    // A window or channel count beyond the prepared analysis buffer.
+    ASSERT_EQ(s.processor->PreAnalyze(2, 512), AAX_SUCCESS);
+    window = 1024;  // fits 2 x 512 as a total, but not per channel
+    EXPECT_EQ(s.processor->AnalyzeAudio(inputs, 1, &window), AAX_ERROR_UNIMPLEMENTED);
+    window = 256;
+    const float* three[] = {buffer.data(), buffer.data(), buffer.data()};
+    EXPECT_EQ(s.processor->AnalyzeAudio(three, 3, &window), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ(s.processor->AnalyzeAudio(inputs, 2, &window), AAX_SUCCESS);
 }
 
 TEST(HostProcessorRender, APreviewLoopKeepsItsPassAndSendsNothing) {
@@ -145,28 +154,27 @@ TEST(HostProcessorRender, APreviewLoopKeepsItsPassAndSendsNothing) {
     EXPECT_TRUE(s.instance->OfflineMode());
 }
 
-TEST(HostProcessorRender, ARenderPassTellsTheCoreItsLengthLayoutAndPhases) {
-    HostProcessorScenario s;
-    s.Make(NumberedSelection(1, 2048));  // a stereo instance offered a mono selection
-    ASSERT_TRUE(s.Driver().Render(1024, 1).Succeeded());
-    const std::vector<TestCoreCall> lengths = s.CallsOf(39);
-    ASSERT_EQ(lengths.size(), 1u);
-    EXPECT_EQ(lengths[0].As<SelectionLengthRecord>().length, 2048u);
-    ASSERT_EQ(s.CallsOf(17).size(), 1u);
-    EXPECT_EQ(s.CallsOf(17)[0].As<ConfigureRecord>().channelConfig, kChannelConfigMono);
-    EXPECT_EQ(EventCodes(s.Events()),
-              (std::vector<std::uint32_t>{kCoreEventTimecodeOffset, kCoreEventRenderStarts, kCoreEventRenderEnds}));
-    std::vector<std::uint32_t> modes;
-    for (const TestCoreCall& call : s.CallsOf(21)) modes.push_back(call.As<OfflineModeRecord>().on);
-    EXPECT_EQ(modes, (std::vector<std::uint32_t>{1, 0}));
-}
-
-TEST(HostProcessorRender, AFixedAudioSuiteLayoutIsKeptWhenRendering) {
-    HostProcessorScenario s;
-    s.Make(NumberedSelection(1, 2048), kChannelConfigStereo, 0, kOfflineFixedFormat);
-    EXPECT_TRUE(s.Driver().Render(1024, 2).Succeeded());
-    EXPECT_TRUE(s.CallsOf(17).empty());
-    EXPECT_EQ(s.instance->ChannelConfiguration(), kChannelConfigStereo);
+TEST(HostProcessorRender, ARenderPassTellsTheCoreItsLengthLayoutUnlessFixedAndPhases) {
+    for (PluginFormat format : {kOfflineFormat, kOfflineFixedFormat}) {
+        HostProcessorScenario s;
+        s.Make(NumberedSelection(1, 2048), kChannelConfigStereo, 0, format);  // a stereo instance, a mono selection
+        ASSERT_TRUE(s.Driver().Render(1024, format == kOfflineFixedFormat ? 2 : 1).Succeeded());
+        const std::vector<TestCoreCall> lengths = s.CallsOf(39);
+        ASSERT_EQ(lengths.size(), 1u);
+        EXPECT_EQ(lengths[0].As<SelectionLengthRecord>().length, 2048u);
+        if (format == kOfflineFixedFormat) {
+            EXPECT_TRUE(s.CallsOf(17).empty()) << "a fixed AudioSuite layout is kept";
+            EXPECT_EQ(s.instance->ChannelConfiguration(), kChannelConfigStereo);
+            continue;
+        }
+        ASSERT_EQ(s.CallsOf(17).size(), 1u);
+        EXPECT_EQ(s.CallsOf(17)[0].As<ConfigureRecord>().channelConfig, kChannelConfigMono);
+        EXPECT_EQ(EventCodes(s.Events()),
+                  (std::vector<std::uint32_t>{kCoreEventTimecodeOffset, kCoreEventRenderStarts, kCoreEventRenderEnds}));
+        std::vector<std::uint32_t> modes;
+        for (const TestCoreCall& call : s.CallsOf(21)) modes.push_back(call.As<OfflineModeRecord>().on);
+        EXPECT_EQ(modes, (std::vector<std::uint32_t>{1, 0}));
+    }
 }
 
 TEST(HostProcessorAnalysis, TheCoreHearsTheSelectionThenItsTailAsSilence) {
@@ -176,7 +184,7 @@ TEST(HostProcessorAnalysis, TheCoreHearsTheSelectionThenItsTailAsSilence) {
     s.Core().SetBlockChannels(2, 1);
     ASSERT_TRUE(s.Driver().Analyze(1024).Succeeded());
 
-    const std::vector<OfflineBlock> blocks = s.Blocks(2);
+    const std::vector<CoreBlock> blocks = s.Blocks(2);
     ASSERT_EQ(blocks.size(), 5u);
     const std::uint32_t counts[] = {1024, 1024, 1024, 1024, 452};
     for (std::size_t i = 0; i < blocks.size(); ++i) {
@@ -193,19 +201,6 @@ TEST(HostProcessorAnalysis, TheCoreHearsTheSelectionThenItsTailAsSilence) {
               (std::vector<std::uint32_t>{kCoreEventTimecodeOffset, kCoreEventAnalysisStarts, kCoreEventAnalysisEnds}));
     EXPECT_EQ(s.CallsOf(39).size(), 1u);
     EXPECT_EQ(s.CallsOf(18).size(), 1u);
-}
-
-TEST(HostProcessorAnalysis, AWindowOrChannelCountBeyondThePreparedBufferIsRefused) {
-    HostProcessorScenario s;
-    s.Make(NumberedSelection(2, 2048));
-    ASSERT_EQ(s.processor->PreAnalyze(2, 512), AAX_SUCCESS);
-    std::vector<float> buffer(2048);
-    const float* inputs[] = {buffer.data(), buffer.data(), buffer.data()};
-    std::int32_t window = 1024;  // fits 2 x 512 as a total, but not per channel
-    EXPECT_EQ(s.processor->AnalyzeAudio(inputs, 1, &window), AAX_ERROR_UNIMPLEMENTED);
-    window = 256;
-    EXPECT_EQ(s.processor->AnalyzeAudio(inputs, 3, &window), AAX_ERROR_UNIMPLEMENTED);
-    EXPECT_EQ(s.processor->AnalyzeAudio(inputs, 2, &window), AAX_SUCCESS);
 }
 
 struct TimecodeCase {
@@ -249,7 +244,7 @@ TEST(HostProcessorTimecode, TheSelectionStartPlacesTheBlocksOnTheTimeline) {
     s.Make(NumberedSelection(2, 2048));
     s.Transport().Update([](aaxhost::TransportState& state) { state.selectionStart = 96000; });
     ASSERT_TRUE(s.Driver().Render(1024).Succeeded());
-    const std::vector<OfflineBlock> blocks = s.Blocks(0);
+    const std::vector<CoreBlock> blocks = s.Blocks(0);
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[1].transport.samplePosition, 96000.0 + 1024);
 }

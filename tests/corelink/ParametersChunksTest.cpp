@@ -25,11 +25,9 @@ constexpr std::uint32_t kManufacturer = 0x4C6D7472;  // 'Lmtr'
 constexpr std::uint32_t kBaseId = 0x4C4D5400;        // product ID; the chunk ID is one more
 constexpr std::uint32_t kChunkId = kBaseId + 1;
 
-// Package versions and markers for the older-format-ID rule.
-constexpr PluginFormat kChunkFormat = 330;          // package 9020, marker 0x4F
-constexpr PluginFormat kChunk9010Format = 331;      // package 9010, marker 0x4F
-constexpr PluginFormat kChunk90001Format = 332;     // package 90001, marker 0x4F
-constexpr PluginFormat kChunkNoMarkerFormat = 333;  // package 9010, no marker
+// Both carry the legacy marker 0x4F; only package 9.0.1 reads older format IDs.
+constexpr PluginFormat kChunkFormat = 330;      // package 9020
+constexpr PluginFormat kChunk9010Format = 331;  // package 9010
 
 constexpr std::size_t kDataOffset = offsetof(AAX_SPlugInChunk, fData);
 constexpr std::uint8_t kGuard = 0xCD;
@@ -117,22 +115,18 @@ struct ChunkScenario : ParametersScenario {
 private:
     void DescribeOnce() {
         static const bool described = [this] {
-            auto script = [this](PluginFormat format, std::uint32_t package, std::uint8_t marker) {
+            for (const auto& format : {std::make_pair(kChunkFormat, 9020u), std::make_pair(kChunk9010Format, 9010u)}) {
                 CoreStaticInfo info;
                 std::memset(&info, 0, sizeof info);
                 info.stateFormatId = kFormatId;
                 info.stateVersion = kStateVersion;
-                info.packageVersion = package;
-                info.legacyStateMarker = marker;
+                info.packageVersion = format.second;
+                info.legacyStateMarker = 0x4F;
                 info.manufacturerId = kManufacturer;
                 info.basePluginId = kBaseId;
-                Core().SetStaticInfo(format, &info, CoreStaticInfo::kCoreSize, 0);
-                EXPECT_TRUE(GetCoreStaticInfo(format).IsValid());
-            };
-            script(kChunkFormat, 9020, 0x4F);
-            script(kChunk9010Format, 9010, 0x4F);
-            script(kChunk90001Format, 90001, 0x4F);
-            script(kChunkNoMarkerFormat, 9010, 0);
+                Core().SetStaticInfo(format.first, &info, CoreStaticInfo::kCoreSize, 0);
+                EXPECT_TRUE(GetCoreStaticInfo(format.first).IsValid());
+            }
             return true;
         }();
         EXPECT_TRUE(described);
@@ -164,12 +158,11 @@ TEST(StateChunks, OneChunkUnderTheChunkIdAndNoOther) {
     EXPECT_TRUE(s.Calls().empty()) << "the core is not asked about other chunks";
 }
 
-TEST(StateChunks, SavedChunkCarriesTheFieldsNameAndHeader) {
+TEST(StateChunks, SavedChunkCarriesTheFieldsNameAndHeaderAndLoadsAndResavesIdentically) {
     ChunkScenario s;
     const Bytes state = Pattern(300);
     s.SetState(state);
     HostChunk chunk(0);
-    // Dirty fields, as a host's reused buffer may be.
     ASSERT_EQ(s.Save(chunk), AAX_SUCCESS);
     EXPECT_TRUE(chunk.GuardIntact());
 
@@ -189,34 +182,25 @@ TEST(StateChunks, SavedChunkCarriesTheFieldsNameAndHeader) {
     EXPECT_EQ(Bytes(data.begin() + 12, data.end()), state);
 
     // Size query for GetChunkSize, then query and read for GetChunk.
-    const std::vector<StateRequest> requests = s.StateRequests();
+    std::vector<StateRequest> requests = s.StateRequests();
     ASSERT_EQ(requests.size(), 4u);
     EXPECT_EQ(requests[3].operation, kStateRead);
     EXPECT_EQ(requests[3].size, 300u);
-}
 
-TEST(StateChunks, SaveThenLoadDeliversIdenticalBytesAndResavesIdentically) {
-    ChunkScenario s;
-    const Bytes state = Pattern(1000, 3);
-    s.SetState(state);
-    HostChunk saved(0);
-    ASSERT_EQ(s.Save(saved), AAX_SUCCESS);
-
+    // Loaded into a changed state, then saved again: the same bytes.
     s.SetState(Pattern(10, 9));
     s.Mark();
-    ASSERT_EQ(s.Load(saved), AAX_SUCCESS);
-    const std::vector<StateRequest> requests = s.StateRequests();
+    ASSERT_EQ(s.Load(chunk), AAX_SUCCESS);
+    requests = s.StateRequests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].operation, kStateLoad);
-    EXPECT_EQ(requests[0].size, 1000u);
+    EXPECT_EQ(requests[0].size, 300u);
     EXPECT_EQ(requests[0].stateVersion, kStateVersion);
     EXPECT_EQ(s.Core().LastLoaded(), state);
     EXPECT_EQ(s.Core().LastLoadedStateVersion(), kStateVersion);
-    EXPECT_TRUE(s.CallsOf(33).empty());
-
     HostChunk resaved(0);
     ASSERT_EQ(s.Save(resaved), AAX_SUCCESS);
-    EXPECT_EQ(resaved.bytes, saved.bytes);
+    EXPECT_EQ(resaved.bytes, chunk.bytes);
 }
 
 TEST(StateChunks, EmptyStateIsAHeaderAloneAndLoadsWithoutTheCore) {
@@ -235,31 +219,39 @@ TEST(StateChunks, EmptyStateIsAHeaderAloneAndLoadsWithoutTheCore) {
     EXPECT_TRUE(s.Calls().empty());
 }
 
-TEST(StateChunks, StatesTheNormalLoadDoesNotTakeGoWholeToTheLegacyLoad) {
+// The header rules themselves are the parameters tests'; here each route reaches the
+// core: the normal load gets the payload, the legacy load the whole blob.
+TEST(StateChunks, OnlyACurrentHeaderWithExactlyItsPayloadTakesTheNormalLoad) {
     const Bytes payload = Pattern(40, 5);
     struct Case {
         const char* what;
+        PluginFormat format;
         Bytes blob;
+        bool normalLoad;
     };
     const Case cases[] = {
-        {"lower state version", Blob(kFormatId, kStateVersion - 1, 40, payload)},
-        {"lower state version, no payload", Blob(kFormatId, 0, 0, {})},
-        {"newer state version", Blob(kFormatId, kStateVersion + 1, 40, payload)},
-        {"payload size claims more", Blob(kFormatId, kStateVersion, 41, payload)},
-        {"payload size claims far more", Blob(kFormatId, kStateVersion, 0xFFFFFFFF, payload)},
-        {"payload size claims less", Blob(kFormatId, kStateVersion, 39, payload)},
-        {"payload size 0 with bytes behind", Blob(kFormatId, kStateVersion, 0, payload)},
-        {"other format ID", Blob(kFormatId + 1, kStateVersion, 40, payload)},
-        {"older format ID, package 9020", Blob(9010, kStateVersion, 40, payload)},
+        {"current", kChunkFormat, Blob(kFormatId, kStateVersion, 40, payload), true},
+        {"lower state version", kChunkFormat, Blob(kFormatId, kStateVersion - 1, 40, payload), false},
+        {"newer state version", kChunkFormat, Blob(kFormatId, kStateVersion + 1, 40, payload), false},
+        {"payload size claims more", kChunkFormat, Blob(kFormatId, kStateVersion, 41, payload), false},
+        {"payload size claims less", kChunkFormat, Blob(kFormatId, kStateVersion, 39, payload), false},
+        {"other format ID", kChunkFormat, Blob(kFormatId + 1, kStateVersion, 40, payload), false},
+        {"older format ID, package 9020", kChunkFormat, Blob(9010, kStateVersion, 40, payload), false},
+        {"older format ID, package 9010", kChunk9010Format, Blob(9000, kStateVersion, 40, payload), true},
+        {"newer format ID, package 9010", kChunk9010Format, Blob(9020, kStateVersion, 40, payload), false},
     };
     for (const Case& c : cases) {
-        ChunkScenario s;
+        ChunkScenario s(c.format);
         EXPECT_EQ(s.Load(c.blob), AAX_SUCCESS) << c.what;
-        EXPECT_TRUE(s.CallsOf(32).empty()) << c.what;
+        EXPECT_EQ(s.CallsOf(32).size(), c.normalLoad ? 1u : 0u) << c.what;
         const std::vector<TestCoreCall> legacy = s.CallsOf(33);
-        ASSERT_EQ(legacy.size(), 1u) << c.what;
-        EXPECT_EQ(legacy[0].As<LegacyStateLoad>().size, c.blob.size()) << c.what;
-        EXPECT_EQ(s.Core().LastLegacy(), c.blob) << c.what << ": the header included";
+        ASSERT_EQ(legacy.size(), c.normalLoad ? 0u : 1u) << c.what;
+        if (c.normalLoad) {
+            EXPECT_EQ(s.Core().LastLoaded(), payload) << c.what;
+        } else {
+            EXPECT_EQ(legacy[0].As<LegacyStateLoad>().size, c.blob.size()) << c.what;
+            EXPECT_EQ(s.Core().LastLegacy(), c.blob) << c.what << ": the header included";
+        }
     }
 }
 
@@ -272,34 +264,6 @@ TEST(StateChunks, LoadFailsWhenTheCoreRefusesEitherLoad) {
     s.Core().SetResult(32, 7);  // a core that answers failure without setting the status
     s.Core().SetStateStatus(kStateLoad, 0);
     EXPECT_EQ(s.Load(Blob(kFormatId, kStateVersion, 3, Pattern(3))), AAX_ERROR_MALFORMED_CHUNK);
-}
-
-TEST(StateChunks, OlderFormatIdsCountAsCurrentOnlyForMarkedPackageNineZeroOne) {
-    const Bytes payload = Pattern(24, 11);
-    struct Case {
-        PluginFormat format;
-        std::uint32_t storedFormat;
-        bool normalLoad;
-    };
-    const Case cases[] = {
-        {kChunk9010Format, 9000, true},      {kChunk9010Format, 9010, true},      {kChunk90001Format, 9000, true},
-        {kChunk90001Format, 9010, true},     {kChunk9010Format, 9020, false},     {kChunk9010Format, 9001, false},
-        {kChunkFormat, 9000, false},         {kChunkFormat, 9010, false},  // package 9020
-        {kChunkNoMarkerFormat, 9000, false}, {kChunkNoMarkerFormat, 9010, false},
-    };
-    for (const Case& c : cases) {
-        ChunkScenario s(c.format);
-        const Bytes blob = Blob(c.storedFormat, kStateVersion, 24, payload);
-        EXPECT_EQ(s.Load(blob), AAX_SUCCESS);
-        const std::string what = "format " + std::to_string(c.format) + " stored " + std::to_string(c.storedFormat);
-        if (c.normalLoad) {
-            EXPECT_EQ(s.Core().LastLoaded(), payload) << what;
-            EXPECT_TRUE(s.CallsOf(33).empty()) << what;
-        } else {
-            EXPECT_TRUE(s.CallsOf(32).empty()) << what;
-            EXPECT_EQ(s.Core().LastLegacy(), blob) << what;
-        }
-    }
 }
 
 TEST(StateChunks, ChunksShorterThanTheirHeaderAreMalformedAndNeverReachTheCore) {

@@ -4,15 +4,12 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <cstring>
 #include <string>
 
 #include "ParametersScenario.h"
 #include "support/RenamedTestRun.h"
 #include "support/StringPrinting.h"
-#include "support/TestBinaries.h"
 #include "util/HostExecutablePath.h"
 
 namespace {
@@ -41,28 +38,16 @@ TEST(ParametersHostIdentity, HostNameIsSplitIntoProductAndVersionOnEveryRequest)
     EXPECT_EQ(info.name, "Pro Tools");
     EXPECT_FLOAT_EQ(info.version, 2023.6f);
 
-    scenario.Controller(*parameters).SetHostName("12.5");
-    info = AskHostInfo(scenario, *parameters);
-    EXPECT_EQ(info.name, "12.5");
-    EXPECT_FLOAT_EQ(info.version, 12.5f);
-
     scenario.Controller(*parameters).SetHostName("Host 10.2.3.4");
     info = AskHostInfo(scenario, *parameters);
     EXPECT_EQ(info.name, "Host");
     EXPECT_FLOAT_EQ(info.version, 10.234f);
-}
-
-TEST(ParametersHostIdentity, NameWithoutDigitsGivesTheLowerCasedExecutablePathAndKeepsTheVersion) {
-    ParametersScenario scenario;
-    const auto parameters = scenario.Make();
-    ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
-    AskHostInfo(scenario, *parameters);
 
     scenario.Controller(*parameters).SetHostName("Some Host");
-    const HostInfo info = AskHostInfo(scenario, *parameters);
-    EXPECT_EQ(info.name, LowerExecutablePath());
+    info = AskHostInfo(scenario, *parameters);
+    EXPECT_EQ(info.name, LowerExecutablePath()) << "a name without digits";
     EXPECT_NE(info.name.find("corelink_tests.exe"), std::string::npos);
-    EXPECT_FLOAT_EQ(info.version, 2023.6f) << "only a version text changes the version";
+    EXPECT_FLOAT_EQ(info.version, 10.234f) << "only a version text changes the version";
 }
 
 TEST(ParametersHostIdentity, WithoutAnAnswerFromTheHostThePreviousValuesStay) {

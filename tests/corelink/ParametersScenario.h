@@ -23,7 +23,9 @@
 #include "aax/AAX_VViewContainer.h"
 #include "aaxhost/EffectInstance.h"
 #include "aaxhost/SimulatedViewContainer.h"
+#include "contract/BlockRecord.h"
 #include "contract/CoreRequestRecords.h"
+#include "contract/TransportRecord.h"
 #include "hook/CoreStaticInfoCache.h"
 #include "parameters/Parameters.h"
 #include "testcore/TestCoreClient.h"
@@ -33,26 +35,22 @@ constexpr PluginFormat kParametersSideChainFormat = 301;  // name stem "Key", a 
 
 // One parameter as the core describes it.
 struct CoreParameter {
-    CoreParameter(std::string names_, std::uint32_t kind_ = kParameterFloat, float minimum_ = 0.0f,
-                  float maximum_ = 1.0f, float defaultValue_ = 0.0f, std::uint32_t type_ = 1, bool exposed_ = true,
-                  std::string labels_ = std::string())
-        : names(std::move(names_)),
-          kind(kind_),
-          minimum(minimum_),
-          maximum(maximum_),
-          defaultValue(defaultValue_),
-          type(type_),
-          exposed(exposed_),
-          labels(std::move(labels_)) {}
-
     std::string names;
-    std::uint32_t kind;
-    float minimum;
-    float maximum;
-    float defaultValue;
-    std::uint32_t type;  // 0 the core's bypass; 15..22 logarithmic
-    bool exposed;
-    std::string labels;
+    std::uint32_t kind = kParameterFloat;
+    float minimum = 0.0f;
+    float maximum = 1.0f;
+    float defaultValue = 0.0f;
+    std::uint32_t type = 1;  // 0 the core's bypass; 15..22 logarithmic
+    bool exposed = true;
+    std::string labels = std::string();
+};
+
+// One block (selector 23) as the test core saw it.
+struct CoreBlock {
+    BlockRecord record;
+    TransportRecord transport;
+    std::vector<float*> channels;
+    std::vector<std::vector<float>> samples;
 };
 
 // The instance's editor as the parameter set sees it, over the host simulator's view
@@ -173,6 +171,30 @@ public:
         return values;
     }
     void Mark() { mark_ = hook_.Calls().size(); }
+
+    // The blocks (selector 23) since the last Mark, as scripted with SetBlockChannels:
+    // `channels` channel pointers each and, when captured, each channel's samples.
+    std::vector<CoreBlock> Blocks(std::uint32_t channels) const {
+        std::vector<CoreBlock> blocks;
+        for (const TestCoreCall& call : CallsOf(23)) {
+            CoreBlock block;
+            block.record = call.As<BlockRecord>();
+            const std::uint8_t* data = call.data.data();
+            std::memcpy(&block.transport, data, sizeof block.transport);
+            const std::size_t count = block.record.sampleCount, start = sizeof(TransportRecord) + 8 * channels;
+            for (std::uint32_t k = 0; k < channels; ++k) {
+                std::uint64_t pointer = 0;
+                std::memcpy(&pointer, data + sizeof(TransportRecord) + 8 * k, 8);
+                block.channels.push_back(reinterpret_cast<float*>(static_cast<std::uintptr_t>(pointer)));
+                std::vector<float> samples(count);
+                if (call.data.size() >= start + (k + 1) * count * sizeof(float))
+                    std::memcpy(samples.data(), data + start + k * count * sizeof(float), count * sizeof(float));
+                block.samples.push_back(samples);
+            }
+            blocks.push_back(block);
+        }
+        return blocks;
+    }
 
 private:
     static bool DescribeFormatsOnce() {

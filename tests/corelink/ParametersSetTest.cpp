@@ -62,7 +62,7 @@ void PrintTo(const Shape& s, std::ostream* os) {
     *os << s.identifier << (s.automatable ? " automatable " : " fixed ") << s.steps << " steps type " << s.type;
 }
 
-TEST(ParametersSet, HostSeesEveryExposedCoreParameterInCoreOrderThenTheHookBypass) {
+TEST(ParametersSet, HostSeesEveryExposedCoreParameterInCoreOrderThenTheHookBypassWithItsShapeAndTexts) {
     ParametersScenario scenario;
     scenario.SetCoreParameters({
         {"Gain", kParameterFloat, 0.0f, 10.0f, 5.0f},
@@ -71,16 +71,18 @@ TEST(ParametersSet, HostSeesEveryExposedCoreParameterInCoreOrderThenTheHookBypas
         {"Gain", kParameterInt, 1.0f, 4.0f, 2.7f},
         {"Frequency\nFreq", kParameterFloat, 20.0f, 20000.0f, 1000.0f, 15},
         {"Other kind", 7, -2.0f, 2.0f, 0.0f},
+        {"Wide", kParameterInt, 0.0f, 120.0f, 0.0f},
+        {"Named", kParameterInt, 0.0f, 2.0f, 0.0f, 1, true, "Low\tMid\tHigh"},
     });
     const auto parameters = scenario.Make();
     EXPECT_EQ(HostIdentifiers(*parameters), std::vector<std::string>{}) << "nothing before the host initialises";
-    EXPECT_EQ(parameters->CoreToRow().size(), 6u);
+    EXPECT_EQ(parameters->CoreToRow().size(), 8u);
     EXPECT_FALSE(parameters->CoreToRow()[2].exposed);
 
     ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
 
-    EXPECT_EQ(HostIdentifiers(*parameters),
-              (std::vector<std::string>{"Gain", "Gain 2", "Gain 3", "Frequency", "Other kind", "Bypass"}));
+    EXPECT_EQ(HostIdentifiers(*parameters), (std::vector<std::string>{"Gain", "Gain 2", "Gain 3", "Frequency",
+                                                                      "Other kind", "Wide", "Named", "Bypass"}));
     const std::vector<Shape> shapes = {ShapeOf(*parameters, "Gain"),       ShapeOf(*parameters, "Gain 2"),
                                        ShapeOf(*parameters, "Gain 3"),     ShapeOf(*parameters, "Frequency"),
                                        ShapeOf(*parameters, "Other kind"), ShapeOf(*parameters, "Bypass")};
@@ -103,24 +105,13 @@ TEST(ParametersSet, HostSeesEveryExposedCoreParameterInCoreOrderThenTheHookBypas
     EXPECT_EQ(Display(*parameters, "Frequency", 0.5), "632.46") << "the logarithmic taper of type 15";
     EXPECT_EQ(Display(*parameters, "Gain 2", 0.0), "off");
     EXPECT_EQ(Display(*parameters, "Bypass", 1.0), "on");
-}
-
-TEST(ParametersSet, IntLabelsAreGeneratedOrGivenAndUnlabelledValuesShowStringNotFound) {
-    ParametersScenario scenario;
-    scenario.SetCoreParameters({
-        {"Small", kParameterInt, 1.0f, 4.0f, 1.0f},
-        {"Wide", kParameterInt, 0.0f, 120.0f, 0.0f},
-        {"Named", kParameterInt, 0.0f, 2.0f, 0.0f, 1, true, "Low\tMid\tHigh"},
-    });
-    const auto parameters = scenario.Make();
-    ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
-
-    EXPECT_EQ(Display(*parameters, "Small", 2.0 / 3.0), "3");
-    EXPECT_EQ(Display(*parameters, "Small", 1.0), "4");
+    // Int labels: generated for small ranges, else the core's; a value without one shows
+    // String Not Found.
+    EXPECT_EQ(Display(*parameters, "Gain 3", 1.0), "4");
+    EXPECT_EQ(Display(*parameters, "Named", 0.5), "Mid");
     EXPECT_EQ(Display(*parameters, "Wide", 0.0), "") << "the one empty label belongs to the minimum";
     EXPECT_EQ(Display(*parameters, "Wide", 5.0 / 120.0), "String Not Found");
     EXPECT_EQ(ShapeOf(*parameters, "Wide").steps, 121);
-    EXPECT_EQ(Display(*parameters, "Named", 0.5), "Mid");
 }
 
 TEST(ParametersSet, CoreBypassIsTheMasterBypassFromConstructionAndItsChangesGoToTheCore) {

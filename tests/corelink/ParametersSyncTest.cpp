@@ -171,28 +171,18 @@ struct GestureScenario : SyncScenario {
     alignas(8) std::uint8_t buffer[512];
 };
 
-TEST(ParametersGestures, OneParameterUsesTheSingleFormsWithTheAddedModifiers) {
+TEST(ParametersGestures, OneParameterUsesTheSingleFormsSeveralTheMultipleFormsSkippingUnknownIndices) {
     GestureScenario s;
     EXPECT_EQ(s.Gesture(0, {3}, 1, 1, 1), 1u);
     EXPECT_EQ(s.Gesture(1, {3}, 1), 1u);
     EXPECT_EQ(s.Gesture(2, {0}, 1), 1u);
-    EXPECT_EQ(s.Mouse(), (Log{"down Mode 0x112", "drag Mode 0x100", "up Gain 0x100"}))
-        << "button 1 adds 16 and modifier 2 adds 2 to the host's 0x100";
-}
-
-TEST(ParametersGestures, SeveralParametersUseTheMultipleFormsSkippingUnknownIndices) {
-    GestureScenario s;
     EXPECT_EQ(s.Gesture(1, {0, 1, 99, 2}, 4), 1u);
-    EXPECT_EQ(s.Mouse(), (Log{"multiple drag Gain,Mute 0x100"}));
-}
-
-TEST(ParametersGestures, CountBeyondThirtyTwoReadsOnlyTheRecordsIndices) {
-    GestureScenario s;
-    EXPECT_EQ(s.Gesture(0, std::vector<std::uint32_t>(32, 2), 40), 1u);
-    ASSERT_EQ(s.Mouse().size(), 1u);
-    std::string expected = "multiple down ";
-    for (int i = 0; i < 32; ++i) expected += (i ? ",Mute" : "Mute");
-    EXPECT_EQ(s.Mouse()[0], expected + " 0x100");
+    EXPECT_EQ(s.Gesture(0, std::vector<std::uint32_t>(32, 2), 40), 1u) << "only the record's 32 indices are read";
+    std::string many = "multiple down ";
+    for (int i = 0; i < 32; ++i) many += (i ? ",Mute" : "Mute");
+    EXPECT_EQ(s.Mouse(), (Log{"down Mode 0x112", "drag Mode 0x100", "up Gain 0x100", "multiple drag Gain,Mute 0x100",
+                              many + " 0x100"}))
+        << "button 1 adds 16 and modifier 2 adds 2 to the host's 0x100";
 }
 
 TEST(ParametersGestures, AnswerFalseWithoutParametersEditorContainerModifiersOrAcceptance) {
@@ -215,7 +205,7 @@ TEST(ParametersGestures, AnswerFalseWithoutParametersEditorContainerModifiersOrA
     EXPECT_EQ(s.Mouse().size(), 1u);
 }
 
-TEST(ParametersLatency, CoreLatencyReachesTheHostAndSizesTheHookBypass) {
+TEST(ParametersLatency, CoreLatencyReachesTheHostAndSizesTheHookBypassUnlessTheCoreBypassesItself) {
     SyncScenario s;
     LatencyRecord latency{512};
     EXPECT_EQ(s.CallHook(*s.parameters, 2, 0, &latency), 0u);
@@ -223,17 +213,15 @@ TEST(ParametersLatency, CoreLatencyReachesTheHostAndSizesTheHookBypass) {
     EXPECT_EQ(s.parameters->BypassLines().LineLength(), 512u);
     EXPECT_EQ(s.parameters->BypassLines().LineCount(), 2u) << "stereo, no side chain or aux outputs";
     EXPECT_EQ(s.parameters->BypassLines().Latency(), 512u);
-}
 
-TEST(ParametersLatency, WithTheCoresOwnBypassOnlyTheHostIsToldUpToItsLargestLatency) {
-    ParametersScenario scenario;
-    scenario.SetCoreParameters({{"Power", kParameterBool, 0.0f, 1.0f, 0.0f, 0}});
-    const auto parameters = scenario.Make();
-    ASSERT_EQ(scenario.Initialize(*parameters), AAX_SUCCESS);
-    LatencyRecord latency{0x90000000u};
-    EXPECT_EQ(scenario.CallHook(*parameters, 2, 0, &latency), 0u);
-    EXPECT_EQ(scenario.Controller(*parameters).LatencyReports().back(), 0x7FFFFFFF);
-    EXPECT_EQ(parameters->BypassLines().LineCount(), 0u) << "the core bypasses itself";
+    // With the core's own bypass only the host is told, up to its largest latency.
+    s.SetCoreParameters({{"Power", kParameterBool, 0.0f, 1.0f, 0.0f, 0}});
+    const auto own = s.Make();
+    ASSERT_EQ(s.Initialize(*own), AAX_SUCCESS);
+    latency.samples = 0x90000000u;
+    EXPECT_EQ(s.CallHook(*own, 2, 0, &latency), 0u);
+    EXPECT_EQ(s.Controller(*own).LatencyReports().back(), 0x7FFFFFFF);
+    EXPECT_EQ(own->BypassLines().LineCount(), 0u);
 }
 
 TEST(ParametersNotifications, PreviewAndProcessingStatesReachTheCoreAsEvents) {
@@ -307,7 +295,7 @@ public:
     int heard = 0;
 };
 
-TEST(ParametersCommands, AnalysisCommandEmitsTheChangeSignalOthersAreUnknown) {
+TEST(ParametersCommands, AnalysisCommandEmitsTheChangeSignalOthersAreUnknownAndCapabilitiesAnswerOne) {
     SyncScenario s;
     Listener listener;
     s.parameters->ChangeSignal().connect(listener, [&listener] { ++listener.heard; });
@@ -316,18 +304,14 @@ TEST(ParametersCommands, AnalysisCommandEmitsTheChangeSignalOthersAreUnknown) {
     command.code = 0x4460FCEB;
     EXPECT_EQ(s.CallHook(*s.parameters, 21, 0, &command), 5u);
     EXPECT_EQ(listener.heard, 1);
-}
 
-TEST(ParametersCapabilities, BothQueriesAnswerOne) {
-    SyncScenario s;
     CapabilityAnswerRecord answer{0};
     EXPECT_EQ(s.CallHook(*s.parameters, 10, 0, &answer), 0u);
     EXPECT_EQ(answer.answer, 1u);
     CapabilitiesRecord capabilities{7, 7, 7};
     EXPECT_EQ(s.CallHook(*s.parameters, 18, 0, &capabilities), 0u);
-    EXPECT_EQ(capabilities.a, 1u);
-    EXPECT_EQ(capabilities.b, 1u);
-    EXPECT_EQ(capabilities.c, 1u);
+    EXPECT_EQ((std::vector<std::uint32_t>{capabilities.a, capabilities.b, capabilities.c}),
+              (std::vector<std::uint32_t>{1, 1, 1}));
 }
 
 }  // namespace

@@ -20,56 +20,56 @@ std::vector<float*> HostOutputArray(aaxhost::InstanceContext& context) {
     return std::vector<float*>(outputs, outputs + context.OutputChannelCount());
 }
 
-TEST(RealtimeRender, MonoInputPreFillsBothStereoOutputs) {
-    RenderScenario s;
-    s.Make(kRenderPlainFormat, kChannelConfigStereo, AAX_eStemFormat_Mono, AAX_eStemFormat_Stereo);
-    s.Context().SetBlockLength(64);
-    FillInputs(s.Context(), 64, 1.0f);
-    s.Render();
-    for (std::int32_t i = 0; i < 64; ++i) {
-        EXPECT_EQ(s.Context().Output(0)[i], 1.0f + i);
-        EXPECT_EQ(s.Context().Output(1)[i], 1.0f + i) << "the right channel comes from input 0";
+// An input stem of one channel, or one the render does not know, fills every output
+// channel from input 0.
+TEST(RealtimeRender, MonoOrUnknownInputPreFillsEveryOutputFromInputZero) {
+    EXPECT_FALSE(IsKnownStemFormat(AAX_eStemFormat_Any));
+    EXPECT_TRUE(IsKnownStemFormat(AAX_eStemFormat_7_0_2));
+    for (AAX_EStemFormat input : {AAX_eStemFormat_Mono, static_cast<AAX_EStemFormat>(0x70007)}) {
+        RenderScenario s;
+        s.Make(kRenderPlainFormat, kChannelConfigStereo, input, AAX_eStemFormat_Stereo);
+        s.Context().SetBlockLength(64);
+        FillInputs(s.Context(), 64, 1.0f);
+        s.Render();
+        for (std::int32_t i = 0; i < 64; ++i) {
+            EXPECT_EQ(s.Context().Output(0)[i], 1.0f + i) << input;
+            EXPECT_EQ(s.Context().Output(1)[i], 1.0f + i) << input;
+        }
     }
 }
 
-TEST(RealtimeRender, FiveOneReachesTheCoreAsLRCLfeLsRsAndTheHostArrayStays) {
-    RenderScenario s;
-    s.Make(kRenderPlainFormat, kChannelConfig5_1, AAX_eStemFormat_5_1, AAX_eStemFormat_5_1);
-    s.Core().SetBlockChannels(6, 0);
-    const std::vector<float*> host = HostOutputArray(s.Context());
-    s.Mark();
-    s.Render();
-    const std::vector<SeenBlock> blocks = s.Blocks(6);
-    ASSERT_EQ(blocks.size(), 1u);
-    // Host order L C R Ls Rs LFE.
-    const std::vector<float*> expected = {host[0], host[2], host[1], host[5], host[3], host[4]};
-    EXPECT_EQ(blocks[0].channels, expected);
-    EXPECT_EQ(HostOutputArray(s.Context()), host);
-}
-
-TEST(RealtimeRender, QuadPointersReachTheCoreUnchanged) {
-    RenderScenario s;
-    s.Make(kRenderPlainFormat, kChannelConfigQuad, AAX_eStemFormat_Quad, AAX_eStemFormat_Quad);
-    s.Core().SetBlockChannels(4, 0);
-    s.Mark();
-    s.Render();
-    const std::vector<SeenBlock> blocks = s.Blocks(4);
-    ASSERT_EQ(blocks.size(), 1u);
-    EXPECT_EQ(blocks[0].channels, HostOutputArray(s.Context()));
-}
-
-TEST(RealtimeRender, UnknownOrFailingStemFormatsCountAsMono) {
-    RenderScenario s;
-    // The host reports a stem the render does not know for the input: every output
-    // channel is then filled from input 0.
-    s.Make(kRenderPlainFormat, kChannelConfigStereo, static_cast<AAX_EStemFormat>(0x70007), AAX_eStemFormat_Stereo);
-    s.Context().SetBlockLength(16);
-    for (std::int32_t k = 0; k < s.Context().InputChannelCount(); ++k)
-        for (std::int32_t i = 0; i < 16; ++i) s.Context().Input(k)[i] = 10.0f * (k + 1) + i;
-    s.Render();
-    for (std::int32_t i = 0; i < 16; ++i) EXPECT_EQ(s.Context().Output(1)[i], 10.0f + i);
-    EXPECT_FALSE(IsKnownStemFormat(AAX_eStemFormat_Any));
-    EXPECT_TRUE(IsKnownStemFormat(AAX_eStemFormat_7_0_2));
+// The core gets the host's output pointers in its own channel order (5.1: host L C R Ls
+// Rs LFE becomes L R C LFE Ls Rs), aux channels behind the main ones; the host's array
+// itself stays as it was.
+TEST(RealtimeRender, OutputPointersReachTheCoreInItsChannelOrder) {
+    struct Case {
+        PluginFormat format;
+        ChannelConfig config;
+        AAX_EStemFormat stem;
+        std::vector<int> order;  // host channel of each core channel
+    };
+    const Case cases[] = {
+        {kRenderPlainFormat, kChannelConfig5_1, AAX_eStemFormat_5_1, {0, 2, 1, 5, 3, 4}},
+        {kRenderPlainFormat, kChannelConfigQuad, AAX_eStemFormat_Quad, {0, 1, 2, 3}},
+        {kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, {0, 1, 2, 3}},  // one aux stem
+    };
+    for (const Case& c : cases) {
+        RenderScenario s;
+        s.Make(c.format, c.config, c.stem, c.stem);
+        const auto channels = static_cast<std::uint32_t>(c.order.size());
+        ASSERT_EQ(s.Context().OutputChannelCount(), static_cast<std::int32_t>(channels));
+        s.Core().SetBlockChannels(channels, 0);
+        const std::vector<float*> host = HostOutputArray(s.Context());
+        s.Mark();
+        s.Render();
+        const std::vector<CoreBlock> blocks = s.Blocks(channels);
+        ASSERT_EQ(blocks.size(), 1u);
+        std::vector<float*> expected;
+        for (int k : c.order) expected.push_back(host[k]);
+        EXPECT_EQ(blocks[0].channels, expected) << channels << " channels";
+        EXPECT_EQ(blocks[0].record.auxOutputCount, c.format == kRenderMidiFormat ? 1u : 0u);
+        EXPECT_EQ(HostOutputArray(s.Context()), host);
+    }
 }
 
 TEST(RealtimeRender, ThousandsOfMidiPacketsReachTheCoreInOrderThroughBatchesOfAtMostOneThousand) {
@@ -108,47 +108,30 @@ TEST(RealtimeRender, ThousandsOfMidiPacketsReachTheCoreInOrderThroughBatchesOfAt
     EXPECT_EQ(selectors[1], 23u);
 }
 
-TEST(RealtimeRender, AuxOutputsArePreFilledAndFollowTheMainChannels) {
+TEST(RealtimeRender, AuxOutputsArePreFilledFromInputZero) {
     RenderScenario s;
     s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
-    ASSERT_EQ(s.Context().OutputChannelCount(), 4);
-    s.Core().SetBlockChannels(4, 0);
     s.Context().SetBlockLength(32);
     FillInputs(s.Context(), 32, 5.0f);
-    s.Mark();
     s.Render();
     for (std::int32_t i = 0; i < 32; ++i) {
         EXPECT_EQ(s.Context().Output(1)[i], 1005.0f + i);
         EXPECT_EQ(s.Context().Output(2)[i], 5.0f + i) << "aux channels beyond the inputs come from input 0";
         EXPECT_EQ(s.Context().Output(3)[i], 5.0f + i);
     }
-    const std::vector<SeenBlock> blocks = s.Blocks(4);
-    ASSERT_EQ(blocks.size(), 1u);
-    EXPECT_EQ(blocks[0].channels, HostOutputArray(s.Context()));
-    EXPECT_EQ(blocks[0].record.auxOutputCount, 1u);
 }
 
 TEST(RealtimeRender, SideChainGoesAsOneChannelOnlyWhenTheHostConnectsIt) {
-    {
+    for (bool connected : {false, true}) {
         RenderScenario s;
-        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
-        ASSERT_EQ(s.Context().Field(AAX_eContextField_SideChainIn), nullptr);
+        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo, connected);
+        ASSERT_EQ(s.Context().Field(AAX_eContextField_SideChainIn) != nullptr, connected);
         s.Mark();
         s.Render();
-        const std::vector<SeenBlock> blocks = s.Blocks(0);
+        const std::vector<CoreBlock> blocks = s.Blocks(0);
         ASSERT_EQ(blocks.size(), 1u);
-        EXPECT_EQ(blocks[0].record.sideChainCount, 0u) << "a null side-chain field sends no side chain";
-    }
-    {
-        RenderScenario s;
-        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo, true);
-        ASSERT_NE(s.Context().SideChainInput(), nullptr);
-        s.Mark();
-        s.Render();
-        const std::vector<SeenBlock> blocks = s.Blocks(0);
-        ASSERT_EQ(blocks.size(), 1u);
-        EXPECT_EQ(blocks[0].record.sideChainCount, 1u);
-        EXPECT_EQ(blocks[0].record.sideChainChannelCounts[0], 1u);
+        EXPECT_EQ(blocks[0].record.sideChainCount, connected ? 1u : 0u) << "a null field sends no side chain";
+        EXPECT_EQ(blocks[0].record.sideChainChannelCounts[0], connected ? 1u : 0u);
     }
 }
 
@@ -172,7 +155,7 @@ TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
     s.Render();
     transport->Update([](aaxhost::TransportState& t) { t.playing = true; });
     s.Render();
-    const std::vector<SeenBlock> blocks = s.Blocks(0);
+    const std::vector<CoreBlock> blocks = s.Blocks(0);
     ASSERT_EQ(blocks.size(), 2u);
     const TransportRecord& stopped = blocks[0].transport;
     EXPECT_EQ(stopped.tempo, 120.0);
@@ -182,7 +165,7 @@ TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
     EXPECT_EQ(stopped.looping, 1u);
     EXPECT_EQ(stopped.loopStart, 2.0);
     EXPECT_EQ(stopped.loopEnd, 6.0);
-    EXPECT_EQ(stopped.loopStartValid, 1u);
+    EXPECT_EQ(stopped.loopingValid + stopped.loopStartValid + stopped.loopEndValid + stopped.tickPositionValid, 4u);
     EXPECT_EQ(stopped.tickPosition, 5280.0);
     EXPECT_EQ(stopped.samplePosition, 4800.0) << "stopped: the selection start";
     EXPECT_EQ(stopped.samplePositionValid, 1u);

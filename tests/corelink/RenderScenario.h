@@ -19,8 +19,6 @@
 #include "aaxhost/InstanceContext.h"
 #include "aaxhost/RecordingComponentDescriptor.h"
 #include "aaxhost/RegistrationHost.h"
-#include "contract/BlockRecord.h"
-#include "contract/TransportRecord.h"
 #include "description/ComponentIo.h"
 #include "description/RealtimeRender.h"
 #include "hook/CoreStaticInfoCache.h"
@@ -37,13 +35,6 @@ inline aaxhost::ComponentDescription DescribeComponent(const CoreStaticInfo& inf
     component.AddProcessProc_Native(ProcessInstances, properties);
     return aaxhost::FindOwn<aaxhost::RecordingComponentDescriptor>(component.GetIUnknown())->Description();
 }
-
-// One selector-23 call as the test core saw it.
-struct SeenBlock {
-    BlockRecord record;
-    TransportRecord transport;
-    std::vector<float*> channels;
-};
 
 class RenderScenario {
 public:
@@ -76,23 +67,7 @@ public:
 
     void Render() { aaxhost::RunProcessProcedure(ProcessInstances, {context_.get()}); }
 
-    // The blocks the core received since the last Mark, with `channels` pointers each
-    // (as scripted with SetBlockChannels).
-    std::vector<SeenBlock> Blocks(std::uint32_t channels) const {
-        std::vector<SeenBlock> blocks;
-        for (const TestCoreCall& call : parameters_.CallsOf(23)) {
-            SeenBlock block;
-            block.record = call.As<BlockRecord>();
-            std::memcpy(&block.transport, call.data.data(), sizeof block.transport);
-            for (std::uint32_t i = 0; i < channels; ++i) {
-                std::uint64_t pointer = 0;
-                std::memcpy(&pointer, call.data.data() + sizeof(TransportRecord) + 8 * i, 8);
-                block.channels.push_back(reinterpret_cast<float*>(static_cast<std::uintptr_t>(pointer)));
-            }
-            blocks.push_back(block);
-        }
-        return blocks;
-    }
+    std::vector<CoreBlock> Blocks(std::uint32_t channels) const { return parameters_.Blocks(channels); }
     void Mark() { parameters_.Mark(); }
 
 private:
