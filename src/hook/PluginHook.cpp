@@ -418,12 +418,12 @@ void PluginHook::SendParameterValue(std::uint32_t coreIndex, float value) {
                                                 record);
 }
 
-std::uint32_t PluginHook::SendStateRequest(StateRequest& request) {
-    return SendCoreRequest<CoreSelector::State>(core_->coreCallback, 1, instanceHandle_, request);
+void PluginHook::SendStateRequest(StateRequest& request) {
+    SendCoreRequest<CoreSelector::State>(core_->coreCallback, 1, instanceHandle_, request);
 }
 
-std::uint32_t PluginHook::SendLegacyStateLoad(LegacyStateLoad& load) {
-    return SendCoreRequest<CoreSelector::LegacyStateLoad>(core_->coreCallback, 1, instanceHandle_, load);
+void PluginHook::SendLegacyStateLoad(LegacyStateLoad& load) {
+    SendCoreRequest<CoreSelector::LegacyStateLoad>(core_->coreCallback, 1, instanceHandle_, load);
 }
 
 // ---- Callback support and state ----

@@ -239,10 +239,11 @@ public:
     // Selector 11 with the real value of the parameter at `coreIndex`; argument
     // IsOnRecordedThread(). [any-thread]
     void SendParameterValue(std::uint32_t coreIndex, float value);
-    // Selectors 32 and 33 with the caller's record (its status byte and fields are the
-    // core's answer); return the core's result. [ui-thread]
-    std::uint32_t SendStateRequest(StateRequest& request);
-    std::uint32_t SendLegacyStateLoad(LegacyStateLoad& load);
+    // Selectors 32 and 33 with the caller's record. The core answers in the record alone
+    // (its status byte, sizes and result); what the call returns carries nothing, and a
+    // core may return anything, such as the number of bytes it wrote. [ui-thread]
+    void SendStateRequest(StateRequest& request);
+    void SendLegacyStateLoad(LegacyStateLoad& load);
 
     // ---- For PluginHookCallback ----
 

@@ -49,7 +49,8 @@ const std::uint8_t* DataOf(const AAX_SPlugInChunk* chunk) noexcept {
 bool Parameters::QueryStateSize(std::uint32_t& chunkSize) {
     StateRequest request{};
     request.operation = kStateSizeQuery;
-    if (SendStateRequest(request) != 0 || request.status != 0 || request.size > kMaxCoreStateSize) return false;
+    SendStateRequest(request);
+    if (request.status != 0 || request.size > kMaxCoreStateSize) return false;
     chunkSize = request.size + static_cast<std::uint32_t>(kStateHeaderSize);
     return true;
 }
@@ -69,7 +70,8 @@ bool Parameters::ReadState(std::vector<std::uint8_t>& blob) {
     request.operation = kStateRead;
     request.size = payloadSize;
     request.bytes = blob.data() + kStateHeaderSize;
-    return SendStateRequest(request) == 0 && request.status == 0 && request.size == payloadSize;
+    SendStateRequest(request);
+    return request.status == 0 && request.size == payloadSize;
 }
 
 // A current state with exactly its payload goes to the normal load (none at all needs
@@ -87,14 +89,16 @@ bool Parameters::LoadState(std::vector<std::uint8_t>& blob) {
         request.size = verdict.payloadSize;
         request.bytes = blob.data() + kStateHeaderSize;
         request.stateVersion = header.stateVersion;
-        return SendStateRequest(request) == 0 && request.status == 0;
+        SendStateRequest(request);
+        return request.status == 0;
     }
     case StateLoadRoute::kLegacyLoad: break;
     }
     LegacyStateLoad load{};
     load.size = static_cast<std::uint32_t>(blob.size());  // at most fSize, a positive i32
     load.bytes = blob.data();
-    return SendLegacyStateLoad(load) == 0 && load.status == 0;
+    SendLegacyStateLoad(load);
+    return load.status == 0;
 }
 
 AAX_Result Parameters::GetNumberOfChunks(std::int32_t* outCount) noexcept {
@@ -188,7 +192,8 @@ AAX_Result Parameters::CompareActiveChunk(const AAX_SPlugInChunk* chunk, AAX_CBo
         request.size = verdict.payloadSize;  // 0 for a header the check rejects
         request.bytes = blob.data() + kStateHeaderSize;
         request.tolerance = kCompareTolerance;
-        if (SendStateRequest(request) != 0 || request.status != 0) return equalBecause(AAX_ERROR_MALFORMED_CHUNK);
+        SendStateRequest(request);
+        if (request.status != 0) return equalBecause(AAX_ERROR_MALFORMED_CHUNK);
         *outIsEqual = request.result != 0 ? 1 : 0;
         return AAX_SUCCESS;
     } catch (...) {
