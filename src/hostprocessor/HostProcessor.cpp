@@ -238,14 +238,23 @@ AAX_Result HostProcessor::RenderAudio(const float* const inputs[], std::int32_t 
     const auto outputs32 = static_cast<std::uint32_t>(outputCount);
     return AAX::CatchAll([&]() -> AAX_Result {
         if (!primed_ && latency >= 1) {
+            // The core's lookahead is primed with the selection's own first samples: a
+            // short read (hosts deliver less near a selection's end) hands the core what
+            // it got, and the next read goes on from there. Once a read delivers nothing
+            // the rest of the pre-roll is silence, so the pre-roll always ends.
+            bool silent = false;
             std::int32_t done = 0;
-            for (std::int32_t want; (want = PreRollReadLength(latency, done, window)) > 0; done += want) {
-                const std::int32_t n = Pull(inputs, inputCount, outputs, outputCount, Location() + done, want);
-                // A short read still primes the core with a full read's worth: the
-                // missing samples are silence, so the pre-roll always ends.
-                for (std::int32_t k = 0; k < outputCount; ++k)
-                    if (outputs[k]) Util::ZeroFloats(outputs[k] + n, static_cast<std::size_t>(want - n));
-                HandOver(outputs, outputs32, static_cast<std::uint32_t>(want));
+            for (std::int32_t want; (want = PreRollReadLength(latency, done, window)) > 0;) {
+                std::int32_t n = 0;
+                if (!silent) n = Pull(inputs, inputCount, outputs, outputCount, Location() + done, want);
+                if (n == 0) {
+                    silent = true;
+                    n = want;
+                    for (std::int32_t k = 0; k < outputCount; ++k)
+                        if (outputs[k]) Util::ZeroFloats(outputs[k], static_cast<std::size_t>(n));
+                }
+                HandOver(outputs, outputs32, static_cast<std::uint32_t>(n));
+                done += n;
             }
             primed_ = window >= 1;
         }

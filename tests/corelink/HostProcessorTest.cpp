@@ -89,17 +89,37 @@ TEST(HostProcessorRender, AShortReadIsZeroFilledAndTheLocationAdvancesByWhatWasR
     EXPECT_EQ(blocks[0].record.sampleCount, 1024u) << "the core still gets a full window";
 }
 
-TEST(HostProcessorRender, APreRollPastTheSelectionEndIsCompletedWithSilence) {
-    HostProcessorScenario s;
-    const auto selection = NumberedSelection(2, 100);
-    s.Make(selection, kChannelConfigStereo, 512);
-    s.Core().SetBlockChannels(2, 1);
-    ASSERT_TRUE(s.Driver().Render(1024).Succeeded());
-    const std::vector<CoreBlock> blocks = s.Blocks(2);
-    ASSERT_EQ(blocks.size(), 2u);
-    EXPECT_EQ(blocks[0].record.sampleCount, 512u) << "the core is primed with its whole latency";
-    EXPECT_EQ(blocks[0].samples[0], Slice(selection[0], 0, 512));
-    EXPECT_EQ(s.processor->Location(), 0) << "nothing was left to read after the pre-roll";
+// The pre-roll primes the core's lookahead with the selection's first samples however
+// little each read delivers (hosts deliver less near a selection's end), and ends in
+// silence once a read delivers nothing.
+TEST(HostProcessorRender, ThePreRollReadsOnAfterShortReadsAndEndsInSilenceWhenNothingIsLeft) {
+    struct Case {
+        std::size_t length;
+        std::uint32_t latency;
+        std::int32_t readLimit;                             // 0: whole reads
+        std::vector<std::pair<std::size_t, bool>> preRoll;  // each block's samples, and whether read
+    };
+    const Case cases[] = {{3000, 100, 64, {{64, true}, {36, true}}}, {100, 512, 0, {{100, true}, {412, false}}}};
+    for (const Case& c : cases) {
+        HostProcessorScenario s;
+        const auto selection = NumberedSelection(2, c.length);
+        s.Make(selection, kChannelConfigStereo, c.latency);
+        s.Core().SetBlockChannels(2, 1);
+        s.Selection().SetReadLimit(c.readLimit);
+        ASSERT_TRUE(s.Driver().Render(1024).Succeeded());
+        const std::vector<CoreBlock> blocks = s.Blocks(2);
+        ASSERT_GT(blocks.size(), c.preRoll.size()) << c.latency;
+        std::size_t at = 0;
+        for (std::size_t b = 0; b < c.preRoll.size(); ++b) {
+            const auto [samples, read] = c.preRoll[b];
+            ASSERT_EQ(blocks[b].record.sampleCount, samples) << c.latency << " block " << b;
+            EXPECT_EQ(blocks[b].samples[1], read ? Slice(selection[1], at, samples) : std::vector<float>(samples))
+                << c.latency << " block " << b;
+            at += samples;
+        }
+        EXPECT_EQ(blocks[c.preRoll.size()].samples[0].front(), c.length > 100 ? selection[0][100] : 0.0f)
+            << "the render reads on behind the pre-roll";
+    }
 }
 
 TEST(HostProcessorRender, MonoFeedsInputZeroToBothOfTwoOutputs) {

@@ -23,9 +23,12 @@ AAX_Result SelectionDelegate::GetAudio(const float* const inputs[], std::int32_t
     if (inputs == nullptr && inputCount > 0) return AAX_ERROR_NULL_ARGUMENT;
     AudioRequest request{location, inputCount, *ioSamples, 0};
 
-    // Samples from `location` up to the selection end, at most the request and the capacity.
+    // Samples from `location` up to the selection end, at most the request, the capacity
+    // and the read limit.
     const std::int64_t remaining = location >= Length() ? 0 : location < 0 ? INT64_MAX : Length() - location;
-    const std::int64_t count = std::min<std::int64_t>({std::max(*ioSamples, 0), std::max(capacity_, 0), remaining});
+    const std::int64_t limit = readLimit_ > 0 ? readLimit_ : INT64_MAX;
+    const std::int64_t count =
+        std::min<std::int64_t>({std::max(*ioSamples, 0), std::max(capacity_, 0), remaining, limit});
     for (std::int32_t k = 0; k < inputCount; ++k) {
         // The host's buffers: the module hands back the pointers the host gave it.
         float* buffer = const_cast<float*>(inputs[k]);

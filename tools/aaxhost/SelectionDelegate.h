@@ -39,6 +39,10 @@ public:
 
     // Samples each host buffer holds; GetAudio delivers at most that many. Starts at 0.
     void SetBufferCapacity(std::int32_t samples) noexcept { capacity_ = samples; }
+    // At most this many samples per GetAudio however much room there is, as hosts give
+    // near a selection's end; 0 for no limit (the start).
+    void SetReadLimit(std::int32_t samples) noexcept { readLimit_ = samples; }
+    std::int32_t ReadLimit() const noexcept { return readLimit_; }
 
     std::vector<AudioRequest> Requests() const;
     std::int32_t ForceAnalyzeCount() const noexcept { return forceAnalyze_.load(); }
@@ -57,6 +61,7 @@ public:
 private:
     std::vector<std::vector<float>> channels_;
     std::int32_t capacity_ = 0;
+    std::int32_t readLimit_ = 0;
     std::atomic<std::int32_t> forceAnalyze_{0};
     std::atomic<std::int32_t> forceProcess_{0};
     mutable std::mutex mutex_;
