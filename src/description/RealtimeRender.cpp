@@ -13,17 +13,19 @@
 #include "contract/BlockRecord.h"
 #include "contract/ChannelConfig.h"
 #include "description/BarPhase.h"
-#include "hook/HostSpeakerOrder.h"
+#include "hook/PluginHook.h"
+#include "parameters/BlockHandOver.h"
 #include "parameters/Parameters.h"
 #include "util/BufferOps.h"
 
 namespace {
 
 constexpr double kTicksPerQuarter = 960000.0;
-// The widest channel configuration plus the aux output stems the block record holds.
-constexpr std::uint32_t kMostMainChannels = 24;
-constexpr std::uint32_t kMostAuxStems = 16;
-constexpr std::uint32_t kMostBlockChannels = kMostMainChannels + 2 * kMostAuxStems;
+
+// The intake arrays hold one batch without growing, and a block's intake (one batch
+// moved on the way, the rest before the hand-over) fits the queue's reserve.
+static_assert(kMidiIntakeBatch <= PluginHook::kMidiIntakeCapacity, "a batch fits the intake arrays");
+static_assert(2 * kMidiIntakeBatch <= PluginHook::kMidiQueueCapacity, "a block's MIDI fits the queue's reserve");
 
 void* Field(void* const* context, AAX_EContextField field) noexcept { return context[field]; }
 
@@ -148,10 +150,12 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
         }
     }
 
+    // A connected side chain is one entry, even when the host's buffer behind it is null:
+    // the core then sees the input with no channel.
     float* sideChain[1] = {nullptr};
     const auto* sideChainField = static_cast<const std::int32_t*>(Field(context, AAX_eContextField_SideChainIn));
-    if (info.HasSideChain() && sideChainField && inputs && *sideChainField >= 0)
-        sideChain[0] = const_cast<float*>(inputs[*sideChainField]);
+    const bool passesSideChain = info.HasSideChain() && sideChainField;
+    if (passesSideChain && inputs && *sideChainField >= 0) sideChain[0] = const_cast<float*>(inputs[*sideChainField]);
 
     if (const AAX_ITransport* transport = parameters.AAX_CEffectParameters::Transport())
         UpdateTransport(parameters, *transport);
@@ -162,25 +166,14 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
         // The host's audio thread goes on; the queued MIDI waits for the next block.
     }
 
-    if (!parameters.CoreOwnsBypass() && outputs)
-        parameters.BypassLines().Run(outputs, outputCount, samples, parameters.HookBypassEngaged());
-
-    // The core gets its own copy of the pointers: the host's array stays as it is.
-    float* channels[kMostBlockChannels] = {};
-    const std::uint32_t blockCount = std::min(outputCount, kMostBlockChannels);
-    if (outputs) std::copy(outputs, outputs + blockCount, channels);
-    ToCoreOrder(mainCount, outputFormat, layout, channels);
-
-    if (!parameters.HookBypassEngaged()) {
-        try {
-            parameters.ProcessBlock(samples, mainCount ? channels : nullptr, 0, 0, sideChain[0] ? sideChain : nullptr,
-                                    sideChain[0] ? 1 : 0);
-        } catch (...) {
-            // The host's audio thread goes on; the outputs keep their pre-filled input.
-        }
-    } else {
-        parameters.DiscardQueuedMidi();
-    }
+    BlockChannels block;
+    block.outputs = outputs;
+    block.outputCount = outputCount;
+    block.mainCount = mainCount;
+    block.hostLayout = outputFormat;
+    block.sideChain = passesSideChain ? sideChain : nullptr;
+    block.sideChainEntries = passesSideChain ? 1 : 0;
+    HandBlockToCore(parameters, block, samples);
 }
 
 void ProcessInstances(void* const begin[], const void* const end) noexcept {

@@ -61,9 +61,11 @@ PluginHook::PluginHook(PluginFormat pluginFormat, float sampleRate, ChannelConfi
         sideChainMono_ = staticInfo_->IsSideChainMono();
         renderMidiWords_.reserve(kMidiIntakeCapacity);
         renderMidiTimes_.reserve(kMidiIntakeCapacity);
-        // A full queue drains into these without growing them.
-        midiWords_.reserve(std::max(kMidiIntakeCapacity, kMidiQueueCapacity));
-        midiTimes_.reserve(std::max(kMidiIntakeCapacity, kMidiQueueCapacity));
+        // A full queue, behind the endings held back over a bypass, drains into these
+        // without growing them.
+        constexpr std::size_t kDrained = std::max(kMidiIntakeCapacity, kMidiQueueCapacity) + kHeldNoteEndings + 16;
+        midiWords_.reserve(kDrained);
+        midiTimes_.reserve(kDrained);
         PrepareMidiQueue();
     } catch (...) {
         // Out of memory after the core made its instance: the destructor will not run.
@@ -220,15 +222,54 @@ std::uint32_t PluginHook::ProcessBlock(std::uint32_t samples, float** channels, 
     return SendCoreRequest<CoreSelector::ProcessBlock>(core_->coreCallback, 0, instanceHandle_, block);
 }
 
-void PluginHook::DiscardQueuedMidi() noexcept {
+namespace {
+
+// Events as HostMIDIEventInfo words: status << 24 | data1 << 16 | data2 << 8.
+bool EndsNotes(std::uint32_t word) noexcept {
+    const std::uint32_t kind = word >> 28;
+    const std::uint32_t data1 = (word >> 16) & 0xFF;
+    const std::uint32_t data2 = (word >> 8) & 0xFF;
+    if (kind == 0x8) return true;                       // note-off
+    if (kind == 0x9) return data2 == 0;                 // note-on of velocity 0
+    if (kind != 0xB) return false;                      // not a controller
+    if (data1 == 64 || data1 == 66) return data2 < 64;  // sustain or sostenuto lifted
+    return data1 == 120 || data1 == 123;                // all sound off, all notes off
+}
+
+constexpr std::uint32_t AllNotesOff(std::uint32_t channel) noexcept { return (0xB0u | channel) << 24 | 123u << 16; }
+
+}  // namespace
+
+void PluginHook::HoldBackNoteEndings() noexcept {
     HostMIDIEventInfo events[64];
-    while (midiQueue_.try_dequeue_bulk(events, 64) > 0) {
+    std::size_t count = 0;
+    while ((count = midiQueue_.try_dequeue_bulk(events, 64)) > 0) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::uint32_t word = events[i].message;
+            if (!EndsNotes(word)) continue;
+            if (heldEndingCount_ < kHeldNoteEndings)
+                heldEndings_[heldEndingCount_++] = word;
+            else
+                channelsToSilence_ |= static_cast<std::uint16_t>(1u << ((word >> 24) & 0xF));
+        }
     }
 }
 
 void PluginHook::DrainMidi() {
     midiWords_.clear();
     midiTimes_.clear();
+    // What a bypass held back comes first, at the start of the block.
+    for (std::size_t i = 0; i < heldEndingCount_; ++i) {
+        midiWords_.push_back(heldEndings_[i]);
+        midiTimes_.push_back(0);
+    }
+    heldEndingCount_ = 0;
+    for (std::uint32_t channel = 0; channelsToSilence_ != 0 && channel < 16; ++channel) {
+        if ((channelsToSilence_ & (1u << channel)) == 0) continue;
+        midiWords_.push_back(AllNotesOff(channel));
+        midiTimes_.push_back(0);
+    }
+    channelsToSilence_ = 0;
     HostMIDIEventInfo events[64];
     std::size_t count = 0;
     while ((count = midiQueue_.try_dequeue_bulk(events, 64)) > 0) {

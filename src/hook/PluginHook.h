@@ -165,10 +165,16 @@ public:
     std::uint32_t ProcessBlock(std::uint32_t samples, float** channels, std::uint8_t offline, std::uint8_t secondFlag,
                                float** sideChain, std::uint32_t sideChainEntries);
 
-    // Drops the MIDI queued for the core while the hook itself bypasses the core: the
-    // core gets no block then, and the events would otherwise pile up (the queue would
-    // grow on the audio thread) and reach the core late, all at once. [audio-thread]
-    void DiscardQueuedMidi() noexcept;
+    // While the hook itself bypasses the core, the core gets no block: the MIDI queued
+    // for it is dropped (it would otherwise pile up, grow the queue on the audio thread
+    // and reach the core late, all at once), except what ends notes: note-offs (and
+    // note-ons of velocity 0), sustain and sostenuto pedals lifted, all-sound-off and
+    // all-notes-off. Those are held back, in order, and reach the core at the start of
+    // its first block after the bypass, so that no note stays stuck. When more than
+    // kHeldNoteEndings are waiting, each channel whose ending found no room gets one
+    // all-notes-off after them instead. [audio-thread]
+    void HoldBackNoteEndings() noexcept;
+    static constexpr std::size_t kHeldNoteEndings = 256;
 
     // Enqueues `count` events {words[i], offsets[i]} for the next ProcessBlock. Takes
     // every event; allocates only beyond kMidiQueueCapacity pending events. Called by
@@ -300,6 +306,9 @@ private:
     std::vector<std::uint32_t> renderMidiTimes_;
     std::vector<std::uint32_t> midiWords_;  // drained for one block
     std::vector<std::uint32_t> midiTimes_;
+    std::uint32_t heldEndings_[kHeldNoteEndings] = {};  // HoldBackNoteEndings, in arrival order
+    std::size_t heldEndingCount_ = 0;
+    std::uint16_t channelsToSilence_ = 0;  // bit c: all-notes-off owed to channel c
     std::vector<Bus> inputBuses_;
     std::vector<Bus> outputBuses_;
     std::unique_ptr<TransportRecord> transport_;  // zero at construction

@@ -8,14 +8,11 @@
 #include "contract/ChannelConfig.h"
 #include "hook/HostSpeakerOrder.h"
 #include "hostprocessor/OfflineArithmetic.h"
+#include "parameters/BlockHandOver.h"
 #include "parameters/Parameters.h"
 #include "util/BufferOps.h"
 
 namespace {
-
-// The widest channel configuration plus the aux output stems the block record holds;
-// the core never reads more channel pointers than that.
-constexpr std::size_t kMostBlockChannels = 24 + 2 * 16;
 
 // Nothing about the calling thread is recorded, so the offline requests carry 0.
 constexpr std::uint32_t kArgument = 0;
@@ -131,7 +128,7 @@ AAX_Result HostProcessor::AnalyzeAudio(const float* const inputs[], std::int32_t
     }
     SetTransportPosition();
     float* channels[kMostBlockChannels] = {};
-    const std::size_t count = std::min(analysisChannels_.size(), kMostBlockChannels);
+    const std::size_t count = std::min<std::size_t>(analysisChannels_.size(), kMostBlockChannels);
     std::copy(analysisChannels_.begin(), analysisChannels_.begin() + static_cast<std::ptrdiff_t>(count), channels);
     const ChannelConfig layout = instance_->ChannelConfiguration();
     ToCoreOrder(static_cast<std::uint32_t>(count), StemFormatOf(layout), layout, channels);
@@ -150,7 +147,7 @@ AAX_Result HostProcessor::PostAnalyze() noexcept {
         std::uint32_t tail = instance_->QueryLatency(0);
         Util::ZeroFloats(analysisBuffer_.data(), analysisBuffer_.size());
         float* channels[kMostBlockChannels] = {};
-        const std::size_t count = std::min(analysisChannels_.size(), kMostBlockChannels);
+        const std::size_t count = std::min<std::size_t>(analysisChannels_.size(), kMostBlockChannels);
         const ChannelConfig layout = instance_->ChannelConfiguration();
         // At most one channel's stretch per block; without one there is nothing to feed.
         const auto most = static_cast<std::uint32_t>(analysisWindow_);
@@ -212,16 +209,13 @@ std::int32_t HostProcessor::Pull(const float* const inputs[], std::int32_t input
 }
 
 void HostProcessor::HandOver(float* const* outputs, std::uint32_t outputCount, std::uint32_t samples) {
-    if (!instance_->CoreOwnsBypass())
-        instance_->BypassLines().Run(outputs, outputCount, samples, instance_->HookBypassEngaged());
-    // The core gets its own copy of the pointers: the host's array stays as it is.
-    float* channels[kMostBlockChannels] = {};
-    const std::size_t count = std::min<std::size_t>(outputCount, kMostBlockChannels);
-    std::copy(outputs, outputs + count, channels);
     const ChannelConfig layout = instance_->ChannelConfiguration();
-    const std::uint32_t mainCount = std::min<std::uint32_t>(ChannelCountOf(layout), static_cast<std::uint32_t>(count));
-    ToCoreOrder(mainCount, StemFormatOf(layout), layout, channels);
-    if (!instance_->HookBypassEngaged()) instance_->ProcessBlock(samples, channels, 0, 0, nullptr, 0);
+    BlockChannels block;
+    block.outputs = outputs;
+    block.outputCount = outputCount;
+    block.mainCount = ChannelCountOf(layout);
+    block.hostLayout = StemFormatOf(layout);
+    HandBlockToCore(*instance_, block, samples);
 }
 
 AAX_Result HostProcessor::RenderAudio(const float* const inputs[], std::int32_t inputCount, float* const outputs[],

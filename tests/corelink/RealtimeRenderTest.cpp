@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "RenderScenario.h"
@@ -121,17 +122,29 @@ TEST(RealtimeRender, AuxOutputsArePreFilledFromInputZero) {
     }
 }
 
+// A connected side chain is one input of one channel; when the host's buffer behind the
+// field is null the input is still passed, with no channel.
 TEST(RealtimeRender, SideChainGoesAsOneChannelOnlyWhenTheHostConnectsIt) {
-    for (bool connected : {false, true}) {
+    struct Case {
+        bool connected;
+        bool nullBuffer;
+        std::uint32_t channels;
+    };
+    for (const Case c : {Case{false, false, 0}, Case{true, false, 1}, Case{true, true, 0}}) {
         RenderScenario s;
-        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo, connected);
-        ASSERT_EQ(s.Context().Field(AAX_eContextField_SideChainIn) != nullptr, connected);
+        s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo, c.connected);
+        const auto* index = static_cast<const std::int32_t*>(s.Context().Field(AAX_eContextField_SideChainIn));
+        ASSERT_EQ(index != nullptr, c.connected);
+        if (c.nullBuffer)
+            const_cast<float**>(static_cast<float* const*>(s.Context().Field(AAX_eContextField_AudioIn)))[*index] =
+                nullptr;
         s.Mark();
         s.Render();
         const std::vector<CoreBlock> blocks = s.Blocks(0);
         ASSERT_EQ(blocks.size(), 1u);
-        EXPECT_EQ(blocks[0].record.sideChainCount, connected ? 1u : 0u) << "a null field sends no side chain";
-        EXPECT_EQ(blocks[0].record.sideChainChannelCounts[0], connected ? 1u : 0u);
+        EXPECT_EQ(blocks[0].record.sideChainCount, c.connected ? 1u : 0u) << "a null field sends no side chain";
+        EXPECT_EQ(blocks[0].record.sideChainChannelCounts[0], c.channels) << c.nullBuffer;
+        EXPECT_EQ(blocks[0].record.sideChainInputs[0] != nullptr, c.channels == 1) << c.nullBuffer;
     }
 }
 
@@ -181,27 +194,71 @@ TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
 // Hook bypass at latency L: the output is the input delayed by L and the core gets no
 // block; switched off, the core gets blocks again and the line keeps filling, so that
 // switching on again continues the delay without a gap.
-TEST(RealtimeRender, MidiArrivingWhileTheHookBypassesIsDroppedNotHeldBack) {
+// The words and offsets of one MIDI batch the core received (selector 24).
+std::pair<std::vector<std::uint32_t>, std::vector<std::uint32_t>> MidiBatch(const TestCoreCall& call) {
+    const std::size_t count = call.data.size() / 8;
+    std::vector<std::uint32_t> words(count), offsets(count);
+    std::memcpy(words.data(), call.data.data(), count * 4);
+    std::memcpy(offsets.data(), call.data.data() + count * 4, count * 4);
+    return {words, offsets};
+}
+
+// While the hook bypasses the core, MIDI for it is dropped rather than piled up, except
+// what ends notes: that reaches the core, in order, first thing after the bypass, so no
+// note stays stuck. Endings beyond the held room become one all-notes-off per channel.
+TEST(RealtimeRender, WhileTheHookBypassesOnlyNoteEndingsAreKeptForTheCore) {
     RenderScenario s;
     Parameters* parameters =
         s.Make(kRenderMidiFormat, kChannelConfigStereo, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
     aaxhost::EffectInstance& host = s.Instances().Host(*parameters);
-    ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 1.0), AAX_SUCCESS);
+    aaxhost::SimulatedMIDINode* node = s.Context().MIDINode(AAX_eContextField_MIDIIn);
+    const auto bypass = [&](double on) { ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), on), AAX_SUCCESS); };
+    bypass(1.0);
     std::vector<AAX_CMidiPacket> packets(1500, AAX_CMidiPacket{0, 3, {0x90, 60, 100, 0}, 0});
-    s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets(packets);
+    packets[10] = {7, 3, {0x81, 62, 40, 0}, 0};   // note-off
+    packets[20] = {8, 3, {0x92, 64, 0, 0}, 0};    // note-on of velocity 0
+    packets[30] = {9, 3, {0xB0, 64, 0, 0}, 0};    // sustain lifted
+    packets[40] = {9, 3, {0xB0, 64, 127, 0}, 0};  // sustain pressed: dropped
+    packets[50] = {9, 3, {0xB3, 123, 0, 0}, 0};   // all notes off
+    packets[60] = {9, 3, {0xB0, 7, 100, 0}, 0};   // volume: dropped
+    node->SetPackets(packets);
     s.Mark();
     for (int b = 0; b < 4; ++b) s.Render();  // 6000 events while bypassed
     EXPECT_TRUE(s.Instances().CallsOf(24).empty());
 
-    ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 0.0), AAX_SUCCESS);
-    s.Context().MIDINode(AAX_eContextField_MIDIIn)->SetPackets({AAX_CMidiPacket{5, 3, {0x80, 60, 0, 0}, 0}});
+    bypass(0.0);
+    node->SetPackets({AAX_CMidiPacket{5, 3, {0x80, 60, 0, 0}, 0}});
     s.Render();
-    const std::vector<TestCoreCall> midi = s.Instances().CallsOf(24);
+    std::vector<TestCoreCall> midi = s.Instances().CallsOf(24);
     ASSERT_EQ(midi.size(), 1u);
-    ASSERT_EQ(midi[0].data.size(), 8u) << "only the event of the block the core processes";
-    std::uint32_t word = 0;
-    std::memcpy(&word, midi[0].data.data(), 4);
-    EXPECT_EQ(word, 0x803C0000u);
+    const std::vector<std::uint32_t> ending = {0x813E2800u, 0x92400000u, 0xB0400000u, 0xB37B0000u};
+    std::vector<std::uint32_t> expected;
+    for (int b = 0; b < 4; ++b) expected.insert(expected.end(), ending.begin(), ending.end());
+    expected.push_back(0x803C0000u);  // then the block's own event
+    EXPECT_EQ(MidiBatch(midi[0]).first, expected);
+    std::vector<std::uint32_t> offsets(expected.size(), 0);
+    offsets.back() = 5;
+    EXPECT_EQ(MidiBatch(midi[0]).second, offsets);
+
+    // More endings than the hook holds: the first ones, then all-notes-off for the
+    // channels of those that found no room.
+    bypass(1.0);
+    std::vector<AAX_CMidiPacket> offs;
+    for (int i = 0; i < 300; ++i)
+        offs.push_back({0, 3, {static_cast<unsigned char>(i < 280 ? 0x80 : 0x85 + i % 2), 60, 0, 0}, 0});
+    node->SetPackets(offs);
+    s.Render();
+    bypass(0.0);
+    node->SetPackets({});
+    s.Mark();
+    s.Render();
+    midi = s.Instances().CallsOf(24);
+    ASSERT_EQ(midi.size(), 1u);
+    const std::vector<std::uint32_t> words = MidiBatch(midi[0]).first;
+    ASSERT_EQ(words.size(), PluginHook::kHeldNoteEndings + 3);
+    EXPECT_EQ(words[0], 0x803C0000u);
+    const std::vector<std::uint32_t> silenced(words.end() - 3, words.end());
+    EXPECT_EQ(silenced, (std::vector<std::uint32_t>{0xB07B0000u, 0xB57B0000u, 0xB67B0000u}));
 }
 
 TEST(RealtimeRender, HookBypassDelaysByTheLatencyAndSendsNoBlock) {
