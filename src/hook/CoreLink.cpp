@@ -65,10 +65,19 @@ HmoduleWithLoadedCore::~HmoduleWithLoadedCore() {
     FreeLibrary(static_cast<HMODULE>(module_));
 }
 
+// The module's whole file name, however long (the system's limit is 32767 units): a
+// name cut short would send the search for the core to the wrong folder without a word,
+// where a whole one gives a core path that is either found or reported as too long.
 Util::String ModuleDirectory() {
-    std::wstring name(4096, L'\0');
-    const DWORD length = GetModuleFileNameW(static_cast<HMODULE>(Util::ModuleInstance()), &name[0], 4095);
-    if (length == 0 || length >= 4095) return Util::String(".\\");
+    std::wstring name;
+    DWORD length = 0;
+    for (DWORD room = 4096; room <= 65536; room *= 2) {
+        name.assign(room, L'\0');
+        length = GetModuleFileNameW(static_cast<HMODULE>(Util::ModuleInstance()), &name[0], room);
+        if (length < room) break;  // a cut name fills the room exactly
+        length = 0;
+    }
+    if (length == 0) return Util::String(".\\");
     name.resize(length);
     const std::size_t slash = name.find_last_of(L'\\');
     if (slash == std::wstring::npos) return Util::String(".\\");

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <winternl.h>
 
 #include <atomic>
 #include <functional>
@@ -287,6 +288,32 @@ TEST(CoreLink, ModuleDirectoryIsTheHookFolderWithItsBackslash) {
     ASSERT_FALSE(directory.IsEmpty());
     EXPECT_EQ(directory.Bytes().back(), '\\');
     EXPECT_EQ(Util::Path(directory).NativeText(), Native(scenario.Folder()));
+
+    // A module whose name passes the 4096 units first asked for still gives its whole
+    // folder. Neither Wine nor Linux takes such paths, so the loader's own record of the
+    // module's name, which GetModuleFileNameW reads, names a deeper folder for a moment.
+    std::wstring deep = scenario.Folder();
+    while (deep.size() < 5000) deep += L"\\" + std::wstring(200, L'd');
+    std::wstring name = deep + L"\\hook.dll";
+    using CurrentPeb = PEB*(WINAPI*)();
+    const auto currentPeb = reinterpret_cast<CurrentPeb>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetCurrentPeb")));
+    ASSERT_NE(currentPeb, nullptr);
+    const PEB_LDR_DATA* loader = currentPeb()->Ldr;
+    LDR_DATA_TABLE_ENTRY* entry = nullptr;
+    for (LIST_ENTRY* link = loader->InMemoryOrderModuleList.Flink; link != &loader->InMemoryOrderModuleList;
+         link = link->Flink) {
+        auto* candidate = CONTAINING_RECORD(link, LDR_DATA_TABLE_ENTRY, InMemoryOrderLinks);
+        if (candidate->DllBase == Util::ModuleInstance()) entry = candidate;
+    }
+    ASSERT_NE(entry, nullptr);
+    const UNICODE_STRING kept = entry->FullDllName;
+    entry->FullDllName.Buffer = &name[0];
+    entry->FullDllName.Length = static_cast<USHORT>(name.size() * sizeof(wchar_t));
+    entry->FullDllName.MaximumLength = static_cast<USHORT>(entry->FullDllName.Length + sizeof(wchar_t));
+    const Util::String whole = ModuleDirectory();
+    entry->FullDllName = kept;
+    EXPECT_EQ(Util::Path(whole).NativeText(), Native(deep));
 }
 
 }  // namespace
