@@ -122,6 +122,25 @@ TEST(HostProcessorRender, ThePreRollReadsOnAfterShortReadsAndEndsInSilenceWhenNo
     }
 }
 
+// Generic layouts (11 to 24 channels) repeat one speaker: the core gets every channel,
+// each at its own place, and every rendered channel comes back where it was.
+TEST(HostProcessorRender, TwelveChannelsReachTheCoreDistinctAndReturnInPlace) {
+    HostProcessorScenario s;
+    const auto selection = NumberedSelection(12, 3000);
+    s.Make(selection, kChannelConfigGenericFirst + 9);
+    s.Core().SetBlockChannels(12, 1);
+    s.Core().SetBlockGain(2.0f);
+    ASSERT_TRUE(s.Driver().Render(1024).Succeeded());
+    const std::vector<CoreBlock> blocks = s.Blocks(12);
+    ASSERT_EQ(blocks.size(), 3u);
+    for (std::size_t k = 0; k < 12; ++k) {
+        EXPECT_EQ(blocks[0].samples[k], Slice(selection[k], 0, 1024)) << "core channel " << k;
+        std::vector<float> doubled = selection[k];
+        for (float& sample : doubled) sample *= 2.0f;
+        EXPECT_EQ(s.Driver().Rendered()[k], doubled) << "channel " << k;
+    }
+}
+
 TEST(HostProcessorRender, MonoFeedsInputZeroToBothOfTwoOutputs) {
     HostProcessorScenario s;
     const auto selection = NumberedSelection(1, 3000);
