@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -149,6 +150,10 @@ std::uint32_t BypassDelayLines::Advance(std::uint32_t position, std::uint32_t le
     return position < length ? position : 0;
 }
 
+// The ring is walked in contiguous stretches of the lines: from the position up to the
+// ring's end or the lines' last position, whichever comes first, then on from where
+// Advance goes. Within a stretch every channel is one block copy (or swap, engaged),
+// which visits exactly the positions the sample-by-sample walk would.
 void BypassDelayLines::Run(float* const* channels, std::uint32_t channelCount, std::uint32_t samples,
                            bool engaged) noexcept {
     TakeOverPending();
@@ -157,15 +162,20 @@ void BypassDelayLines::Run(float* const* channels, std::uint32_t channelCount, s
     std::vector<std::vector<float>>& lines = current_->lines;
     const std::uint32_t count = std::min(channelCount, static_cast<std::uint32_t>(lines.size()));
     std::uint32_t position = position_ < length ? position_ : (wrapPosition_ < length ? wrapPosition_ : 0);
-    for (std::uint32_t i = 0; i < samples; ++i) {
+    for (std::uint32_t done = 0; done < samples;) {
+        const std::uint32_t last = endPosition_ >= position && endPosition_ < length ? endPosition_ : length - 1;
+        const std::uint32_t n = std::min(samples - done, last - position + 1);
         for (std::uint32_t k = 0; k < count; ++k) {
             float* channel = channels[k];
             if (!channel) continue;
-            const float sample = channel[i];
-            float& stored = lines[k][position];
-            if (engaged) channel[i] = stored;
-            stored = sample;
+            float* line = lines[k].data() + position;
+            if (engaged)
+                std::swap_ranges(channel + done, channel + done + n, line);
+            else
+                std::memcpy(line, channel + done, n * sizeof(float));
         }
+        done += n;
+        position += n - 1;
         position = Advance(position, length);
     }
     position_ = position;
