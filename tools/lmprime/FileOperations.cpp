@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "SystemError.h"
+#include "toolcli/SystemError.h"
 #include "util/WideText.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 constexpr DWORD kNoAttributes = INVALID_FILE_ATTRIBUTES;
 
 std::string Failure(const char* what, const std::wstring& path, DWORD code) {
-    return std::string(what) + " \"" + Utf8(path) + "\": " + SystemErrorText(code);
+    return std::string(what) + " \"" + Utf8(path) + "\": " + toolcli::SystemErrorText(code);
 }
 
 std::wstring FileNamePart(const std::wstring& path) {

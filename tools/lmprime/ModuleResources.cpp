@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "FileOperations.h"
-#include "SystemError.h"
 #include "hook/ModuleResource.h"
+#include "toolcli/SystemError.h"
 #include "util/WideText.h"
 
 namespace {
@@ -100,7 +100,7 @@ BOOL CALLBACK CollectType(HMODULE module, LPWSTR type, LONG_PTR context) {
 bool ReadAllResources(const std::wstring& path, std::vector<ExistingResource>& resources, std::string& error) {
     const DataModule module(path);
     if (!module.Get()) {
-        error = "cannot open \"" + Utf8(path) + "\" as a module: " + SystemErrorText(module.Error());
+        error = "cannot open \"" + Utf8(path) + "\" as a module: " + toolcli::SystemErrorText(module.Error());
         return false;
     }
     Collection collection{&resources};
@@ -136,13 +136,14 @@ bool WriteResources(const std::wstring& modulePath, const std::vector<NamedResou
 
     const HANDLE update = BeginUpdateResourceW(modulePath.c_str(), TRUE);
     if (update == nullptr) {
-        error = "cannot update the resources of \"" + Utf8(modulePath) + "\": " + SystemErrorText(GetLastError());
+        error =
+            "cannot update the resources of \"" + Utf8(modulePath) + "\": " + toolcli::SystemErrorText(GetLastError());
         return false;
     }
     const auto fail = [&](const std::string& what) {
         const DWORD code = GetLastError();
         EndUpdateResourceW(update, TRUE);
-        error = "cannot write " + what + " into \"" + Utf8(modulePath) + "\": " + SystemErrorText(code);
+        error = "cannot write " + what + " into \"" + Utf8(modulePath) + "\": " + toolcli::SystemErrorText(code);
         return false;
     };
     for (const ExistingResource& kept : existing) {
@@ -157,7 +158,8 @@ bool WriteResources(const std::wstring& modulePath, const std::vector<NamedResou
             return fail("resource " + Describe(resource));
     }
     if (!EndUpdateResourceW(update, FALSE)) {
-        error = "cannot write the resources of \"" + Utf8(modulePath) + "\": " + SystemErrorText(GetLastError());
+        error =
+            "cannot write the resources of \"" + Utf8(modulePath) + "\": " + toolcli::SystemErrorText(GetLastError());
         return false;
     }
     return true;
@@ -183,7 +185,7 @@ bool WriteModuleCopy(const std::wstring& inModule, const std::wstring& outModule
 bool ReadResources(const std::wstring& modulePath, std::vector<NamedResource>& resources, std::string& error) {
     const DataModule module(modulePath);
     if (!module.Get()) {
-        error = "cannot open \"" + Utf8(modulePath) + "\" as a module: " + SystemErrorText(module.Error());
+        error = "cannot open \"" + Utf8(modulePath) + "\" as a module: " + toolcli::SystemErrorText(module.Error());
         return false;
     }
     for (NamedResource& resource : resources) {
@@ -195,7 +197,7 @@ bool ReadResources(const std::wstring& modulePath, std::vector<NamedResource>& r
         case ModuleResource::Status::LoadFailed:
         case ModuleResource::Status::LockFailed:
             error = "cannot read resource " + Describe(resource) + " of \"" + Utf8(modulePath) +
-                    "\": " + SystemErrorText(found.lastError);
+                    "\": " + toolcli::SystemErrorText(found.lastError);
             return false;
         }
     }
