@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "FileOperations.h"
+#include "ModuleImage.h"
 #include "hook/ModuleResource.h"
 #include "toolcli/SystemError.h"
 #include "util/WideText.h"
@@ -128,7 +127,20 @@ bool Update(HANDLE update, LPCWSTR type, LPCWSTR name, WORD language, const std:
 
 }  // namespace
 
+bool CheckModuleBytes(const std::wstring& modulePath, const std::vector<unsigned char>& bytes, std::string& error) {
+    const std::string problem = ModuleImageProblem(bytes);
+    if (problem.empty()) return true;
+    error = "\"" + Utf8(modulePath) + "\" " + problem;
+    return false;
+}
+
+bool CheckModuleFile(const std::wstring& modulePath, std::string& error) {
+    std::vector<unsigned char> bytes;
+    return ReadWholeFile(modulePath, bytes, error) && CheckModuleBytes(modulePath, bytes, error);
+}
+
 bool WriteResources(const std::wstring& modulePath, const std::vector<NamedResource>& resources, std::string& error) {
+    if (!CheckModuleFile(modulePath, error)) return false;
     // The resource table is written afresh: the kept resources, then the new ones.
     // Asking the updater to delete single resources is not reliable everywhere.
     std::vector<ExistingResource> existing;
@@ -169,10 +181,7 @@ bool WriteModuleCopy(const std::wstring& inModule, const std::wstring& outModule
                      const std::vector<NamedResource>& resources, std::string& error) {
     std::vector<unsigned char> bytes;
     if (!ReadWholeFile(inModule, bytes, error)) return false;
-    if (!LooksLikeModule(bytes)) {
-        error = "\"" + Utf8(inModule) + "\" is not a Windows module (no PE header)";
-        return false;
-    }
+    if (!CheckModuleBytes(inModule, bytes, error)) return false;
     std::wstring temporary;
     if (!CreateTemporaryFileBeside(outModule, bytes, temporary, error)) return false;
     if (!WriteResources(temporary, resources, error) || !MoveReplacing(temporary, outModule, error)) {
@@ -202,13 +211,4 @@ bool ReadResources(const std::wstring& modulePath, std::vector<NamedResource>& r
         }
     }
     return true;
-}
-
-bool LooksLikeModule(const std::vector<unsigned char>& bytes) {
-    constexpr std::size_t kHeaderOffsetField = 0x3C;  // e_lfanew in the DOS header
-    if (bytes.size() < kHeaderOffsetField + 4 || bytes[0] != 'M' || bytes[1] != 'Z') return false;
-    std::uint32_t offset = 0;
-    for (int i = 3; i >= 0; --i) offset = (offset << 8) | bytes[kHeaderOffsetField + static_cast<std::size_t>(i)];
-    if (offset > bytes.size() - 4) return false;
-    return std::memcmp(bytes.data() + offset, "PE\0\0", 4) == 0;
 }
