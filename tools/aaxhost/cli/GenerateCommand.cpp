@@ -67,7 +67,7 @@ int Generate(const toolcli::ParsedOptions& options) {
         throw toolcli::UsageError(std::to_string(settings.frames) + " frames of " + std::to_string(settings.channels) +
                                   " channel(s) in " + SampleFormatName(audio.format) + " take " + std::to_string(size) +
                                   " bytes, more than a WAV file holds (" + std::to_string(kMaxWavFileSize) +
-                                  "); shorten --seconds or lower --rate, " + "--channels or --format");
+                                  "); shorten --seconds or lower --rate, --channels or --format");
     audio.channels = MakeSignal(settings);
     WriteWavFile(outPath, audio);
     std::printf("wrote %s: %lld frames, %d channels, %u Hz, %s\n", outPath.c_str(),
