@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -76,4 +78,14 @@ inline ToolRun RunAaxhost(const std::vector<std::string>& arguments) {
     std::vector<std::wstring> wide;
     for (const std::string& argument : arguments) wide.push_back(WideText(argument));
     return RunTool(L"aaxhost.exe", wide);
+}
+
+// The names in `folder`, sorted; hidden and temporary files included: what a run left.
+inline std::vector<std::wstring> FolderEntries(const std::filesystem::path& folder) {
+    std::vector<std::wstring> names;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+        names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end());
+    return names;
 }

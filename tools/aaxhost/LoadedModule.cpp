@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "aaxhost/RecordingCollection.h"
+#include "toolcli/SystemError.h"
 #include "util/WideText.h"
 
 namespace aaxhost {
@@ -11,8 +12,8 @@ LoadedModule::LoadedModule(const std::wstring& path) : path_(path) {
     HMODULE module = LoadLibraryW(path.c_str());
     if (module == nullptr) {
         const DWORD error = GetLastError();
-        throw ModuleLoadError("cannot load " + Util::FromWide(path.c_str()).Bytes() + " (error " +
-                              std::to_string(error) + ")");
+        throw ModuleLoadError("cannot load " + Util::FromWide(path.c_str()).Bytes() + ": " +
+                              toolcli::SystemErrorText(error));
     }
     module_ = module;
     startup_ = FindExportAs<ACFStartupProc>(kACFStartupName);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "SystemError.h"
+#include "toolcli/SystemError.h"
 #include "util/WideText.h"
 
 namespace {
@@ -12,19 +12,17 @@ namespace {
 constexpr DWORD kNoAttributes = INVALID_FILE_ATTRIBUTES;
 
 std::string Failure(const char* what, const std::wstring& path, DWORD code) {
-    return std::string(what) + " \"" + Utf8(path) + "\": " + SystemErrorText(code);
+    return std::string(what) + " \"" + Utf8(path) + "\": " + toolcli::SystemErrorText(code);
 }
 
-std::wstring FileNamePart(const std::wstring& path) {
-    const std::size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? path : path.substr(cut + 1);
-}
-
-// ".<name>.<process>-<n><tag>" beside `target`. The process number keeps two lmprime
-// runs apart; the counter keeps one run's names apart.
+// ".lmprime-<process>-<n><tag>" beside `target`. The process number keeps two lmprime
+// runs apart; the counter keeps one run's names apart. The target's own name is left
+// out: a bundle's module lies in the bundle's temporary folder, and two long names in
+// one path would pass the system's path limit (MAX_PATH), which the resource
+// functions do not go beyond.
 std::wstring CandidateBeside(const std::wstring& target, unsigned counter, const wchar_t* tag) {
-    return JoinPath(FolderOf(target), L"." + FileNamePart(target) + L"." + std::to_wstring(GetCurrentProcessId()) +
-                                          L"-" + std::to_wstring(counter) + tag);
+    return JoinPath(FolderOf(target),
+                    L".lmprime-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter) + tag);
 }
 
 constexpr unsigned kMaxCandidates = 1000;

@@ -89,7 +89,7 @@ std::string DescribeResource(const NamedResource& resource, std::size_t maxLengt
 bool DescribeModule(const std::wstring& modulePath, std::string& report, std::string& error) {
     std::vector<NamedResource> resources;
     for (const ShownResource& shown : kShown) resources.push_back({shown.type, shown.name, std::nullopt});
-    if (!ReadResources(modulePath, resources, error)) return false;
+    if (!CheckModuleFile(modulePath, error) || !ReadResources(modulePath, resources, error)) return false;
 
     report = "Module: " + Utf8(modulePath) + "\n";
     for (std::size_t i = 0; i < resources.size(); ++i) {

@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "FileOperations.h"
-#include "SystemError.h"
+#include "ModuleImage.h"
 #include "hook/ModuleResource.h"
+#include "toolcli/SystemError.h"
 #include "util/WideText.h"
 
 namespace {
@@ -100,7 +99,7 @@ BOOL CALLBACK CollectType(HMODULE module, LPWSTR type, LONG_PTR context) {
 bool ReadAllResources(const std::wstring& path, std::vector<ExistingResource>& resources, std::string& error) {
     const DataModule module(path);
     if (!module.Get()) {
-        error = "cannot open \"" + Utf8(path) + "\" as a module: " + SystemErrorText(module.Error());
+        error = "cannot open \"" + Utf8(path) + "\" as a module: " + toolcli::SystemErrorText(module.Error());
         return false;
     }
     Collection collection{&resources};
@@ -128,7 +127,20 @@ bool Update(HANDLE update, LPCWSTR type, LPCWSTR name, WORD language, const std:
 
 }  // namespace
 
+bool CheckModuleBytes(const std::wstring& modulePath, const std::vector<unsigned char>& bytes, std::string& error) {
+    const std::string problem = ModuleImageProblem(bytes);
+    if (problem.empty()) return true;
+    error = "\"" + Utf8(modulePath) + "\" " + problem;
+    return false;
+}
+
+bool CheckModuleFile(const std::wstring& modulePath, std::string& error) {
+    std::vector<unsigned char> bytes;
+    return ReadWholeFile(modulePath, bytes, error) && CheckModuleBytes(modulePath, bytes, error);
+}
+
 bool WriteResources(const std::wstring& modulePath, const std::vector<NamedResource>& resources, std::string& error) {
+    if (!CheckModuleFile(modulePath, error)) return false;
     // The resource table is written afresh: the kept resources, then the new ones.
     // Asking the updater to delete single resources is not reliable everywhere.
     std::vector<ExistingResource> existing;
@@ -136,13 +148,14 @@ bool WriteResources(const std::wstring& modulePath, const std::vector<NamedResou
 
     const HANDLE update = BeginUpdateResourceW(modulePath.c_str(), TRUE);
     if (update == nullptr) {
-        error = "cannot update the resources of \"" + Utf8(modulePath) + "\": " + SystemErrorText(GetLastError());
+        error =
+            "cannot update the resources of \"" + Utf8(modulePath) + "\": " + toolcli::SystemErrorText(GetLastError());
         return false;
     }
     const auto fail = [&](const std::string& what) {
         const DWORD code = GetLastError();
         EndUpdateResourceW(update, TRUE);
-        error = "cannot write " + what + " into \"" + Utf8(modulePath) + "\": " + SystemErrorText(code);
+        error = "cannot write " + what + " into \"" + Utf8(modulePath) + "\": " + toolcli::SystemErrorText(code);
         return false;
     };
     for (const ExistingResource& kept : existing) {
@@ -157,7 +170,8 @@ bool WriteResources(const std::wstring& modulePath, const std::vector<NamedResou
             return fail("resource " + Describe(resource));
     }
     if (!EndUpdateResourceW(update, FALSE)) {
-        error = "cannot write the resources of \"" + Utf8(modulePath) + "\": " + SystemErrorText(GetLastError());
+        error =
+            "cannot write the resources of \"" + Utf8(modulePath) + "\": " + toolcli::SystemErrorText(GetLastError());
         return false;
     }
     return true;
@@ -167,10 +181,7 @@ bool WriteModuleCopy(const std::wstring& inModule, const std::wstring& outModule
                      const std::vector<NamedResource>& resources, std::string& error) {
     std::vector<unsigned char> bytes;
     if (!ReadWholeFile(inModule, bytes, error)) return false;
-    if (!LooksLikeModule(bytes)) {
-        error = "\"" + Utf8(inModule) + "\" is not a Windows module (no PE header)";
-        return false;
-    }
+    if (!CheckModuleBytes(inModule, bytes, error)) return false;
     std::wstring temporary;
     if (!CreateTemporaryFileBeside(outModule, bytes, temporary, error)) return false;
     if (!WriteResources(temporary, resources, error) || !MoveReplacing(temporary, outModule, error)) {
@@ -183,7 +194,7 @@ bool WriteModuleCopy(const std::wstring& inModule, const std::wstring& outModule
 bool ReadResources(const std::wstring& modulePath, std::vector<NamedResource>& resources, std::string& error) {
     const DataModule module(modulePath);
     if (!module.Get()) {
-        error = "cannot open \"" + Utf8(modulePath) + "\" as a module: " + SystemErrorText(module.Error());
+        error = "cannot open \"" + Utf8(modulePath) + "\" as a module: " + toolcli::SystemErrorText(module.Error());
         return false;
     }
     for (NamedResource& resource : resources) {
@@ -195,18 +206,9 @@ bool ReadResources(const std::wstring& modulePath, std::vector<NamedResource>& r
         case ModuleResource::Status::LoadFailed:
         case ModuleResource::Status::LockFailed:
             error = "cannot read resource " + Describe(resource) + " of \"" + Utf8(modulePath) +
-                    "\": " + SystemErrorText(found.lastError);
+                    "\": " + toolcli::SystemErrorText(found.lastError);
             return false;
         }
     }
     return true;
-}
-
-bool LooksLikeModule(const std::vector<unsigned char>& bytes) {
-    constexpr std::size_t kHeaderOffsetField = 0x3C;  // e_lfanew in the DOS header
-    if (bytes.size() < kHeaderOffsetField + 4 || bytes[0] != 'M' || bytes[1] != 'Z') return false;
-    std::uint32_t offset = 0;
-    for (int i = 3; i >= 0; --i) offset = (offset << 8) | bytes[kHeaderOffsetField + static_cast<std::size_t>(i)];
-    if (offset > bytes.size() - 4) return false;
-    return std::memcmp(bytes.data() + offset, "PE\0\0", 4) == 0;
 }

@@ -22,23 +22,26 @@ struct NamedResource {
 // language finds it whatever the system's language.
 constexpr unsigned short kNeutralLanguage = 0;  // MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)
 
+// Whether the module file at `modulePath` (or its `bytes`) passes ModuleImageProblem;
+// `error` names the file and the problem when not.
+bool CheckModuleFile(const std::wstring& modulePath, std::string& error);
+bool CheckModuleBytes(const std::wstring& modulePath, const std::vector<unsigned char>& bytes, std::string& error);
+
 // Applies `resources` to the module file at `modulePath` in place: every existing
 // resource of each type and name is removed, in any language, and those with bytes are
 // written again in the neutral language. Other resources stay, in their languages.
-// A failure can leave the file half-updated: use WriteModuleCopy for files that matter.
+// A file that ModuleImageProblem finds unfit is refused untouched. A failure later on can
+// leave the file half-updated: use WriteModuleCopy for files that matter.
 bool WriteResources(const std::wstring& modulePath, const std::vector<NamedResource>& resources, std::string& error);
 
 // Writes a copy of `inModule` with `resources` applied (as WriteResources) to
 // `outModule`, all or nothing: the copy is made in a temporary file beside `outModule`
 // and moved onto it only when complete. On failure `outModule` is as it was and the
-// temporary file is gone. `inModule` and `outModule` may name the same file.
+// temporary file is gone. `inModule` and `outModule` may name the same file. An
+// `inModule` that ModuleImageProblem finds unfit is refused before anything is written.
 bool WriteModuleCopy(const std::wstring& inModule, const std::wstring& outModule,
                      const std::vector<NamedResource>& resources, std::string& error);
 
 // Reads the resources named in `resources` (their bytes are replaced) from the module
 // file at `modulePath`, loaded as data only: no code of it runs.
 bool ReadResources(const std::wstring& modulePath, std::vector<NamedResource>& resources, std::string& error);
-
-// Whether `bytes` begin like a Windows module: "MZ" header pointing at a "PE\0\0"
-// signature inside the file. Pure.
-bool LooksLikeModule(const std::vector<unsigned char>& bytes);

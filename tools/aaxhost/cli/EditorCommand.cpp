@@ -14,8 +14,8 @@
 #include "aaxhost/SimulatedViewContainer.h"
 #include "aaxhost/cli/BmpImage.h"
 #include "aaxhost/cli/Commands.h"
-#include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/ModuleSession.h"
+#include "aaxhost/cli/OutputFiles.h"
 #include "aaxhost/cli/Screenshot.h"
 #include "toolcli/CommandLine.h"
 #include "toolcli/CommandRunner.h"
@@ -68,6 +68,7 @@ int OpenEditor(const toolcli::ParsedOptions& options) {
     }
     std::string failure;
     HostWindow::Size shown;
+    OutputFiles files;  // the screenshot, put in place only when the whole command succeeds
     {
         HostWindow window(width, height, effectID);
         if (window.Handle() == nullptr) {
@@ -85,7 +86,7 @@ int OpenEditor(const toolcli::ParsedOptions& options) {
         shown = window.ClientSize();
         if (screenshot) {
             try {
-                WriteFileBytes(*screenshot, EncodeBmp24(CaptureClientArea(window.Handle())));
+                files.Add(*screenshot, EncodeBmp24(CaptureClientArea(window.Handle())));
             } catch (const std::exception& error) {
                 failure = "the screenshot failed: " + std::string(error.what());
             }
@@ -103,6 +104,7 @@ int OpenEditor(const toolcli::ParsedOptions& options) {
     std::printf("%zu edit(s)\n", instance->Automation().size());
     session.ReportFatalErrors();
     if (!failure.empty()) throw std::runtime_error(failure);
+    files.Commit();
     if (screenshot) std::printf("wrote %s\n", screenshot->c_str());
     return toolcli::kExitSucceeded;
 }

@@ -9,7 +9,7 @@
 namespace aaxhost::cli {
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
-// Replaces the file.
+// Replaces the file, all or nothing (through OutputFiles).
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // The wide form of a UTF-8 path, for Windows calls.
 std::wstring WidePath(const std::string& path);

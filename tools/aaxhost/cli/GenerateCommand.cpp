@@ -20,7 +20,8 @@ constexpr const char* kUsage =
     "  --out FILE         the WAV file to write\n"
     "  --signal KIND      sweep (20 Hz to 20 kHz, logarithmic; the default), sine, noise\n"
     "                     or impulses (one every half second)\n"
-    "  --seconds S        length, 0.001 to 3600 (default 2)\n"
+    "  --seconds S        length, 0.001 to 3600 (default 2); the file must stay within\n"
+    "                     the 4 GiB a WAV file holds\n"
     "  --rate HZ          sample rate, 8000 to 384000 (default 48000)\n"
     "  --channels N       1 to 8 (default 2)\n"
     "  --level DB         peak level in dBFS, -120 to 0 (default -12)\n"
@@ -58,6 +59,15 @@ int Generate(const toolcli::ParsedOptions& options) {
         audio.format = SampleFormat::Pcm16;
     else
         throw toolcli::UsageError("--format must be float, 24 or 16, not \"" + format + "\"");
+    // Refused before a sample is made: a signal too long for the file would take
+    // gigabytes of memory first.
+    const std::uint64_t size = WavFileSize(static_cast<std::size_t>(settings.channels),
+                                           static_cast<std::uint64_t>(settings.frames), audio.format, false);
+    if (size > kMaxWavFileSize)
+        throw toolcli::UsageError(std::to_string(settings.frames) + " frames of " + std::to_string(settings.channels) +
+                                  " channel(s) in " + SampleFormatName(audio.format) + " take " + std::to_string(size) +
+                                  " bytes, more than a WAV file holds (" + std::to_string(kMaxWavFileSize) +
+                                  "); shorten --seconds or lower --rate, --channels or --format");
     audio.channels = MakeSignal(settings);
     WriteWavFile(outPath, audio);
     std::printf("wrote %s: %lld frames, %d channels, %u Hz, %s\n", outPath.c_str(),

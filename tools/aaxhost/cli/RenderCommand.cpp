@@ -18,6 +18,7 @@
 #include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/MidiFile.h"
 #include "aaxhost/cli/ModuleSession.h"
+#include "aaxhost/cli/OutputFiles.h"
 #include "aaxhost/cli/ParameterSetting.h"
 #include "aaxhost/cli/StateFile.h"
 #include "aaxhost/cli/WavFile.h"
@@ -36,8 +37,10 @@ constexpr const char* kUsage =
     "sample format: the effect's latency is not compensated unless --compensate is given.\n"
     "\n"
     "  --effect ID         the effect's identifier, as \"aaxhost scan\" lists it\n"
-    "  --in FILE           16/24-bit PCM or 32-bit float WAV, 1 to 8 channels\n"
-    "  --out FILE          the rendered WAV\n"
+    "  --in FILE           16/24-bit PCM or 32-bit float WAV, 1 to 8 channels,\n"
+    "                      1000 to 768000 Hz\n"
+    "  --out FILE          the rendered WAV; it and the --save-state file are written\n"
+    "                      together or, when the render fails, not at all\n"
     "  --block N           samples per block, 1 to 65536 (default 512)\n"
     "  --rate HZ           the host's sample rate, also written to the output file\n"
     "                      (default: the input file's)\n"
@@ -119,7 +122,7 @@ RenderRequest ReadRequest(const toolcli::ParsedOptions& options) {
     request.block =
         static_cast<std::int32_t>(toolcli::ParseInteger(options.Value("--block").value_or("512"), 1, 65536, "--block"));
     if (const auto rate = options.Value("--rate"))
-        request.rate = toolcli::ParseNumber(*rate, 1000.0, 768000.0, "--rate");
+        request.rate = toolcli::ParseNumber(*rate, kMinWavSampleRate, kMaxWavSampleRate, "--rate");
     request.settings = options.Values("--set");
     for (const std::string& assignment : request.settings)
         if (assignment.find('=') == std::string::npos)
@@ -161,7 +164,13 @@ RenderInputs ReadInputs(const RenderRequest& request) {
 // order, reporting each on stdout.
 void PrepareParameters(EffectInstance& instance, const RenderRequest& request, const std::vector<std::uint8_t>& state) {
     AAX_IACFEffectParameters& parameters = *instance.Parameters();
-    if (!state.empty()) LoadState(parameters, state);
+    if (!state.empty()) {
+        try {
+            LoadState(parameters, state);
+        } catch (const std::exception& error) {
+            throw std::runtime_error(*request.loadStatePath + ": " + error.what());
+        }
+    }
     for (const std::string& assignment : request.settings) {
         const ParameterSetting setting = ResolveParameterSetting(parameters, assignment);
         Check(instance.SetParameter(setting.identifier.c_str(), setting.normalized), "setting " + setting.identifier);
@@ -310,9 +319,11 @@ int Render(const toolcli::ParsedOptions& options) {
     session.ReportFatalErrors();
     renderer.Run(component.processProcedures.front().proc, request.block, output);
     session.ReportFatalErrors();
-    WriteWavFile(request.outPath, output);
-    if (request.saveStatePath)
-        WriteFileBytes(*request.saveStatePath, EncodeStateFile(SaveState(*instance->Parameters())));
+    // The rendered file and the state are written together or not at all.
+    OutputFiles files;
+    AddWavFile(files, request.outPath, output);
+    if (request.saveStatePath) files.Add(*request.saveStatePath, EncodeStateFile(SaveState(*instance->Parameters())));
+    files.Commit();
     std::printf("rendered %zu samples, %zu channel(s) in, %d out, at %g Hz through \"%s\" in blocks of %d\n",
                 inputs.audio.FrameCount(), inputs.audio.ChannelCount(), outputs, inputs.rate, request.effectID.c_str(),
                 request.block);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "aaxhost/cli/FileBytes.h"
+#include "aaxhost/cli/OutputFiles.h"
 
 namespace aaxhost::cli {
 namespace {
@@ -84,7 +84,10 @@ Format ParseFormat(const std::uint8_t* p, std::uint32_t size) {
     if (format.channels > kMaxWavChannels)
         throw WavError("the file declares " + std::to_string(format.channels) + " channels, more than " +
                        std::to_string(kMaxWavChannels));
-    if (format.sampleRate == 0) throw WavError("the file declares a sample rate of 0");
+    if (format.sampleRate < kMinWavSampleRate || format.sampleRate > kMaxWavSampleRate)
+        throw WavError("the file declares a sample rate of " + std::to_string(format.sampleRate) + " Hz; " +
+                       std::to_string(kMinWavSampleRate) + " to " + std::to_string(kMaxWavSampleRate) +
+                       " are supported");
     if (format.blockAlign != format.channels * (bits / 8))
         throw WavError("the block alignment " + std::to_string(format.blockAlign) + " does not match " +
                        std::to_string(format.channels) + " channels of " + std::to_string(bits) + " bits");
@@ -148,6 +151,11 @@ const char* SampleFormatName(SampleFormat format) noexcept {
     case SampleFormat::Float32: return "32-bit float";
     }
     return "unknown format";
+}
+
+std::uint64_t WavFileSize(std::size_t channels, std::uint64_t frames, SampleFormat format, bool extensible) noexcept {
+    const std::uint64_t dataSize = frames * channels * (BitsOf(format) / 8);
+    return 12 + 8 + (extensible ? 40 : 16) + 8 + dataSize + (dataSize & 1u);
 }
 
 WavAudio ParseWav(const std::vector<std::uint8_t>& bytes) {
@@ -219,8 +227,9 @@ std::vector<std::uint8_t> SerializeWav(const WavAudio& audio) {
     const std::uint32_t blockAlign = static_cast<std::uint32_t>(channels) * bits / 8;
     const std::uint64_t dataSize = static_cast<std::uint64_t>(frames) * blockAlign;
     const std::uint32_t formatSize = audio.extensible ? 40 : 16;
-    const std::uint64_t riffSize = 4 + 8 + formatSize + 8 + dataSize + (dataSize & 1u);
-    if (riffSize > std::numeric_limits<std::uint32_t>::max()) throw WavError("too long for a WAV file");
+    const std::uint64_t fileSize = WavFileSize(channels, frames, audio.format, audio.extensible);
+    if (fileSize > kMaxWavFileSize) throw WavError("too long for a WAV file");
+    const std::uint64_t riffSize = fileSize - 8;
 
     std::vector<std::uint8_t> out;
     out.reserve(static_cast<std::size_t>(riffSize + 8));
@@ -261,14 +270,20 @@ WavAudio ReadWavFile(const std::string& path) {
     }
 }
 
-void WriteWavFile(const std::string& path, const WavAudio& audio) {
+void AddWavFile(OutputFiles& outputs, const std::string& path, const WavAudio& audio) {
     std::vector<std::uint8_t> bytes;
     try {
         bytes = SerializeWav(audio);
     } catch (const WavError& error) {
         throw WavError(path + ": " + error.what());
     }
-    WriteFileBytes(path, bytes);
+    outputs.Add(path, bytes);
+}
+
+void WriteWavFile(const std::string& path, const WavAudio& audio) {
+    OutputFiles outputs;
+    AddWavFile(outputs, path, audio);
+    outputs.Commit();
 }
 
 }  // namespace aaxhost::cli

@@ -3,7 +3,7 @@
 // 24-bit integer PCM or 32-bit IEEE float, plain or WAVE_FORMAT_EXTENSIBLE with one of
 // those subformats, 1 to 8 channels. Odd-sized chunks carry their pad byte; chunks
 // other than "fmt " and "data" are skipped. Anything else (a truncated file, sizes that
-// disagree, 0 channels, another format) is refused with WavError naming the problem.
+// disagree, 0 channels, a sample rate outside 1000 to 768000 Hz, another format) is refused with WavError naming the problem.
 // Samples are held as floats per channel: integer PCM is scaled by 2^(bits-1) both
 // ways and clipped to its range when written (NaN as 0), so integer files round-trip exactly.
 // Parse/Serialize are pure; ReadWavFile/WriteWavFile add the file and its name to
@@ -37,6 +37,14 @@ struct WavAudio {
 };
 
 constexpr std::size_t kMaxWavChannels = 8;
+// The sample rates a file may declare, the same that render's --rate takes.
+constexpr std::uint32_t kMinWavSampleRate = 1000;
+constexpr std::uint32_t kMaxWavSampleRate = 768000;
+
+// The bytes a file of `frames` frames of `channels` channels takes, header and pad byte
+// included, and the most a file can take: its RIFF size field counts 32 bits. Pure.
+std::uint64_t WavFileSize(std::size_t channels, std::uint64_t frames, SampleFormat format, bool extensible) noexcept;
+constexpr std::uint64_t kMaxWavFileSize = 0xFFFFFFFFull + 8;
 
 // The audio of a whole file's bytes; WavError without the file name.
 WavAudio ParseWav(const std::vector<std::uint8_t>& bytes);
@@ -44,8 +52,12 @@ WavAudio ParseWav(const std::vector<std::uint8_t>& bytes);
 // channels, too many, channels of different lengths, a rate of 0, over 4 GiB).
 std::vector<std::uint8_t> SerializeWav(const WavAudio& audio);
 
+class OutputFiles;
+
 // `path` is UTF-8. Errors read "<path>: <problem>".
 WavAudio ReadWavFile(const std::string& path);
+// Writes the file all or nothing; AddWavFile makes it one of a command's outputs.
 void WriteWavFile(const std::string& path, const WavAudio& audio);
+void AddWavFile(OutputFiles& outputs, const std::string& path, const WavAudio& audio);
 
 }  // namespace aaxhost::cli
