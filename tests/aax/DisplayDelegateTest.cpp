@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <map>
 #include <string>
 
 #include "aax/AAX_CBinaryDisplayDelegate.h"
@@ -30,33 +29,6 @@ TEST(NumberDisplay, ShowsPrecisionDigitsWithAPointAndNoNegativeZero) {
         {20000.0f, "20000.00"},
     };
     for (const NumberCase& c : cases) EXPECT_EQ(TextOf<float>(display, c.value), c.text) << c.value;
-}
-
-TEST(NumberDisplay, SpacingAppendsBlanksAndZeroPrecisionDropsThePoint) {
-    EXPECT_EQ(TextOf<float>(AAX_CNumberDisplayDelegate<float, 1, 1>(), 12.25f), "12.2 ");
-    EXPECT_EQ(TextOf<float>(AAX_CNumberDisplayDelegate<float, 0, 0>(), 2.5f), "2");
-    EXPECT_EQ(TextOf<float>(AAX_CNumberDisplayDelegate<float, 0, 3>(), 7.0f), "7   ");
-}
-
-TEST(NumberDisplay, IntegersPrintWholeAndIgnorePrecision) {
-    const AAX_CNumberDisplayDelegate<std::int32_t, 2, 1> display;
-    EXPECT_EQ(TextOf<std::int32_t>(display, 42), "42 ");
-    EXPECT_EQ(TextOf<std::int32_t>(display, -7), "-7 ");
-}
-
-TEST(BinaryDisplay, ShowsTheCallersTexts) {
-    const AAX_CBinaryDisplayDelegate<bool> display("off", "on");
-    EXPECT_EQ(TextOf<bool>(display, false), "off");
-    EXPECT_EQ(TextOf<bool>(display, true), "on");
-}
-
-TEST(StringDisplay, ValuesWithoutALabelShowStringNotFound) {
-    const AAX_CStringDisplayDelegate<std::int32_t> display({{0, ""}, {1, "one"}, {3, "three"}});
-    EXPECT_EQ(TextOf<std::int32_t>(display, 0), "");
-    EXPECT_EQ(TextOf<std::int32_t>(display, 1), "one");
-    EXPECT_EQ(TextOf<std::int32_t>(display, 2), "String Not Found");
-    EXPECT_EQ(TextOf<std::int32_t>(display, 3), "three");
-    EXPECT_EQ(TextOf<std::int32_t>(display, -1), "String Not Found");
 }
 
 TEST(DisplayDelegates, ANullOutTextIsRefused) {

@@ -1,12 +1,9 @@
-// The registration host as a module drives it through the layer's own wrappers: which
-// host objects the wrappers obtain and how, which interface versions each host object
-// answers, and what the host keeps when a module repeats, reorders or misuses
-// description calls.
+// The registration host as a module drives it through the layer's own wrappers: what
+// the host keeps when a module repeats, reorders or misuses description calls.
 
 #include <gtest/gtest.h>
 
 #include "aax/AAX_VCollection.h"
-#include "aax/AAX_VHostServices.h"
 #include "aaxhost/RecordingCollection.h"
 #include "aaxhost/RegistrationHost.h"
 
@@ -20,43 +17,6 @@ void NoProcess(void* const[], const void* const) noexcept {}
 ACFPtr<RecordingCollection> Described(RegistrationHost& host) {
     std::vector<ACFPtr<RecordingCollection>> made = host.TakeCollections();
     return made.empty() ? ACFPtr<RecordingCollection>() : std::move(made.front());
-}
-
-TEST(RegistrationHost, WrappersObtainEveryHostObjectFromTheComponentFactory) {
-    RegistrationHost host;
-    {
-        AAX_VCollection collection(host.Unknown());
-        AAX_IEffectDescriptor* effect = collection.NewDescriptor();
-        AAX_IComponentDescriptor* component = effect->NewComponentDescriptor();
-        component->NewPropertyMap();
-        component->NewPropertyMap();
-        AAX_VHostServices services(host.Unknown());
-        EXPECT_EQ(services.Trace(AAX_eTracePriorityHost_Normal, "hello"), AAX_SUCCESS);
-        EXPECT_EQ(services.StackTrace(AAX_eTracePriorityHost_Normal, AAX_eTracePriorityHost_Low, "stack"), AAX_SUCCESS);
-        EXPECT_EQ(services.HandleAssertFailure("file.cpp", 7, "broken", 0), AAX_SUCCESS);
-
-        ACFPtr<IACFPluginDefinition> definition =
-            ACFPtr<IACFPluginDefinition>::Query(collection.GetIUnknown(), IID_IACFPluginDefinition);
-        ASSERT_TRUE(definition);
-        EXPECT_EQ(FindOwn<RecordingCollection>(definition.Get()),
-                  FindOwn<RecordingCollection>(collection.GetIUnknown()));
-
-        // The description host is reached on the registration IACFUnknown itself.
-        const AAX_IDescriptionHost* description = collection.DescriptionHost();
-        ASSERT_NE(description, nullptr);
-        EXPECT_EQ(description->FeatureSupportLevel(AAXATTR_ClientFeature_AuxOutputStem), AAX_eSupportLevel_Supported);
-        EXPECT_EQ(description->FeatureSupportLevel(AAXATTR_Client_Level), AAX_eSupportLevel_Uninitialized);
-    }
-    const HostComponentFactory& factory = host.Factory();
-    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXCollection), 1);
-    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXEffectDescriptor), 1);
-    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXComponentDescriptor), 1);
-    EXPECT_EQ(factory.CreatedCount(AAXCompID_AAXPropertyMap), 2);
-    EXPECT_EQ(factory.CreatedCount(AAXCompID_HostServices), 3);  // one request per version
-    const std::vector<TraceLine> traces = host.Services().Traces();
-    ASSERT_EQ(traces.size(), 3u);
-    EXPECT_EQ(traces[1].message, "stack");
-    EXPECT_EQ(traces[2].message, "file.cpp(7): broken");
 }
 
 TEST(RecordingCollection, RepeatedPropertyKeepsItsFirstPlaceWithTheLastValue) {

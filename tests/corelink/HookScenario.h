@@ -1,8 +1,9 @@
 #pragma once
 // A product whose core is loaded and held, for building PluginHook objects against the
 // real core link and the test core. The static-information cache lives for the
-// process, so the hook tests use plug-in format codes of their own, described once by
-// a core with a valid configuration before any scenario needs them.
+// process, so the scenarios use plug-in format codes of their own (the module's 6 and 7
+// belong to the cache's own tests), all described once by a core with a valid
+// configuration before any scenario needs them.
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -18,34 +19,18 @@
 #include "hook/PluginHook.h"
 #include "testcore/TestCoreClient.h"
 
-constexpr PluginFormat kPlainFormat = 200;          // no host-information store
-constexpr PluginFormat kStoreFormat = 201;          // keeps a host-information store
-constexpr PluginFormat kMonoSideChainFormat = 202;  // side-chain inputs as one channel
-constexpr PluginFormat kRefusedFormat = 203;        // the core refuses to describe it
+constexpr PluginFormat kPlainFormat = 200;                // no host-information store
+constexpr PluginFormat kStoreFormat = 201;                // keeps a host-information store
+constexpr PluginFormat kMonoSideChainFormat = 202;        // side-chain inputs as one channel
+constexpr PluginFormat kRefusedFormat = 203;              // the core refuses to describe it
+constexpr PluginFormat kParametersFormat = 300;           // name stem "Key"; no side chain, no aux outputs
+constexpr PluginFormat kParametersSideChainFormat = 301;  // name stem "Key", a side chain, two aux output stems
+constexpr PluginFormat kRenderPlainFormat = 400;          // no side chain, aux outputs or MIDI
+constexpr PluginFormat kRenderMidiFormat = 401;           // MIDI input, a side chain, one aux output stem
+constexpr PluginFormat kOfflineFormat = 500;              // AudioSuite, its layout following the selection
+constexpr PluginFormat kOfflineFixedFormat = 501;         // AudioSuite with the fixed-layout flag
 
 inline const char* const kGoodConfig = "FixedChannelConfig:stereo|CoreConfig:cfg value";
-
-// Describes plug-in formats to this process's static-information cache: loads the test
-// core through a primed hook, lets `script` set its answers, and fills the cache for
-// every format while the core is held. The cache lives for the process, so each
-// scenario calls this once, from a function-local static.
-template <class Script>
-bool DescribeFormatsToCache(std::initializer_list<PluginFormat> formats, Script script, bool expectValid = true) {
-    CoreLinkScenario scenario;
-    const std::wstring path = scenario.AddCore();
-    EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", kGoodConfig), "");
-    const std::shared_ptr<LoadedCore> link = GetCoreLink();
-    TestCoreClient core(GetModuleHandleW(path.c_str()));
-    EXPECT_TRUE(core.Valid());
-    script(core);
-    for (PluginFormat format : formats) {
-        const bool valid = GetCoreStaticInfo(format).IsValid();
-        if (expectValid) {
-            EXPECT_TRUE(valid) << "format " << format;
-        }
-    }
-    return true;
-}
 
 class HookScenario {
 public:
@@ -72,30 +57,51 @@ public:
     void Forget() { core_->Reset(); }
 
 private:
+    // Every format the scenarios use, described once per process: loads the test core
+    // through a primed hook, scripts its answers and fills the cache while it is held.
     static bool DescribeFormatsOnce() {
-        static const bool described = DescribeFormatsToCache(
-            {kPlainFormat, kStoreFormat, kMonoSideChainFormat, kRefusedFormat},
-            [](TestCoreClient& core) {
-                Script(
-                    core, kPlainFormat, [](CoreStaticInfo&) {}, 0);
-                Script(
-                    core, kStoreFormat, [](CoreStaticInfo& info) { info.hostInfoStoreFlag = 1; }, 0);
-                Script(
-                    core, kMonoSideChainFormat, [](CoreStaticInfo& info) { info.sideChainMonoFlag = 1; }, 0);
-                Script(
-                    core, kRefusedFormat, [](CoreStaticInfo&) {}, 5);
-            },
-            /*expectValid=*/false);
+        static const bool described = [] {
+            CoreLinkScenario scenario;
+            const std::wstring path = scenario.AddCore();
+            EXPECT_EQ(scenario.UseHook("LmBrisa3.dll", kGoodConfig), "");
+            const std::shared_ptr<LoadedCore> link = GetCoreLink();
+            TestCoreClient core(GetModuleHandleW(path.c_str()));
+            EXPECT_TRUE(core.Valid());
+            const auto script = [&core](PluginFormat format, const char* stem, auto edit, std::uint32_t result = 0) {
+                CoreStaticInfo info;
+                std::memset(&info, 0, sizeof info);
+                if (format < kParametersFormat) info.packageVersion = format;
+                std::strcpy(info.nameStem, stem);
+                edit(info);
+                core.SetStaticInfo(format, &info, CoreStaticInfo::kCoreSize, result);
+            };
+            const auto none = [](CoreStaticInfo&) {};
+            script(kPlainFormat, "", none);
+            script(kStoreFormat, "", [](CoreStaticInfo& info) { info.hostInfoStoreFlag = 1; });
+            script(kMonoSideChainFormat, "", [](CoreStaticInfo& info) { info.sideChainMonoFlag = 1; });
+            script(kRefusedFormat, "", none, 5);
+            script(kParametersFormat, "Key", none);
+            script(kParametersSideChainFormat, "Key", [](CoreStaticInfo& info) {
+                info.sideChainFlag = 1;
+                info.auxOutputCount = 2;
+            });
+            const auto named = [](CoreStaticInfo& info) { std::strcpy(info.nameList, "Example Name\nEx"); };
+            script(kRenderPlainFormat, "Render", named);
+            script(kRenderMidiFormat, "Render", [named](CoreStaticInfo& info) {
+                named(info);
+                info.midiInputFlag = 1;
+                info.sideChainFlag = 1;
+                info.auxOutputCount = 1;
+            });
+            script(kOfflineFormat, "Offline", none);
+            script(kOfflineFixedFormat, "Offline", [](CoreStaticInfo& info) { info.audioSuiteFixedLayoutFlag = 1; });
+            for (PluginFormat format : {kPlainFormat, kStoreFormat, kMonoSideChainFormat, kRefusedFormat,
+                                        kParametersFormat, kParametersSideChainFormat, kRenderPlainFormat,
+                                        kRenderMidiFormat, kOfflineFormat, kOfflineFixedFormat})
+                EXPECT_EQ(GetCoreStaticInfo(format).IsValid(), format != kRefusedFormat) << "format " << format;
+            return true;
+        }();
         return described;
-    }
-
-    template <class Edit>
-    static void Script(TestCoreClient& core, PluginFormat format, Edit edit, std::uint32_t result) {
-        CoreStaticInfo info;
-        std::memset(&info, 0, sizeof info);
-        info.packageVersion = format;
-        edit(info);
-        core.SetStaticInfo(format, &info, CoreStaticInfo::kCoreSize, result);
     }
 
     bool described_;

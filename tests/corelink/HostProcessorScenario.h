@@ -3,11 +3,7 @@
 // core (ParametersScenario) with an offline processor made by the module's factory,
 // initialised with the instance's controller, which offers an in-memory selection as
 // the host-processor delegate; OfflineDriver runs whole passes.
-//
-// The module builds an AudioSuite instance with format 7; the static-information
-// cache keeps its records for the process and 7 belongs to the cache's own tests, so
-// these instances use formats of their own, described once: 500 a plain effect whose
-// layout follows the selection, 501 the same with the AudioSuite fixed-layout flag.
+// The instances use the AudioSuite formats 500 and 501 (HookScenario).
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -26,9 +22,6 @@
 #include "hostprocessor/HostProcessor.h"
 #include "hostprocessor/HostProcessorFactory.h"
 
-constexpr PluginFormat kOfflineFormat = 500;
-constexpr PluginFormat kOfflineFixedFormat = 501;
-
 // A selection of `channels` x `length` samples, each telling where it came from:
 // channel k, sample i holds k * 100000 + i + 1 (never 0, so silence stands out).
 inline std::vector<std::vector<float>> NumberedSelection(std::size_t channels, std::size_t length) {
@@ -40,8 +33,6 @@ inline std::vector<std::vector<float>> NumberedSelection(std::size_t channels, s
 
 class HostProcessorScenario {
 public:
-    HostProcessorScenario() : described_(DescribeOfflineFormatsOnce()) {}
-
     TestCoreClient& Core() { return parameters_.Core(); }
     ParametersScenario& Instances() { return parameters_; }
 
@@ -95,20 +86,6 @@ public:
     HostProcessor* processor = nullptr;  // owned by the driver
 
 private:
-    static bool DescribeOfflineFormatsOnce() {
-        static const bool described =
-            DescribeFormatsToCache({kOfflineFormat, kOfflineFixedFormat}, [](TestCoreClient& core) {
-                CoreStaticInfo info;
-                std::memset(&info, 0, sizeof info);
-                std::strcpy(info.nameStem, "Offline");
-                core.SetStaticInfo(kOfflineFormat, &info, CoreStaticInfo::kCoreSize, 0);
-                info.audioSuiteFixedLayoutFlag = 1;
-                core.SetStaticInfo(kOfflineFixedFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            });
-        return described;
-    }
-
-    bool described_;
     ParametersScenario parameters_;
     ACFPtr<aaxhost::SelectionDelegate> selection_;
     std::unique_ptr<aaxhost::OfflineDriver> driver_;  // released before the instances

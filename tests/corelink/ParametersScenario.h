@@ -2,10 +2,8 @@
 // Parameters instances against the real core link and the test core, each held by the
 // host simulator's EffectInstance: its SimulatedController records touch, set and
 // release in the order the host sees them and answers each value request with
-// UpdateParameterNormalizedValue, as a host does. The static-information cache lives
-// for the process, so these tests use plug-in format codes of their own, described once:
-// the instance takes its format from its factory (6 or 7 in the module), and the records
-// of 6 and 7 in this process belong to the cache's own tests.
+// UpdateParameterNormalizedValue, as a host does. The instances use the formats
+// HookScenario describes (300 and 301 unless a test asks for another).
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -29,9 +27,6 @@
 #include "hook/CoreStaticInfoCache.h"
 #include "parameters/Parameters.h"
 #include "testcore/TestCoreClient.h"
-
-constexpr PluginFormat kParametersFormat = 300;           // name stem "Key"; no side chain, no aux outputs
-constexpr PluginFormat kParametersSideChainFormat = 301;  // name stem "Key", a side chain, two aux output stems
 
 // One parameter as the core describes it.
 struct CoreParameter {
@@ -75,7 +70,7 @@ public:
 
 class ParametersScenario {
 public:
-    ParametersScenario() : described_(DescribeFormatsOnce()), hook_("CoreConfig:cfg value") {}
+    ParametersScenario() : hook_("CoreConfig:cfg value") {}
 
     TestCoreClient& Core() { return hook_.Core(); }
 
@@ -197,21 +192,6 @@ public:
     }
 
 private:
-    static bool DescribeFormatsOnce() {
-        static const bool described =
-            DescribeFormatsToCache({kParametersFormat, kParametersSideChainFormat}, [](TestCoreClient& core) {
-                CoreStaticInfo info;
-                std::memset(&info, 0, sizeof info);
-                std::strcpy(info.nameStem, "Key");
-                core.SetStaticInfo(kParametersFormat, &info, CoreStaticInfo::kCoreSize, 0);
-                info.sideChainFlag = 1;
-                info.auxOutputCount = 2;
-                core.SetStaticInfo(kParametersSideChainFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            });
-        return described;
-    }
-
-    bool described_;
     HookScenario hook_;
     std::size_t mark_ = 0;
     std::vector<std::unique_ptr<aaxhost::EffectInstance>> instances_;  // released before the core link goes

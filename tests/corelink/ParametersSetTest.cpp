@@ -67,7 +67,7 @@ TEST(ParametersSet, HostSeesEveryExposedCoreParameterInCoreOrderThenTheHookBypas
     scenario.SetCoreParameters({
         {"Gain", kParameterFloat, 0.0f, 10.0f, 5.0f},
         {"Gain", kParameterBool, 0.0f, 1.0f, 1.0f},
-        {"Hidden", kParameterFloat, 0.0f, 1.0f, 0.0f, 1, false},
+        {"Gain", kParameterFloat, 0.0f, 1.0f, 0.0f, 1, false},  // unexposed: not counted
         {"Gain", kParameterInt, 1.0f, 4.0f, 2.7f},
         {"Frequency\nFreq", kParameterFloat, 20.0f, 20000.0f, 1000.0f, 15},
         {"Other kind", 7, -2.0f, 2.0f, 0.0f},

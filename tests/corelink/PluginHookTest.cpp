@@ -238,22 +238,6 @@ TEST(PluginHookRequests, ReconfigureSendsOnlyWhatChangedAndPublishesIt) {
     }
 }
 
-TEST(PluginHookRequests, OfflineModeIsSentOnlyWhenItChanges) {
-    HookScenario scenario;
-    const auto hook = scenario.MakeHook();
-    scenario.Forget();
-
-    hook->SetOfflineMode(false);
-    hook->SetOfflineMode(true);
-    hook->SetOfflineMode(true);
-    hook->SetOfflineMode(false);
-
-    const std::vector<TestCoreCall> calls = scenario.CallsOf(21);
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].As<OfflineModeRecord>().on, 1u);
-    EXPECT_EQ(calls[1].As<OfflineModeRecord>().on, 0u);
-}
-
 TEST(PluginHookTrackName, EqualNameSendsNothingChangedNameNotifiesTheCore) {
     HookScenario scenario;
     const auto hook = scenario.MakeHook();

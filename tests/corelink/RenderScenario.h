@@ -2,8 +2,7 @@
 // Realtime rendering through the host simulator: a Parameters instance over the test
 // core (ParametersScenario), its component described by DescribeComponentIo into the
 // simulator's recording descriptor, and an instance context laid out from that
-// description with real buffers. The render formats are described once per process,
-// like the Parameters formats.
+// description with real buffers, over formats 400 and 401 (HookScenario).
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -23,9 +22,6 @@
 #include "description/RealtimeRender.h"
 #include "hook/CoreStaticInfoCache.h"
 
-constexpr PluginFormat kRenderPlainFormat = 400;  // no side chain, aux outputs or MIDI
-constexpr PluginFormat kRenderMidiFormat = 401;   // MIDI input, a side chain, one aux output stem
-
 // The component of a format as DescribeComponentIo declares it.
 inline aaxhost::ComponentDescription DescribeComponent(const CoreStaticInfo& info) {
     aaxhost::RegistrationHost host;
@@ -38,8 +34,6 @@ inline aaxhost::ComponentDescription DescribeComponent(const CoreStaticInfo& inf
 
 class RenderScenario {
 public:
-    RenderScenario() : described_(DescribeRenderFormatsOnce()) {}
-
     TestCoreClient& Core() { return parameters_.Core(); }
     ParametersScenario& Instances() { return parameters_; }
 
@@ -71,23 +65,6 @@ public:
     void Mark() { parameters_.Mark(); }
 
 private:
-    static bool DescribeRenderFormatsOnce() {
-        static const bool described =
-            DescribeFormatsToCache({kRenderPlainFormat, kRenderMidiFormat}, [](TestCoreClient& core) {
-                CoreStaticInfo info;
-                std::memset(&info, 0, sizeof info);
-                std::strcpy(info.nameStem, "Render");
-                std::strcpy(info.nameList, "Example Name\nEx");
-                core.SetStaticInfo(kRenderPlainFormat, &info, CoreStaticInfo::kCoreSize, 0);
-                info.midiInputFlag = 1;
-                info.sideChainFlag = 1;
-                info.auxOutputCount = 1;
-                core.SetStaticInfo(kRenderMidiFormat, &info, CoreStaticInfo::kCoreSize, 0);
-            });
-        return described;
-    }
-
-    bool described_;
     ParametersScenario parameters_;
     aaxhost::ComponentDescription component_;
     std::unique_ptr<aaxhost::InstanceContext> context_;  // released before the instances

@@ -57,12 +57,6 @@ TEST(VariantAvailability, EachVariantReadsOnlyItsOwnFlag) {
     }
 }
 
-TEST(VariantAvailability, FlagPositionFourMakesNoVariantAvailable) {
-    const auto info = RecordWithFlag(kStemPosition4);
-    for (const VariantCase& variant : kVariants)
-        EXPECT_EQ(PredicateOf(variant.kind)(*info), 0u) << PluginIdKindName(variant.kind);
-}
-
 TEST(VariantAvailability, AnyNonzeroFlagGivesExactlyOne) {
     EXPECT_EQ(VariantAvailable<kPluginIdQuad>(*RecordWithFlag(kStemQuad, 0x80000000u)), 1u);
     EXPECT_EQ(VariantAvailableWithGate<kPluginId7_1_2>(true)(*RecordWithFlag(kStem7_1_2, 2)), 1u);

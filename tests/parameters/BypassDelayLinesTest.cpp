@@ -36,40 +36,6 @@ std::vector<float> Ramp(std::size_t count, float from = 1.0f) {
     return ::testing::AssertionSuccess();
 }
 
-TEST(BypassDelayLines, PrepareMakesLinesOfTheLatencyWithTheWholeLineAsRing) {
-    BypassDelayLines lines;
-    lines.Prepare(5, 64);
-    EXPECT_EQ(lines.LineCount(), 5u);
-    EXPECT_EQ(lines.LineLength(), 64u);
-    EXPECT_EQ(lines.Latency(), 64u);
-    EXPECT_EQ(lines.Position(), 0u);
-    EXPECT_EQ(lines.WrapPosition(), 0u);
-    EXPECT_EQ(lines.EndPosition(), 64u);
-    for (const auto& line : lines.Lines()) EXPECT_EQ(line, std::vector<float>(64, 0.0f));
-}
-
-TEST(BypassDelayLines, LongerLatencyGrowsEveryLineAndEndsTheRingBeforeThePosition) {
-    BypassDelayLines lines;
-    lines.Prepare(3, 256);
-    lines.SetPosition(100);
-    ASSERT_TRUE(lines.ApplyLatency(512));
-    EXPECT_EQ(lines.LineLength(), 512u);
-    for (const auto& line : lines.Lines()) EXPECT_EQ(line.size(), 512u);
-    EXPECT_EQ(lines.WrapPosition(), 100u);
-    EXPECT_EQ(lines.EndPosition(), 99u) << "t = 100 - 512 + 512 = 100";
-    EXPECT_EQ(lines.Latency(), 512u);
-}
-
-TEST(BypassDelayLines, ShorterLatencyKeepsTheLinesAndEndsTheRingAfterThePosition) {
-    BypassDelayLines lines;
-    lines.Prepare(3, 512);
-    lines.SetPosition(100);
-    ASSERT_TRUE(lines.ApplyLatency(300));
-    EXPECT_EQ(lines.LineLength(), 512u);
-    EXPECT_EQ(lines.WrapPosition(), 100u);
-    EXPECT_EQ(lines.EndPosition(), 399u) << "t = -112: 100 + 300 - 1";
-}
-
 TEST(BypassDelayLines, EngagedOutputIsTheInputDelayedByTheLatency) {
     BypassDelayLines lines;
     lines.Prepare(1, 0);

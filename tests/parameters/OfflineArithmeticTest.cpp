@@ -18,17 +18,6 @@ std::vector<std::int32_t> PreRollReads(std::int32_t latency, std::int32_t window
     return reads;
 }
 
-TEST(OfflineArithmetic, ReadsStopAtTheSelectionEndAndNeverGoNegative) {
-    EXPECT_EQ(AnalysisReadLength(1024, 100, 5100, 0), 1024);
-    EXPECT_EQ(AnalysisReadLength(1024, 100, 5100, 4096), 904);
-    EXPECT_EQ(AnalysisReadLength(1024, 100, 5100, 5000), 0);
-    EXPECT_EQ(AnalysisReadLength(1024, 100, 5100, 6000), 0);
-    EXPECT_EQ(RenderReadLength(1024, 5000, 0), 1024);
-    EXPECT_EQ(RenderReadLength(1024, 5000, 4096), 904);
-    EXPECT_EQ(RenderReadLength(1024, 5000, 5000), 0);
-    EXPECT_EQ(RenderReadLength(1024, 5000, 7000), 0);
-}
-
 TEST(OfflineArithmetic, PreRollReadsAtMostOneWindowAtATimeAndEnds) {
     EXPECT_EQ(PreRollReads(512, 1024), (std::vector<std::int32_t>{512}));
     EXPECT_EQ(PreRollReads(2500, 1024), (std::vector<std::int32_t>{1024, 1024, 452}));

@@ -36,14 +36,6 @@ TEST(IdentifierPick, AbsentNamesGiveAnAbsentIdentifier) {
     EXPECT_FALSE(PickName(Util::String("")).IsNull());
 }
 
-TEST(UniqueIdentifiers, EqualNamesCountFromTwo) {
-    UniqueIdentifiers taken;
-    EXPECT_EQ(taken.Take(Util::String("Gain")), Util::String("Gain"));
-    EXPECT_EQ(taken.Take(Util::String("Gain")), Util::String("Gain 2"));
-    EXPECT_EQ(taken.Take(Util::String("Gain")), Util::String("Gain 3"));
-    EXPECT_EQ(taken.Take(Util::String("Mix")), Util::String("Mix"));
-}
-
 TEST(UniqueIdentifiers, ACounterNameAlreadyTakenMovesToTheNextNumber) {
     // The earlier rows hold "Gain 2" before "Gain": the new Gain must avoid both.
     UniqueIdentifiers taken;

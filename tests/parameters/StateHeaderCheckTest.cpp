@@ -74,55 +74,6 @@ TEST(StateHeaderCheck, OlderFormatIdsNeedTheMarkerAndPackageNineZeroZeroOrOne) {
     EXPECT_TRUE(CheckStateHeader(StateHeader{9000, 4, 3}, Facts(9010, 0x4F)).older);
 }
 
-TEST(StateHeaderCheck, HeaderIsReadOnlyFromBlobsThatHoldOne) {
-    const std::vector<std::uint8_t> blob = {1, 0, 0, 0, 2, 0, 0, 0, 3, 1, 0, 0, 0xEE};
-    StateHeader header{9, 9, 9};
-    EXPECT_FALSE(ReadStateHeader(blob.data(), 11, header));
-    EXPECT_FALSE(ReadStateHeader(nullptr, 12, header));
-    EXPECT_EQ(header.formatId, 9u) << "untouched";
-    ASSERT_TRUE(ReadStateHeader(blob.data(), blob.size(), header));
-    EXPECT_EQ(header.formatId, 1u);
-    EXPECT_EQ(header.stateVersion, 2u);
-    EXPECT_EQ(header.payloadSize, 0x103u) << "little-endian";
-
-    const StateHeader written = CurrentStateHeader(Facts(9020, 0), 40);
-    EXPECT_EQ(written.formatId, kFormat);
-    EXPECT_EQ(written.stateVersion, 5u);
-    EXPECT_EQ(written.payloadSize, 40u);
-}
-
-TEST(StateLoadRouting, OnlyACurrentHeaderWithExactlyItsPayloadReachesTheNormalLoad) {
-    auto verdict = [](bool accepted, bool older, std::uint32_t payload) {
-        StateHeaderVerdict v;
-        v.accepted = accepted;
-        v.older = older;
-        v.payloadSize = payload;
-        return v;
-    };
-    struct Case {
-        std::size_t length;
-        StateHeaderVerdict verdict;
-        StateLoadRoute route;
-    };
-    const Case cases[] = {
-        {12, verdict(true, false, 0), StateLoadRoute::kNothingToLoad},
-        {20, verdict(true, false, 8), StateLoadRoute::kCoreLoad},
-        {20, verdict(true, false, 9), StateLoadRoute::kLegacyLoad},  // claims more than follows
-        {20, verdict(true, false, 7), StateLoadRoute::kLegacyLoad},  // claims less
-        {20, verdict(true, false, 0xFFFFFFFF), StateLoadRoute::kLegacyLoad},
-        {20, verdict(true, true, 8), StateLoadRoute::kLegacyLoad},  // older state version
-        {12, verdict(true, true, 0), StateLoadRoute::kLegacyLoad},
-        {20, verdict(false, false, 0), StateLoadRoute::kLegacyLoad},  // rejected header
-        {12, verdict(false, false, 0), StateLoadRoute::kLegacyLoad},
-        {11, verdict(true, false, 0), StateLoadRoute::kMalformed},
-        {0, verdict(true, false, 0), StateLoadRoute::kMalformed},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(RouteStateLoad(c.length, c.verdict), c.route)
-            << c.length << " accepted " << c.verdict.accepted << " older " << c.verdict.older << " payload "
-            << c.verdict.payloadSize;
-}
-
 TEST(StateCompareBounds, PayloadSizeMustLieWithinTheBlob) {
     StateHeaderVerdict v;
     v.accepted = true;

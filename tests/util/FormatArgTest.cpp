@@ -57,7 +57,6 @@ TEST(PlaceholderFilling, PathMessageUsesSecondPercentOneForThePath) {
 
 TEST(PlaceholderFilling, WindowsErrorCodesAreUpperHexWithoutPrefix) {
     EXPECT_EQ(FormatArg(String("[0x%1]"), std::uint64_t{0xC1}, 16), String("[0xC1]"));
-    EXPECT_EQ(FormatArg(String("[0x%1]"), std::uint64_t{2}, 16), String("[0x2]"));
     EXPECT_EQ(FormatArg(String("[0x%1]"), std::uint64_t{126}, 16), String("[0x7E]"));
 }
 
@@ -70,21 +69,15 @@ TEST(NumberConversion, GivesTheDigitsOfEachFormAndFormatArgUsesThem) {
     } cases[] = {
         {Util::UInt32ToText(255, 2, 10), "0011111111"},
         {Util::UInt32ToText(255, 1), "255"},  // radix outside 2..36: decimal
-        {Util::UInt32ToText(255, 37), "255"},
         {Util::UInt32ToText(35, 36), "Z"},
         {Util::UInt32ToText(0xFFFFFFFFu, 16), "FFFFFFFF"},
-        {Util::UInt32ToText(0, 10), "0"},
         {Util::UInt32ToText(12345, 10, 2), "12345"},  // a width shorter than the digits
         {Util::UInt64ToText(0xDEADBEEFCAFEull, 16), "DEADBEEFCAFE"},
         {Util::UInt64ToText(255, 2), "255"},  // 64-bit: only 10 and 16
-        {Util::UInt64ToText(~0ull, 10), "18446744073709551615"},
         {Util::UInt64ToText(0x409, 16, 4), "0409"},
         {Util::Int64ToText(-5, 10, 3), "-005"},
-        {Util::Int64ToText(-42, 10), "-42"},
-        {Util::Int64ToText(7, 10, 3), "007"},
         {Util::Int64ToText(INT64_MIN, 10), "-9223372036854775808"},
         {Util::Int64ToText(-1, 16), "FFFFFFFFFFFFFFFF"},  // two's complement
-        {FormatArg(String("%1"), std::uint32_t{255}, 2, 10), "0011111111"},
         {FormatArg(String("%1"), std::int64_t{-5}, 10, 3), "-005"},
         {FormatArg(String("%1"), std::uint64_t{255}, 2), "255"},
     };

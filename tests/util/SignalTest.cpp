@@ -24,18 +24,6 @@ boost::function<void()> Record(CallLog& log, std::string name) {
     return [&log, name] { log.push_back(name); };
 }
 
-TEST(Signal, SlotsAreCalledInConnectionOrderWithRisingIds) {
-    Signal signal;
-    Listener listener;
-    CallLog log;
-    EXPECT_EQ(signal.connect(listener, Record(log, "a")), 0u);
-    EXPECT_EQ(signal.connect(listener, Record(log, "b")), 1u);
-    EXPECT_EQ(signal.connect(listener, Record(log, "c")), 2u);
-    signal.emit();
-    signal.emit();
-    EXPECT_EQ(log, (CallLog{"a", "b", "c", "a", "b", "c"}));
-}
-
 TEST(Signal, SlotOfDeadOwnerIsNotCalledAndNextEmissionDropsIt) {
     Signal signal;
     Listener survivor;

@@ -25,13 +25,6 @@ TEST(Text, NullPointerGivesNullTextButEmptyLiteralDoesNot) {
     EXPECT_EQ(String(), String(""));  // a null text reads as "" wherever bytes are compared
 }
 
-TEST(Text, DerivedTextsKeepNullOnlyForNullInput) {
-    EXPECT_TRUE(String().Trimmed().IsNull());
-    EXPECT_TRUE(String().ToLowerAscii().IsNull());
-    EXPECT_FALSE(String("  ").Trimmed().IsNull());
-    EXPECT_EQ(String("  ").Trimmed(), String(""));
-}
-
 TEST(Text, SplitCountsEverySeparatorAndGivesNothingForEmptyText) {
     EXPECT_EQ(Pieces(String("a|b"), '|'), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(Pieces(String("a||b|"), '|'), (std::vector<std::string>{"a", "", "b", ""}));
@@ -62,11 +55,6 @@ TEST(Text, CaseInsensitiveComparisonLowersAsciiOnly) {
     EXPECT_FALSE(String("VS").StartsWithIgnoreCase(String("VST-")));
 }
 
-TEST(Text, ReplacedReplacesEveryOccurrenceLeftToRight) {
-    EXPECT_EQ(String("1, 2, 3, 4").Replaced(String(", "), String(".")), String("1.2.3.4"));
-    EXPECT_EQ(String("aaa").Replaced(String("aa"), String("b")), String("ba"));
-}
-
 TEST(WideConversion, RoundTripsUtf8AndHandlesNullAndEmpty) {
     const String text(
         "Gr\xC3\xBC\xC3\x9F"
@@ -81,11 +69,6 @@ TEST(WideConversion, RoundTripsUtf8AndHandlesNullAndEmpty) {
     EXPECT_TRUE(Util::FromWide(nullptr).IsNull());
     EXPECT_FALSE(Util::FromWide(L"").IsNull());
     EXPECT_EQ(Util::FromWide(L""), String(""));
-}
-
-TEST(WideConversion, InvalidUtf8StillGivesTerminatedText) {
-    const Util::WideText wide = Util::ToWide(String("\xFF\xFE"));
-    EXPECT_EQ(wide.CStr()[wide.Length()], 0);
 }
 
 }  // namespace

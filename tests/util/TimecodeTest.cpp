@@ -46,12 +46,6 @@ TEST(Timecode, DropFrameCountsGiveTheirSmpteLabels) {
         EXPECT_EQ(Of(FramesToTimecode(c.count, kFps2997, true)), c.label) << "count " << c.count;
 }
 
-TEST(Timecode, NonDropCountsSplitAtTheNominalRate) {
-    EXPECT_EQ(Of(FramesToTimecode(90000, 25, false)), (Label{1, 0, 0, 0}));
-    EXPECT_EQ(Of(FramesToTimecode(1800, kFps2997, false)), (Label{0, 1, 0, 0}));
-    EXPECT_EQ(Of(FramesToTimecode(24 * 61 + 23.25, kFps23976, false)), (Label{0, 1, 1, 23.25f}));
-}
-
 TEST(Timecode, UnusableRatesAndCountsAndDropFrameAwayFrom30GiveZeroInsteadOfFaulting) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
@@ -104,20 +98,6 @@ TEST_P(FrameCountSweep, SamplesAreFramesTimesSampleRateOverFrameRate) {
         }
         EXPECT_EQ(failures, 0);
     }
-}
-
-TEST_P(FrameCountSweep, FractionalCountsKeepTheirFraction) {
-    const Rate rate = GetParam();
-    const double sampleRate = 48000;
-    // The fraction travels in the label's 32-bit float: good to a millionth of a frame.
-    const double tolerance = 1e-6 * sampleRate / rate.fps;
-    for (double base : {0.0, 1799.0, 1800.0, 17981.0, 17982.0, 107891.0, 2589407.0})
-        for (double fraction : {0.1, 0.25, 0.5, 0.999}) {
-            const double count = base + fraction;
-            EXPECT_NEAR(FramesToSamples(count, sampleRate, rate.fps, rate.dropFrame), count * sampleRate / rate.fps,
-                        tolerance)
-                << rate.name << ", count " << count;
-        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Timecode, FrameCountSweep,
