@@ -1,5 +1,5 @@
-// The validator's "threading" checks: the realtime path makes no heap call on the
-// audio thread, and no call into the module leaves the floating-point control state
+// The validator's "threading" checks: the realtime path makes no heap, allocator or
+// lock call on the audio thread, and no call into the module leaves the floating-point control state
 // other than it found it.
 #include <algorithm>
 #include <cstddef>
@@ -22,7 +22,9 @@ namespace {
 
 const char* const kGroup = "threading";
 
-// Policy: every heap call the module or its core makes on the audio thread counts,
+// Policy: every allocation and every lock or wait the module or its core makes on the
+// audio thread counts (a lock the audio thread waits for is held by a thread of lower
+// priority: priority inversion, a dropout),
 // from the first block on. AAX hosts give no warm-up: the first block after an
 // instance is made, or after its rate or layout changed, runs on the realtime thread
 // like every other.
@@ -52,11 +54,13 @@ std::string CheckAudioThreadHeap(Validation& validation, const std::vector<const
         audio.join();
         if (counter.Total() != 0)
             Fail("effect " + rig.Describe() + ": " + counter.Describe() + " on the audio thread during " +
-                 std::to_string(blocksPerEffect) + " blocks (every heap call counts, the first block's too)");
+                 std::to_string(blocksPerEffect) +
+                 " blocks (every allocation and lock call counts, the first block's too)");
     }
-    return "no heap call on the audio thread during " + std::to_string(blocksPerEffect) + " blocks of each of " +
-           std::to_string(effects.size()) + " effects, first block included (" + std::to_string(watched) +
-           " heap imports watched in the module and the DLLs beside it)";
+    return "no heap, allocator or lock call on the audio thread during " + std::to_string(blocksPerEffect) +
+           " blocks of each of " + std::to_string(effects.size()) + " effects, first block included (" +
+           std::to_string(watched) +
+           " imports watched in the module and the DLLs beside it, GetProcAddress among them)";
 }
 
 // Runs `call` once from each of two states (the thread's own and a distinct legal
