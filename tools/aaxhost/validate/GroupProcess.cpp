@@ -112,8 +112,12 @@ CheckResult Failed(const std::string& group, const std::string& name, const std:
 }  // namespace
 
 GroupOutcome RunGroupInProcess(const Options& options, int checkTimeoutSeconds, const std::string& group,
-                               std::chrono::seconds silenceLimit) {
+                               const std::vector<CheckResult>& earlier, std::chrono::seconds silenceLimit) {
     GroupOutcome outcome;
+    std::string failures;
+    for (const CheckResult& result : earlier)
+        if (result.outcome == Outcome::Failed)
+            failures += (failures.empty() ? "" : ",") + result.group + "/" + result.name;
     ScratchFolder folder;
     int resumeAt = 0;
     for (int attempt = 1; attempt <= kMostProcessesPerGroup; ++attempt) {
@@ -123,6 +127,7 @@ GroupOutcome RunGroupInProcess(const Options& options, int checkTimeoutSeconds, 
                                L" --check-timeout " + std::to_wstring(checkTimeoutSeconds) + L" " + Wide(kGroupOption) +
                                L" " + Wide(group) + L" " + Wide(kProgressOption) + L" \"" + progressPath + L"\" " +
                                Wide(kResumeOption) + L" " + std::to_wstring(resumeAt);
+        if (!failures.empty()) command += L" " + Wide(kEarlierFailuresOption) + L" \"" + Wide(failures) + L"\"";
         const ProcessEnd end = RunOnce(command, progressPath, silenceLimit);
         if (!end.started) {
             outcome.results.push_back(Failed(group, "setup", end.error));

@@ -20,6 +20,8 @@ namespace aaxhost::validate {
 constexpr const char* kGroupOption = "--internal-group";
 constexpr const char* kProgressOption = "--internal-progress";
 constexpr const char* kResumeOption = "--internal-resume";
+// The checks of earlier groups that failed, "group/name" each, separated by commas.
+constexpr const char* kEarlierFailuresOption = "--internal-failed";
 
 struct GroupOutcome {
     std::vector<CheckResult> results;
@@ -28,6 +30,6 @@ struct GroupOutcome {
 };
 
 GroupOutcome RunGroupInProcess(const Options& options, int checkTimeoutSeconds, const std::string& group,
-                               std::chrono::seconds silenceLimit);
+                               const std::vector<CheckResult>& earlier, std::chrono::seconds silenceLimit);
 
 }  // namespace aaxhost::validate

@@ -45,10 +45,26 @@ struct CallerRecord {
 std::atomic<std::size_t> gCallerCount{0};
 CallerRecord gCallers[HeapCallCounter::kCallersKept];
 
+// Whether this thread holds the loader lock: it runs a DLL's entry point (the thread's
+// start or end), which is the loader's business and never part of processing. The PEB
+// keeps the lock's address at 0x110 (x64); a critical section its owner.
+bool UnderLoaderLock() noexcept {
+#if defined(_WIN64)
+    // The TEB (at gs) keeps the PEB's address at 0x60 (x64).
+    const unsigned char* peb = nullptr;
+    __asm__("movq %%gs:0x60, %0" : "=r"(peb));
+    const auto* lock = *reinterpret_cast<const RTL_CRITICAL_SECTION* const*>(peb + 0x110);
+    return lock != nullptr &&
+           static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(lock->OwningThread)) == GetCurrentThreadId();
+#else
+    return false;
+#endif
+}
+
 // Runs inside the module's heap calls: no allocation, no lock.
 void Record(HeapCall call, void* returnAddress) noexcept {
     const DWORD watched = gWatched.load(std::memory_order_relaxed);
-    if (watched == 0 || watched != GetCurrentThreadId()) return;
+    if (watched == 0 || watched != GetCurrentThreadId() || UnderLoaderLock()) return;
     gCounts[static_cast<int>(call)].fetch_add(1, std::memory_order_relaxed);
     const std::size_t index = gCallerCount.fetch_add(1);
     if (index < HeapCallCounter::kCallersKept) {

@@ -268,8 +268,11 @@ std::string CheckBadChunks(Validation& validation) {
                                   const std::string& where) {
         ++chunks;
         RandomizeParameters(state.Parameters(), state.parameters, random);
-        const std::vector<double> before = StateValues(state.Parameters(), state.parameters);
         const ChunkBuffer good = Save(state, id);
+        // The values as the good chunk restores them (whether that is faithful is
+        // state/round-trip's question): every refusal must leave them so.
+        Restore(state, id, good);
+        const std::vector<double> before = StateValues(state.Parameters(), state.parameters);
         std::vector<BadChunk> bad;
         bad.push_back({"an empty chunk", id, ChunkBuffer(0)});
         bad.back().chunk.Chunk()->fChunkID = id;

@@ -13,6 +13,7 @@
 #include "aaxhost/validate/FloatingPointState.h"
 #include "aaxhost/validate/HeapCallCounter.h"
 #include "aaxhost/validate/InstanceRig.h"
+#include "aaxhost/validate/ParameterSurvey.h"
 #include "aaxhost/validate/TestSignals.h"
 #include "aaxhost/validate/ValidationGroups.h"
 
@@ -36,7 +37,10 @@ std::string CheckAudioThreadHeap(Validation& validation, const std::vector<const
         const auto noise = MakeTestSignal(TestSignal::Noise, kLargestGridBlock, validation.Random());
         for (std::int32_t channel = 0; channel < rig.InputCount(); ++channel)
             std::copy(noise.begin(), noise.end(), rig.Context().Input(channel));
-        const std::vector<std::string> ids = rig.ParameterIDs();
+        // The master bypass stays off: a bypassed instance never reaches its core.
+        std::vector<std::string> ids;
+        for (const ParameterInfo& info : SurveyParameters(*rig.Instance().Parameters()))
+            if (!info.masterBypass) ids.push_back(info.id);
         HeapCallCounter counter(ModulesInFolderOf(validation.Module().Handle()));
         watched = std::max(watched, counter.Patched().size());
         // The audio thread: a thread of its own, as in a host, watched from its first block.
@@ -49,7 +53,7 @@ std::string CheckAudioThreadHeap(Validation& validation, const std::vector<const
         // Meanwhile the host's automation changes values, so that the blocks pick up
         // parameter changes as they would on stage (those calls themselves are not counted).
         std::uniform_real_distribution<double> value(0.0, 1.0);
-        for (std::size_t i = 0; i < ids.size() * 4; ++i)
+        for (std::size_t i = 0; i < ids.size() * 4 && !ids.empty(); ++i)
             rig.Instance().Automate(ids[i % ids.size()].c_str(), value(validation.Random()));
         audio.join();
         if (counter.Total() != 0)

@@ -27,7 +27,8 @@ ValidateRequest ParseValidateArguments(const cli::Arguments& arguments) {
                                                      {"--check-timeout", toolcli::OptionRule::Kind::Value},
                                                      {kGroupOption, toolcli::OptionRule::Kind::Value},
                                                      {kProgressOption, toolcli::OptionRule::Kind::Value},
-                                                     {kResumeOption, toolcli::OptionRule::Kind::Value}});
+                                                     {kResumeOption, toolcli::OptionRule::Kind::Value},
+                                                     {kEarlierFailuresOption, toolcli::OptionRule::Kind::Value}});
     ValidateRequest request;
     request.help = options.Has("--help");
     request.options.json = options.Has("--json");
@@ -44,6 +45,14 @@ ValidateRequest ParseValidateArguments(const cli::Arguments& arguments) {
         request.progressPath = Util::ToWide(Util::String(*text)).CStr();
     if (const auto text = options.Value(kResumeOption))
         request.resumeAt = static_cast<int>(toolcli::ParseUnsigned(*text, 0, 1000000, kResumeOption));
+    if (const auto text = options.Value(kEarlierFailuresOption)) {
+        std::size_t start = 0;
+        for (std::size_t comma = text->find(',');; comma = text->find(',', start)) {
+            request.earlierFailures.push_back(text->substr(start, comma - start));
+            if (comma == std::string::npos) break;
+            start = comma + 1;
+        }
+    }
     if (!request.group.empty() && request.progressPath.empty())
         throw toolcli::UsageError(std::string(kGroupOption) + " needs " + kProgressOption);
     const std::vector<std::string>& modules = options.Positional();

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/validate/Validation.h"
@@ -26,6 +27,7 @@ struct ValidateRequest {
     std::string group;
     std::wstring progressPath;
     int resumeAt = 0;
+    std::vector<std::string> earlierFailures;  // "group/name"
 };
 
 extern const char* const kValidateUsage;

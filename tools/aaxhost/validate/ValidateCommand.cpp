@@ -79,6 +79,7 @@ int Validate(const validate::ValidateRequest& request) {
         }
         const validate::GroupOutcome outcome =
             validate::RunGroupInProcess(validation.GetOptions(), request.checkTimeoutSeconds, group.name,
+                                        validation.Results(),
                                         std::chrono::seconds(request.checkTimeoutSeconds + kSilenceMarginSeconds));
         for (const CheckResult& result : outcome.results) validation.Record(result);
         boxes.insert(boxes.end(), outcome.boxes.begin(), outcome.boxes.end());
@@ -122,6 +123,7 @@ int RunGroupHere(const validate::ValidateRequest& request) {
     validate::SetFatalErrorWatcher(&dialogs);
     validate::Validation validation(request.options);
     validation.ResumeAt(request.resumeAt);
+    for (const std::string& check : request.earlierFailures) validation.NoteEarlierFailure(check);
     std::atomic<int> running{-1};
     validate::Validation::Observer observer;
     observer.started = [&](int number, const std::string& groupName, const std::string& name) {

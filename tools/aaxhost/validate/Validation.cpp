@@ -98,6 +98,14 @@ void Validation::Skip(const std::string& group, const std::string& name, const s
 
 void Validation::Record(const CheckResult& result) { results_.push_back(result); }
 
+bool Validation::Failed(const std::string& group, const std::string& name) const {
+    for (const std::string& check : earlierFailures_)
+        if (check == group + "/" + name) return true;
+    for (const CheckResult& result : results_)
+        if (result.group == group && result.name == name && result.outcome == Outcome::Failed) return true;
+    return false;
+}
+
 bool Validation::Passed() const noexcept {
     for (const CheckResult& result : results_)
         if (result.outcome == Outcome::Failed) return false;

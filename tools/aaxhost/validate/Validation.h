@@ -83,6 +83,11 @@ public:
     void Record(const CheckResult& result);
     const std::vector<CheckResult>& Results() const noexcept { return results_; }
 
+    // A check of an earlier group, run in another process, that failed: CheckFailed
+    // sees it as if it had failed here.
+    void NoteEarlierFailure(const std::string& check) { earlierFailures_.push_back(check); }
+    // Whether group/name failed here or in an earlier group's process.
+    bool Failed(const std::string& group, const std::string& name) const;
     // Where a group run in a process of its own picks up after a check that ended it.
     void ResumeAt(int number) noexcept { resumeAt_ = number; }
     // Told before a check's body runs and after each result is recorded, with the
@@ -114,6 +119,7 @@ private:
     ValidationCounts counts_;
     std::mt19937_64 random_;
     std::vector<CheckResult> results_;
+    std::vector<std::string> earlierFailures_;
     int nextNumber_ = 0;
     int resumeAt_ = 0;
     Observer observer_;
