@@ -3,7 +3,16 @@
 #include <cmath>
 #include <cstring>
 
+#if defined(LM_DEMOCORE_FAULTS) && LM_DEMOCORE_FAULTS
+#include <windows.h>
+#include <xmmintrin.h>
+
+#include <atomic>
+#include <cstdlib>
+#endif
+
 #include "DemoEditor.h"
+#include "DemoParameters.h"
 #include "DemoStaticInfo.h"
 #include "contract/BlockRecord.h"
 #include "contract/ChannelConfig.h"
@@ -20,6 +29,13 @@ constexpr float kFallbackRate = 48000.0f;
 constexpr float kHighestRate = 1536000.0f;
 
 bool UsableRate(float rate) noexcept { return std::isfinite(rate) && rate > 0.0f && rate <= kHighestRate; }
+
+#if defined(LM_DEMOCORE_FAULTS) && LM_DEMOCORE_FAULTS
+// What the AudioHeap fault allocates, and the null the Crash fault writes through;
+// atomics, so that the compiler keeps both.
+std::atomic<void*> faultSink{nullptr};
+std::atomic<void*> faultNull{nullptr};
+#endif
 
 }  // namespace
 
@@ -104,6 +120,12 @@ std::uint32_t DemoInstance::Process(const BlockRecord& block) noexcept {
         analysisPeak_.store(peak, std::memory_order_relaxed);
 #if defined(LM_DEMOCORE_FAULTS) && LM_DEMOCORE_FAULTS
     if (fault_ == Fault::Nan && channels > 0 && block.channels[0]) block.channels[0][0] = std::nanf("");
+    if (fault_ == Fault::Subnormal && channels > 0 && block.channels[0] &&
+        settings.values[kFrequency] <= DefinitionOf(kFrequency)->minimum * 1.01f)
+        block.channels[0][0] = 1e-40f;
+    if (fault_ == Fault::AudioHeap) std::free(faultSink.exchange(std::malloc(64)));
+    if (fault_ == Fault::FpState) _mm_setcsr(_mm_getcsr() | 0x8040u);
+
     if (fault_ == Fault::Swap && channels >= 2 && block.channels[0] && block.channels[1]) {
         for (std::uint32_t i = 0; i < block.sampleCount; ++i) {
             const float first = block.channels[0][i];
@@ -154,6 +176,9 @@ void DemoInstance::ServeState(StateRequest& request) noexcept {
     case kStateLoad: {
         Settings settings{};
         if (!DecodeState(request.bytes, request.size, request.stateVersion, settings)) {
+#if defined(LM_DEMOCORE_FAULTS) && LM_DEMOCORE_FAULTS
+            if (fault_ == Fault::Abort) std::abort();
+#endif
             request.status = kFailed;
             return;
         }
@@ -168,6 +193,11 @@ void DemoInstance::ServeState(StateRequest& request) noexcept {
             return;
         }
         request.result = SameSettings(settings, CurrentSettings(), request.tolerance) ? 1 : 0;
+#if defined(LM_DEMOCORE_FAULTS) && LM_DEMOCORE_FAULTS
+        if (fault_ == Fault::Hang && request.result == 0)
+            for (volatile bool forever = true; forever;) {
+            }
+#endif
         return;
     }
     default: request.status = kFailed; return;
@@ -177,6 +207,9 @@ void DemoInstance::ServeState(StateRequest& request) noexcept {
 void DemoInstance::LoadLegacyState(LegacyStateLoad& request) noexcept {
     Settings settings{};
     if (!DecodeLegacyState(request.bytes, request.size, settings)) {
+#if defined(LM_DEMOCORE_FAULTS) && LM_DEMOCORE_FAULTS
+        if (fault_ == Fault::Abort) std::abort();
+#endif
         request.status = kFailed;
         return;
     }
@@ -186,6 +219,9 @@ void DemoInstance::LoadLegacyState(LegacyStateLoad& request) noexcept {
 void DemoInstance::HandleEditorEvent(EditorEvent& event) noexcept {
     switch (event.kind) {
     case kEditorOpen:
+#if defined(LM_DEMOCORE_FAULTS) && LM_DEMOCORE_FAULTS
+        if (fault_ == Fault::Crash) *static_cast<volatile int*>(faultNull.load()) = 1;
+#endif
         CloseEditor();
         editor_ = DemoEditor::Open(*this, reinterpret_cast<void*>(static_cast<std::uintptr_t>(event.window)));
         editorWindow_.store(editor_ ? editor_->Window() : nullptr);
@@ -202,6 +238,15 @@ void DemoInstance::CloseEditor() noexcept {
     if (!editor_) return;
     editorWindow_.store(nullptr);
     editor_->Detach();
+#if defined(LM_DEMOCORE_FAULTS) && LM_DEMOCORE_FAULTS
+    if (fault_ == Fault::EditorLeak) {
+        // The window lives on, hidden, out of the hook's window, with its editor.
+        ShowWindow(static_cast<HWND>(editor_->Window()), SW_HIDE);
+        SetParent(static_cast<HWND>(editor_->Window()), nullptr);
+        editor_ = nullptr;
+        return;
+    }
+#endif
     editor_->Close();
     editor_ = nullptr;
 }

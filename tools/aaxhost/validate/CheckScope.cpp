@@ -36,9 +36,7 @@ std::vector<std::int32_t> GridBlockSizes(const Validation& validation) {
 }
 
 bool CheckFailed(const Validation& validation, const std::string& group, const std::string& name) {
-    for (const CheckResult& result : validation.Results())
-        if (result.group == group && result.name == name && result.outcome == Outcome::Failed) return true;
-    return false;
+    return validation.Failed(group, name);
 }
 
 }  // namespace aaxhost::validate

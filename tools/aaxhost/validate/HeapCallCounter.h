@@ -1,12 +1,19 @@
 #pragma once
-// HeapCallCounter: counts the heap calls that chosen modules make on one watched
-// thread. It patches the import address tables of those modules (the module under
-// test and the DLLs loaded from its folder, its core among them) for the C runtime's
-// malloc, calloc, realloc, free and _aligned_* functions and for the Win32 and native
-// heap functions (HeapAlloc, HeapReAlloc, HeapFree, RtlAllocateHeap, RtlReAllocateHeap,
-// RtlFreeHeap), whichever each module imports. A module that links its C++ runtime
-// statically reaches these through operator new and delete too. Each replacement
-// counts the call when it comes from the watched thread and passes it on unchanged.
+// HeapCallCounter: counts the heap and lock calls that chosen modules make on one
+// watched thread. It patches the import address tables of those modules (the module
+// under test and the DLLs loaded from its folder, its core among them) for the C
+// runtime's malloc, calloc, realloc, free and _aligned_* functions, the Win32 and
+// native heap functions (HeapAlloc, HeapReAlloc, HeapFree, RtlAllocateHeap,
+// RtlReAllocateHeap, RtlFreeHeap), the other allocators (VirtualAlloc, VirtualFree,
+// LocalAlloc, LocalReAlloc, LocalFree, GlobalAlloc, GlobalReAlloc, GlobalFree) and the
+// calls that take a lock or wait (critical sections, slim reader/writer locks, the
+// condition variables' sleeps, WaitForSingleObject(Ex), WaitForMultipleObjects(Ex)),
+// whichever each module imports. A module that links its C++ runtime statically
+// reaches these through operator new and delete and its mutexes too. GetProcAddress is
+// patched as well: asked for one of these functions, it hands out the counting one,
+// so a module that looks its allocator up at run time is counted the same. Each
+// replacement counts the call when it comes from the watched thread and passes it on
+// unchanged.
 //
 // The patches are process-wide: one counter at a time (a second throws
 // std::logic_error). The destructor restores every patched entry; the modules must
@@ -35,8 +42,31 @@ enum class HeapCall : int {
     RtlAllocateHeap,
     RtlReAllocateHeap,
     RtlFreeHeap,
+    VirtualAlloc,
+    VirtualFree,
+    LocalAlloc,
+    LocalReAlloc,
+    LocalFree,
+    GlobalAlloc,
+    GlobalReAlloc,
+    GlobalFree,
+    EnterCriticalSection,
+    TryEnterCriticalSection,
+    AcquireSRWLockExclusive,
+    AcquireSRWLockShared,
+    SleepConditionVariableCS,
+    SleepConditionVariableSRW,
+    WaitForSingleObject,
+    WaitForSingleObjectEx,
+    WaitForMultipleObjects,
+    WaitForMultipleObjectsEx,
+    RtlEnterCriticalSection,
+    RtlAcquireSRWLockExclusive,
+    RtlAcquireSRWLockShared,
 };
-constexpr int kHeapCallKinds = 13;
+constexpr int kHeapCallKinds = 34;
+// A call that takes a lock or waits, rather than allocates or frees.
+bool IsLockCall(HeapCall call) noexcept;
 // The imported function's name: "malloc", "HeapAlloc", ...
 const char* HeapCallName(HeapCall call) noexcept;
 
@@ -66,6 +96,9 @@ public:
     // The first calls counted (at most kCallersKept), in order.
     std::vector<HeapCaller> FirstCallers() const;
     static constexpr std::size_t kCallersKept = 8;
+    // Calls that allocate or free, and calls that take a lock or wait.
+    std::uint64_t AllocationCalls() const noexcept;
+    std::uint64_t LockCalls() const noexcept;
     // "malloc x3, free x3; first from LmDemoCore.dll+0x1A2B (malloc), ..."; "none" when
     // nothing was counted.
     std::string Describe() const;

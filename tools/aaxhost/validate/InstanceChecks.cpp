@@ -3,6 +3,7 @@
 // module can be unloaded (ACFCanUnloadNow 0) once its instances are gone, and loaded
 // again.
 #include <atomic>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -64,43 +65,86 @@ std::string CheckCreateRelease(Validation& validation) {
     return std::to_string(made) + " instances made, initialised, given an instance context and released";
 }
 
+// An instance made and initialised by a thread and held until every thread has made
+// its share, so that they all live together.
+struct HeldInstance {
+    std::unique_ptr<EffectInstance> instance;
+};
+
+std::string MakeAndInitialize(const EffectDescription& effect, const ComponentDescription& component,
+                              HeldInstance& held) {
+    const std::string where = Where(effect, component);
+    held.instance = CreateEffectInstance(effect, SetupFor(component));
+    if (!held.instance) return where + ": the effect parameters factory made no object";
+    const AAX_Result initialized = held.instance->Initialize();
+    if (initialized != AAX_SUCCESS) return where + ": Initialize returned " + ResultText(initialized);
+    return {};
+}
+
 std::string CheckConcurrentCreate(Validation& validation) {
     const PackageDescription& package = validation.Package();
     std::vector<std::pair<const EffectDescription*, const ComponentDescription*>> layouts;
     for (const EffectDescription& effect : package.effects)
         for (const ComponentDescription& component : effect.components) layouts.push_back({&effect, &component});
-    constexpr int kThreads = 4;
-    const int perThread = validation.Scaled(2, 16);
+    const ValidationCounts& counts = validation.Counts();
+    const int threadCount = counts.instanceThreads;
+    const int perThread = counts.instances / threadCount;
     std::mutex mutex;
+    std::condition_variable allMade;
+    int threadsDone = 0;  // threads that made their share (or gave up)
     std::vector<std::string> failures;
     std::atomic<int> made{0};
+    std::atomic<int> alive{0};
+    std::atomic<int> mostAlive{0};
     std::atomic<bool> go{false};
     std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t)
+    for (int t = 0; t < threadCount; ++t)
         threads.emplace_back([&, t] {
             while (!go.load()) std::this_thread::yield();
-            for (int i = 0; i < perThread; ++i) {
+            std::vector<HeldInstance> held(static_cast<std::size_t>(perThread));
+            std::string failure;
+            for (int i = 0; i < perThread && failure.empty(); ++i) {
                 const auto& layout =
-                    layouts[(static_cast<std::size_t>(t) + static_cast<std::size_t>(i)) % layouts.size()];
-                std::string failure;
+                    layouts[(static_cast<std::size_t>(t) * 7 + static_cast<std::size_t>(i)) % layouts.size()];
                 try {
-                    failure = CreateInitializeRelease(*layout.first, *layout.second);
+                    failure = MakeAndInitialize(*layout.first, *layout.second, held[static_cast<std::size_t>(i)]);
                 } catch (const std::exception& error) {
                     failure = error.what();
                 }
-                if (!failure.empty()) {
-                    std::lock_guard<std::mutex> lock(mutex);
-                    failures.push_back("thread " + std::to_string(t + 1) + ": " + failure);
-                    return;
+                if (held[static_cast<std::size_t>(i)].instance) {
+                    const int now = alive.fetch_add(1) + 1;
+                    for (int most = mostAlive.load(); now > most && !mostAlive.compare_exchange_weak(most, now);) {
+                    }
                 }
-                ++made;
+                if (failure.empty()) ++made;
+            }
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                if (!failure.empty()) failures.push_back("thread " + std::to_string(t + 1) + ": " + failure);
+                ++threadsDone;
+                allMade.notify_all();
+                allMade.wait(lock, [&] { return threadsDone == threadCount; });
+            }
+            for (HeldInstance& instance : held) {
+                if (!instance.instance) continue;
+                const AAX_Result uninitialized = instance.instance->Uninitialize();
+                instance.instance.reset();
+                alive.fetch_sub(1);
+                if (uninitialized != AAX_SUCCESS) {
+                    std::lock_guard<std::mutex> lock(mutex);
+                    failures.push_back("thread " + std::to_string(t + 1) + ": Uninitialize returned " +
+                                       ResultText(uninitialized));
+                }
             }
         });
     go.store(true);
     for (std::thread& thread : threads) thread.join();
     Expect(failures.empty(), JoinLimited(failures, 4));
-    return std::to_string(made.load()) + " instances made and released on " + std::to_string(kThreads) +
-           " threads at once";
+    Expect(mostAlive.load() >= counts.instancesAliveAtOnce, "only " + std::to_string(mostAlive.load()) +
+                                                                " instances were alive at once, not " +
+                                                                std::to_string(counts.instancesAliveAtOnce));
+    return std::to_string(made.load()) + " instances made, initialised and released on " + std::to_string(threadCount) +
+           " threads at once, " + std::to_string(mostAlive.load()) + " alive together";
 }
 
 std::string CheckUnloadReload(Validation& validation) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -171,61 +172,150 @@ std::string CheckFreshInstance(Validation& validation) {
            "instance restores";
 }
 
+// A broken chunk the instance must refuse (or, for a bit flip that leaves a valid
+// state, may take); `id` is the chunk ID it is handed under.
+struct BadChunk {
+    std::string name;
+    AAX_CTypeID id;
+    ChunkBuffer chunk;
+    bool mayBeTaken = false;
+};
+
+ChunkBuffer CopyOf(const ChunkBuffer& good, std::size_t dataSize) {
+    ChunkBuffer copy(dataSize);
+    std::memcpy(copy.Chunk(), good.Chunk(), kHeaderSize + std::min(dataSize, good.DataSize()));
+    copy.Chunk()->fSize = static_cast<std::int32_t>(dataSize);
+    return copy;
+}
+
+// The index-th corrupted copy of `good`: truncated, bit-flipped, under a wrong ID, or
+// with wrong sizes (fSize or the state's own size field), in turn.
+BadChunk Corrupted(const ChunkBuffer& good, AAX_CTypeID id, int index, std::mt19937_64& random) {
+    const std::size_t goodSize = good.DataSize();
+    const auto below = [&](std::size_t limit) {
+        return limit == 0 ? std::size_t{0} : std::uniform_int_distribution<std::size_t>(0, limit - 1)(random);
+    };
+    switch (index % 4) {
+    case 0: {
+        const std::size_t size = below(goodSize);
+        return {"the saved chunk cut to " + std::to_string(size) + " of " + std::to_string(goodSize) + " bytes", id,
+                CopyOf(good, size)};
+    }
+    case 1: {
+        ChunkBuffer flipped = CopyOf(good, goodSize);
+        const int flips = std::uniform_int_distribution<int>(1, 3)(random);
+        std::string where;
+        for (int f = 0; f < flips && goodSize > 0; ++f) {
+            const std::size_t byte = below(goodSize);
+            const int bit = std::uniform_int_distribution<int>(0, 7)(random);
+            flipped.Chunk()->fData[byte] = static_cast<char>(flipped.Chunk()->fData[byte] ^ (1 << bit));
+            where += (where.empty() ? "" : ", ") + std::to_string(byte) + "." + std::to_string(bit);
+        }
+        return {"the saved chunk with bits flipped at data byte.bit " + where, id, std::move(flipped), true};
+    }
+    case 2: {
+        AAX_CTypeID wrong = id;
+        while (wrong == id) wrong = static_cast<AAX_CTypeID>(random());
+        ChunkBuffer copy = CopyOf(good, goodSize);
+        copy.Chunk()->fChunkID = wrong;
+        return {"the saved chunk under chunk ID " + Hex(wrong), wrong, std::move(copy)};
+    }
+    default: {
+        // fSize below zero, or more bytes than the state holds; or the state's own size
+        // field (the hook's header's third word, when there is one) off.
+        const int variant = index / 4 % 4;
+        if (variant == 0) {
+            ChunkBuffer negative = CopyOf(good, goodSize);
+            const std::int32_t size = -1 - static_cast<std::int32_t>(below(0x7FFFFFFF));
+            negative.Chunk()->fSize = size;
+            return {"the saved chunk with fSize " + std::to_string(size), id, std::move(negative)};
+        }
+        if (variant == 1) {
+            const std::size_t extra = 1 + below(64);
+            ChunkBuffer longer = CopyOf(good, goodSize + extra);
+            for (std::size_t b = goodSize; b < goodSize + extra; ++b)
+                longer.Chunk()->fData[b] = static_cast<char>(below(256));
+            return {"the saved chunk with " + std::to_string(extra) + " bytes of noise after it", id,
+                    std::move(longer)};
+        }
+        ChunkBuffer resized = CopyOf(good, goodSize);
+        if (goodSize >= 12) {
+            std::uint32_t field = 0;
+            std::memcpy(&field, resized.Chunk()->fData + 8, 4);
+            const std::uint32_t wrong = variant == 2 ? field + 1 + static_cast<std::uint32_t>(below(1u << 20))
+                                                     : static_cast<std::uint32_t>(random()) | 0x80000000u;
+            std::memcpy(resized.Chunk()->fData + 8, &wrong, 4);
+            return {"the saved chunk whose state claims " + std::to_string(wrong) + " bytes", id, std::move(resized)};
+        }
+        return {"the saved chunk cut to 0 bytes", id, CopyOf(good, 0)};
+    }
+    }
+}
+
+// Every value a parameter can hold lies in 0..1.
+std::string OutOfRange(const std::vector<ParameterInfo>& infos, const std::vector<double>& values) {
+    for (std::size_t i = 0; i < values.size() && i < infos.size(); ++i)
+        if (!(values[i] >= 0.0 && values[i] <= 1.0))
+            return "parameter " + Quote(infos[i].id) + " is " + std::to_string(values[i]);
+    return {};
+}
+
 std::string CheckBadChunks(Validation& validation) {
     auto& random = validation.Random();
-    const int randomChunks = validation.Scaled(3, 24);
-    int refused = 0;
+    const ValidationCounts& counts = validation.Counts();
+    int refused = 0, taken = 0, chunks = 0;
     ForEveryChunk(validation, [&](const EffectDescription&, const StateInstance& state, AAX_CTypeID id,
                                   const std::string& where) {
+        ++chunks;
         RandomizeParameters(state.Parameters(), state.parameters, random);
-        const std::vector<double> before = StateValues(state.Parameters(), state.parameters);
         const ChunkBuffer good = Save(state, id);
-        struct Bad {
-            std::string name;
-            AAX_CTypeID id;
-            ChunkBuffer chunk;
-        };
-        std::vector<Bad> bad;
+        // The values as the good chunk restores them (whether that is faithful is
+        // state/round-trip's question): every refusal must leave them so.
+        Restore(state, id, good);
+        const std::vector<double> before = StateValues(state.Parameters(), state.parameters);
+        std::vector<BadChunk> bad;
         bad.push_back({"an empty chunk", id, ChunkBuffer(0)});
         bad.back().chunk.Chunk()->fChunkID = id;
-        const std::size_t goodSize = good.DataSize();
-        for (const std::size_t size : {std::size_t{4}, goodSize / 2, goodSize > 0 ? goodSize - 1 : 0}) {
-            if (size == 0 || size >= goodSize) continue;
-            ChunkBuffer truncated(size);
-            std::memcpy(truncated.Chunk(), good.Chunk(), kHeaderSize + size);
-            truncated.Chunk()->fSize = static_cast<std::int32_t>(size);
-            bad.push_back(
-                {"the saved chunk cut to " + std::to_string(size) + " of " + std::to_string(goodSize) + " bytes", id,
-                 std::move(truncated)});
-        }
-        for (int i = 0; i < randomChunks; ++i) {
-            const std::size_t size =
-                std::uniform_int_distribution<std::size_t>(1, std::max<std::size_t>(2 * goodSize, 64))(random);
-            ChunkBuffer noise(size);
-            std::memcpy(noise.Chunk(), good.Chunk(), kHeaderSize);
-            noise.Chunk()->fSize = static_cast<std::int32_t>(size);
-            for (std::size_t b = 0; b < size; ++b)
-                noise.Chunk()->fData[b] = static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
+        for (int i = 0; i < counts.largeChunks; ++i) {
+            const std::size_t size = static_cast<std::size_t>(counts.largeChunkBytes);
+            ChunkBuffer noise = CopyOf(good, size);
+            for (std::size_t b = 0; b < size; b += 8) {
+                const std::uint64_t bits = random();
+                std::memcpy(noise.Chunk()->fData + b, &bits, std::min<std::size_t>(8, size - b));
+            }
             bad.push_back({"a chunk of " + std::to_string(size) + " random bytes", id, std::move(noise)});
         }
-        ChunkBuffer wrongId(goodSize);
-        std::memcpy(wrongId.Chunk(), good.Chunk(), kHeaderSize + goodSize);
-        wrongId.Chunk()->fChunkID = id + 1;
-        bad.push_back({"the saved chunk under chunk ID " + Hex(id + 1), id + 1, std::move(wrongId)});
+        for (int i = 0; i < counts.corruptChunks; ++i) bad.push_back(Corrupted(good, id, i, random));
 
-        for (const Bad& chunk : bad) {
+        for (const BadChunk& chunk : bad) {
             const AAX_Result result = state.Parameters().SetChunk(chunk.id, chunk.chunk.Chunk());
-            Expect(result != AAX_SUCCESS, where + ": SetChunk accepted " + chunk.name);
-            const std::string changed =
-                FirstValueDifference(state.parameters, before, StateValues(state.Parameters(), state.parameters));
-            Expect(changed.empty(), where + ": refusing " + chunk.name + " changed the instance: " + changed);
+            const std::vector<double> now = StateValues(state.Parameters(), state.parameters);
+            if (result == AAX_SUCCESS) {
+                Expect(chunk.mayBeTaken, where + ": SetChunk accepted " + chunk.name);
+                // A flip the state's own checks cannot see: the values must still be values.
+                const std::string range = OutOfRange(state.parameters, now);
+                Expect(range.empty(), where + ": SetChunk accepted " + chunk.name + " and now " + range);
+                Save(state, id);
+                const AAX_Result back = Restore(state, id, good);
+                Expect(back == AAX_SUCCESS,
+                       where + ": SetChunk of the good chunk after " + chunk.name + " returned " + ResultText(back));
+                ++taken;
+            } else {
+                const std::string changed = FirstValueDifference(state.parameters, before, now);
+                Expect(changed.empty(), where + ": refusing " + chunk.name + " changed the instance: " + changed);
+                ++refused;
+            }
             AAX_CBoolean equal = 0;
             state.Parameters().CompareActiveChunk(chunk.chunk.Chunk(), &equal);  // must not crash; any answer
-            ++refused;
         }
     });
-    Expect(refused > 0, "no effect offers a chunk");
-    return std::to_string(refused) + " empty, truncated, random and wrong-ID chunks refused, values unchanged";
+    Expect(chunks > 0, "no effect offers a chunk");
+    return std::to_string(chunks) + " chunks, each offered an empty chunk, " + std::to_string(counts.largeChunks) +
+           " random chunks of " + std::to_string(counts.largeChunkBytes) + " bytes and " +
+           std::to_string(counts.corruptChunks) +
+           " corrupted copies (truncated, bit-flipped, wrong ID, wrong sizes): " + std::to_string(refused) +
+           " refused with the values unchanged, " + std::to_string(taken) + " bit flips taken as a valid state (seed " +
+           std::to_string(validation.GetOptions().seed) + ")";
 }
 
 std::string CheckCompare(Validation& validation) {

@@ -1,5 +1,5 @@
-// The validator's "threading" checks: the realtime path makes no heap call on the
-// audio thread, and no call into the module leaves the floating-point control state
+// The validator's "threading" checks: the realtime path makes no heap, allocator or
+// lock call on the audio thread, and no call into the module leaves the floating-point control state
 // other than it found it.
 #include <algorithm>
 #include <cstddef>
@@ -13,6 +13,7 @@
 #include "aaxhost/validate/FloatingPointState.h"
 #include "aaxhost/validate/HeapCallCounter.h"
 #include "aaxhost/validate/InstanceRig.h"
+#include "aaxhost/validate/ParameterSurvey.h"
 #include "aaxhost/validate/TestSignals.h"
 #include "aaxhost/validate/ValidationGroups.h"
 
@@ -22,7 +23,9 @@ namespace {
 
 const char* const kGroup = "threading";
 
-// Policy: every heap call the module or its core makes on the audio thread counts,
+// Policy: every allocation and every lock or wait the module or its core makes on the
+// audio thread counts (a lock the audio thread waits for is held by a thread of lower
+// priority: priority inversion, a dropout),
 // from the first block on. AAX hosts give no warm-up: the first block after an
 // instance is made, or after its rate or layout changed, runs on the realtime thread
 // like every other.
@@ -34,7 +37,10 @@ std::string CheckAudioThreadHeap(Validation& validation, const std::vector<const
         const auto noise = MakeTestSignal(TestSignal::Noise, kLargestGridBlock, validation.Random());
         for (std::int32_t channel = 0; channel < rig.InputCount(); ++channel)
             std::copy(noise.begin(), noise.end(), rig.Context().Input(channel));
-        const std::vector<std::string> ids = rig.ParameterIDs();
+        // The master bypass stays off: a bypassed instance never reaches its core.
+        std::vector<std::string> ids;
+        for (const ParameterInfo& info : SurveyParameters(*rig.Instance().Parameters()))
+            if (!info.masterBypass) ids.push_back(info.id);
         HeapCallCounter counter(ModulesInFolderOf(validation.Module().Handle()));
         watched = std::max(watched, counter.Patched().size());
         // The audio thread: a thread of its own, as in a host, watched from its first block.
@@ -47,16 +53,18 @@ std::string CheckAudioThreadHeap(Validation& validation, const std::vector<const
         // Meanwhile the host's automation changes values, so that the blocks pick up
         // parameter changes as they would on stage (those calls themselves are not counted).
         std::uniform_real_distribution<double> value(0.0, 1.0);
-        for (std::size_t i = 0; i < ids.size() * 4; ++i)
+        for (std::size_t i = 0; i < ids.size() * 4 && !ids.empty(); ++i)
             rig.Instance().Automate(ids[i % ids.size()].c_str(), value(validation.Random()));
         audio.join();
         if (counter.Total() != 0)
             Fail("effect " + rig.Describe() + ": " + counter.Describe() + " on the audio thread during " +
-                 std::to_string(blocksPerEffect) + " blocks (every heap call counts, the first block's too)");
+                 std::to_string(blocksPerEffect) +
+                 " blocks (every allocation and lock call counts, the first block's too)");
     }
-    return "no heap call on the audio thread during " + std::to_string(blocksPerEffect) + " blocks of each of " +
-           std::to_string(effects.size()) + " effects, first block included (" + std::to_string(watched) +
-           " heap imports watched in the module and the DLLs beside it)";
+    return "no heap, allocator or lock call on the audio thread during " + std::to_string(blocksPerEffect) +
+           " blocks of each of " + std::to_string(effects.size()) + " effects, first block included (" +
+           std::to_string(watched) +
+           " imports watched in the module and the DLLs beside it, GetProcAddress among them)";
 }
 
 // Runs `call` once from each of two states (the thread's own and a distinct legal

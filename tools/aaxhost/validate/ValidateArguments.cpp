@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "aaxhost/validate/GroupProcess.h"
 #include "toolcli/CommandLine.h"
 #include "util/WideText.h"
 
@@ -23,7 +24,11 @@ ValidateRequest ParseValidateArguments(const cli::Arguments& arguments) {
     const toolcli::ParsedOptions options(arguments, {{"--strictness", toolcli::OptionRule::Kind::Value},
                                                      {"--json", toolcli::OptionRule::Kind::Flag},
                                                      {"--seed", toolcli::OptionRule::Kind::Value},
-                                                     {"--check-timeout", toolcli::OptionRule::Kind::Value}});
+                                                     {"--check-timeout", toolcli::OptionRule::Kind::Value},
+                                                     {kGroupOption, toolcli::OptionRule::Kind::Value},
+                                                     {kProgressOption, toolcli::OptionRule::Kind::Value},
+                                                     {kResumeOption, toolcli::OptionRule::Kind::Value},
+                                                     {kEarlierFailuresOption, toolcli::OptionRule::Kind::Value}});
     ValidateRequest request;
     request.help = options.Has("--help");
     request.options.json = options.Has("--json");
@@ -35,6 +40,21 @@ ValidateRequest ParseValidateArguments(const cli::Arguments& arguments) {
         request.options.seed = toolcli::ParseUnsigned(*text, 0, std::numeric_limits<std::uint64_t>::max(), "--seed");
     if (const auto text = options.Value("--check-timeout"))
         request.checkTimeoutSeconds = static_cast<int>(toolcli::ParseUnsigned(*text, 1, 86400, "--check-timeout"));
+    if (const auto text = options.Value(kGroupOption)) request.group = *text;
+    if (const auto text = options.Value(kProgressOption))
+        request.progressPath = Util::ToWide(Util::String(*text)).CStr();
+    if (const auto text = options.Value(kResumeOption))
+        request.resumeAt = static_cast<int>(toolcli::ParseUnsigned(*text, 0, 1000000, kResumeOption));
+    if (const auto text = options.Value(kEarlierFailuresOption)) {
+        std::size_t start = 0;
+        for (std::size_t comma = text->find(',');; comma = text->find(',', start)) {
+            request.earlierFailures.push_back(text->substr(start, comma - start));
+            if (comma == std::string::npos) break;
+            start = comma + 1;
+        }
+    }
+    if (!request.group.empty() && request.progressPath.empty())
+        throw toolcli::UsageError(std::string(kGroupOption) + " needs " + kProgressOption);
     const std::vector<std::string>& modules = options.Positional();
     if (modules.size() > 1)
         throw toolcli::UsageError("one module only: \"" + modules[1] + "\" follows \"" + modules[0] + "\"");

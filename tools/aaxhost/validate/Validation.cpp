@@ -38,6 +38,7 @@ Validation::Validation(Options options)
     : options_(std::move(options)), random_(options_.seed), current_(std::make_unique<Current>()) {
     if (options_.strictness < 1) options_.strictness = 1;
     if (options_.strictness > 10) options_.strictness = 10;
+    counts_ = CountsAt(options_.strictness);
 }
 
 Validation::~Validation() = default;
@@ -49,6 +50,9 @@ int Validation::Scaled(int atLowest, int atHighest) const noexcept {
 }
 
 bool Validation::Run(const std::string& group, const std::string& name, const std::function<std::string()>& body) {
+    const int number = nextNumber_++;
+    if (number < resumeAt_) return true;
+    if (observer_.started) observer_.started(number, group, name);
     {
         std::lock_guard<std::mutex> lock(current_->mutex);
         current_->check = group + "/" + name;
@@ -72,6 +76,7 @@ bool Validation::Run(const std::string& group, const std::string& name, const st
     }
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     results_.push_back(result);
+    if (observer_.recorded) observer_.recorded(number, result);
     {
         std::lock_guard<std::mutex> lock(current_->mutex);
         current_->check.clear();
@@ -80,12 +85,25 @@ bool Validation::Run(const std::string& group, const std::string& name, const st
 }
 
 void Validation::Skip(const std::string& group, const std::string& name, const std::string& reason) {
+    const int number = nextNumber_++;
+    if (number < resumeAt_) return;
     CheckResult result;
     result.group = group;
     result.name = name;
     result.outcome = Outcome::Skipped;
     result.detail = reason;
     results_.push_back(result);
+    if (observer_.recorded) observer_.recorded(number, result);
+}
+
+void Validation::Record(const CheckResult& result) { results_.push_back(result); }
+
+bool Validation::Failed(const std::string& group, const std::string& name) const {
+    for (const std::string& check : earlierFailures_)
+        if (check == group + "/" + name) return true;
+    for (const CheckResult& result : results_)
+        if (result.group == group && result.name == name && result.outcome == Outcome::Failed) return true;
+    return false;
 }
 
 bool Validation::Passed() const noexcept {

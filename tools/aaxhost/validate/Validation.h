@@ -19,6 +19,7 @@
 
 #include "aaxhost/LoadedModule.h"
 #include "aaxhost/PackageDescription.h"
+#include "aaxhost/validate/ValidationCounts.h"
 
 namespace aaxhost::validate {
 
@@ -70,11 +71,32 @@ public:
     // straight in between (never below 1).
     int Scaled(int atLowest, int atHighest) const noexcept;
     std::mt19937_64& Random() noexcept { return random_; }
+    // The counts of the heaviest checks at this strictness (ValidationCounts.h).
+    const ValidationCounts& Counts() const noexcept { return counts_; }
 
-    // Runs one check and records its result; returns whether it passed.
+    // Runs one check and records its result; returns whether it passed. Checks and
+    // skips are numbered from 0 in the order they come; those below the ResumeAt
+    // number are passed over (not run, not recorded, Run returns true).
     bool Run(const std::string& group, const std::string& name, const std::function<std::string()>& body);
     void Skip(const std::string& group, const std::string& name, const std::string& reason);
+    // A result from elsewhere (a group run in a process of its own), recorded as it is.
+    void Record(const CheckResult& result);
     const std::vector<CheckResult>& Results() const noexcept { return results_; }
+
+    // A check of an earlier group, run in another process, that failed: CheckFailed
+    // sees it as if it had failed here.
+    void NoteEarlierFailure(const std::string& check) { earlierFailures_.push_back(check); }
+    // Whether group/name failed here or in an earlier group's process.
+    bool Failed(const std::string& group, const std::string& name) const;
+    // Where a group run in a process of its own picks up after a check that ended it.
+    void ResumeAt(int number) noexcept { resumeAt_ = number; }
+    // Told before a check's body runs and after each result is recorded, with the
+    // check's number; for a group's process to pass its progress on. [ui-thread]
+    struct Observer {
+        std::function<void(int number, const std::string& group, const std::string& name)> started;
+        std::function<void(int number, const CheckResult& result)> recorded;
+    };
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
     // No check failed.
     bool Passed() const noexcept;
     // The group and name of the check running now; empty between checks. [any-thread]
@@ -94,8 +116,13 @@ public:
 
 private:
     Options options_;
+    ValidationCounts counts_;
     std::mt19937_64 random_;
     std::vector<CheckResult> results_;
+    std::vector<std::string> earlierFailures_;
+    int nextNumber_ = 0;
+    int resumeAt_ = 0;
+    Observer observer_;
     std::unique_ptr<LoadedModule> module_;
     std::unique_ptr<Registration> registration_;
     struct Current;

@@ -63,6 +63,12 @@ bool ReportPassed(const Report& report) noexcept {
 std::string FormatTextReport(const Report& report) {
     std::string text = "aaxhost validate " + report.module + "\n";
     text += "strictness " + std::to_string(report.strictness) + ", seed " + std::to_string(report.seed) + "\n";
+    if (!report.counts.empty()) {
+        text += "counts:";
+        for (std::size_t i = 0; i < report.counts.size(); ++i)
+            text += (i == 0 ? " " : ", ") + report.counts[i].first + " " + std::to_string(report.counts[i].second);
+        text += "\n";
+    }
     int passed = 0, failed = 0, skipped = 0;
     double total = 0.0;
     for (const CheckResult& check : report.checks) {
@@ -120,6 +126,11 @@ std::string FormatJsonReport(const Report& report) {
     std::string json = "{\n  \"module\": " + JsonQuoted(report.module) + ",\n";
     json += "  \"strictness\": " + std::to_string(report.strictness) + ",\n";
     json += "  \"seed\": " + std::to_string(report.seed) + ",\n";
+    json += "  \"counts\": {";
+    for (std::size_t i = 0; i < report.counts.size(); ++i)
+        json +=
+            (i == 0 ? "" : ", ") + JsonQuoted(report.counts[i].first) + ": " + std::to_string(report.counts[i].second);
+    json += "},\n";
     json += "  \"checks\": [";
     for (std::size_t i = 0; i < report.checks.size(); ++i) {
         const CheckResult& check = report.checks[i];
