@@ -11,7 +11,9 @@
 #include <sstream>
 #include <string>
 
-#include "validate/ValidatorRun.h"
+#include "support/PrimedHook.h"
+#include "support/ScratchFolder.h"
+#include "support/ToolRun.h"
 
 namespace {
 
@@ -26,15 +28,18 @@ class StrictValidation : public ::testing::TestWithParam<BrokenCore> {};
 
 TEST_P(StrictValidation, TurnsExactlyItsChecksRedAndStillReportsEveryGroup) {
     const BrokenCore& row = GetParam();
-    BundleFolder folder;
-    const std::wstring name = std::wstring(L"Broken") + row.fault;
-    const std::wstring module = folder.Bundle(name, std::wstring(L"LmDemo") + row.fault + L"Core.dll", "demo");
-    ASSERT_FALSE(module.empty());
-    const ChildResult run =
-        RunAaxhost({L"validate", module, L"--json", L"--strictness", L"1", L"--check-timeout", row.checkTimeout});
-    std::istringstream stream(run.output);
+    const ScratchFolder folder(L"strict");
+    const std::wstring core = std::wstring(L"LmDemo") + row.fault + L"Core.dll";
+    std::string error;
+    const std::wstring module =
+        PrimeBundle(folder.Wide(), std::wstring(L"Broken") + row.fault, core,
+                    ProductSettings(Utf8Text(core), "CoreConfig:demo", "LmStrict" + Utf8Text(row.fault)), error);
+    ASSERT_EQ(error, "");
+    const ToolRun run = RunTool(L"aaxhost.exe", {L"validate", module, L"--json", L"--strictness", L"1",
+                                                 L"--check-timeout", row.checkTimeout});
+    std::istringstream stream(run.out);
     boost::property_tree::ptree report;
-    ASSERT_NO_THROW(boost::property_tree::read_json(stream, report)) << run.output;
+    ASSERT_NO_THROW(boost::property_tree::read_json(stream, report)) << run.out;
     std::set<std::string> failed;
     std::string details;
     std::string firstDetail;
