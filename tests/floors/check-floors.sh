@@ -2,8 +2,8 @@
 # Fails when an include runs up or across the floors of the source tree. Module code
 # includes its own folder and the floors below it only:
 #   description -> gui, hostprocessor -> parameters -> hook -> contract -> aax, util
-# The demo core sees only the hook/core contract; the host simulator only the AAX layer
-# and the foundation library. Argument: the repository's root.
+# The demo and null cores see only the hook/core contract; the host simulator only the
+# AAX layer and the foundation library. Argument: the repository's root.
 set -euo pipefail
 root=${1:-.}
 cd "$root"
@@ -44,7 +44,7 @@ while IFS= read -r line; do
   to=${included%%/*}
   [ "$to" = "$included" ] && continue
   case "$to" in contract | democore) ;; *) [ "$(rank "$to")" -ge 0 ] && complain "$file" "$included" ;; esac
-done < <(grep -rn '^#include "' cores/democore --include='*.h' --include='*.cpp')
+done < <(grep -rn '^#include "' cores/democore cores/nullcore --include='*.h' --include='*.cpp')
 
 while IFS= read -r line; do
   file=${line%%:*}
