@@ -18,6 +18,7 @@ BypassDelayLines::~BypassDelayLines() {
 void BypassDelayLines::Prepare(std::uint32_t lineCount, std::uint32_t latency) {
     auto block = std::make_unique<Block>();
     block->lines.assign(lineCount, std::vector<float>(latency, 0.0f));
+    block->scratch.assign(latency, 0.0f);
     delete pending_.exchange(nullptr);
     FreeRetired();
     delete current_;
@@ -37,7 +38,10 @@ bool BypassDelayLines::ApplyLatency(std::uint32_t latency) {
         change = std::make_unique<Block>();
         change->latency = latency;
         change->hasLines = latency > plannedLength_ && lineCount_ > 0;
-        if (change->hasLines) change->lines.assign(lineCount_, std::vector<float>(latency, 0.0f));
+        if (change->hasLines) {
+            change->lines.assign(lineCount_, std::vector<float>(latency, 0.0f));
+            change->scratch.assign(latency, 0.0f);
+        }
     } catch (const std::bad_alloc&) {
         return false;
     } catch (const std::length_error&) {
@@ -48,6 +52,7 @@ bool BypassDelayLines::ApplyLatency(std::uint32_t latency) {
     std::unique_ptr<Block> unclaimed(pending_.exchange(nullptr, std::memory_order_acq_rel));
     if (unclaimed && unclaimed->hasLines && !change->hasLines) {
         change->lines = std::move(unclaimed->lines);
+        change->scratch = std::move(unclaimed->scratch);
         change->hasLines = true;
     }
     if (change->hasLines) plannedLength_ = static_cast<std::uint32_t>(change->lines.front().size());
@@ -150,33 +155,92 @@ std::uint32_t BypassDelayLines::Advance(std::uint32_t position, std::uint32_t le
     return position < length ? position : 0;
 }
 
-// The ring is walked in contiguous stretches of the lines: from the position up to the
-// ring's end or the lines' last position, whichever comes first, then on from where
-// Advance goes. Within a stretch every channel is one block copy (or swap, engaged),
-// which visits exactly the positions the sample-by-sample walk would.
+template <class Stretch>
+std::uint32_t BypassDelayLines::Walk(std::uint32_t position, std::uint32_t steps, std::uint32_t length,
+                                     Stretch stretch) const {
+    for (std::uint32_t done = 0; done < steps;) {
+        // Contiguous up to the ring's end or the lines' last position, whichever comes first.
+        const std::uint32_t last = endPosition_ >= position && endPosition_ < length ? endPosition_ : length - 1;
+        const std::uint32_t n = std::min(steps - done, last - position + 1);
+        stretch(position, done, n);
+        done += n;
+        position = Advance(position + n - 1, length);
+    }
+    return position;
+}
+
+std::uint32_t BypassDelayLines::CycleLength(std::uint32_t position, std::uint32_t length) const noexcept {
+    if (endPosition_ >= length) return length;  // the end is never reached: all the lines
+    const std::uint32_t start = wrapPosition_ < length ? wrapPosition_ : 0;
+    if (start <= endPosition_) return position >= start && position <= endPosition_ ? endPosition_ - start + 1 : 0;
+    return position >= start || position <= endPosition_ ? length - start + endPosition_ + 1 : 0;
+}
+
+// Visits exactly the positions of the sample-by-sample walk (Advance), in block copies.
+// Off the ring's cycle (after a latency change, or a position set from outside) the
+// walk goes stretch by stretch until it is on it. On the cycle of R positions, a block
+// longer than R only needs the ring's R samples as they were (the block's first R
+// outputs), its last R inputs stored where the walk leaves them, and, engaged, the rest
+// of the block moved R samples on.
 void BypassDelayLines::Run(float* const* channels, std::uint32_t channelCount, std::uint32_t samples,
                            bool engaged) noexcept {
     TakeOverPending();
     const std::uint32_t length = LineLength();
     if (latency_ == 0 || samples == 0 || length == 0 || !channels) return;
     std::vector<std::vector<float>>& lines = current_->lines;
+    float* scratch = current_->scratch.data();
     const std::uint32_t count = std::min(channelCount, static_cast<std::uint32_t>(lines.size()));
     std::uint32_t position = position_ < length ? position_ : (wrapPosition_ < length ? wrapPosition_ : 0);
-    for (std::uint32_t done = 0; done < samples;) {
+
+    // Stretch by stretch: each sample and its line's sample swap places (engaged), or
+    // the sample is stored.
+    const auto runStretches = [&](std::uint32_t from, std::uint32_t steps) {
+        return Walk(position, steps, length, [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) {
+            for (std::uint32_t k = 0; k < count; ++k) {
+                float* channel = channels[k];
+                if (!channel) continue;
+                float* sample = channel + from + before;
+                float* line = lines[k].data() + at;
+                if (engaged) std::memcpy(scratch, line, n * sizeof(float));
+                std::memcpy(line, sample, n * sizeof(float));
+                if (engaged) std::memcpy(sample, scratch, n * sizeof(float));
+            }
+        });
+    };
+
+    std::uint32_t done = 0;
+    while (done < samples && CycleLength(position, length) == 0) {
         const std::uint32_t last = endPosition_ >= position && endPosition_ < length ? endPosition_ : length - 1;
         const std::uint32_t n = std::min(samples - done, last - position + 1);
-        for (std::uint32_t k = 0; k < count; ++k) {
-            float* channel = channels[k];
-            if (!channel) continue;
-            float* line = lines[k].data() + position;
-            if (engaged)
-                std::swap_ranges(channel + done, channel + done + n, line);
-            else
-                std::memcpy(line, channel + done, n * sizeof(float));
-        }
+        position = runStretches(done, n);
         done += n;
-        position += n - 1;
-        position = Advance(position, length);
     }
-    position_ = position;
+    const std::uint32_t cycle = CycleLength(position, length);
+    const std::uint32_t rest = samples - done;
+    if (rest <= cycle || cycle == 0) {
+        position_ = rest > 0 ? runStretches(done, rest) : position;
+        return;
+    }
+    // Where the block's last `cycle` inputs start on the ring.
+    const std::uint32_t lastStart =
+        Walk(position, (rest - cycle) % cycle, length, [](std::uint32_t, std::uint32_t, std::uint32_t) {});
+    for (std::uint32_t k = 0; k < count; ++k) {
+        float* channel = channels[k];
+        if (!channel) continue;
+        float* block = channel + done;
+        float* line = lines[k].data();
+        if (engaged) {
+            Walk(position, cycle, length, [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) {
+                std::memcpy(scratch + before, line + at, n * sizeof(float));
+            });
+        }
+        Walk(lastStart, cycle, length, [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) {
+            std::memcpy(line + at, block + (rest - cycle) + before, n * sizeof(float));
+        });
+        if (engaged) {
+            std::memmove(block + cycle, block, (rest - cycle) * sizeof(float));
+            std::memcpy(block, scratch, cycle * sizeof(float));
+        }
+    }
+    position_ = lastStart;
 }

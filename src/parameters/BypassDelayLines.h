@@ -73,7 +73,8 @@ private:
     // change lengthens them). Retired blocks are chained through `nextRetired`.
     struct Block {
         std::vector<std::vector<float>> lines;
-        bool hasLines = true;  // false: a latency change that keeps the current lines
+        std::vector<float> scratch;  // one line's length: Run's room for a ring's worth
+        bool hasLines = true;        // false: a latency change that keeps the current lines
         std::uint32_t latency = 0;
         Block* nextRetired = nullptr;
     };
@@ -84,6 +85,12 @@ private:
     // Frees what Run retired. [core-thread] [ui-thread]
     void FreeRetired() noexcept;
     std::uint32_t Advance(std::uint32_t position, std::uint32_t length) const noexcept;
+    // The walk of `steps` steps from `position` in contiguous stretches of the lines:
+    // stretch(line position, steps before it, its length). Returns the position after.
+    template <class Stretch>
+    std::uint32_t Walk(std::uint32_t position, std::uint32_t steps, std::uint32_t length, Stretch stretch) const;
+    // How many positions the ring's cycle has when `position` lies on it, else 0.
+    std::uint32_t CycleLength(std::uint32_t position, std::uint32_t length) const noexcept;
 
     // The audio thread's ring (also the accessors'); mutable so that a const accessor
     // can take over a pending change as Run would.
