@@ -55,12 +55,15 @@ void TakeMidi(Parameters& parameters, AAX_IMIDINode* node) {
     }
 }
 
-AAX_EStemFormat StemFormat(AAX_IController* controller, bool input) noexcept {
-    AAX_EStemFormat format = AAX_eStemFormat_Mono;
-    if (!controller) return AAX_eStemFormat_Mono;
-    const AAX_Result result =
-        input ? controller->GetInputStemFormat(&format) : controller->GetOutputStemFormat(&format);
-    return result == AAX_SUCCESS && IsKnownStemFormat(format) ? format : AAX_eStemFormat_Mono;
+// The host's stem format into `format`, Mono when the query fails or the format is not
+// one the render knows; whether the host answered.
+bool StemFormat(AAX_IController* controller, bool input, AAX_EStemFormat& format) noexcept {
+    AAX_EStemFormat answer = AAX_eStemFormat_Mono;
+    const AAX_Result result = !controller ? AAX_ERROR_NULL_OBJECT
+                              : input     ? controller->GetInputStemFormat(&answer)
+                                          : controller->GetOutputStemFormat(&answer);
+    format = result == AAX_SUCCESS && IsKnownStemFormat(answer) ? answer : AAX_eStemFormat_Mono;
+    return result == AAX_SUCCESS;
 }
 
 void UpdateTransport(Parameters& parameters, const AAX_ITransport& transport) {
@@ -131,9 +134,14 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
 
     parameters.MarkAudioThread();
 
-    AAX_IController* controller = parameters.AAX_CEffectParameters::Controller();
-    const AAX_EStemFormat inputFormat = StemFormat(controller, true);
-    const AAX_EStemFormat outputFormat = StemFormat(controller, false);
+    // An instance's stem formats never change: asked until the host has answered both.
+    Parameters::StemFormats& stems = parameters.RenderStemFormats();
+    if (!stems.known) {
+        AAX_IController* controller = parameters.AAX_CEffectParameters::Controller();
+        stems.known = StemFormat(controller, true, stems.input) && StemFormat(controller, false, stems.output);
+    }
+    const AAX_EStemFormat inputFormat = stems.input;
+    const AAX_EStemFormat outputFormat = stems.output;
     const std::uint32_t inputCount = static_cast<std::uint32_t>(inputFormat) & 0xFFFFu;
 
     const ChannelConfig layout = parameters.ChannelConfiguration();

@@ -80,3 +80,26 @@ bool ToHostOrder(std::uint32_t channelCount, AAX_EStemFormat hostLayout, Channel
     for (std::uint32_t i = 0; i < channelCount; ++i) channels[i] = reordered[i];
     return true;
 }
+
+void ChannelOrder::MatchFor(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout) noexcept {
+    made_ = true;
+    channelCount_ = channelCount;
+    hostLayout_ = hostLayout;
+    coreLayout_ = coreLayout;
+    std::uint32_t core[kMostChannels];
+    matched_ = MatchChannels(channelCount, hostLayout, coreLayout, core);
+    identity_ = matched_;
+    for (std::uint32_t i = 0; matched_ && i < channelCount; ++i) {
+        core_[i] = static_cast<std::uint8_t>(core[i]);
+        identity_ = identity_ && core[i] == i;
+    }
+}
+
+bool ChannelOrder::ToCore(float** channels) const noexcept {
+    if (!channels || !matched_) return false;
+    if (identity_) return true;
+    float* reordered[kMostChannels] = {};
+    for (std::uint32_t i = 0; i < channelCount_; ++i) reordered[core_[i]] = channels[i];
+    for (std::uint32_t j = 0; j < channelCount_; ++j) channels[j] = reordered[j];
+    return true;
+}

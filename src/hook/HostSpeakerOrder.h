@@ -29,3 +29,26 @@ bool ToCoreOrder(std::uint32_t channelCount, AAX_EStemFormat hostLayout, Channel
 // The inverse of ToCoreOrder, with the same matching rule.
 bool ToHostOrder(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout,
                  float** channels) noexcept;
+
+// ToCoreOrder's matching for one channel count, host layout and core layout, made once
+// and kept, so that a block only moves pointers. Pure, no allocation; one thread at a
+// time uses one.
+class ChannelOrder {
+public:
+    // The matching for these; an unmatched one (or none made yet) leaves arrays as they are.
+    void MatchFor(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout) noexcept;
+    bool IsFor(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout) const noexcept {
+        return made_ && channelCount == channelCount_ && hostLayout == hostLayout_ && coreLayout == coreLayout_;
+    }
+    // ToCoreOrder with the kept matching; false (and nothing moved) when it is unmatched.
+    bool ToCore(float** channels) const noexcept;
+
+private:
+    bool made_ = false;
+    bool matched_ = false;
+    bool identity_ = false;
+    std::uint32_t channelCount_ = 0;
+    AAX_EStemFormat hostLayout_ = AAX_eStemFormat_Mono;
+    ChannelConfig coreLayout_ = 0;
+    std::uint8_t core_[24] = {};  // core position of host channel i
+};

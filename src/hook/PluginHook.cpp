@@ -241,9 +241,11 @@ constexpr std::uint32_t AllNotesOff(std::uint32_t channel) noexcept { return (0x
 }  // namespace
 
 void PluginHook::HoldBackNoteEndings() noexcept {
+    if (midiQueued_.load(std::memory_order_acquire) == 0) return;
     HostMIDIEventInfo events[64];
     std::size_t count = 0;
     while ((count = midiQueue_.try_dequeue_bulk(events, 64)) > 0) {
+        midiQueued_.fetch_sub(count, std::memory_order_relaxed);
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint32_t word = events[i].message;
             if (!EndsNotes(word)) continue;
@@ -270,9 +272,11 @@ void PluginHook::DrainMidi() {
         midiTimes_.push_back(0);
     }
     channelsToSilence_ = 0;
+    if (midiQueued_.load(std::memory_order_acquire) == 0) return;
     HostMIDIEventInfo events[64];
     std::size_t count = 0;
     while ((count = midiQueue_.try_dequeue_bulk(events, 64)) > 0) {
+        midiQueued_.fetch_sub(count, std::memory_order_relaxed);
         for (std::size_t i = 0; i < count; ++i) {
             midiWords_.push_back(events[i].message);
             midiTimes_.push_back(events[i].offset);
@@ -298,16 +302,28 @@ void PluginHook::FillSideChain(BlockRecord& block, float** sideChain, std::uint3
 
 void PluginHook::QueueMidi(std::uint32_t count, const std::uint32_t* words, const std::uint32_t* offsets) {
     if (count == 0 || !words || !offsets) return;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const HostMIDIEventInfo event{words[i], offsets[i]};
-        if (midiQueue_.try_enqueue(*midiProducer_, event)) continue;
-        // Beyond the pre-allocated room: take the event anyway, at the price of a block.
-        midiQueueOverflows_.fetch_add(1, std::memory_order_relaxed);
-        midiQueue_.enqueue(*midiProducer_, event);
+    std::uint32_t queued = 0;
+    try {
+        for (; queued < count; ++queued) {
+            const HostMIDIEventInfo event{words[queued], offsets[queued]};
+            if (midiQueue_.try_enqueue(*midiProducer_, event)) continue;
+            // Beyond the pre-allocated room: take the event anyway, at the price of a block.
+            midiQueueOverflows_.fetch_add(1, std::memory_order_relaxed);
+            midiQueue_.enqueue(*midiProducer_, event);
+        }
+    } catch (...) {
+        midiQueued_.fetch_add(queued, std::memory_order_release);  // what did go in
+        throw;
     }
+    midiQueued_.fetch_add(queued, std::memory_order_release);
 }
 
-std::uint32_t PluginHook::MarkAudioThread() noexcept { return audioThreadId_.exchange(Util::CurrentThreadId()); }
+// The same thread block after block: a load, and the exchange only when it changes.
+std::uint32_t PluginHook::MarkAudioThread() noexcept {
+    const std::uint32_t self = Util::CurrentThreadId();
+    if (audioThreadId_.load(std::memory_order_relaxed) == self) return self;
+    return audioThreadId_.exchange(self);
+}
 
 bool PluginHook::IsOnRecordedThread() const noexcept {
     return recordedThreadId_ != 0 && recordedThreadId_ == Util::CurrentThreadId();

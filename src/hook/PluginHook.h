@@ -323,6 +323,8 @@ private:
     std::uint32_t recordedThreadId_ = 0;  // never set by the module
     std::atomic<std::uint32_t> audioThreadId_{0};
     std::atomic<std::uint64_t> midiQueueOverflows_{0};
+    // Events queued and not yet drained: a block with none skips the queue.
+    std::atomic<std::size_t> midiQueued_{0};
     std::atomic<double> editorOpenSeconds_{0.0};
     double instanceCreateSeconds_ = 0.0;
     bool sideChainMono_ = false;

@@ -19,7 +19,10 @@ void HandBlockToCore(Parameters& parameters, const BlockChannels& block, std::ui
     float* channels[kMostBlockChannels] = {};
     if (block.outputs) std::copy(block.outputs, block.outputs + outputCount, channels);
     const std::uint32_t mainCount = std::min({block.mainCount, outputCount, kMostMainChannels});
-    ToCoreOrder(mainCount, block.hostLayout, parameters.ChannelConfiguration(), channels);
+    ChannelOrder& order = parameters.RenderChannelOrder();
+    const ChannelConfig coreLayout = parameters.ChannelConfiguration();
+    if (!order.IsFor(mainCount, block.hostLayout, coreLayout)) order.MatchFor(mainCount, block.hostLayout, coreLayout);
+    order.ToCore(channels);
     try {
         parameters.ProcessBlock(samples, mainCount ? channels : nullptr, 0, 0, block.sideChain,
                                 block.sideChain ? block.sideChainEntries : 0);

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "aax/AAX_CEffectParameters.h"
+#include "hook/HostSpeakerOrder.h"
 #include "hook/PluginHook.h"
 #include "parameters/BypassDelayLines.h"
 #include "parameters/InstanceEditor.h"
@@ -149,6 +150,16 @@ public:
     // The hook-made bypass's delay lines: one per side-chain input, main channel and
     // aux output channel (in that count), run by the process procedure. [audio-thread]
     BypassDelayLines& BypassLines() noexcept { return bypassLines_; }
+    // The render's kept state: the channel matching of its last block, and the stem
+    // formats the host reported (fixed for an instance, so asked until known).
+    // [audio-thread] [offline-thread]
+    ChannelOrder& RenderChannelOrder() noexcept { return renderChannelOrder_; }
+    struct StemFormats {
+        bool known = false;
+        AAX_EStemFormat input = AAX_eStemFormat_Mono;
+        AAX_EStemFormat output = AAX_eStemFormat_Mono;
+    };
+    StemFormats& RenderStemFormats() noexcept { return renderStemFormats_; }
     const BypassDelayLines& BypassLines() const noexcept { return bypassLines_; }
 
 protected:
@@ -179,6 +190,8 @@ private:
     InstanceEditor* editor_ = nullptr;  // the host's editor object; not owned
     Util::Signal changeSignal_;
     BypassDelayLines bypassLines_;
+    ChannelOrder renderChannelOrder_;
+    StemFormats renderStemFormats_;
     // The chunk size GetChunkSize last reported to the host, -1 before the first: the
     // host sizes GetChunk's buffer from it.
     std::atomic<std::int64_t> reportedChunkSize_{-1};
