@@ -192,17 +192,24 @@ AAX_Result HostProcessor::PreRender(std::int32_t inputCount, std::int32_t output
 }
 
 std::int32_t HostProcessor::Pull(const float* const inputs[], std::int32_t inputCount, float* const outputs[],
-                                 std::int32_t outputCount, std::int64_t location, std::int32_t samples) {
+                                 std::int32_t outputCount, std::int64_t location, std::int32_t samples,
+                                 std::int32_t at) {
+    // The host writes a read that goes on from sample `at` there in its own buffers, so
+    // that a host whose inputs are its outputs keeps what the earlier reads gave.
+    const float* shifted[kMostBlockChannels] = {};
+    const std::int32_t channels = std::min<std::int32_t>(std::max(inputCount, 0), kMostBlockChannels);
+    for (std::int32_t k = 0; inputs && k < channels; ++k) shifted[k] = inputs[k] ? inputs[k] + at : nullptr;
+    const float* const* from = inputs ? shifted : nullptr;
     std::int32_t answered = samples;
-    const bool read = GetAudio(inputs, inputCount, location, &answered) == AAX_SUCCESS;
+    const bool read = GetAudio(from, channels, location, &answered) == AAX_SUCCESS;
     const std::int32_t n = DeliveredSamples(read, samples, answered);
     for (std::int32_t k = 0; k < outputCount; ++k) {
-        float* to = outputs[k];
+        float* to = outputs[k] ? outputs[k] + at : nullptr;
         if (!to) continue;
-        const float* from = inputs && inputCount > 0 ? inputs[k < inputCount ? k : 0] : nullptr;
-        if (from && from != to)
-            Util::CopyFloats(to, from, static_cast<std::size_t>(n));
-        else if (!from)
+        const float* source = from && channels > 0 ? from[k < channels ? k : 0] : nullptr;
+        if (source && source != to)
+            Util::CopyFloats(to, source, static_cast<std::size_t>(n));
+        else if (!source)
             Util::ZeroFloats(to, static_cast<std::size_t>(n));
     }
     return n;
@@ -252,8 +259,14 @@ AAX_Result HostProcessor::RenderAudio(const float* const inputs[], std::int32_t 
             }
             primed_ = window >= 1;
         }
+        // A short read within the selection is read on, as the pre-roll does: silence in
+        // the middle of the window would reach the core as if it were the selection's.
+        // Past the selection's end, or after a read that delivers nothing, the rest of
+        // the window is silence.
         const std::int32_t wanted = RenderReadLength(window, SourceEnd(), Location());
-        const std::int32_t n = Pull(inputs, inputCount, outputs, outputCount, Location() + latency, wanted);
+        std::int32_t n = Pull(inputs, inputCount, outputs, outputCount, Location() + latency, wanted);
+        for (std::int32_t got = n; got > 0 && n < wanted && Location() + latency + n < SourceEnd(); n += got)
+            got = Pull(inputs, inputCount, outputs, outputCount, Location() + latency + n, wanted - n, n);
         for (std::int32_t k = 0; k < outputCount; ++k)
             if (outputs[k]) Util::ZeroFloats(outputs[k] + n, static_cast<std::size_t>(window - n));
         SetTransportPosition();

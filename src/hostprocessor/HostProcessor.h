@@ -82,10 +82,10 @@ private:
     // The offline block path: bypass delay lines, core order, the block unless the
     // hook bypasses the core.
     void HandOver(float* const* outputs, std::uint32_t outputCount, std::uint32_t samples);
-    // Pulls `samples` at `location` into `inputs` and copies them to every output;
-    // returns what the host delivered.
+    // Pulls `samples` at `location` into `inputs` and copies them to every output from
+    // sample `at` on; returns what the host delivered.
     std::int32_t Pull(const float* const inputs[], std::int32_t inputCount, float* const outputs[],
-                      std::int32_t outputCount, std::int64_t location, std::int32_t samples);
+                      std::int32_t outputCount, std::int64_t location, std::int32_t samples, std::int32_t at = 0);
 
     Parameters* instance_ = nullptr;  // the host's effect parameters object, between Initialize and Uninitialize
     bool primed_ = false;

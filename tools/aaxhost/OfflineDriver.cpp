@@ -85,31 +85,19 @@ PassResult OfflineDriver::Render(std::int32_t window, std::int32_t outputCount) 
     rendered_.assign(static_cast<std::size_t>(outputCount), std::vector<float>(static_cast<std::size_t>(length)));
     PassResult pass;
     pass.begin = processor_->PreRender(inputCount, outputCount, window);
-    for (std::int64_t position = 0; position < length;) {
+    for (std::int64_t position = 0; position < length; position += window) {
         processor_->SetLocation(position);
         FillInputs(position, window);
         for (auto& buffer : outputs_) std::fill(buffer.begin(), buffer.end(), 0.0f);
         std::int32_t size = window;
         pass.blocks.push_back(
             processor_->RenderAudio(inputPointers_.data(), inputCount, outputPointers_.data(), outputCount, &size));
-        const std::int64_t advance = RenderedSamples(window);
-        const std::int64_t kept = std::min<std::int64_t>(advance, length - position);
+        const std::int64_t kept = std::min<std::int64_t>(window, length - position);
         for (std::size_t k = 0; k < outputs_.size(); ++k)
             std::copy(outputs_[k].begin(), outputs_[k].begin() + kept, rendered_[k].begin() + position);
-        position += advance;
     }
     pass.end = processor_->PostRender();
     return pass;
-}
-
-// With a read limit the processor renders only as many samples as its last read gave
-// (the rest of the window is silence), and the next window starts behind them; a read
-// that gave nothing is the selection's tail, a whole window.
-std::int64_t OfflineDriver::RenderedSamples(std::int32_t window) const {
-    if (selection_.ReadLimit() <= 0) return window;
-    const std::vector<AudioRequest> requests = selection_.Requests();
-    if (requests.empty() || requests.back().delivered <= 0) return window;
-    return std::min(requests.back().delivered, window);
 }
 
 AAX_Result OfflineDriver::ClipNameSuffix(std::int32_t maxLength, std::string* outSuffix) const {

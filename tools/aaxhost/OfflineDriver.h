@@ -6,8 +6,7 @@
 // RenderAudio per window, PostRender. Before each block the driver sets the location
 // to the block's start and fills the input buffers with the selection's audio there
 // (silence past its end); rendered output is kept per block position. Windows cover
-// the selection from its start; the last may reach past its end. With the selection's
-// read limit, each window starts where the last read ended.
+// the selection from its start; the last may reach past its end.
 // [offline-thread]: the thread that drives it.
 
 #include <cstdint>
@@ -58,9 +57,6 @@ public:
     AAX_IACFHostProcessor* Processor() const noexcept { return processor_.Get(); }
 
 private:
-    // Samples the last RenderAudio rendered for the kept output, and the distance to the
-    // next window.
-    std::int64_t RenderedSamples(std::int32_t window) const;
     // Fills the input buffers with `window` samples of the selection from `position`.
     void FillInputs(std::int64_t position, std::int32_t window);
     void PrepareBuffers(std::int32_t window, std::int32_t outputCount);

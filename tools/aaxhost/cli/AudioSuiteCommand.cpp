@@ -32,10 +32,12 @@ constexpr const char* kUsage =
     "length, channel count and sample format.\n"
     "\n"
     "  --effect ID     the effect (default: the first one with an offline processor)\n"
-    "  --in FILE       16/24-bit PCM or 32-bit float WAV, 1 to 8 channels\n"
+    "  --in FILE       16/24-bit PCM or 32-bit float WAV, 1 to 24 channels\n"
     "  --out FILE      the rendered WAV\n"
     "  --analyze       runs the analysis pass\n"
     "  --window N      samples per window, 1 to 1048576 (default 4096)\n"
+    "  --read-limit N  the host delivers at most N samples per read, as hosts do near a\n"
+    "                  selection's end (default: whole reads)\n"
     "  --float         writes 32-bit float whatever the input's format\n"
     "\n"
     "Exits 0 when done, 1 when the work fails (a pass the processor fails, unreadable\n"
@@ -70,6 +72,8 @@ int RunOffline(const toolcli::ParsedOptions& options) {
     const std::string outPath = options.Required("--out");
     const auto window = static_cast<std::int32_t>(
         toolcli::ParseInteger(options.Value("--window").value_or("4096"), 1, 1 << 20, "--window"));
+    const auto readLimit = static_cast<std::int32_t>(
+        toolcli::ParseInteger(options.Value("--read-limit").value_or("0"), 0, 1 << 20, "--read-limit"));
     const WavAudio input = ReadWavFile(inPath);
 
     ModuleSession session(options.Positional().front());
@@ -90,6 +94,7 @@ int RunOffline(const toolcli::ParsedOptions& options) {
     ACFPtr<AAX_IACFHostProcessor> processor = CreateHostProcessor(effect);
     if (!processor) throw std::runtime_error("the effect \"" + effect.identifier + "\" made no offline processor");
     ACFPtr<SelectionDelegate> selection = MakeHostObject<SelectionDelegate>(input.channels);
+    selection->SetReadLimit(readLimit);
     OfflineDriver driver(std::move(processor), instance->Controller(), *selection.Get());
     AAX_Result result = driver.Initialize();
     if (result != AAX_SUCCESS) throw std::runtime_error("the processor's Initialize failed with " + ResultText(result));
@@ -141,6 +146,7 @@ int RunAudioSuite(const Arguments& arguments) {
                                                          {"--out", toolcli::OptionRule::Kind::Value},
                                                          {"--analyze", toolcli::OptionRule::Kind::Flag},
                                                          {"--window", toolcli::OptionRule::Kind::Value},
+                                                         {"--read-limit", toolcli::OptionRule::Kind::Value},
                                                          {"--float", toolcli::OptionRule::Kind::Flag}});
         if (options.Has("--help")) {
             std::fputs(kUsage, stdout);
