@@ -23,7 +23,7 @@ constexpr const char* kUsage =
     "  --seconds S        length, 0.001 to 3600 (default 2); the file must stay within\n"
     "                     the 4 GiB a WAV file holds\n"
     "  --rate HZ          sample rate, 8000 to 384000 (default 48000)\n"
-    "  --channels N       1 to 8 (default 2)\n"
+    "  --channels N       1 to 24 (default 2; more than 8 in the extensible format)\n"
     "  --level DB         peak level in dBFS, -120 to 0 (default -12)\n"
     "  --frequency HZ     the sine's frequency (default 440)\n"
     "  --format F         float (default), 24 or 16 (bit PCM)\n"

@@ -37,7 +37,7 @@ constexpr const char* kUsage =
     "sample format: the effect's latency is not compensated unless --compensate is given.\n"
     "\n"
     "  --effect ID         the effect's identifier, as \"aaxhost scan\" lists it\n"
-    "  --in FILE           16/24-bit PCM or 32-bit float WAV, 1 to 8 channels,\n"
+    "  --in FILE           16/24-bit PCM or 32-bit float WAV, 1 to 24 channels,\n"
     "                      1000 to 768000 Hz\n"
     "  --out FILE          the rendered WAV; it and the --save-state file are written\n"
     "                      together or, when the render fails, not at all\n"

@@ -155,7 +155,8 @@ const char* SampleFormatName(SampleFormat format) noexcept {
 
 std::uint64_t WavFileSize(std::size_t channels, std::uint64_t frames, SampleFormat format, bool extensible) noexcept {
     const std::uint64_t dataSize = frames * channels * (BitsOf(format) / 8);
-    return 12 + 8 + (extensible ? 40 : 16) + 8 + dataSize + (dataSize & 1u);
+    const bool extensibleHeader = extensible || channels > kMostPlainWavChannels;
+    return 12 + 8 + (extensibleHeader ? 40 : 16) + 8 + dataSize + (dataSize & 1u);
 }
 
 WavAudio ParseWav(const std::vector<std::uint8_t>& bytes) {
@@ -226,8 +227,9 @@ std::vector<std::uint8_t> SerializeWav(const WavAudio& audio) {
     const std::uint32_t bits = BitsOf(audio.format);
     const std::uint32_t blockAlign = static_cast<std::uint32_t>(channels) * bits / 8;
     const std::uint64_t dataSize = static_cast<std::uint64_t>(frames) * blockAlign;
-    const std::uint32_t formatSize = audio.extensible ? 40 : 16;
-    const std::uint64_t fileSize = WavFileSize(channels, frames, audio.format, audio.extensible);
+    const bool extensible = audio.extensible || channels > kMostPlainWavChannels;
+    const std::uint32_t formatSize = extensible ? 40 : 16;
+    const std::uint64_t fileSize = WavFileSize(channels, frames, audio.format, extensible);
     if (fileSize > kMaxWavFileSize) throw WavError("too long for a WAV file");
     const std::uint64_t riffSize = fileSize - 8;
 
@@ -239,13 +241,13 @@ std::vector<std::uint8_t> SerializeWav(const WavAudio& audio) {
     PutTag(out, "fmt ");
     Put32(out, formatSize);
     const std::uint16_t tag = audio.format == SampleFormat::Float32 ? kFormatFloat : kFormatPcm;
-    Put16(out, audio.extensible ? kFormatExtensible : tag);
+    Put16(out, extensible ? kFormatExtensible : tag);
     Put16(out, static_cast<std::uint32_t>(channels));
     Put32(out, audio.sampleRate);
     Put32(out, audio.sampleRate * blockAlign);
     Put16(out, blockAlign);
     Put16(out, bits);
-    if (audio.extensible) {
+    if (extensible) {
         Put16(out, 22);
         Put16(out, bits);
         Put32(out, audio.channelMask);

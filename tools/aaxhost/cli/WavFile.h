@@ -36,7 +36,10 @@ struct WavAudio {
     std::size_t FrameCount() const noexcept { return channels.empty() ? 0 : channels.front().size(); }
 };
 
-constexpr std::size_t kMaxWavChannels = 8;
+// The widest channel configuration an effect takes; more than 8 channels are written
+// in the extensible format.
+constexpr std::size_t kMaxWavChannels = 24;
+constexpr std::size_t kMostPlainWavChannels = 8;
 // The sample rates a file may declare, the same that render's --rate takes.
 constexpr std::uint32_t kMinWavSampleRate = 1000;
 constexpr std::uint32_t kMaxWavSampleRate = 768000;
