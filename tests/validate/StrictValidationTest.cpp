@@ -83,3 +83,28 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+namespace {
+
+// The release gate: strictness 10 passes the demo bundle with the counts it promises.
+TEST(StrictValidation, StrictnessTenPassesTheDemoBundleWithItsReleaseCounts) {
+    const ScratchFolder folder(L"strict");
+    std::string error;
+    const std::wstring module = PrimeBundle(folder.Wide(), L"LmDemo", L"LmDemoCore.dll",
+                                            ProductSettings("LmDemoCore.dll", "CoreConfig:demo", "LmStrictTen"), error);
+    ASSERT_EQ(error, "");
+    const ToolRun run = RunTool(L"aaxhost.exe", {L"validate", module, L"--json", L"--strictness", L"10"});
+    EXPECT_EQ(run.exitCode, 0u) << run.out;
+    std::istringstream stream(run.out);
+    boost::property_tree::ptree report;
+    ASSERT_NO_THROW(boost::property_tree::read_json(stream, report)) << run.out;
+    const std::pair<const char*, int> promised[] = {{"loadCycles", 1000},   {"instances", 64},
+                                                    {"instanceThreads", 8}, {"instancesAliveAtOnce", 16},
+                                                    {"largeChunks", 3},     {"largeChunkBytes", 1048576},
+                                                    {"corruptChunks", 500}, {"automationBlocks", 10000}};
+    for (const auto& [name, count] : promised) EXPECT_EQ(report.get<int>(std::string("counts.") + name), count) << name;
+    for (const auto& entry : report.get_child("checks"))
+        EXPECT_EQ(entry.second.get<std::string>("outcome"), "pass") << entry.second.get<std::string>("name");
+}
+
+}  // namespace
