@@ -8,7 +8,8 @@
 //
 // A fixture core built with LM_DEMOCORE_FAULT=<name> as well has that one fault
 // whatever its configuration (tests/fixtures/validate_faults.cmake): AudioHeap
-// allocates on the audio thread, FpState leaves flush-to-zero and denormals-are-zero
+// allocates on the audio thread, AudioVirtualAlloc takes pages from the system there,
+// AudioLock enters a critical section there, FpState leaves flush-to-zero and denormals-are-zero
 // set after a block, Subnormal puts a subnormal sample into the output while Frequency
 // is at its lowest, EditorLeak leaves the editor's window behind (as a top-level
 // window) when the editor closes, LoadLeak takes a TLS slot, an event and 64 kB of
@@ -28,6 +29,8 @@ enum class Fault {
     Latency,
     Swap,
     AudioHeap,
+    AudioVirtualAlloc,
+    AudioLock,
     FpState,
     Subnormal,
     EditorLeak,

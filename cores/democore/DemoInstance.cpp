@@ -124,6 +124,19 @@ std::uint32_t DemoInstance::Process(const BlockRecord& block) noexcept {
         settings.values[kFrequency] <= DefinitionOf(kFrequency)->minimum * 1.01f)
         block.channels[0][0] = 1e-40f;
     if (fault_ == Fault::AudioHeap) std::free(faultSink.exchange(std::malloc(64)));
+    if (fault_ == Fault::AudioVirtualAlloc) {
+        void* pages = VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (pages) VirtualFree(pages, 0, MEM_RELEASE);
+    }
+    if (fault_ == Fault::AudioLock) {
+        static CRITICAL_SECTION section = [] {
+            CRITICAL_SECTION made;
+            InitializeCriticalSection(&made);
+            return made;
+        }();
+        EnterCriticalSection(&section);
+        LeaveCriticalSection(&section);
+    }
     if (fault_ == Fault::FpState) _mm_setcsr(_mm_getcsr() | 0x8040u);
 
     if (fault_ == Fault::Swap && channels >= 2 && block.channels[0] && block.channels[1]) {

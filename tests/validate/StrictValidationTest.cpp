@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
     FixtureCores, StrictValidation,
     ::testing::Values(
         BrokenCore{L"AudioHeap", {"threading/audio-thread-heap"}, "malloc x\\d+.*LmDemoAudioHeapCore\\.dll", L"60"},
+        BrokenCore{L"AudioVirtualAlloc", {"threading/audio-thread-heap"}, "VirtualAlloc x\\d+", L"60"},
+        BrokenCore{L"AudioLock", {"threading/audio-thread-heap"}, "EnterCriticalSection x\\d+", L"60"},
         BrokenCore{L"FpState", {"threading/floating-point-state"}, "flush-to-zero set, denormals-are-zero set", L"60"},
         BrokenCore{L"Subnormal", {"processing/finite-output"}, "Frequency=0.*is subnormal", L"60"},
         BrokenCore{L"EditorLeak", {"editor/open-close"}, "left 1 top-level windows behind", L"60"},
