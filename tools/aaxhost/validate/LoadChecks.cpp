@@ -15,7 +15,7 @@
 #include "aaxhost/validate/CoreLocation.h"
 #include "aaxhost/validate/FatalErrorBoxes.h"
 #include "aaxhost/validate/PackageComparison.h"
-#include "aaxhost/validate/ProcessResources.h"
+#include "aaxhost/ProcessResources.h"
 #include "aaxhost/validate/ScratchFolder.h"
 #include "aaxhost/validate/ValidationGroups.h"
 #include "util/WideText.h"

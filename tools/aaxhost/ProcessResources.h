@@ -1,14 +1,14 @@
 #pragma once
 // ProcessResources: what a module takes from the process that loads it and must give
 // back when it is unloaded: TLS slots (a process has 1088, and a load that finds none
-// left dies), handles, threads and committed private memory. Counted the same way as
-// tests/lifetime does. [any-thread], but meant for a quiet moment: other threads that
+// left dies), handles, threads and committed private memory. [any-thread], but meant
+// for a quiet moment: other threads that
 // take or give back resources meanwhile show up in the counts.
 
 #include <cstddef>
 #include <string>
 
-namespace aaxhost::validate {
+namespace aaxhost {
 
 struct ProcessResources {
     int freeTlsSlots = 0;  // allocated until none is left, then freed again
@@ -29,4 +29,4 @@ std::string DescribeGrowth(const ProcessResources& before, const ProcessResource
 // "1084 free TLS slots, 23 handles, 3 threads, 6295552 private bytes"
 std::string DescribeResources(const ProcessResources& resources);
 
-}  // namespace aaxhost::validate
+}  // namespace aaxhost

@@ -1,4 +1,4 @@
-#include "aaxhost/validate/ProcessResources.h"
+#include "aaxhost/ProcessResources.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace aaxhost::validate {
+namespace aaxhost {
 
 namespace {
 
@@ -82,4 +82,4 @@ std::string DescribeResources(const ProcessResources& resources) {
            " private bytes";
 }
 
-}  // namespace aaxhost::validate
+}  // namespace aaxhost
