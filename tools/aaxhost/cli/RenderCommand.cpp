@@ -218,7 +218,9 @@ public:
           rate_(rate),
           frames_(static_cast<std::int64_t>(input.Layout().frames)),
           skip_(skip),
-          inputs_(static_cast<std::size_t>(context.InputChannelCount())) {
+          // The file's channels past the component's inputs (none: the component takes the
+          // file's channel count) would be skipped.
+          inputs_(std::max(static_cast<std::size_t>(context.InputChannelCount()), input.Layout().channels)) {
         if (!midi.events.empty() && midiNode_ == nullptr)
             std::fputs("aaxhost: the component has no MIDI input node; the MIDI file is not played\n", stderr);
         for (const MidiEvent& event : midi.events) midiSamples_.push_back(SampleOf(event, rate));
@@ -249,8 +251,6 @@ private:
             inputs_[static_cast<std::size_t>(channel)] = buffer;
             std::fill(buffer + available, buffer + length, 0.0f);
         }
-        // The file's channels past the component's inputs are not read.
-        inputs_.resize(std::max(inputs_.size(), input_.Layout().channels), nullptr);
         if (available > 0)
             input_.Read(static_cast<std::uint64_t>(position), static_cast<std::size_t>(available), inputs_.data());
     }
