@@ -55,11 +55,7 @@ void OfflineDriver::PrepareBuffers(std::int32_t window, std::int32_t outputCount
 }
 
 void OfflineDriver::FillInputs(std::int64_t position, std::int32_t window) {
-    const std::int64_t length = selection_.Length();
-    for (std::size_t k = 0; k < inputs_.size(); ++k)
-        for (std::int32_t i = 0; i < window; ++i)
-            inputs_[k][static_cast<std::size_t>(i)] =
-                position + i < length ? selection_.Channels()[k][static_cast<std::size_t>(position + i)] : 0.0f;
+    selection_.Read(position, window, inputPointers_.data());
 }
 
 PassResult OfflineDriver::Analyze(std::int32_t window) {
@@ -72,17 +68,47 @@ PassResult OfflineDriver::Analyze(std::int32_t window) {
         FillInputs(position, window);
         std::int32_t size = window;
         pass.blocks.push_back(processor_->AnalyzeAudio(inputPointers_.data(), inputCount, &size));
+        selection_.RethrowReadFailure();
     }
     pass.end = processor_->PostAnalyze();
     return pass;
 }
 
+namespace {
+
+// Keeps the whole output, for Rendered().
+class KeepingSink final : public RenderSink {
+public:
+    explicit KeepingSink(std::vector<std::vector<float>>& rendered) : rendered_(rendered) {}
+    void Take(std::int64_t position, std::int32_t length, const float* const* channels) override {
+        for (std::size_t k = 0; k < rendered_.size(); ++k)
+            std::copy(channels[k], channels[k] + length, rendered_[k].begin() + position);
+    }
+
+private:
+    std::vector<std::vector<float>>& rendered_;
+};
+
+}  // namespace
+
 PassResult OfflineDriver::Render(std::int32_t window, std::int32_t outputCount) {
+    if (outputCount <= 0) outputCount = selection_.ChannelCount();
+    rendered_.assign(static_cast<std::size_t>(outputCount),
+                     std::vector<float>(static_cast<std::size_t>(selection_.Length())));
+    KeepingSink sink(rendered_);
+    return RenderInto(window, outputCount, sink);
+}
+
+PassResult OfflineDriver::Render(std::int32_t window, std::int32_t outputCount, RenderSink& sink) {
+    rendered_.clear();
+    return RenderInto(window, outputCount, sink);
+}
+
+PassResult OfflineDriver::RenderInto(std::int32_t window, std::int32_t outputCount, RenderSink& sink) {
     const std::int32_t inputCount = selection_.ChannelCount();
     if (outputCount <= 0) outputCount = inputCount;
     PrepareBuffers(window, outputCount);
     const std::int64_t length = selection_.Length();
-    rendered_.assign(static_cast<std::size_t>(outputCount), std::vector<float>(static_cast<std::size_t>(length)));
     PassResult pass;
     pass.begin = processor_->PreRender(inputCount, outputCount, window);
     for (std::int64_t position = 0; position < length; position += window) {
@@ -92,9 +118,9 @@ PassResult OfflineDriver::Render(std::int32_t window, std::int32_t outputCount) 
         std::int32_t size = window;
         pass.blocks.push_back(
             processor_->RenderAudio(inputPointers_.data(), inputCount, outputPointers_.data(), outputCount, &size));
-        const std::int64_t kept = std::min<std::int64_t>(window, length - position);
-        for (std::size_t k = 0; k < outputs_.size(); ++k)
-            std::copy(outputs_[k].begin(), outputs_[k].begin() + kept, rendered_[k].begin() + position);
+        selection_.RethrowReadFailure();
+        sink.Take(position, static_cast<std::int32_t>(std::min<std::int64_t>(window, length - position)),
+                  outputPointers_.data());
     }
     pass.end = processor_->PostRender();
     return pass;

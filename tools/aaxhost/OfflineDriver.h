@@ -5,8 +5,10 @@
 // pass brackets its blocks: PreAnalyze, AnalyzeAudio per window, PostAnalyze; PreRender,
 // RenderAudio per window, PostRender. Before each block the driver sets the location
 // to the block's start and fills the input buffers with the selection's audio there
-// (silence past its end); rendered output is kept per block position. Windows cover
-// the selection from its start; the last may reach past its end.
+// (silence past its end); rendered output goes, window by window, to a RenderSink, or is
+// kept whole for Rendered(). Windows cover the selection from its start; the last may
+// reach past its end. A failing read of the selection's source, or a sink's failure,
+// ends the pass with that exception.
 // [offline-thread]: the thread that drives it.
 
 #include <cstdint>
@@ -27,6 +29,15 @@ struct PassResult {
     bool Succeeded() const noexcept;
 };
 
+// Takes a render pass's output in order, a window at a time. [offline-thread]
+class RenderSink {
+public:
+    virtual ~RenderSink() = default;
+    // `length` rendered samples of each output channel from `position`, within the
+    // selection; may throw to end the pass.
+    virtual void Take(std::int64_t position, std::int32_t length, const float* const* channels) = 0;
+};
+
 class OfflineDriver {
 public:
     // Takes over `processor` (std::invalid_argument when empty); `controller` and
@@ -44,8 +55,11 @@ public:
 
     // `window` samples per block, at least 1 (std::invalid_argument otherwise).
     PassResult Analyze(std::int32_t window);
-    // `outputCount` output channels; 0 means as many as the selection has.
+    // `outputCount` output channels; 0 means as many as the selection has. The output is
+    // kept for Rendered().
     PassResult Render(std::int32_t window, std::int32_t outputCount = 0);
+    // The same, the output going to `sink` instead; Rendered() is left empty.
+    PassResult Render(std::int32_t window, std::int32_t outputCount, RenderSink& sink);
 
     // The suffix the processor gives the rendered clip's name (at most `maxLength`
     // characters), through the processor's V2 interface; AAX_ERROR_UNIMPLEMENTED when it
@@ -59,6 +73,7 @@ public:
 private:
     // Fills the input buffers with `window` samples of the selection from `position`.
     void FillInputs(std::int64_t position, std::int32_t window);
+    PassResult RenderInto(std::int32_t window, std::int32_t outputCount, RenderSink& sink);
     void PrepareBuffers(std::int32_t window, std::int32_t outputCount);
 
     ACFPtr<AAX_IACFHostProcessor> processor_;
@@ -67,7 +82,7 @@ private:
     bool initialized_ = false;
     std::vector<std::vector<float>> inputs_;
     std::vector<std::vector<float>> outputs_;
-    std::vector<const float*> inputPointers_;
+    std::vector<float*> inputPointers_;
     std::vector<float*> outputPointers_;
     std::vector<std::vector<float>> rendered_;
 };

@@ -1,15 +1,19 @@
 #pragma once
-// SelectionDelegate: the host-processor delegate of an offline pass over an in-memory
-// selection (channels x samples, location 0 at the selection start). GetAudio copies
+// SelectionDelegate: the host-processor delegate of an offline pass over a selection
+// (channels x samples, location 0 at the selection start), held in memory or read on
+// demand from a SelectionSource, so that a long file is never held whole. GetAudio copies
 // the selection's audio at a location into the buffers the module passes, which are
 // the host's own: it never writes more than the buffer capacity the driver set, reads
 // silence before the selection start, and returns fewer samples at its end. Every
 // GetAudio is recorded, and ForceAnalyze and ForceProcess are counted. It answers every
 // published version (V1 to V3); the selection has no side-chain input.
-// GetAudio, GetSideChainInputNum: [offline-thread]; the rest: [any-thread].
+// A source's read that fails makes GetAudio deliver nothing and return
+// AAX_ERROR_UNKNOWN_EXCEPTION; the driver rethrows the failure after the call.
+// GetAudio, GetSideChainInputNum, Read: [offline-thread]; the rest: [any-thread].
 
 #include <atomic>
 #include <cstdint>
+#include <exception>
 #include <mutex>
 #include <vector>
 
@@ -25,17 +29,36 @@ struct AudioRequest {
     std::int32_t delivered = 0;  // *ioSamples on return
 };
 
+// Where a streamed selection's audio comes from. [offline-thread]
+class SelectionSource {
+public:
+    virtual ~SelectionSource() = default;
+    virtual std::int32_t ChannelCount() const = 0;
+    virtual std::int64_t Length() const = 0;
+    // `count` samples of every channel from `position`, all within the selection, into
+    // channels[k]; null entries are skipped. Throws when the audio cannot be read.
+    virtual void Read(std::int64_t position, std::int32_t count, float* const* channels) = 0;
+};
+
 class SelectionDelegate final : public HostObject<AAX_IACFHostProcessorDelegate_V3, IID_IAAXHostProcessorDelegateV1,
                                                   IID_IAAXHostProcessorDelegateV2, IID_IAAXHostProcessorDelegateV3> {
 public:
     // Every channel must be as long as the first (std::invalid_argument otherwise).
     explicit SelectionDelegate(std::vector<std::vector<float>> channels);
+    // The selection `source` reads; borrowed, it must outlive the delegate.
+    explicit SelectionDelegate(SelectionSource& source);
 
-    std::int32_t ChannelCount() const noexcept { return static_cast<std::int32_t>(channels_.size()); }
-    std::int64_t Length() const noexcept {
-        return channels_.empty() ? 0 : static_cast<std::int64_t>(channels_[0].size());
-    }
+    std::int32_t ChannelCount() const noexcept { return channelCount_; }
+    std::int64_t Length() const noexcept { return length_; }
+    // The selection held in memory; empty for one a source reads.
     const std::vector<std::vector<float>>& Channels() const noexcept { return channels_; }
+
+    // `count` samples of every channel from `position` into channels[k] (ChannelCount()
+    // entries; null ones skipped): silence before the selection start and past its end.
+    // Throws what the source throws.
+    void Read(std::int64_t position, std::int32_t count, float* const* channels);
+    // Throws, once, the failure of a source's read inside GetAudio; nothing otherwise.
+    void RethrowReadFailure();
 
     // Samples each host buffer holds; GetAudio delivers at most that many. Starts at 0.
     void SetBufferCapacity(std::int32_t samples) noexcept { capacity_ = samples; }
@@ -60,6 +83,11 @@ public:
 
 private:
     std::vector<std::vector<float>> channels_;
+    SelectionSource* source_ = nullptr;
+    std::int32_t channelCount_ = 0;
+    std::int64_t length_ = 0;
+    std::vector<float*> readPointers_;  // GetAudio's, one per selection channel
+    std::exception_ptr readFailure_;
     std::int32_t capacity_ = 0;
     std::int32_t readLimit_ = 0;
     std::atomic<std::int32_t> forceAnalyze_{0};

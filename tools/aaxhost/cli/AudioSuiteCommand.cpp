@@ -13,6 +13,7 @@
 #include "aaxhost/SelectionDelegate.h"
 #include "aaxhost/cli/Commands.h"
 #include "aaxhost/cli/ModuleSession.h"
+#include "aaxhost/cli/OutputFiles.h"
 #include "aaxhost/cli/WavFile.h"
 #include "toolcli/CommandLine.h"
 #include "toolcli/CommandRunner.h"
@@ -55,6 +56,33 @@ const EffectDescription& OfflineEffect(const ModuleSession& session, const std::
     throw std::runtime_error("the module registers no effect with an offline processor");
 }
 
+// The input file as the selection, read as the passes go: an analysis pass and the
+// render pass each read it again rather than keep it.
+class FileSelection final : public SelectionSource {
+public:
+    explicit FileSelection(WavReader& file) : file_(file) {}
+    std::int32_t ChannelCount() const override { return static_cast<std::int32_t>(file_.Layout().channels); }
+    std::int64_t Length() const override { return static_cast<std::int64_t>(file_.Layout().frames); }
+    void Read(std::int64_t position, std::int32_t count, float* const* channels) override {
+        file_.Read(static_cast<std::uint64_t>(position), static_cast<std::size_t>(count), channels);
+    }
+
+private:
+    WavReader& file_;
+};
+
+// The render pass's windows, written to the output file as they come.
+class FileSink final : public RenderSink {
+public:
+    explicit FileSink(WavWriter& file) : file_(file) {}
+    void Take(std::int64_t, std::int32_t length, const float* const* channels) override {
+        file_.Write(channels, static_cast<std::size_t>(length));
+    }
+
+private:
+    WavWriter& file_;
+};
+
 void RequirePass(const PassResult& pass, const char* name) {
     if (pass.Succeeded()) return;
     std::string problem;
@@ -74,7 +102,8 @@ int RunOffline(const toolcli::ParsedOptions& options) {
         toolcli::ParseInteger(options.Value("--window").value_or("4096"), 1, 1 << 20, "--window"));
     const auto readLimit = static_cast<std::int32_t>(
         toolcli::ParseInteger(options.Value("--read-limit").value_or("0"), 0, 1 << 20, "--read-limit"));
-    const WavAudio input = ReadWavFile(inPath);
+    WavReader inputFile(inPath);
+    const WavLayout& input = inputFile.Layout();
 
     ModuleSession session(options.Positional().front());
     session.ReportFatalErrors();
@@ -84,7 +113,7 @@ int RunOffline(const toolcli::ParsedOptions& options) {
     InstanceSetup setup = effect.components.empty() ? InstanceSetup{} : SetupFor(effect.components.front());
     setup.sampleRate = static_cast<AAX_CSampleRate>(input.sampleRate);
     setup.inputStemFormat = setup.outputStemFormat =
-        StemFormatForChannelCount(static_cast<std::int32_t>(input.ChannelCount()));
+        StemFormatForChannelCount(static_cast<std::int32_t>(input.channels));
     std::unique_ptr<EffectInstance> instance = CreateEffectInstance(effect, setup);
     if (!instance)
         throw std::runtime_error("the effect \"" + effect.identifier + "\" made no effect parameters object");
@@ -93,7 +122,8 @@ int RunOffline(const toolcli::ParsedOptions& options) {
 
     ACFPtr<AAX_IACFHostProcessor> processor = CreateHostProcessor(effect);
     if (!processor) throw std::runtime_error("the effect \"" + effect.identifier + "\" made no offline processor");
-    ACFPtr<SelectionDelegate> selection = MakeHostObject<SelectionDelegate>(input.channels);
+    FileSelection source(inputFile);
+    ACFPtr<SelectionDelegate> selection = MakeHostObject<SelectionDelegate>(source);
     selection->SetReadLimit(readLimit);
     OfflineDriver driver(std::move(processor), instance->Controller(), *selection.Get());
     AAX_Result result = driver.Initialize();
@@ -111,7 +141,14 @@ int RunOffline(const toolcli::ParsedOptions& options) {
         std::printf("analysis pass: %zu window(s)%s\n", pass.blocks.size(),
                     options.Has("--analyze") ? "" : " (the effect declares that it analyses)");
     }
-    const PassResult pass = driver.Render(window);
+    // The output has the selection's channels; it is written as the render goes, and
+    // only when the pass succeeds does it replace the target.
+    WavLayout layout = input;
+    layout.format = options.Has("--float") ? SampleFormat::Float32 : input.format;
+    OutputFiles files;
+    WavWriter output(files, outPath, layout);
+    FileSink sink(output);
+    const PassResult pass = driver.Render(window, 0, sink);
     RequirePass(pass, "render");
     session.ReportFatalErrors();
     std::printf("render pass: %zu window(s) of %d samples through \"%s\"\n", pass.blocks.size(), window,
@@ -124,16 +161,10 @@ int RunOffline(const toolcli::ParsedOptions& options) {
     if (driver.ClipNameSuffix(kClipNameSuffixLength, &suffix) == AAX_SUCCESS && !suffix.empty())
         std::printf("clip name suffix \"%s\"\n", suffix.c_str());
 
-    WavAudio output;
-    output.sampleRate = input.sampleRate;
-    output.format = options.Has("--float") ? SampleFormat::Float32 : input.format;
-    output.extensible = input.extensible;
-    output.channelMask = input.channelMask;
-    output.channels = driver.Rendered();
-    if (output.channels.size() != input.ChannelCount()) output.channelMask = 0;
-    WriteWavFile(outPath, output);
-    std::printf("rendered %zu samples, %zu channel(s)\nwrote %s (%s)\n", output.FrameCount(), output.ChannelCount(),
-                outPath.c_str(), SampleFormatName(output.format));
+    output.Finish();
+    files.Commit();
+    std::printf("rendered %zu samples, %zu channel(s)\nwrote %s (%s)\n", static_cast<std::size_t>(layout.frames),
+                layout.channels, outPath.c_str(), SampleFormatName(layout.format));
     return toolcli::kExitSucceeded;
 }
 

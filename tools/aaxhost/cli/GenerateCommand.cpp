@@ -1,9 +1,12 @@
 // aaxhost generate: writes a test signal to a WAV file, the input a team renders
 // through its plug-in (the main job renders one through the demo core).
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "aaxhost/cli/Commands.h"
+#include "aaxhost/cli/OutputFiles.h"
 #include "aaxhost/cli/TestSignal.h"
 #include "aaxhost/cli/WavFile.h"
 #include "toolcli/CommandLine.h"
@@ -48,8 +51,10 @@ int Generate(const toolcli::ParsedOptions& options) {
     settings.frames = static_cast<std::int64_t>(seconds * settings.sampleRate + 0.5);
     if (settings.frames < 1) settings.frames = 1;
 
-    WavAudio audio;
+    WavLayout audio;
     audio.sampleRate = static_cast<std::uint32_t>(settings.sampleRate);
+    audio.channels = static_cast<std::size_t>(settings.channels);
+    audio.frames = static_cast<std::uint64_t>(settings.frames);
     const std::string format = options.Value("--format").value_or("float");
     if (format == "float")
         audio.format = SampleFormat::Float32;
@@ -59,8 +64,7 @@ int Generate(const toolcli::ParsedOptions& options) {
         audio.format = SampleFormat::Pcm16;
     else
         throw toolcli::UsageError("--format must be float, 24 or 16, not \"" + format + "\"");
-    // Refused before a sample is made: a signal too long for the file would take
-    // gigabytes of memory first.
+    // Refused before the file is started.
     const std::uint64_t size = WavFileSize(static_cast<std::size_t>(settings.channels),
                                            static_cast<std::uint64_t>(settings.frames), audio.format, false);
     if (size > kMaxWavFileSize)
@@ -68,8 +72,20 @@ int Generate(const toolcli::ParsedOptions& options) {
                                   " channel(s) in " + SampleFormatName(audio.format) + " take " + std::to_string(size) +
                                   " bytes, more than a WAV file holds (" + std::to_string(kMaxWavFileSize) +
                                   "); shorten --seconds or lower --rate, --channels or --format");
-    audio.channels = MakeSignal(settings);
-    WriteWavFile(outPath, audio);
+    // Written a piece at a time: an hour of signal is never held.
+    OutputFiles files;
+    WavWriter file(files, outPath, audio);
+    SignalGenerator signal(settings);
+    std::vector<float> piece(65536);
+    const std::vector<const float*> channels(audio.channels, piece.data());
+    for (std::int64_t done = 0; done < settings.frames;) {
+        const auto count = static_cast<std::size_t>(std::min<std::int64_t>(settings.frames - done, 65536));
+        signal.Next(piece.data(), count);
+        file.Write(channels.data(), count);
+        done += static_cast<std::int64_t>(count);
+    }
+    file.Finish();
+    files.Commit();
     std::printf("wrote %s: %lld frames, %d channels, %u Hz, %s\n", outPath.c_str(),
                 static_cast<long long>(settings.frames), settings.channels, audio.sampleRate,
                 SampleFormatName(audio.format));

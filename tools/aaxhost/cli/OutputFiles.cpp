@@ -29,26 +29,23 @@ std::runtime_error Failure(const std::string& path, const std::string& what, DWO
     return std::runtime_error(path + ": " + what + ": " + toolcli::SystemErrorText(code));
 }
 
-bool WriteAll(HANDLE file, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
-        done += written;
-    }
-    return true;
-}
-
 }  // namespace
 
 OutputFiles::~OutputFiles() {
     TakeBack();
-    for (const Output& output : outputs_)
-        if (!output.placed) DeleteFileW(output.temporary.c_str());
+    for (const Output& output : outputs_) {
+        if (output.handle != nullptr) CloseHandle(static_cast<HANDLE>(output.handle));
+        if (!output.placed && !output.failed) DeleteFileW(output.temporary.c_str());
+    }
 }
 
 void OutputFiles::Add(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const std::size_t file = Open(path);
+    Append(file, bytes.data(), bytes.size());
+    Finish(file);
+}
+
+std::size_t OutputFiles::Open(const std::string& path) {
     Output output;
     output.path = path;
     output.target = WidePath(path);
@@ -61,21 +58,61 @@ void OutputFiles::Add(const std::string& path, const std::vector<std::uint8_t>& 
         code = file == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
     }
     if (file == INVALID_HANDLE_VALUE) throw Failure(path, "cannot be written", code);
+    output.handle = file;
+    try {
+        outputs_.push_back(output);
+    } catch (...) {
+        CloseHandle(file);
+        DeleteFileW(output.temporary.c_str());
+        throw;
+    }
+    return outputs_.size() - 1;
+}
+
+OutputFiles::Output& OutputFiles::Opened(std::size_t file) {
+    if (file >= outputs_.size() || outputs_[file].handle == nullptr)
+        throw std::logic_error("an output file that is not open");
+    return outputs_[file];
+}
+
+void OutputFiles::Append(std::size_t file, const std::uint8_t* bytes, std::size_t size) {
+    Output& output = Opened(file);
+    std::size_t done = 0;
+    while (done < size) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(static_cast<HANDLE>(output.handle), bytes + done, chunk, &written, nullptr) || written == 0)
+            Fail(output, GetLastError());
+        done += written;
+    }
+}
+
+void OutputFiles::Finish(std::size_t file) {
+    Output& output = Opened(file);
+    const HANDLE handle = static_cast<HANDLE>(output.handle);
+    output.handle = nullptr;
     // Every byte on disk before the rename: a full disk shows here, not as a short file.
-    bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
-    code = ok ? ERROR_SUCCESS : GetLastError();
-    if (!CloseHandle(file) && ok) {
+    bool ok = FlushFileBuffers(handle) != 0;
+    DWORD code = ok ? ERROR_SUCCESS : GetLastError();
+    if (!CloseHandle(handle) && ok) {
         ok = false;
         code = GetLastError();
     }
-    if (!ok) {
-        DeleteFileW(output.temporary.c_str());
-        throw Failure(path, "cannot be written", code);
-    }
-    outputs_.push_back(output);
+    if (!ok) Fail(output, code);
+}
+
+void OutputFiles::Fail(Output& output, unsigned long code) {
+    if (output.handle != nullptr) CloseHandle(static_cast<HANDLE>(output.handle));
+    output.handle = nullptr;
+    DeleteFileW(output.temporary.c_str());
+    output.failed = true;
+    throw Failure(output.path, "cannot be written", code);
 }
 
 void OutputFiles::Commit() {
+    for (const Output& output : outputs_)
+        if (output.handle != nullptr || output.failed)
+            throw std::logic_error(output.path + ": committed unfinished or after a failed write");
     for (Output& output : outputs_) {
         const DWORD attributes = GetFileAttributesW(output.target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {

@@ -23,6 +23,12 @@ public:
 
     // Writes `bytes` to a temporary file beside `path` (UTF-8).
     void Add(const std::string& path, const std::vector<std::uint8_t>& bytes);
+    // The same in pieces, for an output too long to hold: Open starts the temporary file
+    // and gives its number, Append adds bytes at its end, Finish flushes and closes it.
+    // Every opened file is finished before Commit (std::logic_error otherwise).
+    std::size_t Open(const std::string& path);
+    void Append(std::size_t file, const std::uint8_t* bytes, std::size_t size);
+    void Finish(std::size_t file);
     // Moves every file added onto its target. When one cannot be moved, the ones
     // already moved are taken back and the earlier targets restored.
     void Commit();
@@ -33,8 +39,12 @@ private:
         std::wstring target;     // where it goes
         std::wstring temporary;  // what Add wrote
         std::wstring aside;      // the earlier target while Commit runs; empty: none
+        void* handle = nullptr;  // while open: Open to Finish
+        bool failed = false;     // a write failed: the temporary is gone
         bool placed = false;
     };
+    Output& Opened(std::size_t file);
+    [[noreturn]] void Fail(Output& output, unsigned long code);
     void TakeBack();
 
     std::vector<Output> outputs_;

@@ -136,9 +136,10 @@ RenderRequest ReadRequest(const toolcli::ParsedOptions& options) {
     return request;
 }
 
-// The files a render reads, all read before the module is loaded.
+// The files a render reads, all read (the WAV file's header) before the module is loaded;
+// the audio is read block by block as the render goes.
 struct RenderInputs {
-    WavAudio audio;
+    std::unique_ptr<WavReader> audio;
     double rate = 0.0;                // the host's sample rate
     std::vector<std::uint8_t> state;  // empty: no --load-state
     MidiSequence midi;
@@ -146,8 +147,8 @@ struct RenderInputs {
 
 RenderInputs ReadInputs(const RenderRequest& request) {
     RenderInputs inputs;
-    inputs.audio = ReadWavFile(request.inPath);
-    inputs.rate = request.rate.value_or(static_cast<double>(inputs.audio.sampleRate));
+    inputs.audio = std::make_unique<WavReader>(request.inPath);
+    inputs.rate = request.rate.value_or(static_cast<double>(inputs.audio->Layout().sampleRate));
     if (request.loadStatePath) {
         const std::vector<std::uint8_t> file = ReadFileBytes(*request.loadStatePath);
         try {
@@ -190,13 +191,14 @@ void PrepareParameters(EffectInstance& instance, const RenderRequest& request, c
 
 // An output of the input's length with `channels` channels, in the input's format
 // unless --float; the input's channel mask only when the channel counts agree.
-WavAudio EmptyOutput(const WavAudio& input, int channels, double rate, bool floatOutput) {
-    WavAudio output;
+WavLayout OutputLayout(const WavLayout& input, int channels, double rate, bool floatOutput) {
+    WavLayout output;
     output.sampleRate = static_cast<std::uint32_t>(std::lround(rate));
     output.format = floatOutput ? SampleFormat::Float32 : input.format;
     output.extensible = input.extensible;
-    output.channelMask = channels == static_cast<int>(input.ChannelCount()) ? input.channelMask : 0;
-    output.channels.assign(static_cast<std::size_t>(channels), std::vector<float>(input.FrameCount()));
+    output.channelMask = channels == static_cast<int>(input.channels) ? input.channelMask : 0;
+    output.channels = static_cast<std::size_t>(channels);
+    output.frames = input.frames;
     return output;
 }
 
@@ -206,7 +208,7 @@ WavAudio EmptyOutput(const WavAudio& input, int channels, double rate, bool floa
 // which outlives it; made and run on the command's thread. [ui-thread]
 class BlockRenderer {
 public:
-    BlockRenderer(EffectInstance& instance, InstanceContext& context, const WavAudio& input, double rate,
+    BlockRenderer(EffectInstance& instance, InstanceContext& context, WavReader& input, double rate,
                   const MidiSequence& midi, std::int64_t skip)
         : instance_(instance),
           context_(context),
@@ -214,14 +216,17 @@ public:
           midi_(midi),
           midiNode_(context.MIDINode(AAX_eContextField_MIDIIn)),
           rate_(rate),
-          frames_(static_cast<std::int64_t>(input.FrameCount())),
-          skip_(skip) {
+          frames_(static_cast<std::int64_t>(input.Layout().frames)),
+          skip_(skip),
+          // The file's channels past the component's inputs (none: the component takes the
+          // file's channel count) would be skipped.
+          inputs_(std::max(static_cast<std::size_t>(context.InputChannelCount()), input.Layout().channels)) {
         if (!midi.events.empty() && midiNode_ == nullptr)
             std::fputs("aaxhost: the component has no MIDI input node; the MIDI file is not played\n", stderr);
         for (const MidiEvent& event : midi.events) midiSamples_.push_back(SampleOf(event, rate));
     }
 
-    void Run(AAX_CProcessProc proc, std::int32_t block, WavAudio& output) {
+    void Run(AAX_CProcessProc proc, std::int32_t block, WavWriter& output) {
         const std::int64_t total = frames_ + skip_;
         const bool reportProgress = static_cast<double>(frames_) > 10.0 * rate_;
         int reportedTenths = 0;
@@ -240,14 +245,14 @@ public:
 
 private:
     void FeedInput(std::int64_t position, std::int32_t length) {
+        const std::int64_t available = std::clamp<std::int64_t>(frames_ - position, 0, length);
         for (int channel = 0; channel < context_.InputChannelCount(); ++channel) {
-            const std::vector<float>& samples = input_.channels[static_cast<std::size_t>(channel)];
             float* buffer = context_.Input(channel);
-            for (std::int32_t i = 0; i < length; ++i) {
-                const std::int64_t at = position + i;
-                buffer[i] = at < frames_ ? samples[static_cast<std::size_t>(at)] : 0.0f;
-            }
+            inputs_[static_cast<std::size_t>(channel)] = buffer;
+            std::fill(buffer + available, buffer + length, 0.0f);
         }
+        if (available > 0)
+            input_.Read(static_cast<std::uint64_t>(position), static_cast<std::size_t>(available), inputs_.data());
     }
 
     // The transport plays from sample 0 at 120 beats per minute.
@@ -262,14 +267,15 @@ private:
         });
     }
 
-    void CollectOutput(std::int64_t position, std::int32_t length, WavAudio& output) const {
-        for (std::size_t channel = 0; channel < output.channels.size(); ++channel) {
-            const float* buffer = context_.Output(static_cast<int>(channel));
-            for (std::int32_t i = 0; i < length; ++i) {
-                const std::int64_t at = position + i - skip_;
-                if (at >= 0 && at < frames_) output.channels[channel][static_cast<std::size_t>(at)] = buffer[i];
-            }
-        }
+    // The block's samples that fall within the output, [0, frames) after the skip.
+    void CollectOutput(std::int64_t position, std::int32_t length, WavWriter& output) {
+        const std::int64_t first = std::clamp<std::int64_t>(skip_ - position, 0, length);
+        const std::int64_t last = std::clamp<std::int64_t>(frames_ + skip_ - position, first, length);
+        if (last <= first) return;
+        outputs_.clear();
+        for (int channel = 0; channel < context_.MainOutputChannelCount(); ++channel)
+            outputs_.push_back(context_.Output(channel) + first);
+        output.Write(outputs_.data(), static_cast<std::size_t>(last - first));
     }
 
     static void ReportProgress(std::int64_t tenths, int& reportedTenths) {
@@ -279,7 +285,7 @@ private:
 
     EffectInstance& instance_;
     InstanceContext& context_;
-    const WavAudio& input_;
+    WavReader& input_;
     const MidiSequence& midi_;
     SimulatedMIDINode* midiNode_;
     std::vector<std::int64_t> midiSamples_;  // the sample of each MIDI event
@@ -287,6 +293,8 @@ private:
     double rate_;
     std::int64_t frames_;
     std::int64_t skip_;
+    std::vector<float*> inputs_;         // the file's channels' buffers for a read
+    std::vector<const float*> outputs_;  // the output channels' buffers for a write
 };
 
 int Render(const toolcli::ParsedOptions& options) {
@@ -297,7 +305,7 @@ int Render(const toolcli::ParsedOptions& options) {
     session.ReportFatalErrors();
     session.RequireRegistration();
     const EffectDescription& effect = session.Effect(request.effectID);
-    const ComponentDescription& component = ComponentFor(effect, inputs.audio.ChannelCount());
+    const ComponentDescription& component = ComponentFor(effect, inputs.audio->Layout().channels);
     InstanceSetup setup = SetupFor(component);
     setup.sampleRate = static_cast<AAX_CSampleRate>(inputs.rate);
     std::unique_ptr<EffectInstance> instance = CreateEffectInstance(effect, setup);
@@ -312,23 +320,26 @@ int Render(const toolcli::ParsedOptions& options) {
     std::int32_t latency = 0;
     instance->Controller().GetSignalLatency(&latency);
     const int outputs = context.MainOutputChannelCount();
-    WavAudio output = EmptyOutput(inputs.audio, outputs, inputs.rate, request.floatOutput);
-    BlockRenderer renderer(*instance, context, inputs.audio, inputs.rate, inputs.midi,
+    const WavLayout& input = inputs.audio->Layout();
+    const WavLayout layout = OutputLayout(input, outputs, inputs.rate, request.floatOutput);
+    BlockRenderer renderer(*instance, context, *inputs.audio, inputs.rate, inputs.midi,
                            request.compensate ? latency : 0);
 
+    // The rendered file and the state are written together or not at all; the file is
+    // written as the render goes.
+    OutputFiles files;
+    WavWriter output(files, request.outPath, layout);
     session.ReportFatalErrors();
     renderer.Run(component.processProcedures.front().proc, request.block, output);
     session.ReportFatalErrors();
-    // The rendered file and the state are written together or not at all.
-    OutputFiles files;
-    AddWavFile(files, request.outPath, output);
+    output.Finish();
     if (request.saveStatePath) files.Add(*request.saveStatePath, EncodeStateFile(SaveState(*instance->Parameters())));
     files.Commit();
     std::printf("rendered %zu samples, %zu channel(s) in, %d out, at %g Hz through \"%s\" in blocks of %d\n",
-                inputs.audio.FrameCount(), inputs.audio.ChannelCount(), outputs, inputs.rate, request.effectID.c_str(),
+                static_cast<std::size_t>(input.frames), input.channels, outputs, inputs.rate, request.effectID.c_str(),
                 request.block);
     std::printf("latency %d samples, %s\n", latency, request.compensate ? "compensated" : "not compensated");
-    std::printf("wrote %s (%s)\n", request.outPath.c_str(), SampleFormatName(output.format));
+    std::printf("wrote %s (%s)\n", request.outPath.c_str(), SampleFormatName(layout.format));
     return toolcli::kExitSucceeded;
 }
 

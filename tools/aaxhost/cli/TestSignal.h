@@ -30,4 +30,19 @@ bool ParseSignalKind(const std::string& name, SignalKind& kind) noexcept;
 // `channels` channels of `frames` samples; every channel carries the same signal.
 std::vector<std::vector<float>> MakeSignal(const SignalSettings& settings);
 
+// The same signal a piece at a time, for a file too long to hold: the pieces in order
+// are MakeSignal's channel.
+class SignalGenerator {
+public:
+    explicit SignalGenerator(const SignalSettings& settings);
+    // The next `count` samples (past `frames`, the signal goes on as it would).
+    void Next(float* out, std::size_t count);
+
+private:
+    SignalSettings settings_;
+    double level_;
+    std::size_t position_ = 0;
+    std::uint64_t noiseState_ = 0x4C6D44656D6FULL;
+};
+
 }  // namespace aaxhost::cli

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "aaxhost/cli/FileBytes.h"
 #include "aaxhost/cli/OutputFiles.h"
@@ -123,24 +124,157 @@ std::int32_t Quantise(float sample, double scale) {
     return static_cast<std::int32_t>(scaled);
 }
 
-void EncodeSample(std::vector<std::uint8_t>& out, float sample, SampleFormat format) {
+std::uint8_t* Store16(std::uint8_t* out, std::uint32_t v) {
+    out[0] = static_cast<std::uint8_t>(v);
+    out[1] = static_cast<std::uint8_t>(v >> 8);
+    return out + 2;
+}
+
+std::uint8_t* EncodeSample(std::uint8_t* out, float sample, SampleFormat format) {
     switch (format) {
-    case SampleFormat::Pcm16: Put16(out, static_cast<std::uint32_t>(Quantise(sample, 32768.0)) & 0xFFFF); break;
+    case SampleFormat::Pcm16: return Store16(out, static_cast<std::uint32_t>(Quantise(sample, 32768.0)) & 0xFFFF);
     case SampleFormat::Pcm24: {
         const std::uint32_t value = static_cast<std::uint32_t>(Quantise(sample, 8388608.0));
-        out.push_back(static_cast<std::uint8_t>(value));
-        out.push_back(static_cast<std::uint8_t>(value >> 8));
-        out.push_back(static_cast<std::uint8_t>(value >> 16));
-        break;
+        out[0] = static_cast<std::uint8_t>(value);
+        out[1] = static_cast<std::uint8_t>(value >> 8);
+        out[2] = static_cast<std::uint8_t>(value >> 16);
+        return out + 3;
     }
-    case SampleFormat::Float32: {
-        std::uint32_t bits;
-        std::memcpy(&bits, &sample, sizeof bits);
-        Put32(out, bits);
-        break;
+    case SampleFormat::Float32: std::memcpy(out, &sample, 4); return out + 4;
     }
+    return out;
+}
+
+// Where a file's samples lie, found through `readAt` (bytes at an offset) in a file of
+// `total` bytes; the chunks are walked without reading the data chunk.
+struct DataLocation {
+    Format format;
+    std::uint64_t offset = 0;
+    std::uint32_t size = 0;
+};
+
+using ReadAt = std::function<void(std::uint64_t offset, std::uint8_t* bytes, std::size_t size)>;
+
+DataLocation LocateData(std::uint64_t total, const ReadAt& readAt) {
+    if (total < 12) throw WavError("too short for a RIFF/WAVE header");
+    std::uint8_t riff[12];
+    readAt(0, riff, sizeof riff);
+    if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
+        throw WavError("not a RIFF/WAVE file");
+    const std::uint64_t riffEnd = 8ull + Read32(riff + 4);
+    if (riffEnd > total)
+        throw WavError("truncated: the RIFF header declares " + std::to_string(riffEnd) + " bytes, the file has " +
+                       std::to_string(total));
+    bool haveFormat = false;
+    bool haveData = false;
+    DataLocation location;
+    std::uint64_t offset = 12;
+    while (offset < riffEnd) {
+        if (riffEnd - offset < 8) throw WavError("truncated chunk header at byte " + std::to_string(offset));
+        std::uint8_t header[8];
+        readAt(offset, header, sizeof header);
+        const std::uint32_t size = Read32(header + 4);
+        const std::uint64_t body = offset + 8;
+        if (body + size > riffEnd)
+            throw WavError("truncated: the \"" + std::string(reinterpret_cast<const char*>(header), 4) +
+                           "\" chunk declares " + std::to_string(size) + " bytes, " + std::to_string(riffEnd - body) +
+                           " remain");
+        if (std::memcmp(header, "fmt ", 4) == 0) {
+            if (haveFormat) throw WavError("more than one fmt chunk");
+            // ParseFormat reads no further than the extensible format's 40 bytes.
+            std::uint8_t format[40] = {};
+            readAt(body, format, std::min<std::size_t>(size, sizeof format));
+            location.format = ParseFormat(format, size);
+            haveFormat = true;
+        } else if (std::memcmp(header, "data", 4) == 0) {
+            if (!haveFormat) throw WavError("the data chunk comes before the fmt chunk");
+            if (haveData) throw WavError("more than one data chunk");
+            if (size % location.format.blockAlign != 0)
+                throw WavError("the data chunk's " + std::to_string(size) + " bytes are not whole frames of " +
+                               std::to_string(location.format.blockAlign) + " bytes");
+            location.offset = body;
+            location.size = size;
+            haveData = true;
+        }
+        // A pad byte follows an odd-sized chunk; a file may end without the last one.
+        offset = body + size + (size & 1u);
+    }
+    if (!haveFormat) throw WavError("no fmt chunk");
+    if (!haveData) throw WavError("no data chunk");
+    return location;
+}
+
+WavLayout LayoutOf(const DataLocation& location) {
+    WavLayout layout;
+    layout.sampleRate = location.format.sampleRate;
+    layout.format = location.format.sampleFormat;
+    layout.extensible = location.format.extensible;
+    layout.channelMask = location.format.channelMask;
+    layout.channels = location.format.channels;
+    layout.frames = location.size / location.format.blockAlign;
+    return layout;
+}
+
+// Decodes `frames` interleaved frames of `layout` into channels[k] from `at`.
+void DecodeFrames(const std::uint8_t* data, std::size_t frames, const WavLayout& layout, float* const* channels,
+                  std::size_t at) {
+    const std::size_t sampleBytes = BitsOf(layout.format) / 8;
+    const std::size_t frameBytes = sampleBytes * layout.channels;
+    for (std::size_t channel = 0; channel < layout.channels; ++channel) {
+        float* out = channels[channel];
+        if (out == nullptr) continue;
+        const std::uint8_t* in = data + channel * sampleBytes;
+        for (std::size_t frame = 0; frame < frames; ++frame, in += frameBytes)
+            out[at + frame] = DecodeSample(in, layout.format);
     }
 }
+
+// The header SerializeWav writes for `layout`; WavError for one it cannot write.
+std::vector<std::uint8_t> HeaderBytes(const WavLayout& layout) {
+    const std::size_t channels = layout.channels;
+    const std::uint32_t bits = BitsOf(layout.format);
+    const std::uint32_t blockAlign = static_cast<std::uint32_t>(channels) * bits / 8;
+    const std::uint64_t dataSize = layout.frames * blockAlign;
+    const bool extensible = layout.extensible || channels > kMostPlainWavChannels;
+    const std::uint32_t formatSize = extensible ? 40 : 16;
+    const std::uint64_t fileSize = WavFileSize(channels, layout.frames, layout.format, extensible);
+    if (fileSize > kMaxWavFileSize) throw WavError("too long for a WAV file");
+    const std::uint64_t riffSize = fileSize - 8;
+
+    std::vector<std::uint8_t> out;
+    PutTag(out, "RIFF");
+    Put32(out, static_cast<std::uint32_t>(riffSize));
+    PutTag(out, "WAVE");
+    PutTag(out, "fmt ");
+    Put32(out, formatSize);
+    const std::uint16_t tag = layout.format == SampleFormat::Float32 ? kFormatFloat : kFormatPcm;
+    Put16(out, extensible ? kFormatExtensible : tag);
+    Put16(out, static_cast<std::uint32_t>(channels));
+    Put32(out, layout.sampleRate);
+    Put32(out, layout.sampleRate * blockAlign);
+    Put16(out, blockAlign);
+    Put16(out, bits);
+    if (extensible) {
+        Put16(out, 22);
+        Put16(out, bits);
+        Put32(out, layout.channelMask);
+        Put16(out, tag);
+        out.insert(out.end(), std::begin(kSubformatTail), std::end(kSubformatTail));
+    }
+    PutTag(out, "data");
+    Put32(out, static_cast<std::uint32_t>(dataSize));
+    return out;
+}
+
+void CheckChannels(std::size_t channels, std::uint32_t sampleRate) {
+    if (channels == 0) throw WavError("no channels to write");
+    if (channels > kMaxWavChannels)
+        throw WavError(std::to_string(channels) + " channels are more than a file may hold");
+    if (sampleRate == 0) throw WavError("a sample rate of 0 cannot be written");
+}
+
+// A reader's and a writer's piece of about a megabyte, in whole frames.
+constexpr std::size_t kPieceBytes = 1u << 20;
 
 }  // namespace
 
@@ -160,107 +294,134 @@ std::uint64_t WavFileSize(std::size_t channels, std::uint64_t frames, SampleForm
 }
 
 WavAudio ParseWav(const std::vector<std::uint8_t>& bytes) {
-    if (bytes.size() < 12) throw WavError("too short for a RIFF/WAVE header");
-    if (std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0)
-        throw WavError("not a RIFF/WAVE file");
-    const std::uint64_t riffEnd = 8ull + Read32(bytes.data() + 4);
-    if (riffEnd > bytes.size())
-        throw WavError("truncated: the RIFF header declares " + std::to_string(riffEnd) + " bytes, the file has " +
-                       std::to_string(bytes.size()));
-    bool haveFormat = false;
-    Format format;
-    const std::uint8_t* data = nullptr;
-    std::uint32_t dataSize = 0;
-    std::uint64_t offset = 12;
-    while (offset < riffEnd) {
-        if (riffEnd - offset < 8) throw WavError("truncated chunk header at byte " + std::to_string(offset));
-        const std::uint8_t* header = bytes.data() + offset;
-        const std::uint32_t size = Read32(header + 4);
-        const std::uint64_t body = offset + 8;
-        if (body + size > riffEnd)
-            throw WavError("truncated: the \"" + std::string(reinterpret_cast<const char*>(header), 4) +
-                           "\" chunk declares " + std::to_string(size) + " bytes, " + std::to_string(riffEnd - body) +
-                           " remain");
-        if (std::memcmp(header, "fmt ", 4) == 0) {
-            if (haveFormat) throw WavError("more than one fmt chunk");
-            format = ParseFormat(bytes.data() + body, size);
-            haveFormat = true;
-        } else if (std::memcmp(header, "data", 4) == 0) {
-            if (!haveFormat) throw WavError("the data chunk comes before the fmt chunk");
-            if (data != nullptr) throw WavError("more than one data chunk");
-            if (size % format.blockAlign != 0)
-                throw WavError("the data chunk's " + std::to_string(size) + " bytes are not whole frames of " +
-                               std::to_string(format.blockAlign) + " bytes");
-            data = bytes.data() + body;
-            dataSize = size;
-        }
-        // A pad byte follows an odd-sized chunk; a file may end without the last one.
-        offset = body + size + (size & 1u);
-    }
-    if (!haveFormat) throw WavError("no fmt chunk");
-    if (data == nullptr) throw WavError("no data chunk");
-
+    const DataLocation location =
+        LocateData(bytes.size(), [&](std::uint64_t offset, std::uint8_t* out, std::size_t size) {
+            std::memcpy(out, bytes.data() + offset, size);
+        });
+    const WavLayout layout = LayoutOf(location);
     WavAudio audio;
-    audio.sampleRate = format.sampleRate;
-    audio.format = format.sampleFormat;
-    audio.extensible = format.extensible;
-    audio.channelMask = format.channelMask;
-    const std::size_t frames = dataSize / format.blockAlign;
-    const std::size_t sampleBytes = BitsOf(format.sampleFormat) / 8;
-    audio.channels.assign(format.channels, std::vector<float>(frames));
-    for (std::size_t frame = 0; frame < frames; ++frame)
-        for (std::size_t channel = 0; channel < format.channels; ++channel)
-            audio.channels[channel][frame] =
-                DecodeSample(data + frame * format.blockAlign + channel * sampleBytes, format.sampleFormat);
+    audio.sampleRate = layout.sampleRate;
+    audio.format = layout.format;
+    audio.extensible = layout.extensible;
+    audio.channelMask = layout.channelMask;
+    audio.channels.assign(layout.channels, std::vector<float>(static_cast<std::size_t>(layout.frames)));
+    std::vector<float*> channels;
+    for (auto& channel : audio.channels) channels.push_back(channel.data());
+    DecodeFrames(bytes.data() + location.offset, static_cast<std::size_t>(layout.frames), layout, channels.data(), 0);
     return audio;
 }
 
 std::vector<std::uint8_t> SerializeWav(const WavAudio& audio) {
     const std::size_t channels = audio.ChannelCount();
-    if (channels == 0) throw WavError("no channels to write");
-    if (channels > kMaxWavChannels)
-        throw WavError(std::to_string(channels) + " channels are more than a file may hold");
-    if (audio.sampleRate == 0) throw WavError("a sample rate of 0 cannot be written");
+    CheckChannels(channels, audio.sampleRate);
     const std::size_t frames = audio.FrameCount();
     for (const auto& channel : audio.channels)
         if (channel.size() != frames) throw WavError("channels of different lengths");
-    const std::uint32_t bits = BitsOf(audio.format);
-    const std::uint32_t blockAlign = static_cast<std::uint32_t>(channels) * bits / 8;
-    const std::uint64_t dataSize = static_cast<std::uint64_t>(frames) * blockAlign;
-    const bool extensible = audio.extensible || channels > kMostPlainWavChannels;
-    const std::uint32_t formatSize = extensible ? 40 : 16;
-    const std::uint64_t fileSize = WavFileSize(channels, frames, audio.format, extensible);
-    if (fileSize > kMaxWavFileSize) throw WavError("too long for a WAV file");
-    const std::uint64_t riffSize = fileSize - 8;
-
-    std::vector<std::uint8_t> out;
-    out.reserve(static_cast<std::size_t>(riffSize + 8));
-    PutTag(out, "RIFF");
-    Put32(out, static_cast<std::uint32_t>(riffSize));
-    PutTag(out, "WAVE");
-    PutTag(out, "fmt ");
-    Put32(out, formatSize);
-    const std::uint16_t tag = audio.format == SampleFormat::Float32 ? kFormatFloat : kFormatPcm;
-    Put16(out, extensible ? kFormatExtensible : tag);
-    Put16(out, static_cast<std::uint32_t>(channels));
-    Put32(out, audio.sampleRate);
-    Put32(out, audio.sampleRate * blockAlign);
-    Put16(out, blockAlign);
-    Put16(out, bits);
-    if (extensible) {
-        Put16(out, 22);
-        Put16(out, bits);
-        Put32(out, audio.channelMask);
-        Put16(out, tag);
-        out.insert(out.end(), std::begin(kSubformatTail), std::end(kSubformatTail));
-    }
-    PutTag(out, "data");
-    Put32(out, static_cast<std::uint32_t>(dataSize));
+    WavLayout layout;
+    layout.sampleRate = audio.sampleRate;
+    layout.format = audio.format;
+    layout.extensible = audio.extensible;
+    layout.channelMask = audio.channelMask;
+    layout.channels = channels;
+    layout.frames = frames;
+    std::vector<std::uint8_t> out = HeaderBytes(layout);
+    const std::size_t header = out.size();
+    const std::size_t dataSize = frames * channels * (BitsOf(audio.format) / 8);
+    out.resize(header + dataSize + (dataSize & 1u), 0);
+    std::uint8_t* at = out.data() + header;
     for (std::size_t frame = 0; frame < frames; ++frame)
         for (std::size_t channel = 0; channel < channels; ++channel)
-            EncodeSample(out, audio.channels[channel][frame], audio.format);
-    if (dataSize & 1u) out.push_back(0);
+            at = EncodeSample(at, audio.channels[channel][frame], audio.format);
     return out;
+}
+
+WavReader::WavReader(const std::string& path) : file_(std::make_unique<InputFile>(path)) {
+    try {
+        const DataLocation location =
+            LocateData(file_->Size(), [&](std::uint64_t offset, std::uint8_t* out, std::size_t size) {
+                file_->ReadAt(offset, out, size);
+            });
+        layout_ = LayoutOf(location);
+        dataOffset_ = location.offset;
+        frameBytes_ = location.format.blockAlign;
+    } catch (const WavError& error) {
+        throw WavError(path + ": " + error.what());
+    }
+    cache_.resize(std::max(kPieceBytes / frameBytes_, std::size_t{1}) * frameBytes_);
+}
+
+WavReader::~WavReader() = default;
+
+void WavReader::Read(std::uint64_t position, std::size_t count, float* const* channels) {
+    if (position > layout_.frames || count > layout_.frames - position)
+        throw std::out_of_range(file_->Path() + ": a read past the end of the audio");
+    const std::uint64_t cacheCapacity = cache_.size() / frameBytes_;
+    std::size_t done = 0;
+    while (done < count) {
+        const std::uint64_t at = position + done;
+        if (at < cacheStart_ || at >= cacheStart_ + cacheFrames_) {
+            cacheStart_ = at;
+            cacheFrames_ = std::min(cacheCapacity, layout_.frames - at);
+            file_->ReadAt(dataOffset_ + at * frameBytes_, cache_.data(),
+                          static_cast<std::size_t>(cacheFrames_ * frameBytes_));
+        }
+        const auto frames =
+            static_cast<std::size_t>(std::min<std::uint64_t>(count - done, cacheStart_ + cacheFrames_ - at));
+        DecodeFrames(cache_.data() + (at - cacheStart_) * frameBytes_, frames, layout_, channels, done);
+        done += frames;
+    }
+}
+
+WavWriter::WavWriter(OutputFiles& outputs, const std::string& path, const WavLayout& layout)
+    : outputs_(outputs), file_(0), layout_(layout) {
+    std::vector<std::uint8_t> header;
+    try {
+        CheckChannels(layout.channels, layout.sampleRate);
+        header = HeaderBytes(layout);
+    } catch (const WavError& error) {
+        throw WavError(path + ": " + error.what());
+    }
+    file_ = outputs_.Open(path);
+    const std::size_t frameBytes = layout.channels * (BitsOf(layout.format) / 8);
+    buffer_.resize(std::max(kPieceBytes / frameBytes, std::size_t{1}) * frameBytes);
+    outputs_.Append(file_, header.data(), header.size());
+}
+
+void WavWriter::Write(const float* const* channels, std::size_t count) {
+    const std::size_t frameBytes = layout_.channels * (BitsOf(layout_.format) / 8);
+    if (count > layout_.frames - written_) throw std::logic_error("more frames than the file's length");
+    for (std::size_t frame = 0; frame < count; ++frame) {
+        if (used_ + frameBytes > buffer_.size()) Flush();
+        std::uint8_t* at = buffer_.data() + used_;
+        for (std::size_t channel = 0; channel < layout_.channels; ++channel)
+            at = EncodeSample(at, channels[channel][frame], layout_.format);
+        used_ += frameBytes;
+    }
+    written_ += count;
+}
+
+void WavWriter::WriteSilence(std::size_t count) {
+    std::vector<float> silence(std::min<std::size_t>(count, 4096), 0.0f);
+    const std::vector<const float*> channels(layout_.channels, silence.data());
+    while (count > 0) {
+        const std::size_t piece = std::min(count, silence.size());
+        Write(channels.data(), piece);
+        count -= piece;
+    }
+}
+
+void WavWriter::Flush() {
+    outputs_.Append(file_, buffer_.data(), used_);
+    used_ = 0;
+}
+
+void WavWriter::Finish() {
+    if (written_ != layout_.frames) throw std::logic_error("a WAV file ended before its length");
+    const std::uint64_t dataSize = layout_.frames * layout_.channels * (BitsOf(layout_.format) / 8);
+    Flush();
+    const std::uint8_t pad = 0;
+    if (dataSize & 1u) outputs_.Append(file_, &pad, 1);
+    outputs_.Finish(file_);
 }
 
 WavAudio ReadWavFile(const std::string& path) {

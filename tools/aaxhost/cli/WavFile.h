@@ -7,9 +7,11 @@
 // Samples are held as floats per channel: integer PCM is scaled by 2^(bits-1) both
 // ways and clipped to its range when written (NaN as 0), so integer files round-trip exactly.
 // Parse/Serialize are pure; ReadWavFile/WriteWavFile add the file and its name to
-// messages. [any-thread]
+// messages. WavReader and WavWriter do the same a piece at a time, for files too long to
+// hold: the commands stream, their memory bounded by blocks, not by files. [any-thread]
 
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -56,6 +58,68 @@ WavAudio ParseWav(const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> SerializeWav(const WavAudio& audio);
 
 class OutputFiles;
+class InputFile;
+
+// The shape of a file's audio, without its samples.
+struct WavLayout {
+    std::uint32_t sampleRate = 48000;
+    SampleFormat format = SampleFormat::Float32;
+    bool extensible = false;
+    std::uint32_t channelMask = 0;
+    std::size_t channels = 0;
+    std::uint64_t frames = 0;
+};
+
+// A WAV file's audio read on demand: the header is checked as ParseWav checks it when
+// the reader opens; frames come from anywhere in the file, through a cache of about a
+// megabyte, so that reads that go forward touch the file once.
+class WavReader {
+public:
+    // `path` is UTF-8; errors read "<path>: <problem>".
+    explicit WavReader(const std::string& path);
+    ~WavReader();
+    WavReader(const WavReader&) = delete;
+    WavReader& operator=(const WavReader&) = delete;
+
+    const WavLayout& Layout() const noexcept { return layout_; }
+    // `count` frames from `position` (within the file: std::out_of_range otherwise) into
+    // channels[k] for each of the file's channels; null entries are skipped.
+    void Read(std::uint64_t position, std::size_t count, float* const* channels);
+
+private:
+    std::unique_ptr<InputFile> file_;
+    WavLayout layout_;
+    std::uint64_t dataOffset_ = 0;
+    std::size_t frameBytes_ = 0;
+    std::vector<std::uint8_t> cache_;
+    std::uint64_t cacheStart_ = 0;  // the first frame the cache holds
+    std::uint64_t cacheFrames_ = 0;
+};
+
+// A WAV file written a piece at a time, as one of a command's outputs: the header, with
+// the length the layout gives, when it opens, then frames in order. The bytes are those
+// SerializeWav gives for the same audio.
+class WavWriter {
+public:
+    // Refuses a layout SerializeWav refuses, with its messages after "<path>: ".
+    WavWriter(OutputFiles& outputs, const std::string& path, const WavLayout& layout);
+    // Appends `count` frames: channels[k] for each of the layout's channels.
+    void Write(const float* const* channels, std::size_t count);
+    // Appends `count` frames of silence.
+    void WriteSilence(std::size_t count);
+    // Ends the file, which must hold the layout's frames (std::logic_error otherwise).
+    void Finish();
+
+private:
+    void Flush();
+
+    OutputFiles& outputs_;
+    std::size_t file_;
+    WavLayout layout_;
+    std::uint64_t written_ = 0;
+    std::vector<std::uint8_t> buffer_;
+    std::size_t used_ = 0;
+};
 
 // `path` is UTF-8. Errors read "<path>: <problem>".
 WavAudio ReadWavFile(const std::string& path);
