@@ -36,7 +36,7 @@ TEST(LmPrimeTool, PrimesWithUnicodeTextsStoredAsUtf8AndShowsThem) {
         "Bri\xC3\x9F"
         "a \xE9\x9F\xB3\xF0\x9F\x8E\xB5";
     {
-        const DataFile module(primed);
+        const HeldModule module(LoadAsDataFile(primed));
         ASSERT_NE(module.Get(), nullptr);
         EXPECT_EQ(ReadShortNameResource(module.Get()), Util::String(shortName));
         EXPECT_EQ(ReadHookConfigResource(module.Get()), Util::String("FixedChannelConfig:mono"));

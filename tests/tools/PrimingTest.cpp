@@ -57,7 +57,7 @@ TEST(Priming, RePrimingReplacesOurResourcesInEveryLanguageAndKeepsUnrelatedOnes)
     EXPECT_EQ(ResourceBytes(primed, L"LMCORE", L"PATH", kEnglish), "<none>");
     EXPECT_EQ(ResourceBytes(primed, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(7), kEnglish), "seven");
     EXPECT_EQ(ResourceBytes(primed, L"LMHOOK", L"OTHER", kNeutralLanguage), "other");
-    const DataFile data(primed);
+    const HeldModule data(LoadAsDataFile(primed));
     EXPECT_EQ(HookSees(data.Get(), "LMHOOK", "CONFIG"), "<absent>");
     EXPECT_EQ(HookSees(data.Get(), "LMHOOK", "SHORTNAME"), "<absent>");
 }

@@ -142,11 +142,6 @@ public:
         }
         return events;
     }
-    std::vector<std::uint32_t> Kinds(EditorSession& session) const {
-        std::vector<std::uint32_t> kinds;
-        for (const EditorEvent& event : Events(session)) kinds.push_back(event.kind);
-        return kinds;
-    }
     void Mark() { mark_ = hook_.CallsOf(29).size(); }
 
 private:

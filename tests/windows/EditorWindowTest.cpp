@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "EditorScenario.h"
@@ -49,6 +50,12 @@ SIZE ClientSizeOf(HWND window) {
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
+std::pair<float, float> ViewSizeOf(EditorSession& session) {
+    AAX_Point point{};
+    EXPECT_EQ(session.Host().GetViewSize(&point), AAX_SUCCESS);
+    return {point.horz, point.vert};
+}
+
 std::uint64_t HandleValue(void* window) { return reinterpret_cast<std::uintptr_t>(window); }
 
 // A host view of the first version only that offers no native window.
@@ -85,10 +92,10 @@ TEST(EditorWindow, OpeningCreatesAChildOfTheHostViewAndTellsTheCoreOpenThenOpene
     EXPECT_EQ(session.Instance().Editor(), &session.Editor());
     EXPECT_TRUE(session.Editor().IsEditorOpen());
 
-    const std::vector<std::uint32_t> kinds = scenario.Kinds(session);
-    ASSERT_GE(kinds.size(), 2u);
-    EXPECT_EQ(kinds[0], kEditorOpen);
-    EXPECT_EQ(kinds[1], kEditorOpened);
+    const std::vector<EditorEvent> all = scenario.Events(session);
+    ASSERT_GE(all.size(), 2u);
+    EXPECT_EQ(all[0].kind, kEditorOpen);
+    EXPECT_EQ(all[1].kind, kEditorOpened);
     for (std::uint32_t kind : {kEditorOpen, kEditorOpened}) {
         const std::vector<EditorEvent> events = scenario.Events(session, kind);
         ASSERT_EQ(events.size(), 1u) << "kind " << kind;
@@ -105,16 +112,25 @@ TEST(EditorWindow, OpeningCreatesAChildOfTheHostViewAndTellsTheCoreOpenThenOpene
     EXPECT_LT(seconds.seconds, 5.0f);
 }
 
-TEST(EditorWindow, ClosingTellsTheCoreThenDestroysTheWindowWhoseLastMessagesStillReachTheCore) {
+TEST(EditorWindow, ANewViewClosesTheOldWindowFirstAndClosingTellsTheCoreThenDestroysTheWindow) {
     EditorScenario scenario;
     EditorSession& session = scenario.Add();
     ASSERT_EQ(session.Open(), AAX_SUCCESS);
+    const auto oldWindow = static_cast<HWND>(session.Editor().Window());
+    scenario.Mark();
+
+    ASSERT_EQ(session.Open(), AAX_SUCCESS);  // without detaching the old view
+    EXPECT_FALSE(IsWindow(oldWindow));
+    EXPECT_EQ(session.HostWindow().Children().size(), 1u);
+    const std::vector<EditorEvent> closes = scenario.Events(session, kEditorClose);
+    ASSERT_EQ(closes.size(), 1u);
+    EXPECT_EQ(closes[0].window, HandleValue(oldWindow));
+    EXPECT_EQ(scenario.Events(session, kEditorOpen).size(), 1u);
+
     const auto window = static_cast<HWND>(session.Editor().Window());
     ASSERT_NE(window, nullptr);
     scenario.Mark();
-
     ASSERT_EQ(session.Close(), AAX_SUCCESS);
-
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(session.Editor().Window(), nullptr);
     EXPECT_TRUE(session.HostWindow().Children().empty());
@@ -157,7 +173,7 @@ TEST(EditorWindow, MessagesReachTheCoreWithTheLow32BitsOfTheirParametersAndThose
     EXPECT_EQ(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0), 1);
 }
 
-TEST(EditorWindowClass, IsRegisteredOnceAndSharedByTheEditorsOfTheModule) {
+TEST(EditorWindowClass, IsRegisteredOnceSharedByTheEditorsOfTheModuleAndAgainAfterItWasUnregistered) {
     EditorScenario scenario;
     EditorSession& first = scenario.Add();
     EditorSession& second = scenario.Add();
@@ -177,20 +193,15 @@ TEST(EditorWindowClass, IsRegisteredOnceAndSharedByTheEditorsOfTheModule) {
     SendMessageW(secondWindow, WM_USER + 1, 0, 0);
     EXPECT_EQ(scenario.Events(second, kEditorWindowMessage).size(), 1u);
     EXPECT_EQ(ClassNameOf(secondWindow), EditorWindowClassName().Bytes());
-}
 
-TEST(EditorWindowClass, AnEditorStillOpensAfterAnotherEditorUnregisteredTheClass) {
-    EditorScenario scenario;
-    EditorSession& first = scenario.Add();
-    EditorSession& second = scenario.Add();
-    ASSERT_EQ(first.Open(), AAX_SUCCESS);
-    ASSERT_EQ(first.Close(), AAX_SUCCESS);
-    first.ReleaseEditor();  // no window of the class left: the class is unregistered
-
-    ASSERT_EQ(second.Open(), AAX_SUCCESS);
-
-    EXPECT_NE(second.Editor().Window(), nullptr);
-    EXPECT_EQ(scenario.Events(second, kEditorOpen).size(), 1u);
+    // With no window of the class left the class is unregistered; the next editor
+    // registers it again.
+    ASSERT_EQ(second.Close(), AAX_SUCCESS);
+    second.ReleaseEditor();
+    EditorSession& third = scenario.Add();
+    ASSERT_EQ(third.Open(), AAX_SUCCESS);
+    EXPECT_NE(third.Editor().Window(), nullptr);
+    EXPECT_EQ(scenario.Events(third, kEditorOpen).size(), 1u);
 }
 
 TEST(EditorWindowClass, NameEndsWithTheAddressOfTheModulesCallbackSoCopiesDifferOnlyAfterTheFinalPeriod) {
@@ -255,13 +266,10 @@ TEST(EditorResize, FromTheCoreResizesHostViewEditorWindowAndTheCoresWindowUnless
     EXPECT_EQ(ClientSizeOf(coreWindow).cx, 640);
     EXPECT_EQ(ClientSizeOf(coreWindow).cy, 480);
     EXPECT_EQ(scenario.Events(session, kEditorQueryWindow).size(), 1u);
-    AAX_Point point{};
-    EXPECT_EQ(session.Host().GetViewSize(&point), AAX_SUCCESS);
-    EXPECT_EQ(point.horz, 640.0f);
-    EXPECT_EQ(point.vert, 480.0f);
+    EXPECT_EQ(ViewSizeOf(session), std::make_pair(640.0f, 480.0f));
 }
 
-TEST(EditorResize, RefusedByTheHostOrWithoutTheCoresWindowReportsStatus7ButKeepsTheSize) {
+TEST(EditorResize, RefusedByTheHostWithoutTheCoresWindowOrWhileClosedReportsStatus7ButKeepsTheSize) {
     EditorScenario scenario;
     EditorSession& session = scenario.Add();
     ASSERT_EQ(session.Open(), AAX_SUCCESS);
@@ -271,10 +279,7 @@ TEST(EditorResize, RefusedByTheHostOrWithoutTheCoresWindowReportsStatus7ButKeeps
     EditorSizeRecord refused{700, 500};
     EXPECT_EQ(scenario.CallHook(session, 11, &refused), 7u);
     EXPECT_EQ(ClientSizeOf(window).cx, kEditorWidth) << "a refused size leaves the window";
-    AAX_Point point{};
-    session.Host().GetViewSize(&point);
-    EXPECT_EQ(point.horz, 700.0f);
-    EXPECT_EQ(point.vert, 500.0f);
+    EXPECT_EQ(ViewSizeOf(session), std::make_pair(700.0f, 500.0f));
     // The same request again is the stored size: true at once.
     EXPECT_EQ(scenario.CallHook(session, 11, &refused), 0u);
 
@@ -283,71 +288,39 @@ TEST(EditorResize, RefusedByTheHostOrWithoutTheCoresWindowReportsStatus7ButKeeps
     EditorSizeRecord noCoreWindow{300, 200};
     EXPECT_EQ(scenario.CallHook(session, 11, &noCoreWindow), 7u);
     EXPECT_EQ(ClientSizeOf(window).cx, 300);
-}
 
-TEST(EditorResize, WhileClosedAnswersFalseButChangesTheReportedSize) {
-    EditorScenario scenario;
-    EditorSession& session = scenario.Add();
-    ASSERT_EQ(session.Open(), AAX_SUCCESS);
+    // While closed: false, but the reported size changes; the next opening starts at
+    // the static size again.
+    const std::size_t requests = session.View().ViewSizeRequests().size();
     ASSERT_EQ(session.Close(), AAX_SUCCESS);
     scenario.Mark();
-
     EXPECT_FALSE(session.Editor().ResizeEditor(500, 300));
-    EditorSizeRecord size{510, 310};
-    EXPECT_EQ(scenario.CallHook(session, 11, &size), 7u);
-
-    AAX_Point point{};
-    EXPECT_EQ(session.Host().GetViewSize(&point), AAX_SUCCESS);
-    EXPECT_EQ(point.horz, 510.0f);
-    EXPECT_EQ(point.vert, 310.0f);
-    EXPECT_TRUE(session.View().ViewSizeRequests().empty());
+    EditorSizeRecord closed{510, 310};
+    EXPECT_EQ(scenario.CallHook(session, 11, &closed), 7u);
+    EXPECT_EQ(ViewSizeOf(session), std::make_pair(510.0f, 310.0f));
+    EXPECT_EQ(session.View().ViewSizeRequests().size(), requests) << "the host is not asked";
     EXPECT_TRUE(scenario.Events(session).empty());
-
-    // The next opening starts at the static size again.
     ASSERT_EQ(session.Open(), AAX_SUCCESS);
-    EXPECT_EQ(session.Host().GetViewSize(&point), AAX_SUCCESS);
-    EXPECT_EQ(point.horz, static_cast<float>(kEditorWidth));
-    EXPECT_EQ(point.vert, static_cast<float>(kEditorHeight));
+    EXPECT_EQ(ViewSizeOf(session), std::make_pair(float(kEditorWidth), float(kEditorHeight)));
 }
 
 TEST(EditorWindow, AViewWithoutANativeWindowOpensNothingEvenAfterAnEarlierView) {
     EditorScenario scenario;
     EditorSession& session = scenario.Add();
     ACFPtr<ViewWithoutWindow> view = aaxhost::MakeHostObject<ViewWithoutWindow>(session.HostWindow().Handle());
-
-    ASSERT_EQ(session.Host().SetViewContainer(view->AsInterface()), AAX_SUCCESS);
-    EXPECT_EQ(session.Editor().Window(), nullptr);
-    EXPECT_TRUE(session.HostWindow().Children().empty());
-    EXPECT_TRUE(scenario.Events(session).empty());
-    EXPECT_FALSE(session.Editor().IsEditorOpen());
-    ASSERT_EQ(session.Host().SetViewContainer(nullptr), AAX_SUCCESS);
-
-    // After a view with a window, the next view's type alone decides.
-    ASSERT_EQ(session.Open(), AAX_SUCCESS);
-    ASSERT_EQ(session.Close(), AAX_SUCCESS);
-    scenario.Mark();
-    ASSERT_EQ(session.Host().SetViewContainer(view->AsInterface()), AAX_SUCCESS);
-    EXPECT_EQ(session.Editor().Window(), nullptr);
-    EXPECT_TRUE(session.HostWindow().Children().empty());
-    EXPECT_TRUE(scenario.Events(session).empty());
-    ASSERT_EQ(session.Host().SetViewContainer(nullptr), AAX_SUCCESS);
-}
-
-TEST(EditorWindow, ANewViewWithoutDetachingTheOldOneClosesTheOldWindowFirst) {
-    EditorScenario scenario;
-    EditorSession& session = scenario.Add();
-    ASSERT_EQ(session.Open(), AAX_SUCCESS);
-    const auto oldWindow = static_cast<HWND>(session.Editor().Window());
-    scenario.Mark();
-
-    ASSERT_EQ(session.Open(), AAX_SUCCESS);
-
-    EXPECT_FALSE(IsWindow(oldWindow));
-    EXPECT_EQ(session.HostWindow().Children().size(), 1u);
-    const std::vector<EditorEvent> closes = scenario.Events(session, kEditorClose);
-    ASSERT_EQ(closes.size(), 1u);
-    EXPECT_EQ(closes[0].window, HandleValue(oldWindow));
-    EXPECT_EQ(scenario.Events(session, kEditorOpen).size(), 1u);
+    for (const bool afterAWindow : {false, true}) {
+        if (afterAWindow) {  // the next view's type alone decides
+            ASSERT_EQ(session.Open(), AAX_SUCCESS);
+            ASSERT_EQ(session.Close(), AAX_SUCCESS);
+            scenario.Mark();
+        }
+        ASSERT_EQ(session.Host().SetViewContainer(view->AsInterface()), AAX_SUCCESS);
+        EXPECT_EQ(session.Editor().Window(), nullptr) << afterAWindow;
+        EXPECT_TRUE(session.HostWindow().Children().empty()) << afterAWindow;
+        EXPECT_TRUE(scenario.Events(session).empty()) << afterAWindow;
+        EXPECT_TRUE(afterAWindow || !session.Editor().IsEditorOpen());
+        ASSERT_EQ(session.Host().SetViewContainer(nullptr), AAX_SUCCESS);
+    }
 }
 
 struct LabelCase {
