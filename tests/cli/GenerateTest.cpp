@@ -90,7 +90,7 @@ TEST(GenerateCommand, BadArgumentsExitTwoAndWriteNothing) {
     const std::string out = folder.File("bad.wav");
     const std::vector<std::vector<std::string>> cases = {
         {"generate", "--out", out, "--signal", "chirp"},
-        {"generate", "--out", out, "--channels", "9"},
+        {"generate", "--out", out, "--channels", "25"},
         {"generate", "--out", out, "--level", "3"},
         {"generate", "--out", out, "--format", "32"},
         {"generate"},

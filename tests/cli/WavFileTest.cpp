@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 },
                                 "not whole frames"},
                       Malformed{"ZeroChannels", [](Bytes& b) { Put16At(b, 22, 0); }, "0 channels"},
-                      Malformed{"NineChannels", [](Bytes& b) { Put16At(b, 22, 9); }, "more than 8"},
+                      Malformed{"TwentyFiveChannels", [](Bytes& b) { Put16At(b, 22, 25); }, "more than 24"},
                       Malformed{"EightBit", [](Bytes& b) { Put16At(b, 34, 8); }, "unsupported format"},
                       Malformed{"ALaw", [](Bytes& b) { Put16At(b, 20, 6); }, "unsupported format"},
                       Malformed{"WrongBlockAlign", [](Bytes& b) { Put16At(b, 32, 3); }, "block alignment"},
