@@ -69,10 +69,6 @@ TEST(LoadedModule, RecordsThePackageAndEveryEffectInDeclarationOrder) {
     EXPECT_EQ(PropertyTexts(component),
               (std::vector<std::string>{"116=0x1", "11=0x4C6D5473", "12=0x5447616E", "51=0x10002", "52=0x10002",
                                         "60=0x1", "151=0x0", "13=0x54477331"}));
-    ASSERT_EQ(component.auxOutputStems.size(), 1u);
-    EXPECT_EQ(component.auxOutputStems[0].name, "Aux 1");
-    ASSERT_EQ(component.midiNodes.size(), 1u);
-    EXPECT_EQ(component.midiNodes[0].type, AAX_eMIDINodeType_LocalInput);
     ASSERT_EQ(component.processProcedures.size(), 1u);
     EXPECT_NE(component.processProcedures[0].proc, nullptr);
     EXPECT_TRUE(component.processProcedures[0].hasPropertyMap);

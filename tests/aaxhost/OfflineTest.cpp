@@ -24,7 +24,7 @@ std::vector<std::vector<float>> Ramp(int channels, int samples) {
     return audio;
 }
 
-TEST(Offline, RenderPassReadsTheSelectionThroughTheDelegateAndAppliesTheGain) {
+TEST(Offline, RenderPassReadsTheSelectionThroughTheDelegateAndAppliesTheGainNamedInTheClipSuffix) {
     TrivialModuleHost host;
     const EffectDescription& effect = host.Effect(trivial::kAudioSuiteEffectID);
     auto instance = CreateEffectInstance(effect);
@@ -48,6 +48,12 @@ TEST(Offline, RenderPassReadsTheSelectionThroughTheDelegateAndAppliesTheGain) {
             ASSERT_FLOAT_EQ(driver.Rendered()[1][i], 0.5f * selection->Channels()[1][i]) << i;
             ASSERT_FLOAT_EQ(driver.Rendered()[2][i], 0.5f * selection->Channels()[1][i]) << i;  // the last input
         }
+        // The clip name suffix comes through the processor's second version.
+        std::string suffix = "unset";
+        EXPECT_EQ(driver.ClipNameSuffix(31, &suffix), AAX_SUCCESS);
+        EXPECT_EQ(suffix, "gain 0.50");
+        EXPECT_EQ(driver.ClipNameSuffix(4, &suffix), AAX_SUCCESS);
+        EXPECT_EQ(suffix, "gain") << "no longer than the host asks";
     }
     const std::vector<AudioRequest> requests = selection->Requests();
     ASSERT_EQ(requests.size(), 4u);
@@ -57,22 +63,6 @@ TEST(Offline, RenderPassReadsTheSelectionThroughTheDelegateAndAppliesTheGain) {
         EXPECT_EQ(requests[block].requested, 256);
     }
     EXPECT_EQ(requests[3].delivered, 1000 - 768) << "the selection ends inside the last window";
-}
-
-TEST(Offline, TheClipNameSuffixComesThroughTheProcessorsSecondVersion) {
-    TrivialModuleHost host;
-    const EffectDescription& effect = host.Effect(trivial::kAudioSuiteEffectID);
-    auto instance = CreateEffectInstance(effect);
-    ASSERT_EQ(instance->Initialize(), AAX_SUCCESS);
-    ASSERT_EQ(instance->Automate(trivial::kGainID, 0.25), AAX_SUCCESS);  // gain 0.5
-    ACFPtr<SelectionDelegate> selection = MakeHostObject<SelectionDelegate>(Ramp(1, 10));
-    OfflineDriver driver(CreateHostProcessor(effect), instance->Controller(), *selection.Get());
-    ASSERT_EQ(driver.Initialize(), AAX_SUCCESS);
-    std::string suffix = "unset";
-    EXPECT_EQ(driver.ClipNameSuffix(31, &suffix), AAX_SUCCESS);
-    EXPECT_EQ(suffix, "gain 0.50");
-    EXPECT_EQ(driver.ClipNameSuffix(4, &suffix), AAX_SUCCESS);
-    EXPECT_EQ(suffix, "gain") << "no longer than the host asks";
 }
 
 TEST(Offline, AnalysisPassSeesTheSelectionAndItsForceAnalyzeIsCounted) {

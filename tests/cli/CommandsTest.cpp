@@ -6,6 +6,7 @@
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
 #include <cmath>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -159,7 +160,7 @@ TEST(RenderCommand, NormalisedValuesAndPcmOutputKeepTheInputsFormat) {
 
 struct Failing {
     const char* name;
-    std::vector<std::string> arguments;  // "<module>", "<in>", "<bad>", "<out>" are replaced
+    const char* arguments;  // split at spaces; "<module>", "<in>", "<bad>", "<out>", "<mono>", "<stereo>" are replaced
     DWORD exitCode;
     const char* message;
 };
@@ -172,26 +173,22 @@ TEST_P(CommandFailure, GivesTheDocumentedExitCodeAndAMessage) {
     std::vector<std::uint8_t> bad = SerializeWav(Sine(2, 100));
     bad.resize(bad.size() - 3);
     WriteFileBytes(folder.File("bad.wav"), bad);
+    const std::map<std::string, std::string> replaced = {{"<module>", TrivialModule()},
+                                                         {"<in>", folder.File("in.wav")},
+                                                         {"<bad>", folder.File("bad.wav")},
+                                                         {"<out>", folder.File("out.wav")},
+                                                         {"<mono>", "Trivial Gain Mono"},
+                                                         {"<stereo>", "Trivial Gain Stereo"}};
     std::vector<std::string> arguments;
-    for (const std::string& argument : GetParam().arguments) {
-        if (argument == "<module>")
-            arguments.push_back(TrivialModule());
-        else if (argument == "<in>")
-            arguments.push_back(folder.File("in.wav"));
-        else if (argument == "<bad>")
-            arguments.push_back(folder.File("bad.wav"));
-        else if (argument == "<out>")
-            arguments.push_back(folder.File("out.wav"));
-        else
-            arguments.push_back(argument);
-    }
+    std::istringstream words(GetParam().arguments);
+    for (std::string word; words >> word;) arguments.push_back(replaced.count(word) ? replaced.at(word) : word);
     const ToolRun run = RunAaxhost(arguments);
     EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
     EXPECT_EQ(run.err.rfind("aaxhost: ", 0), 0u) << run.err;
     EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
     // A refused command line, and only that, points to the command's help.
     const std::string helpCommand =
-        GetParam().name == std::string("UnknownCommand") ? "aaxhost" : "aaxhost " + GetParam().arguments.front();
+        GetParam().name == std::string("UnknownCommand") ? "aaxhost" : "aaxhost " + arguments.front();
     EXPECT_EQ(run.err.find("Run \"" + helpCommand + " --help\" for usage.") != std::string::npos,
               GetParam().exitCode == 2u)
         << run.err;
@@ -201,55 +198,30 @@ TEST_P(CommandFailure, GivesTheDocumentedExitCodeAndAMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, CommandFailure,
     ::testing::Values(
-        Failing{"UnknownCommand", {"play", "<module>"}, 2, "unknown command \"play\""},
-        Failing{"ScanWithoutModule", {"scan"}, 2, "scan takes one module path"},
-        Failing{"ScanUnknownOption", {"scan", "<module>", "--xml"}, 2, "unknown option --xml"},
-        Failing{"ModuleMissing", {"scan", "no-such-module.dll"}, 1, "no-such-module.dll"},
-        Failing{"RenderWithoutIn",
-                {"render", "<module>", "--effect", "Trivial Gain Mono", "--out", "<out>"},
-                2,
-                "--in is required"},
-        Failing{"RenderBlockZero",
-                {"render", "<module>", "--effect", "X", "--in", "<in>", "--out", "<out>", "--block", "0"},
-                2,
+        Failing{"UnknownCommand", "play <module>", 2, "unknown command \"play\""},
+        Failing{"ScanWithoutModule", "scan", 2, "scan takes one module path"},
+        Failing{"ScanUnknownOption", "scan <module> --xml", 2, "unknown option --xml"},
+        Failing{"ModuleMissing", "scan no-such-module.dll", 1, "no-such-module.dll"},
+        Failing{"RenderWithoutIn", "render <module> --effect <mono> --out <out>", 2, "--in is required"},
+        Failing{"RenderBlockZero", "render <module> --effect X --in <in> --out <out> --block 0", 2,
                 "--block must be between 1 and 65536"},
-        Failing{"RenderUnknownEffect",
-                {"render", "<module>", "--effect", "Nope", "--in", "<in>", "--out", "<out>"},
-                2,
+        Failing{"RenderUnknownEffect", "render <module> --effect Nope --in <in> --out <out>", 2,
                 "its effects: \"Trivial Gain Mono\""},
-        Failing{"RenderNoComponentForChannels",
-                {"render", "<module>", "--effect", "Trivial Gain Mono", "--in", "<in>", "--out", "<out>"},
-                2,
+        Failing{"RenderNoComponentForChannels", "render <module> --effect <mono> --in <in> --out <out>", 2,
                 "no realtime component for 2 input channel(s)"},
-        Failing{"RenderUnknownParameter",
-                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--set",
-                 "Mix=1"},
-                2,
+        Failing{"RenderUnknownParameter", "render <module> --effect <stereo> --in <in> --out <out> --set Mix=1", 2,
                 "no parameter \"Mix\"; its parameters: \"Gain\""},
-        Failing{"RenderValueOutOfRange",
-                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--set",
-                 "Gain=3"},
-                2,
+        Failing{"RenderValueOutOfRange", "render <module> --effect <stereo> --in <in> --out <out> --set Gain=3", 2,
                 "outside the range of Gain (0.00 to 2.00)"},
-        Failing{"RenderMalformedWav",
-                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<bad>", "--out", "<out>"},
-                1,
+        Failing{"RenderMalformedWav", "render <module> --effect <stereo> --in <bad> --out <out>", 1,
                 "bad.wav: truncated"},
-        Failing{"RenderMalformedMidi",
-                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<out>", "--midi",
-                 "<in>"},
-                1,
+        Failing{"RenderMalformedMidi", "render <module> --effect <stereo> --in <in> --out <out> --midi <in>", 1,
                 "in.wav: not a Standard MIDI File"},
-        Failing{"RenderNoChunkToSave",
-                {"render", "<module>", "--effect", "Trivial Gain Stereo", "--in", "<in>", "--out", "<in>",
-                 "--save-state", "<out>"},
-                1,
+        Failing{"RenderNoChunkToSave", "render <module> --effect <stereo> --in <in> --out <in> --save-state <out>", 1,
                 "no state chunk"},
-        Failing{"AudioSuiteNotOffline",
-                {"audiosuite", "<module>", "--effect", "Trivial Gain Mono", "--in", "<in>", "--out", "<out>"},
-                2,
+        Failing{"AudioSuiteNotOffline", "audiosuite <module> --effect <mono> --in <in> --out <out>", 2,
                 "has no offline processor"},
-        Failing{"EditorWithoutEffect", {"editor", "<module>"}, 2, "--effect is required"}),
+        Failing{"EditorWithoutEffect", "editor <module>", 2, "--effect is required"}),
     [](const ::testing::TestParamInfo<Failing>& info) { return std::string(info.param.name); });
 
 TEST(Commands, EveryCommandExplainsItselfWithHelp) {

@@ -84,7 +84,6 @@ TEST(StaticInfoCache, NoCoreGivesAnInvalidRecord) {
     CoreLinkScenario scenario;
     ASSERT_EQ(scenario.UseHook("Missing.dll"), "");
     FatalErrorCapture errors;
-
     EXPECT_FALSE(GetCoreStaticInfo(102).IsValid());
     EXPECT_EQ(errors.Messages().size(), 1u);
 }

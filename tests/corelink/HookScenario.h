@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "CoreLinkScenario.h"
 #include "hook/CoreLink.h"
@@ -29,6 +30,10 @@ constexpr PluginFormat kRenderPlainFormat = 400;          // no side chain, aux 
 constexpr PluginFormat kRenderMidiFormat = 401;           // MIDI input, a side chain, one aux output stem
 constexpr PluginFormat kOfflineFormat = 500;              // AudioSuite, its layout following the selection
 constexpr PluginFormat kOfflineFixedFormat = 501;         // AudioSuite with the fixed-layout flag
+// State format 4242 version 5, legacy marker 0x4F, manufacturer 'Lmtr', product ID
+// 0x4C4D5400; only package 9010 reads older format IDs.
+constexpr PluginFormat kChunkFormat = 330;      // package 9020
+constexpr PluginFormat kChunk9010Format = 331;  // package 9010
 
 inline const char* const kGoodConfig = "FixedChannelConfig:stereo|CoreConfig:cfg value";
 
@@ -95,9 +100,19 @@ private:
             });
             script(kOfflineFormat, "Offline", none);
             script(kOfflineFixedFormat, "Offline", [](CoreStaticInfo& info) { info.audioSuiteFixedLayoutFlag = 1; });
-            for (PluginFormat format : {kPlainFormat, kStoreFormat, kMonoSideChainFormat, kRefusedFormat,
-                                        kParametersFormat, kParametersSideChainFormat, kRenderPlainFormat,
-                                        kRenderMidiFormat, kOfflineFormat, kOfflineFixedFormat})
+            for (const auto& format : {std::make_pair(kChunkFormat, 9020u), std::make_pair(kChunk9010Format, 9010u)})
+                script(format.first, "", [&format](CoreStaticInfo& info) {
+                    info.stateFormatId = 4242;
+                    info.stateVersion = 5;
+                    info.packageVersion = format.second;
+                    info.legacyStateMarker = 0x4F;
+                    info.manufacturerId = 0x4C6D7472;
+                    info.basePluginId = 0x4C4D5400;
+                });
+            for (PluginFormat format :
+                 {kPlainFormat, kStoreFormat, kMonoSideChainFormat, kRefusedFormat, kParametersFormat,
+                  kParametersSideChainFormat, kRenderPlainFormat, kRenderMidiFormat, kOfflineFormat,
+                  kOfflineFixedFormat, kChunkFormat, kChunk9010Format})
                 EXPECT_EQ(GetCoreStaticInfo(format).IsValid(), format != kRefusedFormat) << "format " << format;
             return true;
         }();

@@ -120,52 +120,39 @@ TEST(DemoCoreState, LoadsTheOlderLayoutWithoutInvertAsInvertOff) {
     EXPECT_DOUBLE_EQ(rig.Instance().NormalizedValue("Invert"), 0.0);
 }
 
-struct RefusedCase {
-    const char* why;
-    Bytes data;
-};
-
-class DemoCoreRefusedState : public ::testing::TestWithParam<RefusedCase> {};
-
-TEST_P(DemoCoreRefusedState, IsRefusedAndLeavesTheSettingsAsTheyWere) {
+// One case a rule: the blob's size, format ID and version, the payload's size and
+// magic, and each value's range.
+TEST(DemoCoreState, RefusedBlobsLeaveTheSettingsAsTheyWere) {
+    Bytes missingPayload = Blob(kFormatId, 2, {});
+    missingPayload[8] = 20;
+    Bytes shortPayload = PayloadV2(1, 1000, 0, 0);
+    shortPayload.pop_back();
+    Bytes wrongMagic = PayloadV2(1, 1000, 0, 0);
+    wrongMagic[0] ^= 1;
+    const struct {
+        const char* why;
+        Bytes data;
+    } cases[] = {
+        {"header cut", Bytes{0x53, 0x44, 0x6D, 0x4C, 2, 0, 0}},
+        {"another product's state", Blob(0x12345678, 2, PayloadV2(0, 1000, 0, 0))},
+        {"header claiming a payload that is missing", missingPayload},
+        {"newer version", Blob(kFormatId, 3, PayloadV2(0, 1000, 0, 0))},
+        {"payload one byte short", Blob(kFormatId, 2, shortPayload)},
+        {"older version with the current layout", Blob(kFormatId, 1, PayloadV2(0, 1000, 0, 0))},
+        {"wrong magic", Blob(kFormatId, 2, wrongMagic)},
+        {"NaN gain", Blob(kFormatId, 2, PayloadV2(std::numeric_limits<float>::quiet_NaN(), 1000, 0, 0))},
+        {"frequency out of range", Blob(kFormatId, 2, PayloadV2(0, 5, 0, 0))},
+        {"unknown mode", Blob(kFormatId, 2, PayloadV2(0, 1000, 3, 0))},
+        {"invert not 0 or 1", Blob(kFormatId, 2, PayloadV2(0, 1000, 0, 2))},
+    };
     DemoProduct product;
     RealtimeRig rig(product.Effect("Stereo"));
     ASSERT_EQ(rig.Instance().Automate("Gain", 0.75), AAX_SUCCESS);
     const Bytes before = Save(*rig.Instance().Parameters());
-    EXPECT_EQ(Load(*rig.Instance().Parameters(), GetParam().data), AAX_ERROR_MALFORMED_CHUNK);
-    EXPECT_EQ(Save(*rig.Instance().Parameters()), before);
+    for (const auto& c : cases) {
+        EXPECT_EQ(Load(*rig.Instance().Parameters(), c.data), AAX_ERROR_MALFORMED_CHUNK) << c.why;
+        EXPECT_EQ(Save(*rig.Instance().Parameters()), before) << c.why;
+    }
 }
-
-Bytes Truncated(Bytes data) {
-    data.pop_back();
-    return data;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    All, DemoCoreRefusedState,
-    ::testing::Values(
-        RefusedCase{"header claiming a payload that is missing",
-                    [] {
-                        Bytes b = Blob(kFormatId, 2, {});
-                        b[8] = 20;
-                        return b;
-                    }()},
-        RefusedCase{"payload one byte short", Blob(kFormatId, 2, Truncated(PayloadV2(1, 1000, 0, 0)))},
-        RefusedCase{"header cut", Bytes{0x53, 0x44, 0x6D, 0x4C, 2, 0, 0}},
-        RefusedCase{"wrong magic", Blob(kFormatId, 2,
-                                        [] {
-                                            Bytes p = PayloadV2(1, 1000, 0, 0);
-                                            p[0] ^= 1;
-                                            return p;
-                                        }())},
-        RefusedCase{"NaN gain", Blob(kFormatId, 2, PayloadV2(std::numeric_limits<float>::quiet_NaN(), 1000, 0, 0))},
-        RefusedCase{"gain out of range", Blob(kFormatId, 2, PayloadV2(30, 1000, 0, 0))},
-        RefusedCase{"frequency out of range", Blob(kFormatId, 2, PayloadV2(0, 5, 0, 0))},
-        RefusedCase{"unknown mode", Blob(kFormatId, 2, PayloadV2(0, 1000, 3, 0))},
-        RefusedCase{"invert not 0 or 1", Blob(kFormatId, 2, PayloadV2(0, 1000, 0, 2))},
-        RefusedCase{"newer version", Blob(kFormatId, 3, PayloadV2(0, 1000, 0, 0))},
-        RefusedCase{"another product's state", Blob(0x12345678, 2, PayloadV2(0, 1000, 0, 0))},
-        RefusedCase{"older version with the current layout", Blob(kFormatId, 1, PayloadV2(0, 1000, 0, 0))}),
-    [](const ::testing::TestParamInfo<RefusedCase>& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST(CoreStaticInfoLayout, EveryFieldIsReadFromItsContractOffset) {
     EXPECT_EQ(info->AnalysisLabel(), "Measure");
 }
 
-TEST(CoreStaticInfoLayout, ZeroRecordIsInvalidWithEveryFlagClear) {
+TEST(CoreStaticInfoLayout, ZeroRecordIsInvalidWithEveryFlagClearAndFlagsOfTwoAreNotOne) {
     const auto info = RecordBytes().Record();
     EXPECT_FALSE(info->IsValid());
     EXPECT_FALSE(info->IsInstrument());
@@ -127,6 +127,13 @@ TEST(CoreStaticInfoLayout, ZeroRecordIsInvalidWithEveryFlagClear) {
     EXPECT_EQ(info->NameStem(), "");
     EXPECT_FALSE(info->NameStem().IsNull());
     EXPECT_TRUE(info->NameList().empty());
+
+    // Side-chain mono and the host-information store need exactly 1; the side chain any
+    // nonzero value.
+    const auto two = RecordBytes().U32(1184, 2).U32(1192, 2).U32(1264, 2).Record();
+    EXPECT_TRUE(two->HasSideChain());
+    EXPECT_FALSE(two->IsSideChainMono());
+    EXPECT_FALSE(two->KeepsHostInfoStore());
 }
 
 TEST(CoreStaticInfoLayout, EachAvailabilityFlagIsReadAtItsOwnOffset) {
@@ -144,13 +151,6 @@ TEST(CoreStaticInfoLayout, ReadsStopAtTheEndOfTheirArrays) {
     EXPECT_FALSE(info->StemAvailable(kStemPositionCount));
     EXPECT_FALSE(info->StemAvailable(0xFFFFFFFFu));
     EXPECT_EQ(info->ExplicitId(18), 0u);
-}
-
-TEST(CoreStaticInfoFlags, SideChainMonoAndHostInfoStoreNeedExactlyOne) {
-    const auto two = RecordBytes().U32(1184, 2).U32(1192, 2).U32(1264, 2).Record();
-    EXPECT_TRUE(two->HasSideChain());  // any nonzero value
-    EXPECT_FALSE(two->IsSideChainMono());
-    EXPECT_FALSE(two->KeepsHostInfoStore());
 }
 
 TEST(CoreStaticInfoText, TextWithoutNulEndsAtItsField) {

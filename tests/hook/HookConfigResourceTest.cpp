@@ -15,20 +15,6 @@
 
 namespace {
 
-class FixtureModule {
-public:
-    explicit FixtureModule(const wchar_t* name) : module_(LoadLibraryW(TestBinaryPath(name).c_str())) {}
-    ~FixtureModule() {
-        if (module_) FreeLibrary(module_);
-    }
-    FixtureModule(const FixtureModule&) = delete;
-    FixtureModule& operator=(const FixtureModule&) = delete;
-    HMODULE get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
-
 const std::string kInvalid = "Invalid hook config resource";
 
 TEST(HookResources, ConfigIsReadOrReportedInvalidAndTheShortNameReadsUpToItsFirstNul) {
@@ -50,10 +36,10 @@ TEST(HookResources, ConfigIsReadOrReportedInvalidAndTheShortNameReadsUpToItsFirs
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(Util::FromWide(c.dll).Bytes());
-        FixtureModule module(c.dll);
-        ASSERT_NE(module.get(), nullptr) << "fixture missing";
+        const HeldModule module(LoadLibraryW(TestBinaryPath(c.dll).c_str()));
+        ASSERT_NE(module.Get(), nullptr) << "fixture missing";
         FatalErrorCapture errors;
-        const Util::String config = ReadHookConfigResource(module.get());
+        const Util::String config = ReadHookConfigResource(module.Get());
         EXPECT_EQ(!config.IsNull(), c.present);
         if (c.present) {
             EXPECT_EQ(config.Bytes(), c.text);
@@ -62,7 +48,7 @@ TEST(HookResources, ConfigIsReadOrReportedInvalidAndTheShortNameReadsUpToItsFirs
                   c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
         if (c.shortName == nullptr) continue;
         FatalErrorCapture nameErrors;
-        const Util::String name = ReadShortNameResource(module.get());
+        const Util::String name = ReadShortNameResource(module.Get());
         EXPECT_FALSE(name.IsNull());
         EXPECT_EQ(name.Bytes(), c.shortName);
         EXPECT_TRUE(nameErrors.Messages().empty());

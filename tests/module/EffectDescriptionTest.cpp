@@ -104,11 +104,7 @@ TEST(EffectDescription, OnlyMonoInStereoOutGivesOneEffectAndAMonoAudioSuite) {
     CoreStaticInfo info = BasicRecord();
     info.stemAvailable[kStemStereo] = 0;
     info.stemAvailable[kStemMonoInStereoOut] = 1;
-    scenario.Script(info);
-
-    const aaxhost::Registration registration = scenario.Register();
-    ASSERT_EQ(registration.result, 0);
-    const auto& package = registration.package;
+    const aaxhost::PackageDescription package = scenario.Describe(info);
     ASSERT_EQ(Identifiers(package), (std::vector<std::string>{"Fx Mono To Stereo", "Fx Audiosuite"}));
     EXPECT_EQ(PropertyValue(package.effects[0], 51), 0x1u);
     EXPECT_EQ(PropertyValue(package.effects[0], 52), 0x10002u);
@@ -133,25 +129,15 @@ TEST(EffectDescription, OnlyMonoInStereoOutGivesOneEffectAndAMonoAudioSuite) {
 }
 
 TEST(EffectDescription, RealtimeFlagZeroRegistersOnlyTheAudioSuiteEffectAndNothingForAnInstrument) {
-    {
+    for (const std::uint32_t instrument : {0u, 1u}) {
         LM_SCENARIO(scenario);
         CoreStaticInfo info = BasicRecord();
         info.realtimeFlag = 0;
-        scenario.Script(info);
-        const auto registration = scenario.Register();
-        EXPECT_EQ(registration.result, 0);
-        EXPECT_EQ(Identifiers(registration.package), (std::vector<std::string>{"Fx Audiosuite"}));
-    }
-    {
-        LM_SCENARIO(scenario);
-        CoreStaticInfo info = BasicRecord();
-        info.realtimeFlag = 0;
-        info.instrumentFlag = 1;
-        scenario.Script(info);
-        const auto registration = scenario.Register();
-        EXPECT_EQ(registration.result, 0);
-        EXPECT_TRUE(registration.package.effects.empty());
-        EXPECT_EQ(registration.package.packageNames.size(), 2u) << "the package itself is still described";
+        info.instrumentFlag = instrument;
+        const aaxhost::PackageDescription package = scenario.Describe(info);
+        EXPECT_EQ(Identifiers(package),
+                  instrument ? std::vector<std::string>{} : std::vector<std::string>{"Fx Audiosuite"});
+        EXPECT_EQ(package.packageNames.size(), 2u) << "the package itself is still described";
     }
 }
 
@@ -160,11 +146,9 @@ TEST(EffectDescription, InstrumentGetsRealtimeEffectsWithMidiNodesButNoAudioSuit
     CoreStaticInfo info = BasicRecord();
     info.instrumentFlag = 1;
     info.stemAvailable[kStemMono] = 1;
-    scenario.Script(info);
-    const auto registration = scenario.Register();
-    ASSERT_EQ(registration.result, 0);
-    ASSERT_EQ(Identifiers(registration.package), (std::vector<std::string>{"Fx Mono", "Fx Stereo"}));
-    for (const auto& effect : registration.package.effects) {
+    const aaxhost::PackageDescription package = scenario.Describe(info);
+    ASSERT_EQ(Identifiers(package), (std::vector<std::string>{"Fx Mono", "Fx Stereo"}));
+    for (const auto& effect : package.effects) {
         const auto& nodes = effect.components[0].midiNodes;
         ASSERT_EQ(nodes.size(), 3u);
         EXPECT_EQ(nodes[0].name, "Brisa Long MIDI In");
@@ -175,10 +159,8 @@ TEST(EffectDescription, CategoriesUpTo0x2000AreAddedInAscendingOrder) {
     LM_SCENARIO(scenario);
     CoreStaticInfo info = BasicRecord();
     info.categoryMask = 0x6003;
-    scenario.Script(info);
-    const auto registration = scenario.Register();
-    ASSERT_EQ(registration.result, 0);
-    for (const auto& effect : registration.package.effects)
+    const aaxhost::PackageDescription package = scenario.Describe(info);
+    for (const auto& effect : package.effects)
         EXPECT_EQ(effect.categories, (std::vector<std::uint32_t>{0x1, 0x2, 0x2000})) << effect.identifier;
 }
 
@@ -189,15 +171,13 @@ TEST(EffectDescription, NameListsKeepInnerEmptyLinesAndDropATrailingLineFeed) {
     LM_SET_TEXT(info, manufacturerName, "Maker");
     CoreStaticInfo audioSuite = info;
     LM_SET_TEXT(audioSuite, nameList, "Offline A\nOffline B");
-    scenario.Script(info, audioSuite);
-    const auto registration = scenario.Register();
-    ASSERT_EQ(registration.result, 0);
+    const aaxhost::PackageDescription package = scenario.Describe(info, audioSuite);
     const std::vector<std::string> names = {"Alpha Long", "", "Alpha"};
-    EXPECT_EQ(registration.package.packageNames, names);
-    EXPECT_EQ(registration.package.manufacturerName, std::string("Maker"));
-    ASSERT_EQ(registration.package.effects.size(), 2u);
-    EXPECT_EQ(registration.package.effects[0].names, names);
-    EXPECT_EQ(registration.package.effects[1].names, (std::vector<std::string>{"Offline A", "Offline B"}))
+    EXPECT_EQ(package.packageNames, names);
+    EXPECT_EQ(package.manufacturerName, std::string("Maker"));
+    ASSERT_EQ(package.effects.size(), 2u);
+    EXPECT_EQ(package.effects[0].names, names);
+    EXPECT_EQ(package.effects[1].names, (std::vector<std::string>{"Offline A", "Offline B"}))
         << "the AudioSuite effect is named from its own record";
 }
 
@@ -210,12 +190,10 @@ TEST(EffectDescription, PropertiesComeInTheirOrderForEachFormat) {
     audioSuite.audioSuiteFlagB = 1;
     audioSuite.audioSuiteProperty101 = 0x101;
     audioSuite.audioSuiteProperty102 = 0x102;
-    scenario.Script(info, audioSuite);
-    const auto registration = scenario.Register();
-    ASSERT_EQ(registration.result, 0);
-    ASSERT_EQ(registration.package.effects.size(), 2u);
-    const auto& realtime = registration.package.effects[0];
-    const auto& offline = registration.package.effects[1];
+    const aaxhost::PackageDescription package = scenario.Describe(info, audioSuite);
+    ASSERT_EQ(package.effects.size(), 2u);
+    const auto& realtime = package.effects[0];
+    const auto& offline = package.effects[1];
     EXPECT_EQ(PropertyIds(realtime), (std::vector<int>{11, 12, 51, 52, 60, 151, 13}));
     EXPECT_EQ(PropertyIds(offline),
               (std::vector<int>{11, 12, 51, 52, 113, 114, 60, 151, 101, 103, 118, 102, 108, 107, 115, 14, 306, 110}));
@@ -243,10 +221,8 @@ TEST(EffectDescription, AudioSuiteProperty115FollowsItsDefaultFlagAndTheAnalysis
         CoreStaticInfo info = BasicRecord();
         info.audioSuiteProperty115Default = c.defaultFlag;
         info.audioSuiteAnalysisFlag = c.analysis;
-        scenario.Script(info);
-        const auto registration = scenario.Register();
-        ASSERT_EQ(registration.result, 0);
-        const auto& offline = registration.package.effects.back();
+        const aaxhost::PackageDescription package = scenario.Describe(info);
+        const auto& offline = package.effects.back();
         EXPECT_EQ(PropertyValue(offline, 115), c.expected);
         const auto ids = PropertyIds(offline);
         EXPECT_EQ(std::count(ids.begin(), ids.end(), 118), c.analysis ? 1 : 0);
@@ -280,13 +256,11 @@ TEST(EffectDescription, PluginIdsAreExplicitDerivedOrFixedEndToEnd) {
         audioSuite.explicitIdsFlag = 0;  // the AudioSuite ID comes from the realtime record
         audioSuite.deriveIdsFlag = 0;
         audioSuite.basePluginId = 0x11110000;
-        scenario.Script(info, audioSuite);
-        const auto registration = scenario.Register();
-        ASSERT_EQ(registration.result, 0);
-        ASSERT_EQ(registration.package.effects.size(), 2u);
-        EXPECT_EQ(PropertyValue(registration.package.effects[0], 12), c.product);
-        EXPECT_EQ(PropertyValue(registration.package.effects[0], 13), c.stereo);
-        EXPECT_EQ(PropertyValue(registration.package.effects[1], 14), c.audioSuite);
+        const aaxhost::PackageDescription package = scenario.Describe(info, audioSuite);
+        ASSERT_EQ(package.effects.size(), 2u);
+        EXPECT_EQ(PropertyValue(package.effects[0], 12), c.product);
+        EXPECT_EQ(PropertyValue(package.effects[0], 13), c.stereo);
+        EXPECT_EQ(PropertyValue(package.effects[1], 14), c.audioSuite);
     }
 }
 

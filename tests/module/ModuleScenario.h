@@ -78,6 +78,14 @@ public:
         return *module_;
     }
     aaxhost::Registration Register() { return Module().RegisterPlugin(); }
+    // Scripts the records and registers: the package the module described.
+    aaxhost::PackageDescription Describe(const CoreStaticInfo& realtime) { return Describe(realtime, realtime); }
+    aaxhost::PackageDescription Describe(const CoreStaticInfo& realtime, const CoreStaticInfo& audioSuite) {
+        Script(realtime, audioSuite);
+        const aaxhost::Registration registration = Register();
+        EXPECT_EQ(registration.result, 0);
+        return registration.package;
+    }
 
 private:
     ScratchFolder folder_;

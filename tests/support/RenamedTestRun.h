@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/ScratchFolder.h"
+#include "support/ToolRun.h"
 
 struct RenamedTestRun {
     bool started = false;
@@ -21,29 +22,20 @@ struct RenamedTestRun {
 
 inline RenamedTestRun RunRenamedTestProgram(const std::wstring& program, const std::wstring& newName,
                                             const std::wstring& filter) {
-    RenamedTestRun run;
     const ScratchFolder scratch(L"renamed");
-    const std::filesystem::path folder = scratch.Wide();
     scratch.CopyBinary(program, newName);
     scratch.CopyBinary(L"LmHook.dll");
     scratch.CopyBinary(L"LmTestCore.dll");
-    const std::filesystem::path report = folder / L"report.xml";
-
-    std::wstring commandLine = L"\"" + (folder / newName).wstring() + L"\" --gtest_filter=" + filter +
-                               L" --gtest_also_run_disabled_tests --gtest_output=xml:" + report.wstring();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    run.started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                                 &startup, &process) != FALSE;
-    if (run.started) {
-        WaitForSingleObject(process.hProcess, 120000);
-        GetExitCodeProcess(process.hProcess, &run.exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        std::stringstream xml;
-        xml << std::ifstream(report).rdbuf();
-        run.report = xml.str();
-    }
+    const std::filesystem::path report = scratch.Join(L"report.xml");
+    const ToolRun tool = RunTool(scratch.Join(newName),
+                                 {L"--gtest_filter=" + filter, L"--gtest_also_run_disabled_tests",
+                                  L"--gtest_output=xml:" + report.wstring()},
+                                 120000);
+    RenamedTestRun run;
+    run.started = tool.exitCode != 0xFFFFFFFF;
+    run.exitCode = tool.exitCode;
+    std::stringstream xml;
+    xml << std::ifstream(report).rdbuf();
+    run.report = xml.str();
     return run;
 }

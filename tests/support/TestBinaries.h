@@ -1,5 +1,6 @@
 #pragma once
-// Locates fixture binaries, which the build puts beside the test executables.
+// Locates fixture binaries, which the build puts beside the test executables, and holds
+// a loaded module for a test's scope.
 
 #include <windows.h>
 
@@ -13,3 +14,22 @@ inline std::wstring TestBinaryDirectory() {
 }
 
 inline std::wstring TestBinaryPath(const std::wstring& name) { return TestBinaryDirectory() + name; }
+
+class HeldModule {
+public:
+    explicit HeldModule(HMODULE module) : module_(module) {}
+    ~HeldModule() {
+        if (module_) FreeLibrary(module_);
+    }
+    HeldModule(const HeldModule&) = delete;
+    HeldModule& operator=(const HeldModule&) = delete;
+    HMODULE Get() const { return module_; }
+
+private:
+    HMODULE module_;
+};
+
+// A module file opened for its resources only.
+inline HMODULE LoadAsDataFile(const std::wstring& path) {
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+}

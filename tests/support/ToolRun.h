@@ -39,7 +39,8 @@ inline std::wstring QuotedArgument(const std::wstring& argument) {
     return quoted + L"\"";
 }
 
-// Runs the built `tool` with `arguments`; a run that outlasts `timeoutMs` is ended with exit code 99.
+// Runs the built `tool` (or the program at an absolute path) with `arguments`; a run that
+// outlasts `timeoutMs` is ended with exit code 99, one that cannot start keeps 0xFFFFFFFF.
 inline ToolRun RunTool(const std::wstring& tool, const std::vector<std::wstring>& arguments, DWORD timeoutMs = 600000) {
     const ScratchFolder outputs(L"run");
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -48,7 +49,7 @@ inline ToolRun RunTool(const std::wstring& tool, const std::vector<std::wstring>
                            nullptr);
     };
     const HANDLE out = create(L"out"), err = create(L"err");
-    std::wstring commandLine = QuotedArgument(TestBinaryPath(tool));
+    std::wstring commandLine = QuotedArgument(std::filesystem::path(tool).is_absolute() ? tool : TestBinaryPath(tool));
     for (const std::wstring& argument : arguments) commandLine += L" " + QuotedArgument(argument);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -11,6 +11,7 @@
 
 #include "FileOperations.h"
 #include "support/ScratchFolder.h"
+#include "support/TestBinaries.h"
 #include "support/ToolRun.h"
 
 inline ToolRun RunLmPrime(const std::vector<std::wstring>& arguments) { return RunTool(L"lmprime.exe", arguments); }
@@ -21,32 +22,6 @@ inline std::string FileBytes(const std::wstring& path) {
     if (!ReadWholeFile(path, bytes, error)) return "<unreadable: " + error + ">";
     return std::string(bytes.begin(), bytes.end());
 }
-
-// The names in a folder, sorted.
-inline std::vector<std::wstring> FolderEntries(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
-        names.push_back(entry.path().filename().wstring());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// A module file opened for its resources only.
-class DataFile {
-public:
-    explicit DataFile(const std::wstring& path)
-        : module_(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-    ~DataFile() {
-        if (module_) FreeLibrary(module_);
-    }
-    DataFile(const DataFile&) = delete;
-    DataFile& operator=(const DataFile&) = delete;
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
 
 // Adds one resource in a given language straight through the system's updater, as
 // another tool might have left it.
@@ -62,7 +37,7 @@ inline bool AddResourceInLanguage(const std::wstring& path, LPCWSTR type, LPCWST
 // The bytes of a resource in exactly `language` (lookups by language fall back to
 // others); "<none>" when it does not exist in that language.
 inline std::string ResourceBytes(const std::wstring& path, LPCWSTR type, LPCWSTR name, WORD language) {
-    const DataFile module(path);
+    const HeldModule module(LoadAsDataFile(path));
     std::vector<WORD> languages;
     EnumResourceLanguagesW(
         module.Get(), type, name,

@@ -36,7 +36,7 @@ TEST(LmPrimeTool, PrimesWithUnicodeTextsStoredAsUtf8AndShowsThem) {
         "Bri\xC3\x9F"
         "a \xE9\x9F\xB3\xF0\x9F\x8E\xB5";
     {
-        const DataFile module(primed);
+        const HeldModule module(LoadAsDataFile(primed));
         ASSERT_NE(module.Get(), nullptr);
         EXPECT_EQ(ReadShortNameResource(module.Get()), Util::String(shortName));
         EXPECT_EQ(ReadHookConfigResource(module.Get()), Util::String("FixedChannelConfig:mono"));
@@ -72,55 +72,47 @@ struct FailureCase {
     const char* reason;  // a part of the message on stderr
 };
 
-class LmPrimeFailure : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(LmPrimeFailure, ReportsTheProblemAndLeavesTheOutputAsItWas) {
-    const FailureCase& c = GetParam();
-    for (const bool outputExists : {true, false}) {
-        SCOPED_TRACE(std::string(c.what) + (outputExists ? ", earlier output" : ", no earlier output"));
-        const ScratchFolder scratch(L"lmprime");
-        const std::wstring in = scratch.CopyBinary(L"LmHook.dll");
-        const std::wstring out = scratch.Join(L"out.dll");
-        scratch.WriteFile(L"readme.txt", "text");
-        if (outputExists) scratch.WriteFile(L"out.dll", "earlier output");
-        std::vector<std::wstring> arguments;
-        for (const std::wstring& argument : c.arguments)
-            arguments.push_back(argument == L"<in>"             ? in
-                                : argument == L"<out>"          ? out
-                                : argument.rfind(L"<>", 0) == 0 ? scratch.Join(argument.substr(2))
-                                                                : argument);
-        const std::vector<std::wstring> before = FolderEntries(scratch.Wide());
-
-        const ToolRun run = RunLmPrime(arguments);
-
-        EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_EQ(run.err.rfind("lmprime: ", 0), 0u) << run.err;
-        EXPECT_TRUE(Contains(run.err, c.reason)) << run.err;
-        // A refused command line, and only that, points to the help.
-        EXPECT_EQ(Contains(run.err, "Run \"lmprime --help\" for usage."), c.exitCode == 2u) << run.err;
-        EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_EQ(FolderEntries(scratch.Wide()), before) << "no new or temporary file";
-        if (outputExists) {
-            EXPECT_EQ(FileBytes(out), "earlier output");
-        }
-    }
-}
-
 // The texts the command line refuses are PrimeOptionsTest's; one stands for them here.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LmPrimeFailure,
-    ::testing::Values(
-        FailureCase{"input missing", {L"<>gone.dll", L"<out>", L"--core", L"c.dll"}, 1, "gone.dll"},
-        FailureCase{"input not a module", {L"<>readme.txt", L"<out>", L"--core", L"c.dll"}, 1, "not a Windows module"},
-        FailureCase{"output folder missing",
-                    {L"<in>", L"<>no\\such\\out.dll", L"--core", L"c.dll"},
-                    1,
-                    "cannot create a file in"},
-        FailureCase{"unknown option",
-                    {L"<in>", L"<out>", L"--core", L"c.dll", L"--shortname", L"B"},
-                    2,
-                    "unknown option --shortname"},
-        FailureCase{"show a missing module", {L"--show", L"<>missing.dll"}, 1, "missing.dll"}));
+TEST(LmPrimeFailure, ReportsTheProblemAndLeavesTheOutputAsItWas) {
+    const FailureCase cases[] = {
+        {"input missing", {L"<>gone.dll", L"<out>", L"--core", L"c.dll"}, 1, "gone.dll"},
+        {"input not a module", {L"<>readme.txt", L"<out>", L"--core", L"c.dll"}, 1, "not a Windows module"},
+        {"output folder missing", {L"<in>", L"<>no\\such\\out.dll", L"--core", L"c.dll"}, 1, "cannot create a file in"},
+        {"unknown option",
+         {L"<in>", L"<out>", L"--core", L"c.dll", L"--shortname", L"B"},
+         2,
+         "unknown option --shortname"},
+        {"show a missing module", {L"--show", L"<>missing.dll"}, 1, "missing.dll"}};
+    for (const FailureCase& c : cases)
+        for (const bool outputExists : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (outputExists ? ", earlier output" : ", no earlier output"));
+            const ScratchFolder scratch(L"lmprime");
+            const std::wstring in = scratch.CopyBinary(L"LmHook.dll");
+            const std::wstring out = scratch.Join(L"out.dll");
+            scratch.WriteFile(L"readme.txt", "text");
+            if (outputExists) scratch.WriteFile(L"out.dll", "earlier output");
+            std::vector<std::wstring> arguments;
+            for (const std::wstring& argument : c.arguments)
+                arguments.push_back(argument == L"<in>"             ? in
+                                    : argument == L"<out>"          ? out
+                                    : argument.rfind(L"<>", 0) == 0 ? scratch.Join(argument.substr(2))
+                                                                    : argument);
+            const std::vector<std::wstring> before = FolderEntries(scratch.Wide());
+
+            const ToolRun run = RunLmPrime(arguments);
+
+            EXPECT_EQ(run.exitCode, c.exitCode);
+            EXPECT_EQ(run.err.rfind("lmprime: ", 0), 0u) << run.err;
+            EXPECT_TRUE(Contains(run.err, c.reason)) << run.err;
+            // A refused command line, and only that, points to the help.
+            EXPECT_EQ(Contains(run.err, "Run \"lmprime --help\" for usage."), c.exitCode == 2u) << run.err;
+            EXPECT_TRUE(run.out.empty()) << run.out;
+            EXPECT_EQ(FolderEntries(scratch.Wide()), before) << "no new or temporary file";
+            if (outputExists) {
+                EXPECT_EQ(FileBytes(out), "earlier output");
+            }
+        }
+}
 
 TEST(LmPrimeTool, OutputThatCannotBeReplacedIsReportedAndNoTemporaryRemains) {
     const ScratchFolder scratch(L"lmprime");

@@ -83,49 +83,46 @@ struct RefusedCase {
     const char* reason;  // a part of the error text
 };
 
-class RefusedArguments : public ::testing::TestWithParam<RefusedCase> {};
-
-TEST_P(RefusedArguments, NameTheProblem) {
-    PrimeCommand command;
-    std::string error;
-    EXPECT_FALSE(ParsePrimeArguments(GetParam().arguments, command, error));
-    EXPECT_NE(error.find(GetParam().reason), std::string::npos) << "error: " << error;
-}
-
-const std::wstring kBadSurrogate(1, static_cast<wchar_t>(0xD800));
-
 // Unknown, repeated and valueless options are the shared parser's (CommandLineTest).
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RefusedArguments,
-    ::testing::Values(
-        RefusedCase{{}, "nothing to do"}, RefusedCase{{L"in.dll", L"out.dll"}, "missing --core"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"a", L"--unprimed"}, "exclude each other"},
-        RefusedCase{{L"--core", L"a"}, "missing the input module"},
-        RefusedCase{{L"in.dll", L"--core", L"a"}, "missing the output module"},
-        RefusedCase{{L"in.dll", L"out.dll", L"extra", L"--core", L"a"}, "unexpected argument \"extra\""},
-        RefusedCase{{L"in.dll", L"", L"--core", L"a"}, "module path is empty"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", L""}, "core name or path is empty"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", std::wstring(2048, L'c')}, "core name or path is 2048 bytes"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--config", std::wstring(1024, L'x')},
-                    "configuration string is 1024 bytes"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", std::wstring(1024, L'x')},
-                    "short name is 1024 bytes"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", L""}, "short name is empty"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", kBadSurrogate}, "not valid Unicode"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--name", L"B"}, "--name belongs to --bundle"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--core", L"c", L"--core-file", L"c"}, "--core-file belongs to --bundle"},
-        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--core", L"c"}, "--bundle needs --name"},
-        RefusedCase{{L"in.dll", L"out.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"c"},
-                    "a bundle takes no output module"},
-        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"a\\b", L"--core", L"c"}, "not a usable file name"},
-        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"NUL", L"--core", L"c"}, "not a usable file name"},
-        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--unprimed", L"--core-file", L"c"},
-                    "--core-file needs --core"},
-        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"C:\\", L"--core-file", L"f"},
-                    "no usable file name"},
-        RefusedCase{{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"b.aaxplugin", L"--core-file", L"f"},
-                    "the module's own name"},
-        RefusedCase{{L"--show", L"a.dll", L"b.dll"}, "--show takes only the module"}));
+TEST(RefusedArguments, NameTheProblem) {
+    const std::wstring kBadSurrogate(1, static_cast<wchar_t>(0xD800));
+    const RefusedCase cases[] =
+        {{{}, "nothing to do"},
+         {{L"in.dll", L"out.dll"}, "missing --core"},
+         {{L"in.dll", L"out.dll", L"--core", L"a", L"--unprimed"}, "exclude each other"},
+         {{L"--core", L"a"}, "missing the input module"},
+         {{L"in.dll", L"--core", L"a"}, "missing the output module"},
+         {{L"in.dll", L"out.dll", L"extra", L"--core", L"a"}, "unexpected argument \"extra\""},
+         {{L"in.dll", L"", L"--core", L"a"}, "module path is empty"},
+         {{L"in.dll", L"out.dll", L"--core", L""}, "core name or path is empty"},
+         {{L"in.dll", L"out.dll", L"--core", std::wstring(2048, L'c')}, "core name or path is 2048 bytes"},
+         {{L"in.dll", L"out.dll", L"--core", L"c", L"--config", std::wstring(1024, L'x')},
+          "configuration string is 1024 bytes"},
+         {{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", std::wstring(1024, L'x')},
+          "short name is 1024 bytes"},
+         {{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", L""}, "short name is empty"},
+         {{L"in.dll", L"out.dll", L"--core", L"c", L"--short-name", kBadSurrogate}, "not valid Unicode"},
+         {{L"in.dll", L"out.dll", L"--core", L"c", L"--name", L"B"}, "--name belongs to --bundle"},
+         {{L"in.dll", L"out.dll", L"--core", L"c", L"--core-file", L"c"}, "--core-file belongs to --bundle"},
+         {{L"in.dll", L"--bundle", L"d", L"--core", L"c"}, "--bundle needs --name"},
+         {{L"in.dll", L"out.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"c"},
+          "a bundle takes no output module"},
+         {{L"in.dll", L"--bundle", L"d", L"--name", L"a\\b", L"--core", L"c"}, "not a usable file name"},
+         {{L"in.dll", L"--bundle", L"d", L"--name", L"NUL", L"--core", L"c"}, "not a usable file name"},
+         {{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--unprimed", L"--core-file", L"c"},
+          "--core-file needs --core"},
+         {{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"C:\\", L"--core-file", L"f"},
+          "no usable file name"},
+         {{L"in.dll", L"--bundle", L"d", L"--name", L"B", L"--core", L"b.aaxplugin", L"--core-file", L"f"},
+          "the module's own name"},
+         {{L"--show", L"a.dll", L"b.dll"}, "--show takes only the module"}};
+    for (const RefusedCase& c : cases) {
+        PrimeCommand command;
+        std::string error;
+        EXPECT_FALSE(ParsePrimeArguments(c.arguments, command, error)) << c.reason;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << "error: " << error;
+    }
+}
 
 TEST(BundledCoreName, BareNameAsGivenPathByItsLastComponent) {
     EXPECT_EQ(BundledCoreName("LmBrisa3.dll"), L"LmBrisa3.dll");

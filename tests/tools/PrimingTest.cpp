@@ -57,7 +57,7 @@ TEST(Priming, RePrimingReplacesOurResourcesInEveryLanguageAndKeepsUnrelatedOnes)
     EXPECT_EQ(ResourceBytes(primed, L"LMCORE", L"PATH", kEnglish), "<none>");
     EXPECT_EQ(ResourceBytes(primed, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(7), kEnglish), "seven");
     EXPECT_EQ(ResourceBytes(primed, L"LMHOOK", L"OTHER", kNeutralLanguage), "other");
-    const DataFile data(primed);
+    const HeldModule data(LoadAsDataFile(primed));
     EXPECT_EQ(HookSees(data.Get(), "LMHOOK", "CONFIG"), "<absent>");
     EXPECT_EQ(HookSees(data.Get(), "LMHOOK", "SHORTNAME"), "<absent>");
 }
@@ -79,29 +79,23 @@ struct DescribeCase {
     std::string shown;
 };
 
-class DescribedResource : public ::testing::TestWithParam<DescribeCase> {};
-
-TEST_P(DescribedResource, NamesWhatTheResourceHolds) {
-    const DescribeCase& c = GetParam();
-    NamedResource resource{c.type, "X", std::nullopt};
-    if (c.bytes) resource.bytes = std::vector<unsigned char>(c.bytes->begin(), c.bytes->end());
-    EXPECT_EQ(DescribeResource(resource, c.maxLength), c.shown);
+TEST(DescribedResource, NamesWhatTheResourceHolds) {
+    const DescribeCase cases[] =
+        {{"LMHOOK", std::nullopt, 1023, "absent"},
+         {"LMHOOK", std::string(), 1023, "empty resource (0 bytes, no NUL)"},
+         {"LMCORE", kNul, 2047, "empty text (unprimed hook)"},
+         {"LMHOOK", kNul, 1023, "empty text"},
+         {"LMHOOK", std::string("Brisa") + kNul, 1023, "\"Brisa\" (5 bytes)"},
+         {"LMHOOK", std::string("abc"), 1023, "\"abc\" (3 bytes, not NUL-terminated)"},
+         {"LMHOOK", std::string("a") + kNul + "tail" + kNul, 1023, "\"a\" (1 byte, 5 more bytes after the first NUL)"},
+         {"LMHOOK", std::string(4, 'x') + kNul, 3, "\"xxxx\" (4 bytes, too long: the hook accepts at most 3)"},
+         // UTF-8 passes through; control bytes and broken sequences are escaped.
+         {"LMHOOK", std::string("K\xC3\xA4se\t\xFF\xC3") + kNul, 1023, "\"K\xC3\xA4se\\x09\\xFF\\xC3\" (8 bytes)"}};
+    for (const DescribeCase& c : cases) {
+        NamedResource resource{c.type, "X", std::nullopt};
+        if (c.bytes) resource.bytes = std::vector<unsigned char>(c.bytes->begin(), c.bytes->end());
+        EXPECT_EQ(DescribeResource(resource, c.maxLength), c.shown);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DescribedResource,
-    ::testing::Values(DescribeCase{"LMHOOK", std::nullopt, 1023, "absent"},
-                      DescribeCase{"LMHOOK", std::string(), 1023, "empty resource (0 bytes, no NUL)"},
-                      DescribeCase{"LMCORE", kNul, 2047, "empty text (unprimed hook)"},
-                      DescribeCase{"LMHOOK", kNul, 1023, "empty text"},
-                      DescribeCase{"LMHOOK", std::string("Brisa") + kNul, 1023, "\"Brisa\" (5 bytes)"},
-                      DescribeCase{"LMHOOK", std::string("abc"), 1023, "\"abc\" (3 bytes, not NUL-terminated)"},
-                      DescribeCase{"LMHOOK", std::string("a") + kNul + "tail" + kNul, 1023,
-                                   "\"a\" (1 byte, 5 more bytes after the first NUL)"},
-                      DescribeCase{"LMHOOK", std::string(4, 'x') + kNul, 3,
-                                   "\"xxxx\" (4 bytes, too long: the hook accepts at most 3)"},
-                      // UTF-8 passes through; control bytes and broken sequences are escaped.
-                      DescribeCase{"LMHOOK", std::string("K\xC3\xA4se\t\xFF\xC3") + kNul, 1023,
-                                   "\"K\xC3\xA4se\\x09\\xFF\\xC3\" (8 bytes)"}));
 
 }  // namespace

@@ -13,37 +13,31 @@ using Util::String;
 
 namespace {
 
-struct FillCase {
-    const char* name;
-    const char* templ;
-    const char* first;
-    const char* second;  // null: only one value is filled
-    const char* expected;
-};
-
-class PlaceholderFilling : public ::testing::TestWithParam<FillCase> {};
-
-TEST_P(PlaceholderFilling, FillsLowestNumberedLeftmostPlaceholderPerCall) {
-    const FillCase& c = GetParam();
-    String result = FormatArg(String(c.templ), String(c.first));
-    if (c.second) result = FormatArg(result, String(c.second));
-    EXPECT_EQ(result, String(c.expected));
-    EXPECT_FALSE(result.IsNull());
+TEST(PlaceholderFilling, FillsLowestNumberedLeftmostPlaceholderPerCall) {
+    const struct {
+        const char* templ;
+        const char* first;
+        const char* second;  // null: only one value is filled
+        const char* expected;
+    } cases[] = {
+        {"%2 before %1", "A", "B", "B before A"},
+        {"%1%1", "A", "B", "AB"},
+        {"no placeholder ", "X", nullptr, "no placeholder X"},  // appended
+        {"", "X", nullptr, "X"},
+        {"50%", "X", nullptr, "50%X"},  // a trailing lone percent is literal
+        {"%10", "X", nullptr, "X0"},    // a placeholder is two bytes
+        {"%a%1", "X", nullptr, "%aX"},
+        {"%3 %2 %9", "A", "B", "B A %9"},  // the lowest digit wins over position
+        {"[%1]", "", nullptr, "[]"},
+        {"%1 and %2", "%1", "Y", "Y and %2"},  // a value holding a placeholder is filled later
+    };
+    for (const auto& c : cases) {
+        String result = FormatArg(String(c.templ), String(c.first));
+        if (c.second) result = FormatArg(result, String(c.second));
+        EXPECT_EQ(result, String(c.expected)) << c.templ;
+        EXPECT_FALSE(result.IsNull());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Templates, PlaceholderFilling,
-    ::testing::Values(FillCase{"SecondBeforeFirst", "%2 before %1", "A", "B", "B before A"},
-                      FillCase{"SamePlaceholderTwice", "%1%1", "A", "B", "AB"},
-                      FillCase{"NoPlaceholderAppends", "no placeholder ", "X", nullptr, "no placeholder X"},
-                      FillCase{"EmptyTemplateIsTheValue", "", "X", nullptr, "X"},
-                      FillCase{"TrailingLonePercentIsLiteral", "50%", "X", nullptr, "50%X"},
-                      FillCase{"PlaceholderIsTwoBytes", "%10", "X", nullptr, "X0"},
-                      FillCase{"PercentBeforeNonDigit", "%a%1", "X", nullptr, "%aX"},
-                      FillCase{"LowestDigitWinsOverPosition", "%3 %2 %9", "A", "B", "B A %9"},
-                      FillCase{"EmptyValueRemovesPlaceholder", "[%1]", "", nullptr, "[]"},
-                      FillCase{"ValueContainingPlaceholderIsFilledLater", "%1 and %2", "%1", "Y", "Y and %2"}),
-    [](const ::testing::TestParamInfo<FillCase>& info) { return std::string(info.param.name); });
 
 TEST(PlaceholderFilling, PathMessageUsesSecondPercentOneForThePath) {
     const String templ(

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -37,32 +38,20 @@ private:
 };
 
 // A scratch folder, made the working directory while it lives.
-class TempFolder {
+class TempFolder : public ScratchFolder {
 public:
-    TempFolder() : folder_(L"path") {
-        wchar_t old[MAX_PATH + 1];
-        GetCurrentDirectoryW(MAX_PATH + 1, old);
-        oldWorkingDirectory_ = old;
-        SetCurrentDirectoryW(folder_.Wide().c_str());
+    TempFolder() : ScratchFolder(L"path"), oldWorkingDirectory_(std::filesystem::current_path()) {
+        std::filesystem::current_path(Path());
     }
-    ~TempFolder() { SetCurrentDirectoryW(oldWorkingDirectory_.c_str()); }
-    std::wstring Join(const std::wstring& name) const { return folder_.Wide() + L"\\" + name; }
-    std::wstring MakeFile(const std::wstring& name) {
-        const std::wstring full = Join(name);
-        HANDLE file = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        EXPECT_NE(file, INVALID_HANDLE_VALUE) << "cannot create a test file";
-        CloseHandle(file);
-        return full;
-    }
-    std::wstring MakeFolder(const std::wstring& name) {
-        const std::wstring full = Join(name);
-        EXPECT_TRUE(CreateDirectoryW(full.c_str(), nullptr));
-        return full;
+    ~TempFolder() { std::filesystem::current_path(oldWorkingDirectory_); }
+    std::wstring MakeFile(const std::wstring& name) const { return WriteFile(name, ""); }
+    std::wstring MakeFolder(const std::wstring& name) const {
+        EXPECT_TRUE(std::filesystem::create_directory(Join(name)));
+        return Join(name);
     }
 
 private:
-    ScratchFolder folder_;
-    std::wstring oldWorkingDirectory_;
+    std::filesystem::path oldWorkingDirectory_;
 };
 
 String U8(const std::wstring& text) { return FromWide(text.c_str()); }

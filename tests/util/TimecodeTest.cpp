@@ -67,47 +67,34 @@ TEST(Timecode, UnusableRatesAndCountsAndDropFrameAwayFrom30GiveZeroInsteadOfFaul
 
 // The defining property: whatever the labels, a count of frames lasts
 // count / framesPerSecond seconds.
-struct Rate {
-    const char* name;
-    double fps;
-    bool dropFrame;
-};
-
-std::vector<double> SweepCounts() {
+TEST(FrameCountSweep, SamplesAreFramesTimesSampleRateOverFrameRate) {
     std::vector<double> counts;
     for (double n = 0; n < 40000; ++n) counts.push_back(n);  // every frame of the first 20 minutes
     for (double base : {107892.0, 108000.0, 17982.0 * 143, 2589408.0, 86400.0 * 30, 1e7, 123456789.0})
         for (double d = -40; d <= 40; ++d) counts.push_back(base + d);
-    return counts;
-}
-
-void PrintTo(const Rate& rate, std::ostream* os) { *os << rate.name; }
-
-class FrameCountSweep : public ::testing::TestWithParam<Rate> {};
-
-TEST_P(FrameCountSweep, SamplesAreFramesTimesSampleRateOverFrameRate) {
-    const Rate rate = GetParam();
-    for (double sampleRate : {44100.0, 48000.0, 96000.0}) {
-        int failures = 0;
-        for (double count : SweepCounts()) {
-            const double expected = count * sampleRate / rate.fps;
-            const double actual = FramesToSamples(count, sampleRate, rate.fps, rate.dropFrame);
-            if (std::abs(actual - expected) > 1e-12 * expected && ++failures <= 5)
-                ADD_FAILURE() << rate.name << " at " << sampleRate << " Hz, count " << count << ": " << actual
-                              << " instead of " << expected;
+    const struct {
+        const char* name;
+        double fps;
+        bool dropFrame;
+    } rates[] = {{"29.97 drop", kFps2997, true},
+                 {"29.97", kFps2997, false},
+                 {"30 drop", 30, true},
+                 {"30", 30, false},
+                 {"25", 25, false},
+                 {"24", 24, false},
+                 {"23.976", kFps23976, false}};
+    for (const auto& rate : rates)
+        for (double sampleRate : {44100.0, 48000.0, 96000.0}) {
+            int failures = 0;
+            for (double count : counts) {
+                const double expected = count * sampleRate / rate.fps;
+                const double actual = FramesToSamples(count, sampleRate, rate.fps, rate.dropFrame);
+                if (std::abs(actual - expected) > 1e-12 * expected && ++failures <= 5)
+                    ADD_FAILURE() << rate.name << " at " << sampleRate << " Hz, count " << count << ": " << actual
+                                  << " instead of " << expected;
+            }
+            EXPECT_EQ(failures, 0) << rate.name;
         }
-        EXPECT_EQ(failures, 0);
-    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Timecode, FrameCountSweep,
-                         ::testing::Values(Rate{"29.97 drop", kFps2997, true}, Rate{"29.97", kFps2997, false},
-                                           Rate{"30 drop", 30, true}, Rate{"30", 30, false}, Rate{"25", 25, false},
-                                           Rate{"24", 24, false}, Rate{"23.976", kFps23976, false}),
-                         [](const ::testing::TestParamInfo<Rate>& info) {
-                             std::string name;
-                             for (const char* p = info.param.name; *p; ++p) name += (*p == '.' || *p == ' ') ? '_' : *p;
-                             return name;
-                         });
 
 }  // namespace

@@ -95,68 +95,61 @@ struct FaultRow {
     const char* reasonPattern;  // a regular expression the failed check's detail matches
 };
 
-class ValidateFault : public ::testing::TestWithParam<FaultRow> {};
-
-TEST_P(ValidateFault, TurnsExactlyItsOwnCheckRedWithAReasonThatNamesTheFault) {
-    const FaultRow& row = GetParam();
-    const ScratchFolder folder(L"validate");
-    const std::string module = Bundle(folder, row.label, row.core, row.coreConfig);
-    ASSERT_FALSE(module.empty());
-    const ToolRun run = RunAaxhost({"validate", module, "--json", "--strictness", "1"});
-    const ptree report = ParseJson(run.out);
-    const FailedChecks failed = FailedIn(report);
-    EXPECT_EQ(run.exitCode, 1u);
-    EXPECT_EQ(report.get<std::string>("passed"), "false");
-    EXPECT_EQ(failed.names, std::set<std::string>{row.failedCheck}) << failed.details;
-    EXPECT_TRUE(std::regex_search(failed.details, std::regex(row.reasonPattern))) << failed.details;
-    // A module that did not register skips every check that needs an effect.
-    if (std::string(row.failedCheck) != "load/register") return;
-    for (const auto& check : report.get_child("checks")) {
-        if (check.second.get<std::string>("group") == "load") continue;
-        EXPECT_EQ(check.second.get<std::string>("outcome"), "skip") << check.second.get<std::string>("name");
-        EXPECT_EQ(check.second.get<std::string>("detail"), "the module did not register");
+TEST(ValidateFault, TurnsExactlyItsOwnCheckRedWithAReasonThatNamesTheFault) {
+    const FaultRow rows[] =
+        {{"FaultNan", L"LmDemoFaultCore.dll", "fault=nan", "processing/finite-output", "is NaN \\(nan\\)"},
+         {"FaultState", L"LmDemoFaultCore.dll", "fault=state", "state/round-trip", "parameter \"[^\"]+\" is"},
+         {"FaultLatency", L"LmDemoFaultCore.dll", "fault=latency", "processing/latency",
+          "reported 64 samples, measured 32"},
+         {"FaultSwap", L"LmDemoFaultCore.dll", "fault=swap", "processing/channel-order",
+          "output channel 0 carries input channel 1's signal"},
+         {"NoEntry", L"LmNoEntryCore.dll", "demo", "load/register",
+          "is corrupt or invalid, please reinstall or contact technical support for assistance \\[0x7F\\]"}};
+    for (const FaultRow& row : rows) {
+        SCOPED_TRACE(row.label);
+        const ScratchFolder folder(L"validate");
+        const std::string module = Bundle(folder, row.label, row.core, row.coreConfig);
+        ASSERT_FALSE(module.empty());
+        const ToolRun run = RunAaxhost({"validate", module, "--json", "--strictness", "1"});
+        const ptree report = ParseJson(run.out);
+        const FailedChecks failed = FailedIn(report);
+        EXPECT_EQ(run.exitCode, 1u);
+        EXPECT_EQ(report.get<std::string>("passed"), "false");
+        EXPECT_EQ(failed.names, std::set<std::string>{row.failedCheck}) << failed.details;
+        EXPECT_TRUE(std::regex_search(failed.details, std::regex(row.reasonPattern))) << failed.details;
+        // A module that did not register skips every check that needs an effect.
+        if (std::string(row.failedCheck) != "load/register") continue;
+        for (const auto& check : report.get_child("checks")) {
+            if (check.second.get<std::string>("group") == "load") continue;
+            EXPECT_EQ(check.second.get<std::string>("outcome"), "skip") << check.second.get<std::string>("name");
+            EXPECT_EQ(check.second.get<std::string>("detail"), "the module did not register");
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    BrokenCores, ValidateFault,
-    ::testing::Values(
-        FaultRow{"FaultNan", L"LmDemoFaultCore.dll", "fault=nan", "processing/finite-output", "is NaN \\(nan\\)"},
-        FaultRow{"FaultState", L"LmDemoFaultCore.dll", "fault=state", "state/round-trip", "parameter \"[^\"]+\" is"},
-        FaultRow{"FaultLatency", L"LmDemoFaultCore.dll", "fault=latency", "processing/latency",
-                 "reported 64 samples, measured 32"},
-        FaultRow{"FaultSwap", L"LmDemoFaultCore.dll", "fault=swap", "processing/channel-order",
-                 "output channel 0 carries input channel 1's signal"},
-        FaultRow{"NoEntry", L"LmNoEntryCore.dll", "demo", "load/register",
-                 "is corrupt or invalid, please reinstall or contact technical support for assistance \\[0x7F\\]"}),
-    [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.label); });
 
 struct ArgumentRow {
     const char* label;
     std::vector<std::string> arguments;  // after "validate"
 };
 
-class ValidateArgumentError : public ::testing::TestWithParam<ArgumentRow> {};
-
-TEST_P(ValidateArgumentError, IsExitCodeTwoWithoutRunningAnyCheck) {
-    std::vector<std::string> arguments{"validate"};
-    arguments.insert(arguments.end(), GetParam().arguments.begin(), GetParam().arguments.end());
-    const ToolRun run = RunAaxhost(arguments);
-    EXPECT_EQ(run.exitCode, 2u);
-    EXPECT_EQ(run.err.rfind("aaxhost: ", 0), 0u) << run.err;
-    EXPECT_EQ(run.out.find("PASS"), std::string::npos) << run.out;
-    EXPECT_EQ(run.out.find("FAIL"), std::string::npos) << run.out;
+// The numbers' own rules are the shared parser's (CommandLineTest): one row each shows they apply.
+TEST(ValidateArgumentError, IsExitCodeTwoWithoutRunningAnyCheck) {
+    const ArgumentRow rows[] = {{"NoModule", {}},
+                                {"NoModuleButOptions", {"--json"}},
+                                {"TwoModules", {"a.aaxplugin", "b.aaxplugin"}},
+                                {"StrictnessEleven", {"m.aaxplugin", "--strictness", "11"}},
+                                {"SeedBeyond64Bits", {"m.aaxplugin", "--seed", "18446744073709551616"}},
+                                {"UnknownOption", {"m.aaxplugin", "--fast"}}};
+    for (const ArgumentRow& row : rows) {
+        std::vector<std::string> arguments{"validate"};
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        const ToolRun run = RunAaxhost(arguments);
+        EXPECT_EQ(run.exitCode, 2u) << row.label;
+        EXPECT_EQ(run.err.rfind("aaxhost: ", 0), 0u) << run.err;
+        EXPECT_EQ(run.out.find("PASS"), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find("FAIL"), std::string::npos) << run.out;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, ValidateArgumentError,
-    // The numbers' own rules are the shared parser's (CommandLineTest): one row each shows they apply.
-    ::testing::Values(ArgumentRow{"NoModule", {}}, ArgumentRow{"NoModuleButOptions", {"--json"}},
-                      ArgumentRow{"TwoModules", {"a.aaxplugin", "b.aaxplugin"}},
-                      ArgumentRow{"StrictnessEleven", {"m.aaxplugin", "--strictness", "11"}},
-                      ArgumentRow{"SeedBeyond64Bits", {"m.aaxplugin", "--seed", "18446744073709551616"}},
-                      ArgumentRow{"UnknownOption", {"m.aaxplugin", "--fast"}}),
-    [](const ::testing::TestParamInfo<ArgumentRow>& info) { return std::string(info.param.label); });
 
 // The report without its timings ("(0.12 s)" and the total) and without the names of
 // the validator's scratch folders, which hold its process ID.

@@ -16,44 +16,39 @@ using aaxhost::validate::CheckResult;
 using aaxhost::validate::Outcome;
 using aaxhost::validate::Report;
 
-struct TextRow {
-    const char* label;
-    std::string detail;    // as a check reported it
-    std::string expected;  // as a JSON reader gives it back
-};
-
-class ReportJsonText : public ::testing::TestWithParam<TextRow> {};
-
-TEST_P(ReportJsonText, ReadsBackAsTheCheckWroteItOrWithReplacementCharacters) {
-    Report report;
-    report.module = "C:\\bundles\\Fx.aaxplugin";
-    report.seed = 18446744073709551615ull;
-    report.checks.push_back(CheckResult{"state", "round-trip", Outcome::Failed, GetParam().detail, 0.25});
-    report.fatalErrors.push_back(GetParam().detail);
-    std::istringstream json(aaxhost::validate::FormatJsonReport(report));
-    boost::property_tree::ptree tree;
-    ASSERT_NO_THROW(boost::property_tree::read_json(json, tree)) << json.str();
-    EXPECT_EQ(tree.get<std::string>("checks..detail"), GetParam().expected);
-    EXPECT_EQ(tree.get<std::string>("module"), "C:\\bundles\\Fx.aaxplugin");
-    EXPECT_EQ(tree.get<std::string>("seed"), "18446744073709551615");
-    EXPECT_EQ(tree.get<std::string>("passed"), "false");
+TEST(ReportJsonText, ReadsBackAsTheCheckWroteItOrWithReplacementCharacters) {
+    const struct {
+        const char* label;
+        std::string detail;    // as a check reported it
+        std::string expected;  // as a JSON reader gives it back
+    } rows[] = {{"Quotes", "parameter \"Gain\" is 0.5", "parameter \"Gain\" is 0.5"},
+                {"ControlCharacters",
+                 std::string("a\tb\nc\x01"
+                             "d\x7f",
+                             8),
+                 std::string("a\tb\nc\x01"
+                             "d\x7f",
+                             8)},
+                {"Utf8", "\xE2\x80\x94 gr\xC3\xBC\xC3\x9F", "\xE2\x80\x94 gr\xC3\xBC\xC3\x9F"},
+                {"StrayByte", "x\xFFy", "x\xEF\xBF\xBDy"},
+                {"CutSequence", "x\xE2\x80", "x\xEF\xBF\xBD\xEF\xBF\xBD"},
+                {"Surrogate", "x\xED\xA0\x80y", "x\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDy"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        Report report;
+        report.module = "C:\\bundles\\Fx.aaxplugin";
+        report.seed = 18446744073709551615ull;
+        report.checks.push_back(CheckResult{"state", "round-trip", Outcome::Failed, row.detail, 0.25});
+        report.fatalErrors.push_back(row.detail);
+        std::istringstream json(aaxhost::validate::FormatJsonReport(report));
+        boost::property_tree::ptree tree;
+        ASSERT_NO_THROW(boost::property_tree::read_json(json, tree)) << json.str();
+        EXPECT_EQ(tree.get<std::string>("checks..detail"), row.expected);
+        EXPECT_EQ(tree.get<std::string>("module"), "C:\\bundles\\Fx.aaxplugin");
+        EXPECT_EQ(tree.get<std::string>("seed"), "18446744073709551615");
+        EXPECT_EQ(tree.get<std::string>("passed"), "false");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Details, ReportJsonText,
-    ::testing::Values(TextRow{"Quotes", "parameter \"Gain\" is 0.5", "parameter \"Gain\" is 0.5"},
-                      TextRow{"ControlCharacters",
-                              std::string("a\tb\nc\x01"
-                                          "d\x7f",
-                                          8),
-                              std::string("a\tb\nc\x01"
-                                          "d\x7f",
-                                          8)},
-                      TextRow{"Utf8", "\xE2\x80\x94 gr\xC3\xBC\xC3\x9F", "\xE2\x80\x94 gr\xC3\xBC\xC3\x9F"},
-                      TextRow{"StrayByte", "x\xFFy", "x\xEF\xBF\xBDy"},
-                      TextRow{"CutSequence", "x\xE2\x80", "x\xEF\xBF\xBD\xEF\xBF\xBD"},
-                      TextRow{"Surrogate", "x\xED\xA0\x80y", "x\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDy"}),
-    [](const ::testing::TestParamInfo<TextRow>& info) { return std::string(info.param.label); });
 
 TEST(ValidationReport, TextVerdictFollowsTheFailedChecksOnly) {
     Report report;
