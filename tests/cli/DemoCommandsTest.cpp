@@ -13,6 +13,7 @@
 #include "aaxhost/cli/WavFile.h"
 #include "support/PrimedHook.h"
 #include "support/ToolRun.h"
+#include "support/WavNoise.h"
 
 using namespace aaxhost::cli;
 
@@ -61,22 +62,8 @@ std::unique_ptr<ScratchFolder> DemoCommands::folder_;
 std::string DemoCommands::module_;
 std::string DemoCommands::bundleError_;
 
-// Different on each channel, so that a channel that comes back elsewhere shows.
-WavAudio Noise(std::size_t frames) {
-    WavAudio audio;
-    audio.sampleRate = 48000;
-    audio.channels.assign(2, std::vector<float>(frames));
-    std::uint32_t state = 12345;
-    for (auto& channel : audio.channels)
-        for (float& sample : channel) {
-            state = state * 1664525u + 1013904223u;
-            sample = static_cast<float>(state >> 8) / 16777216.0f - 0.5f;
-        }
-    return audio;
-}
-
 TEST_F(DemoCommands, GainOfMinusSixDecibelsHalvesTheInputDelayedByTheLatency) {
-    const WavAudio input = Noise(4000);
+    const WavAudio input = WavNoise(4000);
     const WavAudio output = Render(input, {"--set", "Gain=-6", "--block", "333"});
     EXPECT_NE(last_.out.find("latency 64 samples, not compensated"), std::string::npos) << last_.out;
     ASSERT_EQ(output.ChannelCount(), 2u);
@@ -90,7 +77,7 @@ TEST_F(DemoCommands, GainOfMinusSixDecibelsHalvesTheInputDelayedByTheLatency) {
 }
 
 TEST_F(DemoCommands, SavedStateRestoresTheSameRender) {
-    const WavAudio input = Noise(3000);
+    const WavAudio input = WavNoise(3000);
     const WavAudio first = Render(input, {"--set", "Gain=+3.5", "--set", "Mode=Lowpass", "--set", "Frequency=2000",
                                           "--set", "Invert=on", "--save-state", files_.File("demo.state")});
     const WavAudio plain = Render(input, {});
@@ -111,7 +98,7 @@ TEST_F(DemoCommands, SavedStateRestoresTheSameRender) {
 }
 
 TEST_F(DemoCommands, CompensatedBypassGivesTheInputBack) {
-    const WavAudio input = Noise(2000);
+    const WavAudio input = WavNoise(2000);
     const WavAudio output = Render(input, {"--set", "Gain=-24", "--bypass", "--compensate"});
     EXPECT_NE(last_.out.find("bypass Bypass engaged"), std::string::npos) << last_.out;
     EXPECT_EQ(output.channels, input.channels);
@@ -148,7 +135,7 @@ namespace {
 // Twelve channels go as a generic layout: the file is extensible, and every channel
 // comes back in its place.
 TEST_F(DemoCommands, AudioSuiteOutputLinesUpWithItsInputWhateverTheHostReadsAtATime) {
-    WavAudio input = Noise(3000);
+    WavAudio input = WavNoise(3000);
     input.channels.resize(12, input.channels[0]);
     for (std::size_t c = 2; c < 12; ++c)
         for (float& sample : input.channels[c]) sample *= static_cast<float>(c) / 12.0f;

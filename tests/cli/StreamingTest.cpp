@@ -15,6 +15,7 @@
 #include "aaxhost/cli/WavFile.h"
 #include "support/DemoProduct.h"
 #include "support/ToolRun.h"
+#include "support/WavNoise.h"
 
 using namespace aaxhost::cli;
 
@@ -26,15 +27,8 @@ constexpr std::int32_t kLatency = 64;  // the demo core's
 
 // Noise that differs per channel, written as 24-bit PCM; the samples as the file holds them.
 Signal WriteInput(const std::string& path) {
-    WavAudio audio;
+    WavAudio audio = WavNoise(kFrames, 2024);
     audio.format = SampleFormat::Pcm24;
-    audio.channels.assign(2, std::vector<float>(kFrames));
-    std::uint32_t state = 2024;
-    for (auto& channel : audio.channels)
-        for (float& sample : channel) {
-            state = state * 1664525u + 1013904223u;
-            sample = static_cast<float>(state >> 8) / 16777216.0f - 0.5f;
-        }
     WriteWavFile(path, audio);
     return ReadWavFile(path).channels;
 }
