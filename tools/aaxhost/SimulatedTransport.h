@@ -8,6 +8,7 @@
 // [audio-thread]; the values are guarded by a mutex, so a test may change them between
 // blocks from its own thread.
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -67,6 +68,7 @@ public:
     void Update(Change change) {
         std::lock_guard<std::mutex> lock(mutex_);
         change(state_);
+        Publish();
     }
 
     AAX_Result GetCurrentTempo(double* outBeatsPerMinute) noexcept override;
@@ -90,8 +92,51 @@ public:
     AAX_Result GetKeySignature(std::int64_t sampleLocation, std::uint32_t* outKeySignature) noexcept override;
 
 private:
+    // The values the render path reads every block, published on every change so that
+    // reading them takes no lock (a host's transport costs its audio thread next to
+    // nothing, and the render bench measures the hook through this one): each value is
+    // an atomic word, and a sequence count, odd while a change is being published, tells
+    // a reader to read again.
+    struct HotValues {
+        std::atomic<std::uint32_t> sequence{0};
+        std::atomic<std::uint32_t> present{0};  // one bit per value below
+        std::atomic<double> tempo{0.0};
+        std::atomic<std::int32_t> numerator{0};
+        std::atomic<std::int32_t> denominator{0};
+        std::atomic<bool> playing{false};
+        std::atomic<std::int64_t> tickPosition{0};
+        std::atomic<bool> looping{false};
+        std::atomic<std::int64_t> loopStart{0};
+        std::atomic<std::int64_t> loopEnd{0};
+        std::atomic<std::int64_t> sampleLocation{0};
+        std::atomic<std::int64_t> selectionStart{0};
+    };
+    enum HotValue : std::uint32_t {
+        kTempo = 1,
+        kMeter = 2,
+        kPlaying = 4,
+        kTickPosition = 8,
+        kLoop = 16,
+        kSampleLocation = 32,
+        kSelectionStart = 64
+    };
+    // Under mutex_.
+    void Publish() noexcept;
+    // `read(hot_)` on values that no change was publishing meanwhile.
+    template <class Read>
+    auto ReadHot(Read read) const noexcept {
+        for (;;) {
+            const std::uint32_t before = hot_.sequence.load(std::memory_order_acquire);
+            if (before & 1u) continue;
+            const auto value = read(hot_);
+            std::atomic_thread_fence(std::memory_order_acquire);
+            if (hot_.sequence.load(std::memory_order_relaxed) == before) return value;
+        }
+    }
+
     mutable std::mutex mutex_;
     TransportState state_;
+    HotValues hot_;
 };
 
 }  // namespace aaxhost
