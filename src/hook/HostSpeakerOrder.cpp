@@ -63,12 +63,9 @@ bool HasHostSpeakerTable(AAX_EStemFormat hostLayout) noexcept { return TableOf(h
 
 bool ToCoreOrder(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout,
                  float** channels) noexcept {
-    std::uint32_t core[kMostChannels];
-    if (!channels || !MatchChannels(channelCount, hostLayout, coreLayout, core)) return false;
-    float* reordered[kMostChannels] = {};
-    for (std::uint32_t i = 0; i < channelCount; ++i) reordered[core[i]] = channels[i];
-    for (std::uint32_t j = 0; j < channelCount; ++j) channels[j] = reordered[j];
-    return true;
+    ChannelOrder order;
+    order.MatchFor(channelCount, hostLayout, coreLayout);
+    return order.ToCore(channels);
 }
 
 bool ToHostOrder(std::uint32_t channelCount, AAX_EStemFormat hostLayout, ChannelConfig coreLayout,
