@@ -17,6 +17,9 @@ struct ProcessResources {
     std::size_t privateBytes = 0;  // committed private memory: heaps, stacks, VirtualAlloc
 
     static ProcessResources Now();
+    // The least of three counts 20 ms apart (the most free TLS slots), each kind on its
+    // own: what other threads hold for a moment drops out, a leak stays.
+    static ProcessResources Settled();
 };
 
 // What grew from `before` to `after` beyond the slack allocation and page granularity
