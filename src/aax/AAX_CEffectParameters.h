@@ -122,6 +122,8 @@ public:
     AAX_IController* Controller() const noexcept;
     AAX_IAutomationDelegate* AutomationDelegate() const noexcept;
     AAX_ITransport* Transport() const noexcept;
+    // The same transport as its concrete class, whose host interfaces the render reads.
+    const AAX_VTransport* HostTransport() const noexcept { return transport_.get(); }
 
 protected:
     // Runs once at the end of Initialize, with the controller attached: the effect adds

@@ -21,6 +21,11 @@ public:
 
     bool IsValid() const noexcept { return static_cast<bool>(transport_); }
 
+    // The host's own interfaces (null for a version the host lacks), for a caller that
+    // reads the transport on every audio block and saves the second dispatch per value.
+    AAX_IACFTransport* HostV1() const noexcept { return transport_.Get(); }
+    AAX_IACFTransport_V2* HostV2() const noexcept { return transportV2_.Get(); }
+
     void* ScalarDeletingDestructor(unsigned int flags) noexcept override;
     AAX_Result GetCurrentTempo(double* outBeatsPerMinute) const override;
     AAX_Result GetCurrentMeter(std::int32_t* outNumerator, std::int32_t* outDenominator) const override;

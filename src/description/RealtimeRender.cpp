@@ -9,14 +9,13 @@
 #include "aax/AAX_Enums.h"
 #include "aax/AAX_IController.h"
 #include "aax/AAX_IMIDINode.h"
-#include "aax/AAX_ITransport.h"
+#include "aax/AAX_VTransport.h"
 #include "contract/BlockRecord.h"
 #include "contract/ChannelConfig.h"
 #include "description/BarPhase.h"
 #include "hook/PluginHook.h"
 #include "parameters/BlockHandOver.h"
 #include "parameters/Parameters.h"
-#include "util/BufferOps.h"
 
 namespace {
 
@@ -66,7 +65,9 @@ bool StemFormat(AAX_IController* controller, bool input, AAX_EStemFormat& format
     return result == AAX_SUCCESS;
 }
 
-void UpdateTransport(Parameters& parameters, const AAX_ITransport& transport) {
+// Reads the host's transport interfaces directly: they are asked seven times a block.
+void UpdateTransport(Parameters& parameters, AAX_IACFTransport& transport, AAX_IACFTransport_V2* transportV2) {
+    Parameters::TransportMemo& memo = parameters.RenderTransportMemo();
     std::int32_t numerator = 0;
     std::int32_t denominator = 0;
     if (transport.GetCurrentMeter(&numerator, &denominator) == AAX_SUCCESS)
@@ -81,19 +82,37 @@ void UpdateTransport(Parameters& parameters, const AAX_ITransport& transport) {
     std::int64_t loopEnd = 0;
     if (transport.GetCurrentLoopPosition(&looping, &loopStart, &loopEnd) == AAX_SUCCESS) {
         parameters.SetLooping(looping);
-        parameters.SetLoopRange(static_cast<double>(loopStart) / kTicksPerQuarter,
-                                static_cast<double>(loopEnd) / kTicksPerQuarter);
+        if (!memo.loopKnown || memo.loopStartTicks != loopStart || memo.loopEndTicks != loopEnd) {
+            memo.loopStart = static_cast<double>(loopStart) / kTicksPerQuarter;
+            memo.loopEnd = static_cast<double>(loopEnd) / kTicksPerQuarter;
+            memo.loopStartTicks = loopStart;
+            memo.loopEndTicks = loopEnd;
+            memo.loopKnown = true;
+        }
+        parameters.SetLoopRange(memo.loopStart, memo.loopEnd);
     }
     std::int64_t ticks = 0;
     if (transport.GetCurrentTickPosition(&ticks) == AAX_SUCCESS) parameters.SetTickPosition(ticks);
     // Stopped: where the selection starts, which is where playing will begin.
     std::int64_t samples = 0;
-    if ((!playing && transport.GetTimelineSelectionStartPosition(&samples) == AAX_SUCCESS) ||
+    if ((!playing && transportV2 && transportV2->GetTimelineSelectionStartPosition(&samples) == AAX_SUCCESS) ||
         transport.GetCurrentNativeSampleLocation(&samples) == AAX_SUCCESS)
         parameters.SetSamplePosition(static_cast<double>(samples));
-    BarPhase phase{};
-    if (ComputeBarPhase(parameters.SampleRate(), tempo, numerator, denominator, ticks, phase))
-        parameters.SetBarPhase(phase.beatValue, phase.barValue);
+    const double sampleRate = parameters.SampleRate();
+    if (!memo.phaseKnown || memo.ticks != ticks || memo.tempo != tempo || memo.numerator != numerator ||
+        memo.denominator != denominator || memo.sampleRate != sampleRate) {
+        BarPhase phase{};
+        memo.phaseValid = ComputeBarPhase(sampleRate, tempo, numerator, denominator, ticks, phase);
+        memo.beatPhase = phase.beatValue;
+        memo.barPhase = phase.barValue;
+        memo.sampleRate = sampleRate;
+        memo.tempo = tempo;
+        memo.numerator = numerator;
+        memo.denominator = denominator;
+        memo.ticks = ticks;
+        memo.phaseKnown = true;
+    }
+    if (memo.phaseValid) parameters.SetBarPhase(memo.beatPhase, memo.barPhase);
 }
 
 }  // namespace
@@ -144,19 +163,11 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
     const AAX_EStemFormat outputFormat = stems.output;
     const std::uint32_t inputCount = static_cast<std::uint32_t>(inputFormat) & 0xFFFFu;
 
-    const ChannelConfig layout = parameters.ChannelConfiguration();
-    const std::uint32_t mainCount = std::min(ChannelCountOf(layout), kMostMainChannels);
+    const std::uint32_t mainCount = std::min(parameters.MainChannelCount(), kMostMainChannels);
     const std::uint32_t outputCount = mainCount + 2 * info.AuxOutputCount();
 
     const auto* inputs = static_cast<const float* const*>(Field(context, AAX_eContextField_AudioIn));
     auto* outputs = static_cast<float* const*>(Field(context, AAX_eContextField_AudioOut));
-    if (inputs && outputs) {
-        for (std::uint32_t k = 0; k < outputCount; ++k) {
-            const float* from = inputs[k < inputCount ? k : 0];
-            float* to = outputs[k];
-            if (from && to && from != to) Util::CopyFloats(to, from, samples);
-        }
-    }
 
     // A connected side chain is one entry, even when the host's buffer behind it is null:
     // the core then sees the input with no channel.
@@ -165,8 +176,9 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
     const bool passesSideChain = info.HasSideChain() && sideChainField;
     if (passesSideChain && inputs && *sideChainField >= 0) sideChain[0] = const_cast<float*>(inputs[*sideChainField]);
 
-    if (const AAX_ITransport* transport = parameters.AAX_CEffectParameters::Transport())
-        UpdateTransport(parameters, *transport);
+    if (const AAX_VTransport* transport = parameters.AAX_CEffectParameters::HostTransport())
+        if (AAX_IACFTransport* hostTransport = transport->HostV1())
+            UpdateTransport(parameters, *hostTransport, transport->HostV2());
 
     try {
         if (readsMidi) MoveMidi(parameters);
@@ -177,6 +189,8 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
     BlockChannels block;
     block.outputs = outputs;
     block.outputCount = outputCount;
+    block.inputs = inputs;  // the pre-fill, done with the delay lines
+    block.inputCount = inputCount;
     block.mainCount = mainCount;
     block.hostLayout = outputFormat;
     block.sideChain = passesSideChain ? sideChain : nullptr;

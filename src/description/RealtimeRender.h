@@ -3,10 +3,11 @@
 //
 // The host calls the procedure on its audio thread with a run of instance contexts
 // (the fields ComponentIo declares). For each instance the render gathers the host's
-// MIDI into the instance's queue in batches of at most 1000, pre-fills the outputs
-// from the inputs, updates the transport record (with the two bar-phase values), runs
-// the hook-made bypass's delay lines, puts the channel pointers into the core's order
-// and hands the block to the core unless the hook's bypass is engaged.
+// MIDI into the instance's queue in batches of at most 1000, updates the transport
+// record (with the two bar-phase values), pre-fills the outputs from the inputs and
+// runs the hook-made bypass's delay lines (in one pass while the bypass is engaged),
+// puts the channel pointers into the core's order and hands the block to the core
+// unless the hook's bypass is engaged.
 //
 // After EffectInit the render takes no lock and allocates nothing: the MIDI arrays and
 // queue are reserved up front, the channel pointers are reordered in a fixed array on

@@ -41,9 +41,15 @@ public:
         return made_ && channelCount == channelCount_ && hostLayout == hostLayout_ && coreLayout == coreLayout_;
     }
     // ToCoreOrder with the kept matching; false (and nothing moved) when it is unmatched.
-    bool ToCore(float** channels) const noexcept;
+    bool ToCore(float** channels) const noexcept {
+        if (!channels || !matched_) return false;
+        if (!identity_) Permute(channels);
+        return true;
+    }
 
 private:
+    void Permute(float** channels) const noexcept;
+
     bool made_ = false;
     bool matched_ = false;
     bool identity_ = false;

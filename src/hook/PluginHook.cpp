@@ -55,6 +55,7 @@ PluginHook::PluginHook(PluginFormat pluginFormat, float sampleRate, ChannelConfi
 
     if (staticInfo_->KeepsHostInfoStore()) CreateHostInfoStore();
     ParseHookConfig(core_->hookConfig, config_);
+    CountBlockChannels();
     CreateCoreInstance(flag);
 
     try {
@@ -196,30 +197,39 @@ float PluginHook::EditorOpenSeconds() { return static_cast<float>(editorOpenSeco
 
 std::uint32_t PluginHook::ProcessBlock(std::uint32_t samples, float** channels, std::uint8_t offline,
                                        std::uint8_t secondFlag, float** sideChain, std::uint32_t sideChainEntries) {
-    DrainMidi();
-    if (!midiWords_.empty() && midiWords_.size() == midiTimes_.size()) {
-        MidiBatchRecord batch{midiWords_.size(), midiWords_.data(), midiTimes_.data()};
-        SendCoreRequest<CoreSelector::Midi>(core_->coreCallback, 0, instanceHandle_, batch);
-        midiWords_.clear();
-        midiTimes_.clear();
+    // Most blocks carry no MIDI: nothing held back, owed or queued, and nothing to send.
+    if (heldEndingCount_ != 0 || channelsToSilence_ != 0 || midiQueued_.load(std::memory_order_acquire) != 0) {
+        DrainMidi();
+        if (!midiWords_.empty() && midiWords_.size() == midiTimes_.size()) {
+            MidiBatchRecord batch{midiWords_.size(), midiWords_.data(), midiTimes_.data()};
+            SendCoreRequest<CoreSelector::Midi>(core_->coreCallback, 0, instanceHandle_, batch);
+            midiWords_.clear();
+            midiTimes_.clear();
+        }
     }
 
-    BlockRecord block;
-    std::memset(&block, 0, sizeof block);
+    // The kept record: the aux pointers follow the channel array and the layout, the
+    // side-chain entries are rewritten only for blocks that have or had a side chain.
+    BlockRecord& block = block_;
     block.sampleCount = samples;
-    block.channels = channels;
     block.transport = transport_.get();
-    block.auxOutputCount = static_cast<std::uint32_t>(outputBuses_.size());
-    const std::uint32_t mainChannels = ChannelCountOf(config_.channelConfig);
-    for (std::uint32_t i = 0; i < block.auxOutputCount; ++i)
-        block.auxOutputs[i] = channels ? channels + mainChannels + 2 * i : nullptr;
-    if (sideChain) {
-        block.sideChainCount = static_cast<std::uint32_t>(inputBuses_.size());
-        FillSideChain(block, sideChain, sideChainEntries);
+    const auto auxCount = static_cast<std::uint32_t>(outputBuses_.size());
+    float** const firstAux = channels && auxCount != 0 ? channels + blockMainChannels_ : nullptr;
+    if (block.channels != channels || block.auxOutputCount != auxCount || block.auxOutputs[0] != firstAux) {
+        block.channels = channels;
+        block.auxOutputCount = auxCount;
+        for (std::uint32_t i = 0; i < kMaxAuxOutputStems; ++i)
+            block.auxOutputs[i] = channels && i < auxCount ? channels + blockMainChannels_ + 2 * i : nullptr;
     }
+    if (sideChain || block.sideChainCount != 0) FillSideChain(block, sideChain, sideChainEntries);
     block.offline = offline;
     block.secondFlag = secondFlag;
     return SendCoreRequest<CoreSelector::ProcessBlock>(core_->coreCallback, 0, instanceHandle_, block);
+}
+
+void PluginHook::CountBlockChannels() noexcept {
+    blockMainChannels_ = ChannelCountOf(config_.channelConfig);
+    blockChannelCount_ = blockMainChannels_ + 2 * static_cast<std::uint32_t>(outputBuses_.size());
 }
 
 namespace {
@@ -286,10 +296,16 @@ void PluginHook::DrainMidi() {
 
 // Input i starts after the channels of inputs 0 to i - 1, counted by their kinds
 // whatever sideChainMono says. The core reads `count` pointers from an input's first
-// entry, so an input is never given entries beyond the caller's array.
+// entry, so an input is never given entries beyond the caller's array. Every entry an
+// earlier block may have set is written: no side chain clears them.
 void PluginHook::FillSideChain(BlockRecord& block, float** sideChain, std::uint32_t sideChainEntries) const {
+    const std::uint32_t written = block.sideChainCount;
+    block.sideChainCount = sideChain ? static_cast<std::uint32_t>(inputBuses_.size()) : 0;
     std::uint32_t start = 0;
-    for (std::uint32_t i = 0; i < block.sideChainCount; ++i) {
+    for (std::uint32_t i = 0; i < std::max(written, block.sideChainCount); ++i) {
+        block.sideChainInputs[i] = nullptr;
+        block.sideChainChannelCounts[i] = 0;
+        if (i >= block.sideChainCount) continue;
         const std::uint32_t kindChannels = ChannelCountOf(inputBuses_[i].kind);
         if (start < sideChainEntries && sideChain[start]) {
             block.sideChainInputs[i] = sideChain + start;
@@ -318,55 +334,8 @@ void PluginHook::QueueMidi(std::uint32_t count, const std::uint32_t* words, cons
     midiQueued_.fetch_add(queued, std::memory_order_release);
 }
 
-// The same thread block after block: a load, and the exchange only when it changes.
-std::uint32_t PluginHook::MarkAudioThread() noexcept {
-    const std::uint32_t self = Util::CurrentThreadId();
-    if (audioThreadId_.load(std::memory_order_relaxed) == self) return self;
-    return audioThreadId_.exchange(self);
-}
-
 bool PluginHook::IsOnRecordedThread() const noexcept {
     return recordedThreadId_ != 0 && recordedThreadId_ == Util::CurrentThreadId();
-}
-
-// ---- Transport ----
-
-void PluginHook::SetTempo(double beatsPerMinute) noexcept { transport_->tempo = beatsPerMinute; }
-
-void PluginHook::SetPlayState(bool playing) noexcept { transport_->playState = playing ? 2 : 1; }
-
-void PluginHook::SetMeter(std::uint32_t numerator, std::uint32_t denominator) noexcept {
-    transport_->meterNumerator = numerator;
-    transport_->meterDenominator = denominator;
-}
-
-void PluginHook::SetSamplePosition(double samples) noexcept {
-    transport_->samplePosition = samples;
-    transport_->samplePositionValid = 1;
-}
-
-void PluginHook::SetTickPosition(std::int64_t ticks) noexcept {
-    transport_->tickPosition = static_cast<double>(ticks) * 0.001;
-    transport_->tickPositionValid = 1;
-}
-
-void PluginHook::SetLooping(bool looping) noexcept {
-    transport_->looping = looping ? 1 : 0;
-    transport_->loopingValid = 1;
-}
-
-void PluginHook::SetLoopRange(double startQuarterNotes, double endQuarterNotes) noexcept {
-    transport_->loopStart = startQuarterNotes;
-    transport_->loopEnd = endQuarterNotes;
-    transport_->loopStartValid = 1;
-    transport_->loopEndValid = 1;
-}
-
-void PluginHook::SetBarPhase(double value1, double value2) noexcept {
-    transport_->barPhase1 = value1;
-    transport_->barPhase2 = value2;
-    transport_->barPhase1Valid = 1;
-    transport_->barPhase2Valid = 1;
 }
 
 // ---- Configuration ----
@@ -377,6 +346,7 @@ void PluginHook::Reconfigure(std::uint32_t argument, float sampleRate, ChannelCo
     g_publishedChannelConfig.store(channelConfig);
     sampleRate_ = sampleRate;
     config_.channelConfig = channelConfig;
+    CountBlockChannels();
     ConfigureRecord record{sampleRate, channelConfig};
     SendCoreRequest<CoreSelector::Configure>(core_->coreCallback, argument, instanceHandle_, record);
 }
@@ -440,6 +410,7 @@ bool PluginHook::SetOutputBuses(std::vector<Bus> buses) {
     const bool complete = buses.size() <= kMaxAuxOutputStems;
     if (!complete) buses.resize(kMaxAuxOutputStems);
     outputBuses_ = std::move(buses);
+    CountBlockChannels();
     return complete;
 }
 

@@ -59,6 +59,7 @@
 #include "hook/HookConfig.h"
 #include "hook/HostInfoStore.h"
 #include "hook/KeptTexts.h"
+#include "util/CurrentThread.h"
 #include "util/Mutex.h"
 #include "util/String.h"
 
@@ -164,6 +165,10 @@ public:
     // given more channels than remain in the array. [audio-thread] [offline-thread]
     std::uint32_t ProcessBlock(std::uint32_t samples, float** channels, std::uint8_t offline, std::uint8_t secondFlag,
                                float** sideChain, std::uint32_t sideChainEntries);
+    // The entries of ProcessBlock's `channels` the core reads: the configuration's
+    // channels (MainChannelCount) and two per aux output stem. [any-thread]
+    std::uint32_t BlockChannelCount() const noexcept { return blockChannelCount_; }
+    std::uint32_t MainChannelCount() const noexcept { return blockMainChannels_; }
 
     // While the hook itself bypasses the core, the core gets no block: the MIDI queued
     // for it is dropped (it would otherwise pile up, grow the queue on the audio thread
@@ -183,7 +188,12 @@ public:
 
     // Records the calling thread as the audio thread; returns the previous id.
     // [audio-thread]
-    std::uint32_t MarkAudioThread() noexcept;
+    std::uint32_t MarkAudioThread() noexcept {
+        const std::uint32_t self = Util::CurrentThreadId();
+        // Only a change is written: the host's audio thread stays the same for long.
+        if (audioThreadId_.load(std::memory_order_relaxed) == self) return self;
+        return audioThreadId_.exchange(self);
+    }
     std::uint32_t AudioThreadId() const noexcept { return audioThreadId_.load(); }  // [any-thread]
     // True only when recordedThreadId is set and is the caller's. Nothing in the
     // module sets it, so this is false. [any-thread]
@@ -195,14 +205,37 @@ public:
 
     // Transport setters: one group of fields each, with its valid marks. The record
     // goes to the core with every block. [audio-thread] [offline-thread]
-    void SetTempo(double beatsPerMinute) noexcept;
-    void SetPlayState(bool playing) noexcept;  // 2 playing, 1 stopped
-    void SetMeter(std::uint32_t numerator, std::uint32_t denominator) noexcept;
-    void SetSamplePosition(double samples) noexcept;
-    void SetTickPosition(std::int64_t ticks) noexcept;  // stored as ticks x 0.001
-    void SetLooping(bool looping) noexcept;
-    void SetLoopRange(double startQuarterNotes, double endQuarterNotes) noexcept;
-    void SetBarPhase(double value1, double value2) noexcept;
+    // Inline: the render calls them on every block.
+    void SetTempo(double beatsPerMinute) noexcept { transport_->tempo = beatsPerMinute; }
+    void SetPlayState(bool playing) noexcept { transport_->playState = playing ? 2 : 1; }  // 2 playing, 1 stopped
+    void SetMeter(std::uint32_t numerator, std::uint32_t denominator) noexcept {
+        transport_->meterNumerator = numerator;
+        transport_->meterDenominator = denominator;
+    }
+    void SetSamplePosition(double samples) noexcept {
+        transport_->samplePosition = samples;
+        transport_->samplePositionValid = 1;
+    }
+    void SetTickPosition(std::int64_t ticks) noexcept {  // stored as ticks x 0.001
+        transport_->tickPosition = static_cast<double>(ticks) * 0.001;
+        transport_->tickPositionValid = 1;
+    }
+    void SetLooping(bool looping) noexcept {
+        transport_->looping = looping ? 1 : 0;
+        transport_->loopingValid = 1;
+    }
+    void SetLoopRange(double startQuarterNotes, double endQuarterNotes) noexcept {
+        transport_->loopStart = startQuarterNotes;
+        transport_->loopEnd = endQuarterNotes;
+        transport_->loopStartValid = 1;
+        transport_->loopEndValid = 1;
+    }
+    void SetBarPhase(double value1, double value2) noexcept {
+        transport_->barPhase1 = value1;
+        transport_->barPhase2 = value2;
+        transport_->barPhase1Valid = 1;
+        transport_->barPhase2Valid = 1;
+    }
     // Owned by the hook; its address goes to the core with every block.
     const TransportRecord& Transport() const noexcept { return *transport_; }
 
@@ -293,6 +326,7 @@ private:
     void PrepareMidiQueue();
     void DrainMidi();
     void FillSideChain(BlockRecord& block, float** sideChain, std::uint32_t sideChainEntries) const;
+    void CountBlockChannels() noexcept;
 
     // Members are declared in the reverse of their release order: C++ destroys them
     // last-declared first, after the destructor's body has sent selector 7.
@@ -312,6 +346,14 @@ private:
     std::vector<Bus> inputBuses_;
     std::vector<Bus> outputBuses_;
     std::unique_ptr<TransportRecord> transport_;  // zero at construction
+    // ProcessBlock's record, kept from block to block so that only what changed is
+    // written (clearing all of it would cost more than the rest of the hand-over). The
+    // audio and the offline thread never hand blocks of one instance over at once.
+    BlockRecord block_{};
+    // The configuration's channels, and those and two per aux output stem: counted
+    // whenever either changes. [ui-thread] writes
+    std::uint32_t blockMainChannels_ = 0;
+    std::uint32_t blockChannelCount_ = 0;
     MidiQueue midiQueue_;
     std::unique_ptr<moodycamel::ProducerToken> midiProducer_;  // the render's producer
     const Util::String* trackName_ = nullptr;                  // into keptTexts_; null: none

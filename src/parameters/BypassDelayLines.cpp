@@ -7,6 +7,8 @@
 #include <new>
 #include <stdexcept>
 
+#include "util/BufferOps.h"
+
 BypassDelayLines::BypassDelayLines() : current_(new Block) {}
 
 BypassDelayLines::~BypassDelayLines() {
@@ -146,6 +148,32 @@ void BypassDelayLines::SetPosition(std::uint32_t position) noexcept {
     position_ = position;
 }
 
+namespace {
+
+struct RingStretch {
+    std::uint32_t at;      // line position
+    std::uint32_t before;  // steps of the walk before it
+    std::uint32_t n;
+};
+
+// The stretches of one walk once round the ring's cycle: at most three (to the lines'
+// last position, from their first to the ring's end, from the ring's start on).
+class RingStretches {
+public:
+    void Add(std::uint32_t at, std::uint32_t before, std::uint32_t n) noexcept {
+        if (count_ < kMost) items_[count_++] = {at, before, n};
+    }
+    const RingStretch* begin() const noexcept { return items_; }
+    const RingStretch* end() const noexcept { return items_ + count_; }
+
+private:
+    static constexpr std::size_t kMost = 4;
+    RingStretch items_[kMost] = {};
+    std::size_t count_ = 0;
+};
+
+}  // namespace
+
 // After the end of the ring comes its start; past the last position of the lines comes
 // position 0. A position outside the lines (not reached by the ring rules) restarts
 // at the wrap position, or at 0 when that is outside too.
@@ -181,9 +209,10 @@ std::uint32_t BypassDelayLines::CycleLength(std::uint32_t position, std::uint32_
 // walk goes stretch by stretch until it is on it. On the cycle of R positions, a block
 // longer than R only needs the ring's R samples as they were (the block's first R
 // outputs), its last R inputs stored where the walk leaves them, and, engaged, the rest
-// of the block moved R samples on.
-void BypassDelayLines::Run(float* const* channels, std::uint32_t channelCount, std::uint32_t samples,
-                           bool engaged) noexcept {
+// of the block moved R samples on. A channel with a source of its own takes the line's
+// samples and the rest of its block straight from there, with no scratch copy.
+void BypassDelayLines::RunRing(const float* const* sources, float* const* channels, std::uint32_t channelCount,
+                               std::uint32_t samples, bool engaged) noexcept {
     TakeOverPending();
     const std::uint32_t length = LineLength();
     if (latency_ == 0 || samples == 0 || length == 0 || !channels) return;
@@ -191,6 +220,9 @@ void BypassDelayLines::Run(float* const* channels, std::uint32_t channelCount, s
     float* scratch = current_->scratch.data();
     const std::uint32_t count = std::min(channelCount, static_cast<std::uint32_t>(lines.size()));
     std::uint32_t position = position_ < length ? position_ : (wrapPosition_ < length ? wrapPosition_ : 0);
+    const auto sourceOf = [&](std::uint32_t k) -> const float* {
+        return engaged && sources && sources[k] ? sources[k] : channels[k];
+    };
 
     // Stretch by stretch: each sample and its line's sample swap places (engaged), or
     // the sample is stored.
@@ -200,7 +232,13 @@ void BypassDelayLines::Run(float* const* channels, std::uint32_t channelCount, s
                 float* channel = channels[k];
                 if (!channel) continue;
                 float* sample = channel + from + before;
+                const float* source = sourceOf(k) + from + before;
                 float* line = lines[k].data() + at;
+                if (source != sample) {
+                    std::memcpy(sample, line, n * sizeof(float));
+                    std::memcpy(line, source, n * sizeof(float));
+                    continue;
+                }
                 if (engaged) std::memcpy(scratch, line, n * sizeof(float));
                 std::memcpy(line, sample, n * sizeof(float));
                 if (engaged) std::memcpy(sample, scratch, n * sizeof(float));
@@ -221,26 +259,53 @@ void BypassDelayLines::Run(float* const* channels, std::uint32_t channelCount, s
         position_ = rest > 0 ? runStretches(done, rest) : position;
         return;
     }
-    // Where the block's last `cycle` inputs start on the ring.
+    // Where the block's last `cycle` inputs start on the ring. The two walks of the ring
+    // (its samples as they are, then where the last inputs go) are the same for every
+    // channel: their stretches are found once.
     const std::uint32_t lastStart =
         Walk(position, (rest - cycle) % cycle, length, [](std::uint32_t, std::uint32_t, std::uint32_t) {});
+    RingStretches ring;
+    RingStretches stores;
+    Walk(position, cycle, length,
+         [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) { ring.Add(at, before, n); });
+    Walk(lastStart, cycle, length,
+         [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) { stores.Add(at, before, n); });
     for (std::uint32_t k = 0; k < count; ++k) {
         float* channel = channels[k];
         if (!channel) continue;
         float* block = channel + done;
+        const float* source = sourceOf(k) + done;
         float* line = lines[k].data();
-        if (engaged) {
-            Walk(position, cycle, length, [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) {
-                std::memcpy(scratch + before, line + at, n * sizeof(float));
-            });
-        }
-        Walk(lastStart, cycle, length, [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) {
-            std::memcpy(line + at, block + (rest - cycle) + before, n * sizeof(float));
-        });
-        if (engaged) {
+        // Engaged, the ring's samples go first: into the block, or aside when the block
+        // is its own source.
+        float* ringTo = source != block ? block : scratch;
+        if (engaged)
+            for (const RingStretch& stretch : ring)
+                std::memcpy(ringTo + stretch.before, line + stretch.at, stretch.n * sizeof(float));
+        for (const RingStretch& stretch : stores)
+            std::memcpy(line + stretch.at, source + (rest - cycle) + stretch.before, stretch.n * sizeof(float));
+        if (!engaged) continue;
+        if (source != block) {
+            std::memcpy(block + cycle, source, (rest - cycle) * sizeof(float));
+        } else {
             std::memmove(block + cycle, block, (rest - cycle) * sizeof(float));
             std::memcpy(block, scratch, cycle * sizeof(float));
         }
     }
     position_ = lastStart;
+}
+
+void BypassDelayLines::BypassFrom(const float* const* sources, float* const* channels, std::uint32_t channelCount,
+                                  std::uint32_t samples) noexcept {
+    if (!channels) return;
+    TakeOverPending();
+    const std::uint32_t length = LineLength();
+    const std::uint32_t reached =
+        latency_ == 0 || length == 0 ? 0 : std::min(channelCount, static_cast<std::uint32_t>(current_->lines.size()));
+    for (std::uint32_t k = reached; k < channelCount; ++k) {
+        const float* from = sources ? sources[k] : nullptr;
+        float* to = channels[k];
+        if (from && to && from != to) Util::CopyFloats(to, from, samples);
+    }
+    if (reached > 0) RunRing(sources, channels, reached, samples, true);
 }

@@ -52,7 +52,20 @@ public:
     // is replaced by the line's sample at the position when `engaged`, and stored there
     // in any case; then the position advances. Nothing when the latency is 0; channels
     // beyond the lines (or null ones) are left alone. [audio-thread]
-    void Run(float* const* channels, std::uint32_t channelCount, std::uint32_t samples, bool engaged) noexcept;
+    void Run(float* const* channels, std::uint32_t channelCount, std::uint32_t samples, bool engaged) noexcept {
+        // Inline: a ring without latency (the common case) costs two loads a block.
+        if (latency_ != 0 || pending_.load(std::memory_order_relaxed))
+            RunRing(nullptr, channels, channelCount, samples, engaged);
+    }
+
+    // The engaged Run over channels that are first to be filled from `sources`, in one
+    // pass: the same as copying sources[k] into channel k and then Run(engaged), but the
+    // line's samples go straight into the channel and the source straight into the
+    // line, so the block is copied once, not twice. A null source, or one that is its
+    // channel, leaves the channel to Run as it is; a channel no line reaches (every
+    // channel at latency 0) just takes its source. [audio-thread]
+    void BypassFrom(const float* const* sources, float* const* channels, std::uint32_t channelCount,
+                    std::uint32_t samples) noexcept;
 
     // ---- State ([audio-thread], or while no Run is under way) ----
     std::uint32_t LineCount() const noexcept;
@@ -79,6 +92,10 @@ private:
         Block* nextRetired = nullptr;
     };
 
+    // Run; engaged, channel k's block comes from sources[k] where that is given and not
+    // the channel itself.
+    void RunRing(const float* const* sources, float* const* channels, std::uint32_t channelCount, std::uint32_t samples,
+                 bool engaged) noexcept;
     // Takes over a published change; no allocation, no freeing. [audio-thread]
     void TakeOverPending() const noexcept;
     void Retire(Block* block) const noexcept;

@@ -160,6 +160,25 @@ public:
         AAX_EStemFormat output = AAX_eStemFormat_Mono;
     };
     StemFormats& RenderStemFormats() noexcept { return renderStemFormats_; }
+    // The transport values whose conversion costs divisions, as the last block had them,
+    // with what they converted to: a transport standing still costs no arithmetic.
+    struct TransportMemo {
+        bool loopKnown = false;
+        std::int64_t loopStartTicks = 0;
+        std::int64_t loopEndTicks = 0;
+        double loopStart = 0.0;  // quarter notes
+        double loopEnd = 0.0;
+        bool phaseKnown = false;
+        double sampleRate = 0.0;
+        double tempo = 0.0;
+        std::int32_t numerator = 0;
+        std::int32_t denominator = 0;
+        std::int64_t ticks = 0;
+        bool phaseValid = false;  // the bar phase of these values exists
+        float beatPhase = 0.0f;
+        float barPhase = 0.0f;
+    };
+    TransportMemo& RenderTransportMemo() noexcept { return renderTransportMemo_; }
     const BypassDelayLines& BypassLines() const noexcept { return bypassLines_; }
 
 protected:
@@ -192,6 +211,7 @@ private:
     BypassDelayLines bypassLines_;
     ChannelOrder renderChannelOrder_;
     StemFormats renderStemFormats_;
+    TransportMemo renderTransportMemo_;
     // The chunk size GetChunkSize last reported to the host, -1 before the first: the
     // host sizes GetChunk's buffer from it.
     std::atomic<std::int64_t> reportedChunkSize_{-1};
