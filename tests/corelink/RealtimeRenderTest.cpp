@@ -160,7 +160,13 @@ TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
     });
     s.Mark();
     s.Render();
-    transport->Update([](aaxhost::TransportState& t) { t.playing = true; });
+    // Every value the render converts moves: what reaches the core follows at once.
+    transport->Update([](aaxhost::TransportState& t) {
+        t.playing = true;
+        t.tempo = 60.0;
+        t.tickPosition = 960000LL * 7;
+        t.loop = aaxhost::TransportState::Loop{true, 960000LL * 3, 960000LL * 5};
+    });
     s.Render();
     const std::vector<CoreBlock> blocks = s.Blocks(0);
     ASSERT_EQ(blocks.size(), 2u);
@@ -181,13 +187,16 @@ TEST(RealtimeRender, TransportValuesAndBarPhasesOfAWorkedExampleReachTheCore) {
     EXPECT_NEAR(stopped.barPhase2, 12000.0, 0.05);
     EXPECT_EQ(stopped.barPhase1Valid, 1u);
     EXPECT_EQ(stopped.barPhase2Valid, 1u);
-    EXPECT_EQ(blocks[1].transport.playState, 2u);
-    EXPECT_EQ(blocks[1].transport.samplePosition, 777.0) << "playing: the native sample location";
+    const TransportRecord& playing = blocks[1].transport;
+    EXPECT_EQ(playing.playState, 2u);
+    EXPECT_EQ(playing.samplePosition, 777.0) << "playing: the native sample location";
+    EXPECT_EQ(playing.loopStart, 3.0);
+    EXPECT_EQ(playing.loopEnd, 5.0);
+    // 48000 samples per quarter; 14 eighths are 2 into the third bar: r = 2/3.
+    EXPECT_NEAR(playing.barPhase1, 16000.0, 0.05);
+    EXPECT_NEAR(playing.barPhase2, 96000.0, 0.5);
 }
 
-// Hook bypass at latency L: the output is the input delayed by L and the core gets no
-// block; switched off, the core gets blocks again and the line keeps filling, so that
-// switching on again continues the delay without a gap.
 // The words and offsets of one MIDI batch the core received (selector 24).
 std::pair<std::vector<std::uint32_t>, std::vector<std::uint32_t>> MidiBatch(const TestCoreCall& call) {
     const std::size_t count = call.data.size() / 8;
