@@ -117,7 +117,7 @@ TEST(RealtimeRender, ThousandsOfMidiPacketsReachTheCoreInOrderThroughBatchesOfAt
 }
 
 // A connected side chain is one input of one channel; when the host's buffer behind the
-// field is null the input is still passed, with no channel.
+// field is null the input is still passed, with no channel; once disconnected, none.
 TEST(RealtimeRender, SideChainGoesAsOneChannelOnlyWhenTheHostConnectsIt) {
     struct Case {
         bool connected;
@@ -139,6 +139,15 @@ TEST(RealtimeRender, SideChainGoesAsOneChannelOnlyWhenTheHostConnectsIt) {
         EXPECT_EQ(blocks[0].record.sideChainCount, c.connected ? 1u : 0u) << "a null field sends no side chain";
         EXPECT_EQ(blocks[0].record.sideChainChannelCounts[0], c.channels) << c.nullBuffer;
         EXPECT_EQ(blocks[0].record.sideChainInputs[0] != nullptr, c.channels == 1) << c.nullBuffer;
+        if (!c.connected) continue;
+        // Disconnected afterwards: the next block carries no trace of the side chain.
+        const_cast<void**>(s.Context().Fields())[AAX_eContextField_SideChainIn] = nullptr;
+        s.Render();
+        const std::vector<CoreBlock> after = s.Blocks(0);
+        ASSERT_EQ(after.size(), 2u);
+        EXPECT_EQ(after[1].record.sideChainCount, 0u);
+        EXPECT_EQ(after[1].record.sideChainInputs[0], nullptr);
+        EXPECT_EQ(after[1].record.sideChainChannelCounts[0], 0u);
     }
 }
 
