@@ -49,11 +49,11 @@ InstanceContext::InstanceContext(const ComponentDescription& component, AAX_IACF
     std::int32_t outputCount = mainOutputs_;
     for (const AuxOutputStem& aux : component.auxOutputStems) outputCount += StemChannelCount(aux.stemFormat);
     const std::size_t samples = static_cast<std::size_t>(maxBlockSize_);
-    inputs_.assign(static_cast<std::size_t>(mainInputs_ + (sideChainConnected_ ? 1 : 0)), std::vector<float>(samples));
-    outputs_.assign(static_cast<std::size_t>(outputCount), std::vector<float>(samples));
-    for (auto& buffer : inputs_) inputPointers_.push_back(buffer.data());
+    buffers_ = ChannelBuffers(static_cast<std::size_t>(mainInputs_ + (sideChainConnected_ ? 1 : 0)),
+                              static_cast<std::size_t>(outputCount), samples);
+    for (std::size_t k = 0; k < buffers_.InputCount(); ++k) inputPointers_.push_back(buffers_.Input(k));
     inputPointers_.push_back(nullptr);
-    for (auto& buffer : outputs_) outputPointers_.push_back(buffer.data());
+    for (std::size_t k = 0; k < buffers_.OutputCount(); ++k) outputPointers_.push_back(buffers_.Output(k));
     outputPointers_.push_back(nullptr);
 
     fields_.assign(static_cast<std::size_t>(highest + 1), nullptr);
@@ -99,17 +99,17 @@ void* InstanceContext::Field(AAX_CFieldIndex field) const noexcept {
 
 float* InstanceContext::Input(std::int32_t channel) {
     if (channel < 0 || channel >= mainInputs_) throw std::out_of_range("no input channel " + std::to_string(channel));
-    return inputs_[static_cast<std::size_t>(channel)].data();
+    return buffers_.Input(static_cast<std::size_t>(channel));
 }
 
 float* InstanceContext::Output(std::int32_t channel) {
     if (channel < 0 || channel >= OutputChannelCount())
         throw std::out_of_range("no output channel " + std::to_string(channel));
-    return outputs_[static_cast<std::size_t>(channel)].data();
+    return buffers_.Output(static_cast<std::size_t>(channel));
 }
 
 float* InstanceContext::SideChainInput() noexcept {
-    return sideChainConnected_ ? inputs_[static_cast<std::size_t>(sideChainIndex_)].data() : nullptr;
+    return sideChainConnected_ ? buffers_.Input(static_cast<std::size_t>(sideChainIndex_)) : nullptr;
 }
 
 void InstanceContext::SetBlockLength(std::int32_t samples) {

@@ -30,6 +30,7 @@
 
 #include "aax/AAX_IACFEffectParameters.h"
 #include "aax/ACFPtr.h"
+#include "aaxhost/ChannelBuffers.h"
 #include "aaxhost/PackageDescription.h"
 #include "aaxhost/SimulatedMIDINode.h"
 
@@ -67,7 +68,7 @@ public:
 
     std::int32_t MaxBlockSize() const noexcept { return maxBlockSize_; }
     std::int32_t InputChannelCount() const noexcept { return mainInputs_; }  // without the side chain
-    std::int32_t OutputChannelCount() const noexcept { return static_cast<std::int32_t>(outputs_.size()); }
+    std::int32_t OutputChannelCount() const noexcept { return static_cast<std::int32_t>(buffers_.OutputCount()); }
     std::int32_t MainOutputChannelCount() const noexcept { return mainOutputs_; }
     // Channel buffers; std::out_of_range for a channel that does not exist.
     float* Input(std::int32_t channel);
@@ -97,8 +98,7 @@ private:
     std::int32_t mainOutputs_ = 0;
     std::int32_t blockLength_;
     std::int32_t sideChainIndex_ = 0;
-    std::vector<std::vector<float>> inputs_;   // main inputs, then the side chain
-    std::vector<std::vector<float>> outputs_;  // main outputs, then aux stems
+    ChannelBuffers buffers_;  // inputs: main, then the side chain; outputs: main, then aux stems
     bool sideChainConnected_ = false;
     std::vector<const float*> inputPointers_;
     std::vector<float*> outputPointers_;
