@@ -92,9 +92,10 @@ void ChannelOrder::MatchFor(std::uint32_t channelCount, AAX_EStemFormat hostLayo
     }
 }
 
-void ChannelOrder::Permute(float** channels) const noexcept {
-    // A matching is a permutation: every entry below the count is written.
-    float* reordered[kMostChannels];
-    for (std::uint32_t i = 0; i < channelCount_; ++i) reordered[core_[i]] = channels[i];
-    for (std::uint32_t j = 0; j < channelCount_; ++j) channels[j] = reordered[j];
+bool ChannelOrder::ToCore(float** channels) const noexcept {
+    if (!channels || !matched_) return false;
+    if (identity_) return true;
+    float* host[kMostChannels];
+    for (std::uint32_t i = 0; i < channelCount_; ++i) host[i] = channels[i];
+    return ToCore(host, channels);
 }

@@ -41,15 +41,16 @@ public:
         return made_ && channelCount == channelCount_ && hostLayout == hostLayout_ && coreLayout == coreLayout_;
     }
     // ToCoreOrder with the kept matching; false (and nothing moved) when it is unmatched.
-    bool ToCore(float** channels) const noexcept {
-        if (!channels || !matched_) return false;
-        if (!identity_) Permute(channels);
+    bool ToCore(float** channels) const noexcept;
+    // The same from the host's array into another: core[j] = the host pointer of core
+    // channel j, for the matching's channels; nothing written when it is unmatched.
+    bool ToCore(float* const* host, float** core) const noexcept {
+        if (!host || !core || !matched_) return false;
+        for (std::uint32_t i = 0; i < channelCount_; ++i) core[core_[i]] = host[i];
         return true;
     }
 
 private:
-    void Permute(float** channels) const noexcept;
-
     bool made_ = false;
     bool matched_ = false;
     bool identity_ = false;

@@ -54,7 +54,7 @@ void HandBlockToCore(Parameters& parameters, const BlockChannels& block, std::ui
     ChannelOrder& order = parameters.RenderChannelOrder();
     const ChannelConfig coreLayout = parameters.ChannelConfiguration();
     if (!order.IsFor(mainCount, block.hostLayout, coreLayout)) order.MatchFor(mainCount, block.hostLayout, coreLayout);
-    order.ToCore(channels);
+    order.ToCore(block.outputs, channels);
     try {
         parameters.ProcessBlock(samples, mainCount ? channels : nullptr, 0, 0, block.sideChain,
                                 block.sideChain ? block.sideChainEntries : 0);
