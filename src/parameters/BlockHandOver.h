@@ -1,11 +1,11 @@
 #pragma once
 // The last steps of every audio block the hook gives the core, realtime and offline
 // alike: the pre-fill of the outputs from the inputs, the hook-made bypass's delay
-// lines over the outputs (both in one pass while the bypass is engaged), the channel pointers put
-// into the core's order (in an array of its own: the host's array is never written),
-// and the block itself, unless the hook's bypass is engaged (then the core gets no block
-// and only what ends notes is kept for it). No lock, no allocation. [audio-thread]
-// [offline-thread]
+// lines over the outputs (both in one pass while the bypass is engaged), the channel
+// pointers put into the core's order (in an array of its own: the host's array is
+// never written), and the block itself, unless the hook's bypass is engaged (then the
+// core gets no block and only what ends notes is kept for it). No lock, no allocation.
+// [audio-thread] [offline-thread]
 
 #include <cstdint>
 
@@ -35,6 +35,6 @@ struct BlockChannels {
     std::uint32_t sideChainEntries = 0;
 };
 
-// Pre-fills, runs the delay lines and hands `samples` samples of `channels` to the core. A core
-// that throws loses its block; the outputs keep what they hold.
+// Pre-fills, runs the delay lines and hands `samples` samples of `channels` to the
+// core. A core that throws loses its block; the outputs keep what they hold.
 void HandBlockToCore(Parameters& parameters, const BlockChannels& channels, std::uint32_t samples) noexcept;
