@@ -250,8 +250,7 @@ constexpr std::uint32_t AllNotesOff(std::uint32_t channel) noexcept { return (0x
 
 }  // namespace
 
-void PluginHook::HoldBackNoteEndings() noexcept {
-    if (midiQueued_.load(std::memory_order_acquire) == 0) return;
+void PluginHook::HoldBackQueuedNoteEndings() noexcept {
     HostMIDIEventInfo events[64];
     std::size_t count = 0;
     while ((count = midiQueue_.try_dequeue_bulk(events, 64)) > 0) {

@@ -178,7 +178,10 @@ public:
     // its first block after the bypass, so that no note stays stuck. When more than
     // kHeldNoteEndings are waiting, each channel whose ending found no room gets one
     // all-notes-off after them instead. [audio-thread]
-    void HoldBackNoteEndings() noexcept;
+    void HoldBackNoteEndings() noexcept {
+        // Inline: most blocks have no MIDI queued, and then this is one load.
+        if (midiQueued_.load(std::memory_order_acquire) != 0) HoldBackQueuedNoteEndings();
+    }
     static constexpr std::size_t kHeldNoteEndings = 256;
 
     // Enqueues `count` events {words[i], offsets[i]} for the next ProcessBlock. Takes
@@ -325,6 +328,7 @@ private:
     void CreateCoreInstance(std::uint8_t flag);
     void PrepareMidiQueue();
     void DrainMidi();
+    void HoldBackQueuedNoteEndings() noexcept;
     void FillSideChain(BlockRecord& block, float** sideChain, std::uint32_t sideChainEntries) const;
     void CountBlockChannels() noexcept;
 

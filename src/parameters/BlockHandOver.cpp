@@ -33,7 +33,7 @@ void HandBlockToCore(Parameters& parameters, const BlockChannels& block, std::ui
         const float* sources[kMostBlockChannels];
         for (std::uint32_t k = 0; k < outputCount; ++k) sources[k] = InputFor(block, k);
         parameters.BypassLines().BypassFrom(sources, block.outputs, outputCount, samples);
-        PreFill(block, outputCount, samples);
+        if (outputCount < block.outputCount) PreFill(block, outputCount, samples);
     } else {
         if (block.inputs && block.outputs) PreFill(block, 0, samples);
         if (runsLines) parameters.BypassLines().Run(block.outputs, outputCount, samples, engaged);

@@ -17,6 +17,10 @@ BypassDelayLines::~BypassDelayLines() {
     delete current_;
 }
 
+void BypassDelayLines::RingStretches::Add(std::uint32_t at, std::uint32_t before, std::uint32_t n) noexcept {
+    if (count_ < kMost) items_[count_++] = {at, before, n};
+}
+
 void BypassDelayLines::Prepare(std::uint32_t lineCount, std::uint32_t latency) {
     auto block = std::make_unique<Block>();
     block->lines.assign(lineCount, std::vector<float>(latency, 0.0f));
@@ -31,6 +35,7 @@ void BypassDelayLines::Prepare(std::uint32_t lineCount, std::uint32_t latency) {
     position_ = 0;
     lineCount_ = lineCount;
     plannedLength_ = lineCount ? latency : 0;
+    cycleWalk_.valid = false;
 }
 
 bool BypassDelayLines::ApplyLatency(std::uint32_t latency) {
@@ -62,8 +67,7 @@ bool BypassDelayLines::ApplyLatency(std::uint32_t latency) {
     return true;
 }
 
-void BypassDelayLines::TakeOverPending() const noexcept {
-    if (!pending_.load(std::memory_order_relaxed)) return;
+void BypassDelayLines::TakeOverChange() const noexcept {
     Block* change = pending_.exchange(nullptr, std::memory_order_acq_rel);
     if (!change) return;
     if (change->hasLines) {
@@ -78,7 +82,7 @@ void BypassDelayLines::TakeOverPending() const noexcept {
         Retire(current_);
         current_ = change;
     }
-    const std::uint32_t length = LineLength();
+    const std::uint32_t length = CurrentLength();
     const std::uint32_t latency = change->latency;
     if (!change->hasLines) Retire(change);
     wrapPosition_ = position_;
@@ -88,6 +92,7 @@ void BypassDelayLines::TakeOverPending() const noexcept {
     const std::int64_t t =
         static_cast<std::int64_t>(position_) - static_cast<std::int64_t>(length) + static_cast<std::int64_t>(latency);
     endPosition_ = t > 0 ? static_cast<std::uint32_t>(t - 1) : position_ + latency - 1u;
+    cycleWalk_.valid = false;
 }
 
 // A lock-free push: the only other party takes the whole list at once, so there is no
@@ -115,7 +120,7 @@ std::uint32_t BypassDelayLines::LineCount() const noexcept {
 
 std::uint32_t BypassDelayLines::LineLength() const noexcept {
     TakeOverPending();
-    return current_->lines.empty() ? 0 : static_cast<std::uint32_t>(current_->lines.front().size());
+    return CurrentLength();
 }
 
 const std::vector<std::vector<float>>& BypassDelayLines::Lines() const noexcept {
@@ -147,32 +152,6 @@ void BypassDelayLines::SetPosition(std::uint32_t position) noexcept {
     TakeOverPending();
     position_ = position;
 }
-
-namespace {
-
-struct RingStretch {
-    std::uint32_t at;      // line position
-    std::uint32_t before;  // steps of the walk before it
-    std::uint32_t n;
-};
-
-// The stretches of one walk once round the ring's cycle: at most three (to the lines'
-// last position, from their first to the ring's end, from the ring's start on).
-class RingStretches {
-public:
-    void Add(std::uint32_t at, std::uint32_t before, std::uint32_t n) noexcept {
-        if (count_ < kMost) items_[count_++] = {at, before, n};
-    }
-    const RingStretch* begin() const noexcept { return items_; }
-    const RingStretch* end() const noexcept { return items_ + count_; }
-
-private:
-    static constexpr std::size_t kMost = 4;
-    RingStretch items_[kMost] = {};
-    std::size_t count_ = 0;
-};
-
-}  // namespace
 
 // After the end of the ring comes its start; past the last position of the lines comes
 // position 0. A position outside the lines (not reached by the ring rules) restarts
@@ -214,12 +193,26 @@ std::uint32_t BypassDelayLines::CycleLength(std::uint32_t position, std::uint32_
 void BypassDelayLines::RunRing(const float* const* sources, float* const* channels, std::uint32_t channelCount,
                                std::uint32_t samples, bool engaged) noexcept {
     TakeOverPending();
-    const std::uint32_t length = LineLength();
+    const std::uint32_t length = CurrentLength();
     if (latency_ == 0 || samples == 0 || length == 0 || !channels) return;
+    const std::uint32_t count = std::min(channelCount, static_cast<std::uint32_t>(current_->lines.size()));
+    const std::uint32_t position = position_ < length ? position_ : (wrapPosition_ < length ? wrapPosition_ : 0);
+    // In steady play with blocks of whole cycles (a latency that divides the block
+    // length) every block starts where the last one did: its walk of the ring is kept.
+    const CycleWalk& walk = cycleWalk_;
+    if (walk.valid && walk.position == position && walk.samples == samples) {
+        RunCycle(walk, sources, channels, count, 0, engaged);
+        position_ = walk.lastStart;
+        return;
+    }
+    WalkBlock(sources, channels, count, samples, position, length, engaged);
+}
+
+void BypassDelayLines::WalkBlock(const float* const* sources, float* const* channels, std::uint32_t count,
+                                 std::uint32_t samples, std::uint32_t position, std::uint32_t length,
+                                 bool engaged) noexcept {
     std::vector<std::vector<float>>& lines = current_->lines;
     float* scratch = current_->scratch.data();
-    const std::uint32_t count = std::min(channelCount, static_cast<std::uint32_t>(lines.size()));
-    std::uint32_t position = position_ < length ? position_ : (wrapPosition_ < length ? wrapPosition_ : 0);
     const auto sourceOf = [&](std::uint32_t k) -> const float* {
         return engaged && sources && sources[k] ? sources[k] : channels[k];
     };
@@ -235,13 +228,13 @@ void BypassDelayLines::RunRing(const float* const* sources, float* const* channe
                 const float* source = sourceOf(k) + from + before;
                 float* line = lines[k].data() + at;
                 if (source != sample) {
-                    std::memcpy(sample, line, n * sizeof(float));
-                    std::memcpy(line, source, n * sizeof(float));
+                    Util::CopyApartFloats(sample, line, n);
+                    Util::CopyApartFloats(line, source, n);
                     continue;
                 }
-                if (engaged) std::memcpy(scratch, line, n * sizeof(float));
-                std::memcpy(line, sample, n * sizeof(float));
-                if (engaged) std::memcpy(sample, scratch, n * sizeof(float));
+                if (engaged) Util::CopyApartFloats(scratch, line, n);
+                Util::CopyApartFloats(line, sample, n);
+                if (engaged) Util::CopyApartFloats(sample, scratch, n);
             }
         });
     };
@@ -259,47 +252,77 @@ void BypassDelayLines::RunRing(const float* const* sources, float* const* channe
         position_ = rest > 0 ? runStretches(done, rest) : position;
         return;
     }
-    // Where the block's last `cycle` inputs start on the ring. The two walks of the ring
-    // (its samples as they are, then where the last inputs go) are the same for every
-    // channel: their stretches are found once.
-    const std::uint32_t lastStart =
-        Walk(position, (rest - cycle) % cycle, length, [](std::uint32_t, std::uint32_t, std::uint32_t) {});
-    RingStretches ring;
-    RingStretches stores;
+    // A block that started off the cycle is not one to keep.
+    CycleWalk once;
+    CycleWalk& walk = done == 0 ? cycleWalk_ : once;
+    FindCycleWalk(position, rest, cycle, length, walk);
+    RunCycle(walk, sources, channels, count, done, engaged);
+    position_ = walk.lastStart;
+}
+
+// Where the block's last `cycle` inputs start on the ring, and the two walks of the ring
+// (its samples as they are, then where the last inputs go): the same for every channel.
+void BypassDelayLines::FindCycleWalk(std::uint32_t position, std::uint32_t rest, std::uint32_t cycle,
+                                     std::uint32_t length, CycleWalk& walk) const noexcept {
+    walk.position = position;
+    walk.samples = rest;
+    walk.cycle = cycle;
+    walk.lastStart = Walk(position, (rest - cycle) % cycle, length, [](std::uint32_t, std::uint32_t, std::uint32_t) {});
+    walk.ring = RingStretches{};
+    walk.stores = RingStretches{};
     Walk(position, cycle, length,
-         [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) { ring.Add(at, before, n); });
-    Walk(lastStart, cycle, length,
-         [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) { stores.Add(at, before, n); });
+         [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) { walk.ring.Add(at, before, n); });
+    Walk(walk.lastStart, cycle, length,
+         [&](std::uint32_t at, std::uint32_t before, std::uint32_t n) { walk.stores.Add(at, before, n); });
+    walk.valid = true;
+}
+
+// A block of `walk.samples` samples from `done` on, starting on the ring's cycle.
+void BypassDelayLines::RunCycle(const CycleWalk& walk, const float* const* sources, float* const* channels,
+                                std::uint32_t count, std::uint32_t done, bool engaged) const noexcept {
+    std::vector<std::vector<float>>& lines = current_->lines;
+    float* scratch = current_->scratch.data();
+    const std::uint32_t cycle = walk.cycle;
+    const std::uint32_t moved = walk.samples - cycle;
+    // Most often the ring's samples and the stores are one stretch each.
+    const bool oneStretch = walk.ring.size() == 1 && walk.stores.size() == 1;
+    const std::uint32_t ringAt = walk.ring.begin()->at;
+    const std::uint32_t storeAt = walk.stores.begin()->at;
     for (std::uint32_t k = 0; k < count; ++k) {
         float* channel = channels[k];
         if (!channel) continue;
         float* block = channel + done;
-        const float* source = sourceOf(k) + done;
+        const float* source = (engaged && sources && sources[k] ? sources[k] : channel) + done;
         float* line = lines[k].data();
+        if (engaged && source != block && oneStretch) {
+            Util::CopyApartFloats(block, line + ringAt, cycle);
+            Util::CopyApartFloats(line + storeAt, source + moved, cycle);
+            std::memcpy(block + cycle, source, moved * sizeof(float));
+            continue;
+        }
         // Engaged, the ring's samples go first: into the block, or aside when the block
         // is its own source.
         float* ringTo = source != block ? block : scratch;
         if (engaged)
-            for (const RingStretch& stretch : ring)
-                std::memcpy(ringTo + stretch.before, line + stretch.at, stretch.n * sizeof(float));
-        for (const RingStretch& stretch : stores)
-            std::memcpy(line + stretch.at, source + (rest - cycle) + stretch.before, stretch.n * sizeof(float));
+            for (const RingStretch& stretch : walk.ring)
+                Util::CopyApartFloats(ringTo + stretch.before, line + stretch.at, stretch.n);
+        for (const RingStretch& stretch : walk.stores)
+            Util::CopyApartFloats(line + stretch.at, source + moved + stretch.before, stretch.n);
         if (!engaged) continue;
         if (source != block) {
-            std::memcpy(block + cycle, source, (rest - cycle) * sizeof(float));
+            std::memcpy(block + cycle, source, moved * sizeof(float));
         } else {
-            std::memmove(block + cycle, block, (rest - cycle) * sizeof(float));
-            std::memcpy(block, scratch, cycle * sizeof(float));
+            std::memmove(block + cycle, block, moved * sizeof(float));
+            Util::CopyApartFloats(block, scratch, cycle);
         }
     }
-    position_ = lastStart;
 }
 
 void BypassDelayLines::BypassFrom(const float* const* sources, float* const* channels, std::uint32_t channelCount,
                                   std::uint32_t samples) noexcept {
     if (!channels) return;
     TakeOverPending();
-    const std::uint32_t length = LineLength();
+    const std::uint32_t length = CurrentLength();
     const std::uint32_t reached =
         latency_ == 0 || length == 0 ? 0 : std::min(channelCount, static_cast<std::uint32_t>(current_->lines.size()));
     for (std::uint32_t k = reached; k < channelCount; ++k) {

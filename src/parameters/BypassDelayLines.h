@@ -24,6 +24,7 @@
 // (they take over a pending change first, as Run would). Pure logic.
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -92,12 +93,54 @@ private:
         Block* nextRetired = nullptr;
     };
 
+    struct RingStretch {
+        std::uint32_t at;      // line position
+        std::uint32_t before;  // steps of the walk before it
+        std::uint32_t n;
+    };
+    // The stretches of one walk once round the ring's cycle: at most three (to the lines'
+    // last position, from their first to the ring's end, from the ring's start on).
+    class RingStretches {
+    public:
+        void Add(std::uint32_t at, std::uint32_t before, std::uint32_t n) noexcept;
+        const RingStretch* begin() const noexcept { return items_; }
+        const RingStretch* end() const noexcept { return items_ + count_; }
+        std::size_t size() const noexcept { return count_; }
+
+    private:
+        static constexpr std::size_t kMost = 4;
+        RingStretch items_[kMost] = {};
+        std::size_t count_ = 0;
+    };
+    // A block that starts on the ring's cycle and is longer than it: where it starts,
+    // its length, the cycle's, where its last `cycle` inputs start, and the stretches of
+    // the ring's samples and of where those inputs go.
+    struct CycleWalk {
+        bool valid = false;
+        std::uint32_t position = 0;
+        std::uint32_t samples = 0;
+        std::uint32_t cycle = 0;
+        std::uint32_t lastStart = 0;
+        RingStretches ring;
+        RingStretches stores;
+    };
+
     // Run; engaged, channel k's block comes from sources[k] where that is given and not
     // the channel itself.
     void RunRing(const float* const* sources, float* const* channels, std::uint32_t channelCount, std::uint32_t samples,
                  bool engaged) noexcept;
+    // The general walk of RunRing, from `position` on the lines of `length`.
+    void WalkBlock(const float* const* sources, float* const* channels, std::uint32_t count, std::uint32_t samples,
+                   std::uint32_t position, std::uint32_t length, bool engaged) noexcept;
     // Takes over a published change; no allocation, no freeing. [audio-thread]
-    void TakeOverPending() const noexcept;
+    void TakeOverPending() const noexcept {
+        if (pending_.load(std::memory_order_relaxed)) TakeOverChange();
+    }
+    void TakeOverChange() const noexcept;
+    // The lines' length as they are, without taking over a change.
+    std::uint32_t CurrentLength() const noexcept {
+        return current_->lines.empty() ? 0 : static_cast<std::uint32_t>(current_->lines.front().size());
+    }
     void Retire(Block* block) const noexcept;
     // Frees what Run retired. [core-thread] [ui-thread]
     void FreeRetired() noexcept;
@@ -108,6 +151,10 @@ private:
     std::uint32_t Walk(std::uint32_t position, std::uint32_t steps, std::uint32_t length, Stretch stretch) const;
     // How many positions the ring's cycle has when `position` lies on it, else 0.
     std::uint32_t CycleLength(std::uint32_t position, std::uint32_t length) const noexcept;
+    void FindCycleWalk(std::uint32_t position, std::uint32_t rest, std::uint32_t cycle, std::uint32_t length,
+                       CycleWalk& walk) const noexcept;
+    void RunCycle(const CycleWalk& walk, const float* const* sources, float* const* channels, std::uint32_t count,
+                  std::uint32_t done, bool engaged) const noexcept;
 
     // The audio thread's ring (also the accessors'); mutable so that a const accessor
     // can take over a pending change as Run would.
@@ -116,6 +163,8 @@ private:
     mutable std::uint32_t wrapPosition_ = 0;
     mutable std::uint32_t endPosition_ = 0;
     mutable std::uint32_t latency_ = 0;
+    // The last block's walk, while the ring stays as it is. [audio-thread]
+    mutable CycleWalk cycleWalk_;
     // Shared: the change not yet taken over, and what Run replaced.
     mutable std::atomic<Block*> pending_{nullptr};
     mutable std::atomic<Block*> retired_{nullptr};

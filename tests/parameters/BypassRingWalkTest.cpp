@@ -1,6 +1,6 @@
 // The bypass lines' Run walks the ring in stretches; it must visit exactly the positions
-// the sample-by-sample walk visits, whatever the latency changes, block sizes, wrap and
-// end positions, and engaged or not. BypassFrom must give what copying each source into
+// the sample-by-sample walk visits, whatever the latency changes, block sizes (runs of
+// equal ones too, whose walk is kept), wrap and end positions, and engaged or not. BypassFrom must give what copying each source into
 // its channel and then running engaged gives, for sources of their own, channels that
 // are their own source and channels without one.
 
@@ -51,12 +51,18 @@ TEST(BypassRingWalk, StretchesVisitWhatTheSampleBySampleWalkVisits) {
         for (auto& channel : channels)
             for (float& sample : channel) sample = next++;
     };
+    std::uint32_t steady = 0;
     for (int round = 0; round < 3000; ++round) {
         if (random() % 8 == 0) {
             ASSERT_TRUE(lines.ApplyLatency(random() % 300));
         }
         if (random() % 50 == 0) lines.SetPosition(random() % (lines.LineLength() + 4));
-        const std::uint32_t samples = 1 + random() % 700;
+        if (random() % 200 == 0) lines.Prepare(3, random() % 3 * 64);
+        // Runs of equal blocks as in steady play (whole cycles keep the ring's walk),
+        // between blocks of any length.
+        const std::uint32_t latency = lines.Latency();
+        if (random() % 4 == 0) steady = latency != 0 && random() % 2 == 0 ? latency * (1 + random() % 3) : 1 + random() % 700;
+        const std::uint32_t samples = steady != 0 && random() % 5 != 0 ? steady : 1 + random() % 700;
         const bool fromSources = random() % 3 == 0;  // BypassFrom, over a fourth channel no line reaches
         const bool engaged = fromSources || random() % 2 == 0;
         Channels channels(fromSources ? 4 : 3, std::vector<float>(samples));
