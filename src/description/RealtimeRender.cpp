@@ -176,9 +176,13 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
     const bool passesSideChain = info.HasSideChain() && sideChainField;
     if (passesSideChain && inputs && *sideChainField >= 0) sideChain[0] = const_cast<float*>(inputs[*sideChainField]);
 
-    if (const AAX_VTransport* transport = parameters.AAX_CEffectParameters::HostTransport())
-        if (AAX_IACFTransport* hostTransport = transport->HostV1())
-            UpdateTransport(parameters, *hostTransport, transport->HostV2());
+    // The core reads the transport during its blocks only, and gets none while the hook
+    // bypasses it: the host's transport is asked again before the next block it gets.
+    const bool hookBypass = parameters.HookBypassEngaged();
+    if (!hookBypass)
+        if (const AAX_VTransport* transport = parameters.AAX_CEffectParameters::HostTransport())
+            if (AAX_IACFTransport* hostTransport = transport->HostV1())
+                UpdateTransport(parameters, *hostTransport, transport->HostV2());
 
     try {
         if (readsMidi) MoveMidi(parameters);
@@ -195,6 +199,7 @@ void RenderInstance(Parameters& parameters, void* const* context) noexcept {
     block.hostLayout = outputFormat;
     block.sideChain = passesSideChain ? sideChain : nullptr;
     block.sideChainEntries = passesSideChain ? 1 : 0;
+    block.hookBypass = hookBypass;
     HandBlockToCore(parameters, block, samples);
 }
 

@@ -222,6 +222,7 @@ void HostProcessor::HandOver(float* const* outputs, std::uint32_t outputCount, s
     block.outputCount = outputCount;
     block.mainCount = ChannelCountOf(layout);
     block.hostLayout = StemFormatOf(layout);
+    block.hookBypass = instance_->HookBypassEngaged();
     HandBlockToCore(*instance_, block, samples);
 }
 

@@ -27,7 +27,7 @@ void PreFill(const BlockChannels& block, std::uint32_t first, std::uint32_t samp
 
 void HandBlockToCore(Parameters& parameters, const BlockChannels& block, std::uint32_t samples) noexcept {
     const std::uint32_t outputCount = std::min(block.outputCount, kMostBlockChannels);
-    const bool engaged = parameters.HookBypassEngaged();
+    const bool engaged = block.hookBypass;
     const bool runsLines = !parameters.CoreOwnsBypass() && block.outputs;
     if (block.inputs && block.outputs && runsLines && engaged) {
         const float* sources[kMostBlockChannels];

@@ -33,6 +33,9 @@ struct BlockChannels {
     AAX_EStemFormat hostLayout = AAX_eStemFormat_Mono;  // the order the host laid them out in
     float** sideChain = nullptr;                        // side-chain entries, or null for none
     std::uint32_t sideChainEntries = 0;
+    // The hook's bypass as the caller read it once for this block (it may change on
+    // another thread meanwhile): engaged, the core gets no block.
+    bool hookBypass = false;
 };
 
 // Pre-fills, runs the delay lines and hands `samples` samples of `channels` to the

@@ -307,10 +307,18 @@ TEST(RealtimeRender, HookBypassDelaysByTheLatencyAndSendsNoBlock) {
     for (std::size_t i = 0; i < heard.size(); ++i)
         EXPECT_EQ(heard[i], i < kLatency ? 0.0f : static_cast<float>(i - kLatency + 1)) << "sample " << i;
 
+    // The transport moved while the core got no block: its next block has the news.
+    host.Transport()->Update([](aaxhost::TransportState& t) {
+        t.tempo = 93.0;
+        t.tickPosition = 960000LL * 3;
+    });
     ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 0.0), AAX_SUCCESS);
     const std::size_t offAt = heard.size();
     block();
-    EXPECT_EQ(s.Instances().CallsOf(23).size(), 1u);
+    const std::vector<CoreBlock> blocks = s.Blocks(0);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].transport.tempo, 93.0);
+    EXPECT_EQ(blocks[0].transport.tickPosition, 2880.0);
     for (std::int32_t i = 0; i < kBlock; ++i) EXPECT_EQ(heard[offAt + i], static_cast<float>(offAt + i + 1));
 
     ASSERT_EQ(host.Automate(parameters->BypassId().CStr(), 1.0), AAX_SUCCESS);
