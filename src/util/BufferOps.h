@@ -14,8 +14,8 @@ inline void CopyFloats(float* destination, const float* source, std::size_t coun
 }
 
 // CopyFloats for buffers that do not overlap, inline up to kInlineCopyFloats: a library
-// call costs about as much as copying a kilobyte, which short copies (a delay ring's
-// stretches) would pay many times a block.
+// call costs about as much as copying a few hundred bytes, which short copies (a delay
+// ring's stretches) would pay many times a block.
 constexpr std::size_t kInlineCopyFloats = 256;
 
 inline void CopyApartFloats(float* destination, const float* source, std::size_t count) noexcept {
