@@ -1,9 +1,9 @@
 #include "DemoParameters.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "contract/CoreParameterInfo.h"
+#include "contract/RecordText.h"
 
 namespace DemoCore {
 namespace {
@@ -18,14 +18,6 @@ const ParameterDefinition kDefinitions[kParameterCount] = {
     {"Invert", kParameterBool, 0.0f, 1.0f, 0.0f, kLinearTaper, ""},
 };
 
-template <std::size_t N>
-void CopyText(char (&field)[N], const char* text) {
-    const std::size_t length = std::strlen(text);
-    const std::size_t kept = length < N ? length : N - 1;
-    std::memcpy(field, text, kept);
-    field[kept] = '\0';
-}
-
 }  // namespace
 
 const ParameterDefinition* DefinitionOf(std::uint32_t index) noexcept {
@@ -35,9 +27,9 @@ const ParameterDefinition* DefinitionOf(std::uint32_t index) noexcept {
 void Describe(std::uint32_t index, CoreParameterInfo& record) noexcept {
     const ParameterDefinition* definition = DefinitionOf(index);
     if (!definition) return;
-    CopyText(record.names, definition->name);
-    CopyText(record.secondNames, definition->name);
-    CopyText(record.valueLabels, definition->labels);
+    WriteRecordText(record.names, definition->name);
+    WriteRecordText(record.secondNames, definition->name);
+    WriteRecordText(record.valueLabels, definition->labels);
     record.kind = definition->kind;
     record.exposureA = 1;
     record.minimum = definition->minimum;

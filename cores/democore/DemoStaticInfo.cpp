@@ -4,17 +4,10 @@
 
 #include "contract/CoreStaticInfo.h"
 #include "contract/PluginFormat.h"
+#include "contract/RecordText.h"
 
 namespace DemoCore {
 namespace {
-
-template <std::size_t N>
-void CopyText(char (&field)[N], const char* text) {
-    const std::size_t length = std::strlen(text);
-    const std::size_t kept = length < N ? length : N - 1;
-    std::memcpy(field, text, kept);
-    field[kept] = '\0';
-}
 
 constexpr std::uint32_t kManufacturerId = 0x4C756D65;  // 'Lume'
 constexpr std::uint32_t kBasePluginId = 0x4C6D4400;    // 'LmD\0' + ID kind
@@ -28,8 +21,8 @@ bool FillStaticInfo(std::uint32_t pluginFormat, void* output) noexcept {
     // The record is built whole and copied, so the hook's area is never read.
     CoreStaticInfo info;
     std::memset(&info, 0, sizeof info);
-    CopyText(info.nameStem, "LmDemo");
-    CopyText(info.effectIdStem, "com.lumetra.lmdemo");
+    WriteRecordText(info.nameStem, "LmDemo");
+    WriteRecordText(info.effectIdStem, "com.lumetra.lmdemo");
     info.packageVersion = kPackageVersion;
     info.stateFormatId = kStateFormatId;
     info.stateVersion = kStateVersion;
@@ -38,16 +31,16 @@ bool FillStaticInfo(std::uint32_t pluginFormat, void* output) noexcept {
     info.stemAvailable[kStem5_1] = 1;
     info.editorWidth = kEditorWidth;
     info.editorHeight = kEditorHeight;
-    CopyText(info.manufacturerName, "Lumetra");
+    WriteRecordText(info.manufacturerName, "Lumetra");
     info.manufacturerId = kManufacturerId;
-    CopyText(info.nameList, "LmDemo Gain Filter\nLmDemo");
+    WriteRecordText(info.nameList, "LmDemo Gain Filter\nLmDemo");
     info.basePluginId = kBasePluginId;
     info.categoryMask = kCategoryEq | kCategoryEffect;
     info.audioSuiteAnalysisFlag = 1;
     info.realtimeFlag = 1;
     info.audioSuiteFixedLayoutFlag = 0;  // the offline processor follows the host's channel count
     info.deriveIdsFlag = 1;
-    CopyText(info.analysisLabel, "Analyze Peak");
+    WriteRecordText(info.analysisLabel, "Analyze Peak");
     std::memcpy(output, &info, CoreStaticInfo::kCoreSize);
     return true;
 }

@@ -14,6 +14,7 @@
 #include "contract/CoreStaticInfo.h"
 #include "contract/InstanceCreateRequest.h"
 #include "contract/PluginFormat.h"
+#include "contract/RecordText.h"
 #include "contract/StaticInfoRequest.h"
 
 namespace {
@@ -25,22 +26,14 @@ constexpr std::uint32_t kRefused = 1;
 constexpr std::uint64_t kHandleTag = 0x4E756C6C00000000;  // 'Null'
 constexpr std::uint32_t kMaxLatency = 1u << 24;
 
-template <std::size_t N>
-void CopyText(char (&field)[N], const char* text) {
-    const std::size_t length = std::strlen(text);
-    const std::size_t kept = length < N ? length : N - 1;
-    std::memcpy(field, text, kept);
-    field[kept] = '\0';
-}
-
 std::uint32_t Describe(const StaticInfoRequest& request) {
     if (request.outputAddress == 0) return kRefused;
     if (request.pluginFormat != kPluginFormatAaxNative && request.pluginFormat != kPluginFormatAudioSuite)
         return kRefused;
     CoreStaticInfo info;
     std::memset(&info, 0, sizeof info);
-    CopyText(info.nameStem, "LmNull");
-    CopyText(info.effectIdStem, "com.lumetra.lmnull");
+    WriteRecordText(info.nameStem, "LmNull");
+    WriteRecordText(info.effectIdStem, "com.lumetra.lmnull");
     info.packageVersion = 0x00010000;
     info.stateFormatId = 0x4C6D4E6C;  // 'LmNl'
     info.stateVersion = 1;
@@ -50,9 +43,9 @@ std::uint32_t Describe(const StaticInfoRequest& request) {
     info.stemAvailable[kStem7_1_2] = 1;
     info.editorWidth = 200;
     info.editorHeight = 100;
-    CopyText(info.manufacturerName, "Lumetra");
+    WriteRecordText(info.manufacturerName, "Lumetra");
     info.manufacturerId = 0x4C756D65;  // 'Lume'
-    CopyText(info.nameList, "LmNull");
+    WriteRecordText(info.nameList, "LmNull");
     info.basePluginId = 0x4C6D4E00;  // 'LmN\0' + ID kind
     info.categoryMask = 0x2000;      // effect
     info.realtimeFlag = 1;

@@ -17,6 +17,15 @@ void WriteRecordText(char (&field)[N], const Util::String& text) noexcept {
 }
 
 template <std::size_t N>
+void WriteRecordText(char (&field)[N], const char* text) noexcept {
+    static_assert(N > 0, "a text field holds at least its NUL");
+    const std::size_t size = std::strlen(text);
+    const std::size_t length = size < N ? size : N - 1;
+    std::memcpy(field, text, length);
+    field[length] = '\0';
+}
+
+template <std::size_t N>
 Util::String ReadRecordText(const char (&field)[N]) {
     const void* end = std::memchr(field, '\0', N);
     const std::size_t length = end ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : N;
